@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the normal build, then the
+# AddressSanitizer + UndefinedBehaviorSanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+scripts/build.sh build
+ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
+
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTALLYWRIGHT_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 600
+
+scripts/check-format.sh

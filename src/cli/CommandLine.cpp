@@ -1,0 +1,142 @@
+#include "cli/CommandLine.h"
+
+#include <functional>
+#include <map>
+
+namespace tw::cli {
+namespace {
+
+bool IsRateText(const std::string& text) {
+  int dots = 0;
+  int digits = 0;
+  for (char c : text) {
+    if (c == '.') {
+      ++dots;
+    } else if (c >= '0' && c <= '9') {
+      ++digits;
+    } else {
+      return false;
+    }
+  }
+  return dots <= 1 && digits > 0;
+}
+
+std::optional<OutputFormat> FormatNamed(const std::string& name) {
+  static const std::map<std::string, OutputFormat> formats = {{"table", OutputFormat::Table},
+                                                              {"tsv", OutputFormat::Tsv},
+                                                              {"csv", OutputFormat::Csv},
+                                                              {"json", OutputFormat::Json}};
+  const auto it = formats.find(name);
+  if (it == formats.end()) return std::nullopt;
+  return it->second;
+}
+
+// Applies one option that takes a value; returns an error text or "".
+std::string ApplyValueOption(const std::string& name, const std::string& value,
+                             CommandLine& line) {
+  if (name == "--pricing") {
+    if (value != "Words" && value != "Chars" && value != "Chars & spaces") {
+      return "--pricing must be Words, Chars or \"Chars & spaces\"";
+    }
+    line.pricing = value;
+  } else if (name == "--rate") {
+    if (!IsRateText(value)) return "--rate must be a non-negative decimal number";
+    line.rate = value;
+  } else if (name == "--currency") {
+    line.currency = value;
+  } else if (name == "--format") {
+    const std::optional<OutputFormat> format = FormatNamed(value);
+    if (!format) return "--format must be table, tsv, csv or json";
+    line.format = *format;
+  } else if (name == "--report") {
+    if (value.empty()) return "--report needs a file name";
+    line.reportPath = value;
+  }
+  return "";
+}
+
+bool TakesValue(const std::string& name) {
+  return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
+         name == "--report";
+}
+
+// Applies one switch; returns false when the name is no known switch.
+bool ApplySwitch(const std::string& name, CommandLine& line) {
+  static const std::map<std::string, std::function<void(CommandLine&)>> switches = {
+      {"-r", [](CommandLine& l) { l.recursive = true; }},
+      {"--recursive", [](CommandLine& l) { l.recursive = true; }},
+      {"--extra-symbols", [](CommandLine& l) { l.options.extraSymbolsAsWords = true; }},
+      {"--headers-footers", [](CommandLine& l) { l.options.headersAndFooters = true; }},
+      {"--legacy-bytes", [](CommandLine& l) { l.options.legacyByteRules = true; }},
+      {"-h", [](CommandLine& l) { l.help = true; }},
+      {"--help", [](CommandLine& l) { l.help = true; }},
+      {"--version", [](CommandLine& l) { l.version = true; }},
+  };
+  const auto it = switches.find(name);
+  if (it == switches.end()) return false;
+  it->second(line);
+  return true;
+}
+
+}  // namespace
+
+ParseResult ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  bool onlyPaths = false;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    std::string argument = arguments[i];
+    if (onlyPaths || argument.empty() || argument[0] != '-' || argument == "-") {
+      line.paths.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      onlyPaths = true;
+      continue;
+    }
+    std::string value;
+    const size_t equals = argument.find('=');
+    const bool inlineValue = argument.rfind("--", 0) == 0 && equals != std::string::npos;
+    if (inlineValue) {
+      value = argument.substr(equals + 1);
+      argument = argument.substr(0, equals);
+    }
+    if (TakesValue(argument)) {
+      if (!inlineValue) {
+        if (i + 1 >= arguments.size()) return {std::nullopt, argument + " needs a value"};
+        value = arguments[++i];
+      }
+      const std::string error = ApplyValueOption(argument, value, line);
+      if (!error.empty()) return {std::nullopt, error};
+    } else if (inlineValue || !ApplySwitch(argument, line)) {
+      return {std::nullopt, "unknown option " + arguments[i]};
+    }
+  }
+  if (line.paths.empty() && !line.help && !line.version) {
+    return {std::nullopt, "no file or folder given (see --help)"};
+  }
+  return {line, ""};
+}
+
+std::string UsageText() {
+  return R"(Usage: tallywright-count [OPTIONS] PATH...
+Counts the words and characters of documents and prices them.
+
+  PATH               a file; with -r/--recursive a folder: every file under it with a
+                     countable tail, in sorted path order (links to folders not followed)
+  -r, --recursive    walk folders
+  --pricing MODE     Words | Chars | "Chars & spaces"        (default Words)
+  --rate TEXT        rate per priced unit, a non-negative decimal (default 0.01)
+  --currency NAME    currency label                          (default USD)
+  --extra-symbols    treat extra symbols in txt files like a word
+  --headers-footers  count in headers and footers
+  --legacy-bytes     judge every byte, and every UTF-16 unit by its low byte, alone
+  --format FORMAT    table | tsv | csv | json                (default table)
+  --report FILE      also write the HTML report to FILE
+  -h, --help         show this help
+  --version          show the version
+
+Exit status: 0 when every file was counted, 1 when one was not, 2 on a usage error.
+)";
+}
+
+}  // namespace tw::cli

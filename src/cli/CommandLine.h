@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "count/CountOptions.h"
+
+namespace tw::cli {
+
+enum class OutputFormat { Table, Tsv, Csv, Json };
+
+struct CommandLine {
+  std::vector<std::string> paths;
+  bool recursive = false;
+  std::string pricing = "Words";
+  std::string rate = "0.01";
+  std::string currency = "USD";
+  CountOptions options;
+  OutputFormat format = OutputFormat::Table;
+  std::string reportPath;  // empty: no HTML report
+  bool help = false;
+  bool version = false;
+};
+
+struct ParseResult {
+  std::optional<CommandLine> commandLine;
+  std::string error;  // one-line reason when commandLine is empty
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string UsageText();
+
+}  // namespace tw::cli

@@ -1,0 +1,151 @@
+#include "cli/ResultWriter.h"
+
+#include <algorithm>
+#include <array>
+
+#include "count/CNumbers.h"
+
+namespace tw::cli {
+namespace {
+
+using Fields = std::array<std::string, 7>;
+
+Fields FieldsOf(const ResultRow& row) {
+  if (!row.counted) return {row.path, "", "", "", row.currency, row.rate, ""};
+  return {row.path, row.words, row.charsWithSpaces, row.chars, row.currency, row.rate, row.amount};
+}
+
+Fields TotalFields(const CountTotals& totals) {
+  return {"TOTAL",
+          std::to_string(totals.words),
+          std::to_string(totals.charsWithSpaces),
+          std::to_string(totals.chars),
+          "",
+          "",
+          FormatFixed(totals.amount, 2)};
+}
+
+const Fields kHeader = {"path", "words", "chars_with_spaces", "chars", "currency", "rate",
+                        "amount"};
+
+void WriteSeparated(std::ostream& out, const Fields& fields, char separator,
+                    std::string (*quote)(const std::string&), const char* lineEnd) {
+  for (size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) out << separator;
+    out << quote(fields[i]);
+  }
+  out << lineEnd;
+}
+
+std::string TsvField(const std::string& text) {
+  std::string field = text;
+  std::replace(field.begin(), field.end(), '\t', ' ');
+  std::replace(field.begin(), field.end(), '\n', ' ');
+  return field;
+}
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+std::string JsonString(const std::string& text) {
+  std::string json = "\"";
+  for (unsigned char c : text) {
+    switch (c) {
+      case '"': json += "\\\""; break;
+      case '\\': json += "\\\\"; break;
+      case '\n': json += "\\n"; break;
+      case '\r': json += "\\r"; break;
+      case '\t': json += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          static const char* hex = "0123456789abcdef";
+          json += "\\u00";
+          json += hex[c >> 4];
+          json += hex[c & 15];
+        } else {
+          json += static_cast<char>(c);
+        }
+    }
+  }
+  return json + "\"";
+}
+
+std::string JsonNumberOrNull(bool present, const std::string& number) {
+  return present ? number : "null";
+}
+
+void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
+  out << "{\"files\":[";
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const ResultRow& row = rows[i];
+    if (i > 0) out << ',';
+    out << "{\"path\":" << JsonString(row.path)
+        << ",\"words\":" << JsonNumberOrNull(row.counted, row.words)
+        << ",\"chars_with_spaces\":" << JsonNumberOrNull(row.counted, row.charsWithSpaces)
+        << ",\"chars\":" << JsonNumberOrNull(row.counted, row.chars)
+        << ",\"currency\":" << JsonString(row.currency) << ",\"rate\":" << JsonString(row.rate)
+        << ",\"amount\":" << JsonNumberOrNull(row.counted, row.amount)
+        << ",\"error\":" << (row.error.empty() ? "null" : JsonString(row.error)) << '}';
+  }
+  out << "],\"totals\":{\"words\":" << totals.words
+      << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
+      << ",\"amount\":" << FormatFixed(totals.amount, 2) << "}}\n";
+}
+
+void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
+  std::vector<Fields> lines = {kHeader};
+  for (const ResultRow& row : rows) lines.push_back(FieldsOf(row));
+  lines.push_back(TotalFields(totals));
+  std::array<size_t, 7> widths{};
+  for (const Fields& line : lines) {
+    for (size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], line[i].size());
+  }
+  for (const Fields& line : lines) {
+    std::string text;
+    for (size_t i = 0; i < line.size(); ++i) {
+      const std::string padding(widths[i] - line[i].size(), ' ');
+      // Paths and currencies read left to right; numbers line up on the right.
+      const bool leftAligned = i == 0 || i == 4;
+      text += leftAligned ? line[i] + padding : padding + line[i];
+      if (i + 1 < line.size()) text += "  ";
+    }
+    text.erase(text.find_last_not_of(' ') + 1);
+    out << text << '\n';
+  }
+}
+
+}  // namespace
+
+void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
+                  const CountTotals& totals) {
+  switch (format) {
+    case OutputFormat::Json:
+      WriteJson(out, rows, totals);
+      return;
+    case OutputFormat::Table:
+      WriteTable(out, rows, totals);
+      return;
+    case OutputFormat::Tsv:
+    case OutputFormat::Csv: {
+      const char separator = format == OutputFormat::Tsv ? '\t' : ',';
+      auto* quote = format == OutputFormat::Tsv ? &TsvField : &CsvField;
+      // CSV records end in CR LF as RFC 4180 has them.
+      const char* lineEnd = format == OutputFormat::Tsv ? "\n" : "\r\n";
+      WriteSeparated(out, kHeader, separator, quote, lineEnd);
+      for (const ResultRow& row : rows) {
+        WriteSeparated(out, FieldsOf(row), separator, quote, lineEnd);
+      }
+      WriteSeparated(out, TotalFields(totals), separator, quote, lineEnd);
+      return;
+    }
+  }
+}
+
+}  // namespace tw::cli

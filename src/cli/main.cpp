@@ -1,0 +1,28 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "automation/ServerRegistry.h"
+#include "cli/CommandLine.h"
+#include "cli/CountCommand.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const tw::cli::ParseResult parsed = tw::cli::ParseCommandLine(arguments);
+  if (!parsed.commandLine) {
+    std::cerr << "tallywright-count: " << parsed.error << '\n';
+    return 2;
+  }
+  const tw::cli::CommandLine& line = *parsed.commandLine;
+  if (line.help) {
+    std::cout << tw::cli::UsageText();
+    return 0;
+  }
+  if (line.version) {
+    std::cout << "tallywright-count " << TALLYWRIGHT_VERSION << '\n';
+    return 0;
+  }
+  tw::ServerRegistry servers;
+  tw::RegisterStandardServers(servers);
+  return tw::cli::RunCountCommand(line, std::cout, std::cerr, servers);
+}

@@ -1,0 +1,28 @@
+#include "count/CounterFactory.h"
+#include "count/HtmlCounter.h"
+#include "count/TextCounter.h"
+#include "count/UnavailableServerCounter.h"
+
+namespace tw {
+
+std::unique_ptr<Counter> StandardCounterFactory::Create(CounterKind kind, CountHost& host,
+                                                        CountContext& context) const {
+  switch (kind) {
+    case CounterKind::Text:
+      return std::make_unique<TextCounter>(host, context);
+    case CounterKind::Html:
+      return std::make_unique<HtmlCounter>(host, context);
+    case CounterKind::Word:
+      return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS Word?!", host,
+                                                        context);
+    case CounterKind::PowerPoint:
+      return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS PowerPoint?",
+                                                        host, context);
+    case CounterKind::Pdf:
+      return std::make_unique<UnavailableServerCounter>(kind, "Adobe Acrobat should be installed",
+                                                        host, context);
+  }
+  return nullptr;
+}
+
+}  // namespace tw
