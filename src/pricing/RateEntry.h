@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tw {
+
+inline constexpr const char* kOneDotOnlyMessage = "One dot only!";
+inline constexpr const char* kNumbersOnlyMessage = "Numbers only!";
+
+// What the rate edit's checks make of a new text: the messages to show, in order, and the text
+// the edit ends with. The window shows the messages, then puts finalEditText into the edit
+// without running the checks again.
+struct RateCheckResult {
+  std::vector<std::string> messages;
+  std::string finalEditText;
+  bool operator==(const RateCheckResult&) const = default;
+};
+
+// The rate edit's change handler as a state machine. The window holds one rate text that every
+// run of the handler overwrites with the edit's text; showing a new text in the edit is itself a
+// change and runs the handler again, nested, before the outer run goes on with its own copy.
+// So a second "." removes the last character once per nested pass, and every character other
+// than a digit or "." resets the rate to "0.01", each with its own message.
+class RateEntry {
+ public:
+  // The edit's text changed to `text` (typed, pasted or set by the program).
+  void SetEditText(const std::string& text);
+
+  const std::string& EditText() const { return editText_; }
+  const std::vector<std::string>& Messages() const { return messages_; }
+  void ClearMessages() { messages_.clear(); }
+
+  // Nested runs deeper than this are not started: the rules always end, but a pasted text with
+  // very many dots would otherwise nest once per dot.
+  static constexpr int kMaxNesting = 64;
+
+ private:
+  void OnRateChanged();
+  void RemoveLastCharacter();
+  void ResetToDefault();
+
+  std::string rateText_;  // the window's rate text, overwritten by every run
+  std::string editText_;  // what the edit shows
+  std::vector<std::string> messages_;
+  int depth_ = 0;
+};
+
+// Runs the checks on a fresh rate entry over a text put into the edit.
+RateCheckResult CheckRateText(const std::string& typed);
+
+}  // namespace tw
