@@ -1,12 +1,10 @@
 #include "count/ByteFileCounter.h"
 
-#include "count/WholeFileReader.h"
-
 namespace tw {
 
 FileOutcome ByteFileCounter::CountFile(const std::string& path) {
-  WholeFileReader reader;
-  switch (reader.Read(path)) {
+  FileCounts counts;
+  switch (ScanFile(path, counts)) {
     case ReadStatus::OpenFailed:
       ShowMessage("Couldn't open file: " + path);
       return FileOutcome::Skipped;
@@ -19,7 +17,7 @@ FileOutcome ByteFileCounter::CountFile(const std::string& path) {
     case ReadStatus::Ok:
       break;
   }
-  Counts() = Scan(reader.Bytes());
+  Counts() = counts;
   return FileOutcome::Counted;
 }
 

@@ -6,7 +6,9 @@
 namespace tw {
 namespace {
 
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsCSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 std::string_view SkipLeadingSpace(std::string_view text) {
   size_t i = 0;
@@ -44,8 +46,8 @@ double ParseCDouble(std::string_view text) {
   // from_chars accepts neither a sign nor leading blanks, which were handled above; it takes the
   // longest prefix that forms a number, as strtod does.
   double value = 0.0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::general);
+  const auto result =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   if (result.ec == std::errc::invalid_argument) return 0.0;
   return negative ? -value : value;
 }

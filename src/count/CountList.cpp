@@ -5,31 +5,45 @@
 namespace tw {
 
 CountRowCells InitialCountHeaders() {
-  return {std::string(kRowCountHeaderPrefix) + "0", kWordsHeader, kCharsWithSpacesHeader,
-          kCharsHeader,                              kCurrencyHeader, kRateHeader,
+  return {std::string(kRowCountHeaderPrefix) + "0",
+          kWordsHeader,
+          kCharsWithSpacesHeader,
+          kCharsHeader,
+          kCurrencyHeader,
+          kRateHeader,
           kAmountHeader};
 }
 
 CountList::CountList() : headers_(InitialCountHeaders()) {}
 
-const std::string& CountList::Cell(int row, int column) const { return rows_.at(row).at(column); }
+const std::string& CountList::Cell(int row, int column) const {
+  return rows_.at(row).at(column);
+}
 
 void CountList::SetCell(int row, int column, std::string text) {
   rows_.at(row).at(column) = std::move(text);
 }
 
-const CountRowCells& CountList::Row(int row) const { return rows_.at(row); }
+const CountRowCells& CountList::Row(int row) const {
+  return rows_.at(row);
+}
 
-const std::string& CountList::Header(int column) const { return headers_.at(column); }
+const std::string& CountList::Header(int column) const {
+  return headers_.at(column);
+}
 
-void CountList::SetHeader(int column, std::string text) { headers_.at(column) = std::move(text); }
+void CountList::SetHeader(int column, std::string text) {
+  headers_.at(column) = std::move(text);
+}
 
 void CountList::InsertRow(int index, CountRowCells cells) {
   index = std::clamp(index, 0, RowCount());
   rows_.insert(rows_.begin() + index, std::move(cells));
 }
 
-void CountList::AppendRow(CountRowCells cells) { rows_.push_back(std::move(cells)); }
+void CountList::AppendRow(CountRowCells cells) {
+  rows_.push_back(std::move(cells));
+}
 
 void CountList::RemoveRows(std::vector<int> indexes) {
   std::sort(indexes.begin(), indexes.end());
@@ -39,6 +53,8 @@ void CountList::RemoveRows(std::vector<int> indexes) {
   }
 }
 
-void CountList::Clear() { rows_.clear(); }
+void CountList::Clear() {
+  rows_.clear();
+}
 
 }  // namespace tw

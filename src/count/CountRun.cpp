@@ -19,7 +19,9 @@ std::string_view Tail(std::string_view path, size_t length) {
   return path.size() <= length ? path : path.substr(path.size() - length);
 }
 
-int FileCount(const Batch& batch) { return static_cast<int>(batch.size() / 2); }
+int FileCount(const Batch& batch) {
+  return static_cast<int>(batch.size() / 2);
+}
 
 void RunCounter(CounterKind kind, const Batch& batch, int filesBefore, int filesInRun,
                 CountHost& host, CountContext& context, const CounterFactory& factory) {

@@ -50,7 +50,9 @@ void Counter::EndRun() {
   EnableCountControls(true);
 }
 
-void Counter::ShowMessage(const std::string& text) { host_.Messages().Show(text); }
+void Counter::ShowMessage(const std::string& text) {
+  host_.Messages().Show(text);
+}
 
 void Counter::FillResultRow(int row) {
   const std::string pricing = host_.PricingText();

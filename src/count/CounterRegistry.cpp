@@ -12,7 +12,9 @@ constexpr std::array<CounterKind, kCounterKindCount> kStopOrder = {
     CounterKind::Word, CounterKind::PowerPoint, CounterKind::Pdf, CounterKind::Text,
     CounterKind::Html};
 
-int Slot(CounterKind kind) { return static_cast<int>(kind); }
+int Slot(CounterKind kind) {
+  return static_cast<int>(kind);
+}
 
 }  // namespace
 
@@ -21,7 +23,9 @@ void CounterRegistry::Register(CounterKind kind, Counter* counter) {
   slots_[Slot(kind)] = counter;
 }
 
-void CounterRegistry::Unregister(CounterKind kind) { Register(kind, nullptr); }
+void CounterRegistry::Unregister(CounterKind kind) {
+  Register(kind, nullptr);
+}
 
 void CounterRegistry::Clear() {
   std::lock_guard lock(mutex_);

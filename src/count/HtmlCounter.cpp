@@ -4,8 +4,11 @@
 
 namespace tw {
 
-FileCounts HtmlCounter::Scan(std::span<const uint8_t> bytes) {
-  return ScanHtml(bytes, LegacyByteRules());
+ReadStatus HtmlCounter::ScanFile(const std::string& path, FileCounts& counts) {
+  WholeFileReader reader;
+  const ReadStatus status = reader.Read(path);
+  if (status == ReadStatus::Ok) counts = ScanHtml(reader.Bytes(), LegacyByteRules());
+  return status;
 }
 
 }  // namespace tw

@@ -11,7 +11,7 @@ class HtmlCounter : public ByteFileCounter {
       : ByteFileCounter(CounterKind::Html, host, context) {}
 
  protected:
-  FileCounts Scan(std::span<const uint8_t> bytes) override;
+  ReadStatus ScanFile(const std::string& path, FileCounts& counts) override;
 };
 
 }  // namespace tw

@@ -16,8 +16,8 @@ std::unique_ptr<Counter> StandardCounterFactory::Create(CounterKind kind, CountH
       return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS Word?!", host,
                                                         context);
     case CounterKind::PowerPoint:
-      return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS PowerPoint?",
-                                                        host, context);
+      return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS PowerPoint?", host,
+                                                        context);
     case CounterKind::Pdf:
       return std::make_unique<UnavailableServerCounter>(kind, "Adobe Acrobat should be installed",
                                                         host, context);

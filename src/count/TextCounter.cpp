@@ -1,11 +1,11 @@
 #include "count/TextCounter.h"
 
-#include "count/TextScan.h"
+#include "count/TextFileScan.h"
 
 namespace tw {
 
-FileCounts TextCounter::Scan(std::span<const uint8_t> bytes) {
-  return ScanPlainText(bytes, TextRules{extraSymbolsAsWords_, LegacyByteRules()});
+ReadStatus TextCounter::ScanFile(const std::string& path, FileCounts& counts) {
+  return ScanTextFile(path, TextRules{extraSymbolsAsWords_, LegacyByteRules()}, counts);
 }
 
 }  // namespace tw

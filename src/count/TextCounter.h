@@ -14,7 +14,7 @@ class TextCounter : public ByteFileCounter {
   void TakeOptions(const CountOptions& options) override {
     extraSymbolsAsWords_ = options.extraSymbolsAsWords;
   }
-  FileCounts Scan(std::span<const uint8_t> bytes) override;
+  ReadStatus ScanFile(const std::string& path, FileCounts& counts) override;
 
  private:
   bool extraSymbolsAsWords_ = false;

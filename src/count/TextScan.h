@@ -18,6 +18,9 @@ FileCounts ScanPlainText(std::span<const uint8_t> bytes, TextRules rules);
 
 // The byte-by-byte scan alone, for bytes that are judged one by one.
 FileCounts ScanBytes(std::span<const uint8_t> bytes, bool extraSymbolsAsWords);
+// The same for bytes that continue with `next` (whether the last byte ends a word depends on it).
+FileCounts ScanBytesFollowedBy(std::span<const uint8_t> bytes, uint8_t next,
+                               bool extraSymbolsAsWords);
 
 // The HTML scan of a whole file's bytes.
 FileCounts ScanHtml(std::span<const uint8_t> bytes, bool legacyByteRules);

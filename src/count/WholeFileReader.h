@@ -8,13 +8,16 @@
 
 namespace tw {
 
+class RegularFile;
+
 enum class ReadStatus { Ok, OpenFailed, AllocationFailed, ReadFailed };
 
-// One whole file in one buffer. Only regular files are opened, so a FIFO or device named like a
-// document never blocks a count.
+// One whole file in one buffer, read in one go. Only regular files are opened.
 class WholeFileReader {
  public:
   ReadStatus Read(const std::string& path);
+  // Reads the rest of an open file from its current position.
+  ReadStatus Read(RegularFile& file);
   std::span<const uint8_t> Bytes() const { return {buffer_.get(), size_}; }
 
  private:

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Times tallywright-count against `LC_ALL=C wc -w` on the same generated 256 MB text file, in one
+# run, and prints the ratio. Usage: bench/text-vs-wc.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+count=$build/src/cli/tallywright-count
+[ -x "$count" ] || { echo "build $count first" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+file=$work/big.txt
+# 256 MB of words of varying length, punctuation and line breaks.
+python3 - "$file" <<'PY'
+import random, sys
+random.seed(7)
+words = ["".join(random.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(random.randint(1, 12)))
+         for _ in range(5000)]
+chunk = []
+for i in range(200000):
+    chunk.append(random.choice(words))
+    chunk.append(random.choice([" ", " ", " ", ", ", ".\n", "\t"]))
+block = "".join(chunk).encode()
+target = 256 * 1024 * 1024
+with open(sys.argv[1], "wb") as out:
+    written = 0
+    while written < target:
+        piece = block[: target - written]
+        out.write(piece)
+        written += len(piece)
+PY
+cat "$file" >/dev/null  # both runs read from the page cache
+
+best() {  # best of three wall-clock seconds of a command
+  local best=""
+  for _ in 1 2 3; do
+    local start end took
+    start=$(date +%s.%N)
+    "$@" >/dev/null
+    end=$(date +%s.%N)
+    took=$(echo "$end - $start" | bc -l)
+    if [ -z "$best" ] || (( $(echo "$took < $best" | bc -l) )); then best=$took; fi
+  done
+  echo "$best"
+}
+wc_time=$(best env LC_ALL=C wc -w "$file")
+tw_time=$(best "$count" --format tsv "$file")
+echo "wc -w:             ${wc_time}s"
+echo "tallywright-count: ${tw_time}s"
+echo "speed-up over wc -w: $(echo "scale=2; $wc_time / $tw_time" | bc -l)x"
