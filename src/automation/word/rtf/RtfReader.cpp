@@ -1,12 +1,31 @@
 #include "automation/word/rtf/RtfReader.h"
 
+#include <string_view>
+
 #include "automation/AutomationError.h"
+#include "automation/container/ContainerLimits.h"
+#include "automation/word/rtf/RtfParser.h"
+#include "count/WholeFileReader.h"
 
 namespace tw {
 
 WordDocument ReadRtfDocument(const std::string& path) {
-  (void)path;
-  throw AutomationError("Word", "Rich Text Format documents are not supported yet");
+  WholeFileReader reader;
+  if (reader.Read(path) != ReadStatus::Ok) {
+    throw AutomationError("Word", "The file could not be opened: " + path);
+  }
+  const std::span<const uint8_t> bytes = reader.Bytes();
+  if (bytes.size() > ContainerLimits{}.maxEntryBytes) {
+    throw AutomationError("Word", "The document is too large to open: " + path);
+  }
+  try {
+    RtfParser parser;
+    return parser.Parse(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  } catch (const RtfError& error) {
+    throw AutomationError("Word",
+                          "The document is damaged (" + std::string(error.what()) + "): " + path);
+  }
 }
 
 }  // namespace tw

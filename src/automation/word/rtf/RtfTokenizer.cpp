@@ -5,8 +5,12 @@
 namespace tw {
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -20,6 +24,12 @@ int HexValue(char c) {
 constexpr size_t kMaxWordLength = 32;
 constexpr size_t kMaxDigits = 10;
 
+RtfToken MakeToken(RtfTokenKind kind) {
+  RtfToken token;
+  token.kind = kind;
+  return token;
+}
+
 }  // namespace
 
 RtfTokenizer::RtfTokenizer(std::string_view data, int maxDepth)
@@ -31,13 +41,13 @@ RtfToken RtfTokenizer::Next() {
     if (c == '{') {
       ++pos_;
       if (++depth_ > maxDepth_) throw RtfError("groups are nested too deeply");
-      return {RtfTokenKind::GroupStart};
+      return MakeToken(RtfTokenKind::GroupStart);
     }
     if (c == '}') {
       ++pos_;
       if (depth_ == 0) continue;  // a stray close brace
       --depth_;
-      return {RtfTokenKind::GroupEnd};
+      return MakeToken(RtfTokenKind::GroupEnd);
     }
     if (c == '\\') return ReadControl();
     if (c == '\r' || c == '\n' || c == '\0') {
@@ -48,9 +58,9 @@ RtfToken RtfTokenizer::Next() {
   }
   if (depth_ > 0) {
     --depth_;
-    return {RtfTokenKind::GroupEnd};
+    return MakeToken(RtfTokenKind::GroupEnd);
   }
-  return {RtfTokenKind::End};
+  return MakeToken(RtfTokenKind::End);
 }
 
 RtfToken RtfTokenizer::ReadControl() {
@@ -60,7 +70,7 @@ RtfToken RtfTokenizer::ReadControl() {
   if (IsAsciiLetter(c)) return ReadControlWord();
   if (c == '\'') return ReadHexByte();
   ++pos_;
-  RtfToken token{RtfTokenKind::ControlSymbol};
+  RtfToken token = MakeToken(RtfTokenKind::ControlSymbol);
   // A backslash before a line end is a paragraph mark.
   token.symbol = (c == '\r' || c == '\n') ? '\n' : c;
   return token;
@@ -69,7 +79,7 @@ RtfToken RtfTokenizer::ReadControl() {
 RtfToken RtfTokenizer::ReadControlWord() {
   const size_t start = pos_;
   while (pos_ < data_.size() && IsAsciiLetter(data_[pos_])) ++pos_;
-  RtfToken token{RtfTokenKind::ControlWord};
+  RtfToken token = MakeToken(RtfTokenKind::ControlWord);
   token.text = data_.substr(start, std::min(pos_ - start, kMaxWordLength));
   bool negative = false;
   if (pos_ + 1 < data_.size() && data_[pos_] == '-' && IsDigit(data_[pos_ + 1])) {
@@ -105,7 +115,7 @@ RtfToken RtfTokenizer::ReadHexByte() {
     ++pos_;
   }
   if (digits == 0) return Next();  // "\'" without hex digits carries nothing
-  RtfToken token{RtfTokenKind::HexByte};
+  RtfToken token = MakeToken(RtfTokenKind::HexByte);
   token.byte = static_cast<uint8_t>(value);
   return token;
 }
@@ -117,7 +127,7 @@ RtfToken RtfTokenizer::ReadText() {
     if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\0') break;
     ++pos_;
   }
-  RtfToken token{RtfTokenKind::Text};
+  RtfToken token = MakeToken(RtfTokenKind::Text);
   token.text = data_.substr(start, pos_ - start);
   return token;
 }
@@ -125,7 +135,7 @@ RtfToken RtfTokenizer::ReadText() {
 RtfToken RtfTokenizer::ReadBinary(int32_t length) {
   const size_t available = data_.size() - pos_;
   const size_t n = length < 0 ? 0 : std::min(available, static_cast<size_t>(length));
-  RtfToken token{RtfTokenKind::Binary};
+  RtfToken token = MakeToken(RtfTokenKind::Binary);
   token.text = data_.substr(pos_, n);
   pos_ += n;
   return token;
