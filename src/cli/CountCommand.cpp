@@ -5,6 +5,7 @@
 #include "cli/ResultWriter.h"
 #include "count/CountColumns.h"
 #include "count/CountRun.h"
+#include "store/HtmlReport.h"
 
 namespace tw::cli {
 namespace {
@@ -35,6 +36,19 @@ std::vector<ResultRow> ResultsOf(const CountList& list, const CliCountHost& host
   }
   return rows;
 }
+
+// Report failures go to stderr like every other message of the command line.
+class StderrMessageService : public MessageService {
+ public:
+  explicit StderrMessageService(std::ostream& errors) : errors_(errors) {}
+  MessageAnswer Show(const std::string& text, MessageButtons, MessageIcon) override {
+    errors_ << "tallywright-count: " << text << '\n';
+    return MessageAnswer::Ok;
+  }
+
+ private:
+  std::ostream& errors_;
+};
 
 }  // namespace
 
@@ -68,7 +82,13 @@ int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& er
     }
   }
   WriteResults(out, line.format, rows, context.totals);
-  return allCounted ? 0 : 1;
+  bool reportWritten = true;
+  if (!line.reportPath.empty()) {
+    StderrMessageService messages(errors);
+    reportWritten =
+        WriteHtmlReport(line.reportPath, list, context.current.pricing, context.totals, messages);
+  }
+  return allCounted && reportWritten ? 0 : 1;
 }
 
 }  // namespace tw::cli

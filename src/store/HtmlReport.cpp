@@ -1,0 +1,168 @@
+#include "store/HtmlReport.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "count/CNumbers.h"
+#include "count/CountColumns.h"
+#include "count/PricingMode.h"
+#include "store/AtomicFileWriter.h"
+#include "store/Utf16Text.h"
+
+namespace tw {
+namespace {
+
+// The report breaks its lines with LF then CR.
+constexpr const char* kBreak = "\n\r";
+
+constexpr const char* kPlainOpening = "<td align=\"center\">";
+constexpr const char* kHighlightedOpening =
+    "<td align=\"center\" style=\"background-color:#AAAAFF; font-weight:bold;\">";
+// The amount cell's opening has no blank before "style"; browsers read it all the same.
+constexpr const char* kAmountOpening =
+    "<td align=\"center\"style=\"background-color:#AAAAFF; font-weight:bold;\">";
+
+void AppendHead(std::string& html) {
+  html += "<html>";
+  html += kBreak;
+  html += "<body>";
+  html += kBreak;
+  html += "<table width=\"1024\" border=\"1\" style=\"padding-top:10px; padding-bottom:10px\">";
+  html += kBreak;
+}
+
+void AppendHeaderRow(std::string& html) {
+  html +=
+      "<tr align=\"center\" style=\"background-color:#BBFFBB; font-weight:bold;\">"
+      "<td>File name</td>";
+  for (const char* title : {"Words", "Characters with spaces", "Characters", "Currency", "Rate"}) {
+    html += kBreak;
+    html += std::string("<td>") + title + "</td>";
+  }
+  html += kBreak;
+  html += "<td>Amount</td></tr>";
+  html += kBreak;
+}
+
+const char* OpeningOf(int column, int highlighted) {
+  if (column == kFileColumn) return "<tr><td>";
+  if (column == kAmountColumn) return kAmountOpening;
+  return column == highlighted ? kHighlightedOpening : kPlainOpening;
+}
+
+void AppendRow(std::string& html, const CountRowCells& cells, int highlighted) {
+  for (int column = 0; column < kCountColumnCount; ++column) {
+    html += OpeningOf(column, highlighted);
+    html += EscapeHtmlText(cells[static_cast<size_t>(column)]);
+    html += column == kAmountColumn ? "</td></tr>" : "</td>";
+    html += kBreak;
+  }
+}
+
+void AppendTotalsRow(std::string& html, const CountTotals& totals) {
+  html +=
+      "<tr align=\"center\" style=\"background-color:#EEEEEE; font-weight:bold;\">"
+      "<td>Total</td>";
+  for (int64_t count : {totals.words, totals.charsWithSpaces, totals.chars}) {
+    html += kBreak;
+    html += "<td>" + std::to_string(count) + "</td>";
+  }
+  html += kBreak;
+  html += "<td></td><td></td>";
+  html += kBreak;
+  html += "<td>" + FormatFixed(totals.amount, 2) + "</td></tr>";
+  html += kBreak;
+}
+
+void AppendTail(std::string& html) {
+  html += "</table>";
+  html += kBreak;
+  html += "</body>";
+  html += kBreak;
+  html += "</html>";
+}
+
+std::u16string BuildFromRows(const std::vector<CountRowCells>& rows, const std::string& pricingMode,
+                             const CountTotals& totals) {
+  const int highlighted = HighlightedCountColumn(pricingMode);
+  std::string html;
+  AppendHead(html);
+  AppendHeaderRow(html);
+  for (const CountRowCells& cells : rows) AppendRow(html, cells, highlighted);
+  AppendTotalsRow(html, totals);
+  AppendTail(html);
+  return Utf8ToUtf16(html);
+}
+
+std::vector<CountRowCells> RowsOf(const CountList& list) {
+  std::vector<CountRowCells> rows;
+  rows.reserve(static_cast<size_t>(list.RowCount()));
+  for (int row = 0; row < list.RowCount(); ++row) rows.push_back(list.Row(row));
+  return rows;
+}
+
+std::vector<CountRowCells> RowsOf(CountHost& host) {
+  std::vector<CountRowCells> rows(static_cast<size_t>(std::max(host.RowCount(), 0)));
+  for (size_t row = 0; row < rows.size(); ++row) {
+    for (int column = 0; column < kCountColumnCount; ++column) {
+      rows[row][static_cast<size_t>(column)] = host.CellText(static_cast<int>(row), column);
+    }
+  }
+  return rows;
+}
+
+bool WriteReportText(const std::string& path, const std::u16string& text,
+                     MessageService& messages) {
+  const std::string bytes = "\xFF\xFE" + Utf16LeBytes(text);
+  if (WriteFileAtomically(path, bytes)) return true;
+  messages.Show(kReportSaveFailedPrefix + path);
+  return false;
+}
+
+}  // namespace
+
+std::string EscapeHtmlText(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::u16string BuildHtmlReport(const CountList& list, const std::string& pricingMode,
+                               const CountTotals& totals) {
+  return BuildFromRows(RowsOf(list), pricingMode, totals);
+}
+
+std::u16string BuildHtmlReport(CountHost& host, const std::string& pricingMode,
+                               const CountTotals& totals) {
+  return BuildFromRows(RowsOf(host), pricingMode, totals);
+}
+
+bool WriteHtmlReport(const std::string& path, const CountList& list, const std::string& pricingMode,
+                     const CountTotals& totals, MessageService& messages) {
+  return WriteReportText(path, BuildHtmlReport(list, pricingMode, totals), messages);
+}
+
+bool WriteHtmlReport(const std::string& path, CountHost& host, const std::string& pricingMode,
+                     const CountTotals& totals) {
+  return WriteReportText(path, BuildHtmlReport(host, pricingMode, totals), host.Messages());
+}
+
+}  // namespace tw

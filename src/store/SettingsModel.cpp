@@ -1,0 +1,120 @@
+#include "store/SettingsModel.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "count/CNumbers.h"
+#include "store/CKeyValueFile.h"
+
+namespace tw {
+namespace {
+
+struct CheckBoxKey {
+  const char* key;
+  int StoredSettings::*field;
+  int defaultValue;
+};
+
+// In the order the file holds them.
+constexpr CheckBoxKey kCheckBoxKeys[] = {
+    {"CountTxt", &StoredSettings::countTxt, 1}, {"CountDoc", &StoredSettings::countDoc, 1},
+    {"CountRtf", &StoredSettings::countRtf, 0}, {"CountXls", &StoredSettings::countXls, 0},
+    {"CountHtm", &StoredSettings::countHtm, 0}, {"CountPPT", &StoredSettings::countPpt, 0},
+    {"CountPdf", &StoredSettings::countPdf, 0},
+};
+
+int32_t Saturate32(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+// The C library's integer conversion, kept within the 32-bit range the window works in.
+int32_t ReadInteger(const std::string& text) {
+  return Saturate32(ParseCInteger(text));
+}
+
+int32_t ReadEdge(const CKeyValueFile& file, const char* key, int32_t desktopEdge) {
+  const std::string text = file.GetValue(std::string_view(key));
+  return text.empty() ? desktopEdge : ReadInteger(text);
+}
+
+// Moves the near edge onto the desktop when it lies off it, then keeps the minimum extent.
+void ClampNearEdge(int64_t& nearEdge, int64_t& farEdge, int64_t desktopNear, int64_t desktopFar,
+                   int64_t minimum) {
+  if (nearEdge < desktopNear || nearEdge >= desktopFar) {
+    nearEdge = desktopNear;
+    if (farEdge - nearEdge < minimum) farEdge = nearEdge + minimum;
+  }
+}
+
+// Pulls the far edge back onto the desktop when it lies beyond it, then keeps the minimum extent.
+void ClampFarEdge(int64_t& nearEdge, int64_t& farEdge, int64_t desktopFar, int64_t minimum) {
+  if (farEdge > desktopFar) {
+    farEdge = desktopFar;
+    if (farEdge - nearEdge < minimum) nearEdge = farEdge - minimum;
+  }
+}
+
+}  // namespace
+
+bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
+  CKeyValueFile file;
+  file.SetValue("Directory", settings.directory);
+  file.SetValue("CurrencyValue", settings.rate);
+  file.SetValue("CurrencyName", std::to_string(settings.currencyIndex));
+  file.SetValue("PricingBy", std::to_string(settings.pricingIndex));
+  for (const CheckBoxKey& box : kCheckBoxKeys) {
+    file.SetValue(box.key, std::to_string(settings.*box.field));
+  }
+  // Each is inserted right after the header, so the file holds Bottom, Right, Top, Left.
+  file.SetValue("Left", std::to_string(settings.window.left), kWindowSection);
+  file.SetValue("Top", std::to_string(settings.window.top), kWindowSection);
+  file.SetValue("Right", std::to_string(settings.window.right), kWindowSection);
+  file.SetValue("Bottom", std::to_string(settings.window.bottom), kWindowSection);
+  return file.Save(path) == 0;
+}
+
+std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRect desktop) {
+  CKeyValueFile file;
+  if (file.Load(path) != 0) return std::nullopt;
+
+  StoredSettings settings;
+  settings.directory = file.GetValue(std::string_view("Directory"));
+  settings.rate = file.GetValue(std::string_view("CurrencyValue"));
+  if (settings.rate.empty()) settings.rate = kDefaultRate;
+  settings.currencyIndex = ReadInteger(file.GetValue(std::string_view("CurrencyName")));
+  settings.pricingIndex = ReadInteger(file.GetValue(std::string_view("PricingBy")));
+  for (const CheckBoxKey& box : kCheckBoxKeys) {
+    settings.*box.field = CheckBoxValue(file.GetValue(std::string_view(box.key)), box.defaultValue);
+  }
+  const WindowRect stored{ReadEdge(file, "Left", desktop.left), ReadEdge(file, "Top", desktop.top),
+                          ReadEdge(file, "Right", desktop.right),
+                          ReadEdge(file, "Bottom", desktop.bottom)};
+  settings.window = ClampWindowPlacement(stored, desktop);
+  return settings;
+}
+
+int ClampComboIndex(int stored, int entryCount) {
+  if (stored < 0 || entryCount <= 0) return -1;
+  return stored >= entryCount ? 0 : stored;
+}
+
+int CheckBoxValue(const std::string& storedText, int defaultValue) {
+  if (storedText.empty()) return defaultValue;
+  const int64_t value = ParseCInteger(storedText);
+  return value == 0 || value == 1 ? static_cast<int>(value) : defaultValue;
+}
+
+WindowRect ClampWindowPlacement(WindowRect stored, WindowRect desktop) {
+  int64_t left = stored.left, top = stored.top, right = stored.right, bottom = stored.bottom;
+  if (top > bottom) std::swap(top, bottom);
+  if (left > right) std::swap(left, right);
+  ClampNearEdge(top, bottom, desktop.top, desktop.bottom, kMinimumWindowHeight);
+  ClampNearEdge(left, right, desktop.left, desktop.right, kMinimumWindowWidth);
+  ClampFarEdge(left, right, desktop.right, kMinimumWindowWidth);
+  ClampFarEdge(top, bottom, desktop.bottom, kMinimumWindowHeight);
+  return {Saturate32(left), Saturate32(top), Saturate32(right), Saturate32(bottom)};
+}
+
+}  // namespace tw
