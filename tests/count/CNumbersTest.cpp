@@ -9,15 +9,15 @@ namespace {
 
 TEST(CNumbers, ParsesIntegersLikeTheCLibrary) {
   const std::pair<const char*, int64_t> cases[] = {
-      {"42", 42},     {"  -7x", -7}, {"+3", 3},          {"abc", 0},
-      {"", 0},        {"\t12 3", 12}, {"0012", 12},     {"99999999999999999999", INT64_MAX},
+      {"42", 42}, {"  -7x", -7},  {"+3", 3},    {"abc", 0},
+      {"", 0},    {"\t12 3", 12}, {"0012", 12}, {"99999999999999999999", INT64_MAX},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(ParseCInteger(text), expected) << text;
 }
 
 TEST(CNumbers, ParsesDoublesLikeTheCLibrary) {
   const std::pair<const char*, double> cases[] = {
-      {"0.01", 0.01}, {"1,5", 1.0},  {" .5", 0.5}, {"5.", 5.0}, {"", 0.0},
+      {"0.01", 0.01}, {"1,5", 1.0},   {" .5", 0.5},    {"5.", 5.0}, {"", 0.0},
       {"abc", 0.0},   {"-2.5", -2.5}, {"1e2x", 100.0}, {".", 0.0},
   };
   for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(ParseCDouble(text), expected) << text;

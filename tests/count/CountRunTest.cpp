@@ -13,14 +13,22 @@ using test::TempDir;
 
 TEST(BatchKindOfPath, SortsByTheTailOfThePath) {
   const std::pair<const char*, std::optional<CounterKind>> cases[] = {
-      {"/w/a.txt", CounterKind::Text},          {"C:\\Work\\REPORT.DOCX", CounterKind::Word},
-      {"/w/a.doc", CounterKind::Word},          {"/w/a.RTF", CounterKind::Word},
-      {"/w/mydocx", CounterKind::Word},         {"/w/a.xls", std::nullopt},
-      {"/w/a.ppt", CounterKind::PowerPoint},    {"/w/a.pptx", CounterKind::PowerPoint},
-      {"/w/slides.pptm", std::nullopt},         {"/w/notes.shtml", CounterKind::Html},
-      {"/w/a.htm", CounterKind::Html},          {"/w/a.pdf", CounterKind::Pdf},
-      {"txt", CounterKind::Text},               {"xt", std::nullopt},
-      {"/w/a.xlsx", std::nullopt},              {"", std::nullopt},
+      {"/w/a.txt", CounterKind::Text},
+      {"C:\\Work\\REPORT.DOCX", CounterKind::Word},
+      {"/w/a.doc", CounterKind::Word},
+      {"/w/a.RTF", CounterKind::Word},
+      {"/w/mydocx", CounterKind::Word},
+      {"/w/a.xls", std::nullopt},
+      {"/w/a.ppt", CounterKind::PowerPoint},
+      {"/w/a.pptx", CounterKind::PowerPoint},
+      {"/w/slides.pptm", std::nullopt},
+      {"/w/notes.shtml", CounterKind::Html},
+      {"/w/a.htm", CounterKind::Html},
+      {"/w/a.pdf", CounterKind::Pdf},
+      {"txt", CounterKind::Text},
+      {"xt", std::nullopt},
+      {"/w/a.xlsx", std::nullopt},
+      {"", std::nullopt},
   };
   for (const auto& [path, kind] : cases) EXPECT_EQ(BatchKindOfPath(path), kind) << path;
 }

@@ -38,12 +38,16 @@ class TextCounterRun : public ::testing::Test {
 TEST_F(TextCounterRun, FillsCellsAmountAndHeadersInOrder) {
   host.AddFile(dir.Write("a.txt", "Hello, world!\r\n"));
   RunTextCounter();
-  const std::vector<std::string> expected = {
-      "controls off",          "cell 0 1 = 2",
-      "cell 0 2 = 13",         "cell 0 3 = 12",
-      "cell 0 6 =    0.02",    "header 1 = Words: 2",
-      "header 2 = Characters with spaces: 13", "header 3 = Characters: 12",
-      "header 6 = Amount:      0.02",          "controls on"};
+  const std::vector<std::string> expected = {"controls off",
+                                             "cell 0 1 = 2",
+                                             "cell 0 2 = 13",
+                                             "cell 0 3 = 12",
+                                             "cell 0 6 =    0.02",
+                                             "header 1 = Words: 2",
+                                             "header 2 = Characters with spaces: 13",
+                                             "header 3 = Characters: 12",
+                                             "header 6 = Amount:      0.02",
+                                             "controls on"};
   EXPECT_EQ(host.log, expected);
 }
 
@@ -115,7 +119,7 @@ TEST_F(TextCounterRun, UnreadableFilesAreReportedAndTheBatchGoesOn) {
             (std::vector<std::string>{"Couldn't open file: " + dir.Path().string() + "/missing.txt",
                                       "Couldn't open file: " + fifo,
                                       "Couldn't open file: " + dir.Path().string()}));
-  EXPECT_EQ(host.List().Cell(0, 1), "");  // untouched
+  EXPECT_EQ(host.List().Cell(0, 1), "");   // untouched
   EXPECT_EQ(host.List().Cell(1, 1), "0");  // an empty file counts 0, 0, 0
   EXPECT_EQ(host.List().Cell(1, 2), "0");
   EXPECT_EQ(host.List().Cell(2, 1), "");

@@ -45,13 +45,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Unicode, HtmlScan,
-    ::testing::Values(
-        HtmlCase{"utf8_letter_one_character", "<p>caf\xC3\xA9</p>", false, {1, 4, 0}},
-        // An extra symbol forms words in the HTML scan.
-        HtmlCase{"em_dash_joins", "a\xE2\x80\x94" "b", false, {1, 3, 0}},
-        // A blank right after an ideograph counts as a space.
-        HtmlCase{"space_after_ideograph", "\xE4\xB8\xAD \xE6\x96\x87", false, {2, 2, 1}},
-        HtmlCase{"ideograph_splits_latin", "ab\xE4\xB8\xAD" "cd", false, {3, 5, 0}}),
+    ::testing::Values(HtmlCase{"utf8_letter_one_character", "<p>caf\xC3\xA9</p>", false, {1, 4, 0}},
+                      // An extra symbol forms words in the HTML scan.
+                      HtmlCase{"em_dash_joins",
+                               "a\xE2\x80\x94"
+                               "b",
+                               false,
+                               {1, 3, 0}},
+                      // A blank right after an ideograph counts as a space.
+                      HtmlCase{
+                          "space_after_ideograph", "\xE4\xB8\xAD \xE6\x96\x87", false, {2, 2, 1}},
+                      HtmlCase{"ideograph_splits_latin",
+                               "ab\xE4\xB8\xAD"
+                               "cd",
+                               false,
+                               {3, 5, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
