@@ -11,7 +11,13 @@ scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTALLYWRIGHT_SANITIZE=ON
+lsan_options=""
+[ -f tests/lsan.supp ] && lsan_options="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=$lsan_options \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 600
+
+# The document readers' fuzz targets, briefly, with clang's libFuzzer.
+fuzz/run-all.sh "${FUZZ_SECONDS:-10}"
 
 scripts/check-format.sh
