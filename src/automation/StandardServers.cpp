@@ -1,10 +1,11 @@
 #include "automation/ServerRegistry.h"
+#include "automation/word/WordEngine.h"
 
 namespace tw {
 
 void RegisterStandardServers(ServerRegistry& registry) {
   // Each document engine adds its identifiers here as it lands.
-  (void)registry;
+  registry.Register("Word.Application", [] { return CreateWordEngine(); });
 }
 
 }  // namespace tw

@@ -2,6 +2,7 @@
 #include "count/HtmlCounter.h"
 #include "count/TextCounter.h"
 #include "count/UnavailableServerCounter.h"
+#include "count/WordCounter.h"
 
 namespace tw {
 
@@ -13,8 +14,7 @@ std::unique_ptr<Counter> StandardCounterFactory::Create(CounterKind kind, CountH
     case CounterKind::Html:
       return std::make_unique<HtmlCounter>(host, context);
     case CounterKind::Word:
-      return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS Word?!", host,
-                                                        context);
+      return std::make_unique<WordCounter>(host, context);
     case CounterKind::PowerPoint:
       return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS PowerPoint?", host,
                                                         context);

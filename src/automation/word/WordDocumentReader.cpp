@@ -1,0 +1,68 @@
+#include "automation/word/WordDocumentReader.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "automation/AutomationError.h"
+#include "automation/container/CompoundFile.h"
+#include "automation/container/ContainerError.h"
+#include "automation/word/doc/DocReader.h"
+#include "automation/word/docx/DocxReader.h"
+#include "automation/word/rtf/RtfReader.h"
+
+namespace tw {
+namespace {
+
+enum class WordFormat { Unknown, ZipPackage, CompoundFile, RichText };
+
+std::string LeadingBytes(const std::string& path, size_t count) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw AutomationError("Word", "The file could not be opened: " + path);
+  std::string bytes(count, '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(count));
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return bytes;
+}
+
+WordFormat FormatOf(const std::string& leading) {
+  if (leading.starts_with("PK\x03\x04")) return WordFormat::ZipPackage;
+  if (leading.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return WordFormat::CompoundFile;
+  if (leading.starts_with("{\\rtf")) return WordFormat::RichText;
+  return WordFormat::Unknown;
+}
+
+// An encrypted Office Open XML document is stored as a compound file holding the encrypted
+// package; say so rather than calling it damaged.
+void RejectEncryptedPackage(const std::string& path) {
+  try {
+    const CompoundFile file(path);
+    if (file.HasStream("EncryptedPackage")) {
+      throw AutomationError("Word", "The document is password-protected: " + path);
+    }
+  } catch (const ContainerError&) {
+    // Left to the .doc reader, which says what is wrong with the compound file.
+  }
+}
+
+}  // namespace
+
+WordDocument ReadWordDocument(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    throw AutomationError("Word", "The file could not be found: " + path);
+  }
+  switch (FormatOf(LeadingBytes(path, 8))) {
+    case WordFormat::ZipPackage:
+      return ReadDocxDocument(path);
+    case WordFormat::CompoundFile:
+      RejectEncryptedPackage(path);
+      return ReadDocDocument(path);
+    case WordFormat::RichText:
+      return ReadRtfDocument(path);
+    case WordFormat::Unknown:
+      break;
+  }
+  throw AutomationError("Word", "The file is not a Word document: " + path);
+}
+
+}  // namespace tw

@@ -1,0 +1,108 @@
+#include "automation/word/docx/DocxReader.h"
+
+#include <map>
+#include <pugixml.hpp>
+
+#include "automation/AutomationError.h"
+#include "automation/container/ContainerError.h"
+#include "automation/container/XmlPart.h"
+#include "automation/container/ZipPackage.h"
+#include "automation/word/docx/DocxStoryReader.h"
+#include "automation/word/docx/PackageRelationships.h"
+
+namespace tw {
+namespace {
+
+[[noreturn]] void NotAWordDocument(const std::string& path, const std::string& why) {
+  throw AutomationError("Word", "The file is not a Word document (" + why + "): " + path);
+}
+
+// Reads the parts of one package into the document model.
+class DocxPackageReader {
+ public:
+  explicit DocxPackageReader(const std::string& path) : path_(path), package_(path, limits_) {}
+
+  WordDocument Read() {
+    FindMainPart();
+    pugi::xml_document main;
+    ParseXmlPart(main, package_.Read(mainPart_), mainPart_);
+    const pugi::xml_node root = main.document_element();
+    if (std::string_view(root.name()) != "w:document") {
+      NotAWordDocument(path_, "its main part is not a word-processing document");
+    }
+    relationships_ = PackageRelationships::Read(package_, mainPart_);
+
+    DocxStory body = DocxStoryReader(limits_.maxXmlDepth).Read(root.child("w:body"));
+    WordDocument document;
+    document.mainText = std::move(body.text);
+    document.shapes = std::move(body.shapes);
+    document.footnotes = ReadNotes("footnotes", "w:footnote");
+    document.endnotes = ReadNotes("endnotes", "w:endnote");
+    for (const DocxSectionReferences& references : body.sections) {
+      document.sections.push_back(
+          {ReadHeaderFooter(references.headerId), ReadHeaderFooter(references.footerId)});
+    }
+    return document;
+  }
+
+ private:
+  void FindMainPart() {
+    const PackageRelationships package = PackageRelationships::Read(package_, "");
+    const PackageRelationships::Relationship* main = package.FindByType("officeDocument");
+    if (!main) NotAWordDocument(path_, "it names no main document part");
+    if (!package_.Has(main->partName)) NotAWordDocument(path_, "its main part is missing");
+    mainPart_ = main->partName;
+  }
+
+  // Every footnote or endnote in turn; the separators Word draws above the notes are not text.
+  std::u16string ReadNotes(const std::string& relationshipType, const char* noteName) {
+    const PackageRelationships::Relationship* part = relationships_.FindByType(relationshipType);
+    if (!part || !package_.Has(part->partName)) return {};
+    pugi::xml_document notes;
+    ParseXmlPart(notes, package_.Read(part->partName), part->partName);
+    std::u16string text;
+    for (const pugi::xml_node note : notes.document_element().children(noteName)) {
+      const std::string_view type = note.attribute("w:type").value();
+      if (!type.empty() && type != "normal") continue;
+      text += DocxStoryReader(limits_.maxXmlDepth, 1).Read(note).text;
+      text += kWordBreak;
+    }
+    return text;
+  }
+
+  std::optional<std::u16string> ReadHeaderFooter(const std::optional<std::string>& id) {
+    if (!id) return std::nullopt;
+    const auto cached = headersFooters_.find(*id);
+    if (cached != headersFooters_.end()) return cached->second;
+    const PackageRelationships::Relationship* part = relationships_.Find(*id);
+    std::u16string text;
+    if (part && package_.Has(part->partName)) {
+      pugi::xml_document xml;
+      ParseXmlPart(xml, package_.Read(part->partName), part->partName);
+      text = DocxStoryReader(limits_.maxXmlDepth).Read(xml.document_element()).text;
+    }
+    headersFooters_.emplace(*id, text);
+    return text;
+  }
+
+  ContainerLimits limits_;
+  std::string path_;
+  ZipPackage package_;
+  std::string mainPart_;
+  PackageRelationships relationships_;
+  std::map<std::string, std::u16string> headersFooters_;
+};
+
+}  // namespace
+
+WordDocument ReadDocxDocument(const std::string& path) {
+  try {
+    return DocxPackageReader(path).Read();
+  } catch (const ContainerError& error) {
+    throw AutomationError("Word", "The document is damaged: " + std::string(error.what()));
+  } catch (const std::bad_alloc&) {
+    throw AutomationError("Word", "The document is too large to open: " + path);
+  }
+}
+
+}  // namespace tw
