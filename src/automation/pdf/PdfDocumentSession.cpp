@@ -1,0 +1,95 @@
+#include "automation/pdf/PdfDocumentSession.h"
+
+#include "automation/AutomationError.h"
+#include "automation/pdf/PdfTextExtractor.h"
+#include "automation/pdf/PdfWireFormat.h"
+
+namespace tw {
+namespace {
+
+constexpr const char* kErrorSource = "PDF reader";
+
+// The helper's whole work: load the document, send its page count, then every page in order.
+// Stops quietly when the window's side has gone away.
+void SendDocument(int fd, const std::string& path) {
+  PdfTextExtractor::SilenceDiagnostics();
+  const std::optional<PdfTextExtractor> document = PdfTextExtractor::LoadFile(path);
+  const PdfWireFormat::Header header{document.has_value(), document ? document->PageCount() : 0};
+  if (!PdfHelperProcess::WriteAll(fd, PdfWireFormat::EncodeHeader(header))) return;
+  for (int page = 0; page < header.pageCount; ++page) {
+    if (!PdfHelperProcess::WriteAll(fd, PdfWireFormat::EncodePage(document->PageItems(page)))) {
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+PdfDocumentSession::PdfDocumentSession(PdfHelperLimits limits) : limits_(limits) {}
+
+bool PdfDocumentSession::Open(const std::string& path) {
+  Close();
+  path_ = path;
+  if (!StartHelper()) return false;
+  const std::optional<PdfWireFormat::Header> header = PdfWireFormat::ReadHeader(
+      [this](void* into, size_t size) { return helper_->Read(into, size); });
+  if (!header || !header->opened) {
+    Close();
+    return false;
+  }
+  pageCount_ = header->pageCount;
+  return true;
+}
+
+bool PdfDocumentSession::StartHelper() {
+  const std::string path = path_;  // the child works on its own copy
+  helper_ = PdfHelperProcess::Start([path](int fd) { SendDocument(fd, path); }, limits_);
+  nextPage_ = 0;
+  return helper_ != nullptr;
+}
+
+void PdfDocumentSession::Close() {
+  helper_.reset();
+  pageCount_ = 0;
+  nextPage_ = 0;
+  currentIndex_ = -1;
+  current_.reset();
+}
+
+std::shared_ptr<const PdfTextItems> PdfDocumentSession::Page(long index) {
+  if (!IsOpen()) throw AutomationError(kErrorSource, "No document is open");
+  if (index < 0 || index >= pageCount_) {
+    throw AutomationError(kErrorSource, "There is no page " + std::to_string(index + 1));
+  }
+  if (index == currentIndex_) return current_;
+  // The helper streams forward only; going back means reading the document again.
+  if (index < nextPage_ && !Restart()) Fail(index);
+  while (nextPage_ <= index) {
+    current_ = ReadNextPage();
+    if (!current_) Fail(index);
+    currentIndex_ = nextPage_++;
+  }
+  return current_;
+}
+
+bool PdfDocumentSession::Restart() {
+  if (!StartHelper()) return false;
+  const std::optional<PdfWireFormat::Header> header = PdfWireFormat::ReadHeader(
+      [this](void* into, size_t size) { return helper_->Read(into, size); });
+  return header && header->opened && header->pageCount == pageCount_;
+}
+
+std::shared_ptr<const PdfTextItems> PdfDocumentSession::ReadNextPage() {
+  std::optional<PdfTextItems> items = PdfWireFormat::ReadPage(
+      [this](void* into, size_t size) { return helper_->Read(into, size); });
+  if (!items) return nullptr;
+  return std::make_shared<const PdfTextItems>(std::move(*items));
+}
+
+void PdfDocumentSession::Fail(long index) {
+  Close();
+  throw AutomationError(kErrorSource, "The text of page " + std::to_string(index + 1) + " of " +
+                                          path_ + " could not be read");
+}
+
+}  // namespace tw

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "automation/pdf/PdfTextItems.h"
+
+namespace poppler {
+class document;
+}
+
+namespace tw {
+
+// Reads the words of a PDF's pages with poppler. Runs in the helper process (or in-process where
+// a crash is acceptable, as under the fuzzer).
+class PdfTextExtractor {
+ public:
+  // The document at `path`; nothing when poppler cannot load it (missing, damaged, or locked by
+  // a password).
+  static std::optional<PdfTextExtractor> LoadFile(const std::string& path);
+  // The same for a document in memory; `data` must outlive the extractor.
+  static std::optional<PdfTextExtractor> LoadData(std::span<const char> data);
+
+  PdfTextExtractor(PdfTextExtractor&&) noexcept;
+  PdfTextExtractor& operator=(PdfTextExtractor&&) noexcept;
+  ~PdfTextExtractor();
+
+  int PageCount() const;
+  // The words of page `index` (0-based) in reading order with their separators.
+  PdfTextItems PageItems(int index) const;
+
+  // Keeps poppler's diagnostics off the terminal: a damaged file is reported per file instead.
+  static void SilenceDiagnostics();
+
+ private:
+  explicit PdfTextExtractor(std::unique_ptr<poppler::document> document);
+  static std::optional<PdfTextExtractor> Accept(poppler::document* loaded);
+
+  std::unique_ptr<poppler::document> document_;
+};
+
+}  // namespace tw
