@@ -1,12 +1,154 @@
 #include "automation/word/doc/DocReader.h"
 
+#include <algorithm>
+
 #include "automation/AutomationError.h"
+#include "automation/container/CompoundFile.h"
+#include "automation/container/ContainerError.h"
+#include "automation/word/doc/DocBytes.h"
+#include "automation/word/doc/DocCharacterRuns.h"
+#include "automation/word/doc/DocFib.h"
+#include "automation/word/doc/DocPieceTable.h"
+#include "automation/word/doc/DocStoryText.h"
 
 namespace tw {
+namespace {
+
+// The header plex starts with six note separator stories, then six stories per section:
+// even header, odd (primary) header, even footer, odd (primary) footer, first-page header and
+// footer.
+constexpr size_t kSeparatorStories = 6;
+constexpr size_t kStoriesPerSection = 6;
+constexpr size_t kPrimaryHeader = 1;
+constexpr size_t kPrimaryFooter = 3;
+constexpr uint64_t kSectionDescriptorSize = 12;
+constexpr uint64_t kTextBoxDescriptorSize = 22;
+
+// Everything the stories are read from.
+struct DocSources {
+  DocBytes document;
+  DocBytes table;
+  DocFib fib;
+  DocPieceTable pieces;
+  DocCharacterRuns runs;
+
+  std::span<const uint8_t> Table(DocFib::Table which) const {
+    const DocTableRange range = fib.tables[which];
+    if (range.length == 0) return {};
+    return table.Slice(range.offset, range.length);
+  }
+
+  std::u16string StoryText(DocStory story, uint64_t from, uint64_t to) const {
+    const uint64_t start = fib.StoryStart(story);
+    const uint64_t end = start + fib.StoryLength(story);
+    return DocStoryText(
+        pieces.Text(std::min(start + from, end), std::min(start + to, end), document, runs));
+  }
+
+  std::u16string WholeStory(DocStory story) const {
+    return StoryText(story, 0, fib.StoryLength(story));
+  }
+};
+
+// The character positions of a plex: (n + 1) positions followed by n descriptors of one size.
+std::vector<uint32_t> PlexPositions(std::span<const uint8_t> plex, uint64_t descriptorSize) {
+  if (plex.size() < 4) return {};
+  const uint64_t count = (plex.size() - 4) / (4 + descriptorSize);
+  const DocBytes bytes(plex);
+  std::vector<uint32_t> positions;
+  positions.reserve(count + 1);
+  for (uint64_t i = 0; i <= count; ++i) positions.push_back(bytes.U32(4 * i));
+  return positions;
+}
+
+size_t SectionCount(const DocSources& sources) {
+  const size_t count =
+      PlexPositions(sources.Table(DocFib::SectionTable), kSectionDescriptorSize).size();
+  return count > 1 ? count - 1 : 1;
+}
+
+// A section's own header or footer story, or nothing when it is empty (linked to the previous).
+std::optional<std::u16string> HeaderStory(const DocSources& sources,
+                                          const std::vector<uint32_t>& positions, size_t index) {
+  if (index + 1 >= positions.size() || positions[index + 1] <= positions[index]) {
+    return std::nullopt;
+  }
+  return sources.StoryText(DocStory::Headers, positions[index], positions[index + 1]);
+}
+
+std::vector<WordSectionModel> ReadSections(const DocSources& sources) {
+  std::vector<WordSectionModel> sections(SectionCount(sources));
+  const std::vector<uint32_t> positions = PlexPositions(sources.Table(DocFib::HeaderTable), 0);
+  for (size_t s = 0; s < sections.size(); ++s) {
+    const size_t base = kSeparatorStories + kStoriesPerSection * s;
+    sections[s].primaryHeader = HeaderStory(sources, positions, base + kPrimaryHeader);
+    sections[s].primaryFooter = HeaderStory(sources, positions, base + kPrimaryFooter);
+  }
+  return sections;
+}
+
+// Every shape that holds text (text box or autoshape) has a story in the text-box plex; a
+// descriptor with its reusable flag set is a free slot, and the last story is a placeholder that
+// belongs to no shape.
+std::vector<WordShapeModel> ReadTextBoxes(const DocSources& sources) {
+  const std::span<const uint8_t> plex = sources.Table(DocFib::TextBoxTable);
+  const std::vector<uint32_t> positions = PlexPositions(plex, kTextBoxDescriptorSize);
+  const DocBytes bytes(plex);
+  const uint64_t descriptorsAt = 4 * uint64_t{positions.size()};
+  std::vector<WordShapeModel> shapes;
+  for (size_t i = 0; i + 2 < positions.size(); ++i) {
+    const bool reusable = bytes.U16(descriptorsAt + kTextBoxDescriptorSize * i + 4) != 0;
+    if (reusable || positions[i + 1] <= positions[i]) continue;
+    WordShapeModel shape;
+    shape.type = WordShapeType::TextBox;
+    shape.frameText = sources.StoryText(DocStory::TextBoxes, positions[i], positions[i + 1]);
+    shapes.push_back(std::move(shape));
+  }
+  return shapes;
+}
+
+std::string TableStreamName(const DocFib& fib) {
+  return fib.tableStreamOne ? "1Table" : "0Table";
+}
+
+WordDocument ReadDoc(const CompoundFile& file) {
+  if (!file.HasStream("WordDocument")) throw DocError("The file is not a Word document");
+  const std::vector<uint8_t> documentStream = file.ReadStream("WordDocument");
+  const DocBytes document(documentStream);
+  const DocFib fib = DocFib::Parse(document);
+  if (!file.HasStream(TableStreamName(fib))) {
+    throw DocError("The document is damaged (its table stream is missing)");
+  }
+  const std::vector<uint8_t> tableStream = file.ReadStream(TableStreamName(fib));
+  const DocBytes table(tableStream);
+  auto slice = [&](DocFib::Table which) {
+    const DocTableRange range = fib.tables[which];
+    return range.length == 0 ? std::span<const uint8_t>() : table.Slice(range.offset, range.length);
+  };
+  const DocSources sources{document, table, fib, DocPieceTable(slice(DocFib::PieceTable)),
+                           DocCharacterRuns(document, slice(DocFib::CharacterRuns))};
+  WordDocument result;
+  result.mainText = sources.WholeStory(DocStory::Main);
+  result.footnotes = sources.WholeStory(DocStory::Footnotes);
+  result.endnotes = sources.WholeStory(DocStory::Endnotes);
+  result.sections = ReadSections(sources);
+  result.shapes = ReadTextBoxes(sources);
+  return result;
+}
+
+}  // namespace
 
 WordDocument ReadDocDocument(const std::string& path) {
-  (void)path;
-  throw AutomationError("Word", "Word 97-2003 documents are not supported yet");
+  try {
+    const CompoundFile file(path);
+    return ReadDoc(file);
+  } catch (const DocError& error) {
+    throw AutomationError("Word",
+                          "The file cannot be opened, " + std::string(error.what()) + ": " + path);
+  } catch (const ContainerError& error) {
+    throw AutomationError("Word", "The file is not a Word document or is damaged (" +
+                                      std::string(error.what()) + "): " + path);
+  }
 }
 
 }  // namespace tw

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "automation/word/doc/DocBytes.h"
+
+namespace tw {
+
+// The two character properties that keep text out of the counts.
+struct DocCharacterFlags {
+  bool hidden = false;
+  bool deleted = false;
+  bool Suppressed() const { return hidden || deleted; }
+};
+
+// Reads hidden text and deleted revision marks out of a list of character properties.
+DocCharacterFlags ReadCharacterFlags(std::span<const uint8_t> properties,
+                                     DocCharacterFlags flags = {});
+
+// The character formatting runs of the WordDocument stream (the PlcfBteChpx and its 512-byte
+// pages), reduced to where text is hidden or deleted. Positions are byte offsets in that stream.
+class DocCharacterRuns {
+ public:
+  DocCharacterRuns() = default;
+  // Reads the runs whose page table lies in `pageTable` of the table stream.
+  DocCharacterRuns(const DocBytes& document, std::span<const uint8_t> pageTable);
+
+  // Whether the character stored at byte offset `fc` is left out.
+  bool Suppressed(uint32_t fc) const;
+
+ private:
+  struct Run {
+    uint32_t fcStart;
+    uint32_t fcEnd;
+  };
+
+  void ReadPage(const DocBytes& document, uint32_t pageNumber);
+
+  std::vector<Run> suppressed_;  // sorted by start, not overlapping
+};
+
+}  // namespace tw
