@@ -1,5 +1,6 @@
 #include "count/CounterFactory.h"
 #include "count/HtmlCounter.h"
+#include "count/PowerPointCounter.h"
 #include "count/TextCounter.h"
 #include "count/UnavailableServerCounter.h"
 #include "count/WordCounter.h"
@@ -16,8 +17,7 @@ std::unique_ptr<Counter> StandardCounterFactory::Create(CounterKind kind, CountH
     case CounterKind::Word:
       return std::make_unique<WordCounter>(host, context);
     case CounterKind::PowerPoint:
-      return std::make_unique<UnavailableServerCounter>(kind, "Do you have a MS PowerPoint?", host,
-                                                        context);
+      return std::make_unique<PowerPointCounter>(host, context);
     case CounterKind::Pdf:
       return std::make_unique<UnavailableServerCounter>(kind, "Adobe Acrobat should be installed",
                                                         host, context);
