@@ -1,0 +1,581 @@
+#include "browser/CTreeFileCtrl.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFileIconProvider>
+#include <QPainter>
+#include <QStorageInfo>
+#include <QTimer>
+
+#include "browser/CFileListCtrl.h"
+#include "browser/CTreeFileItem.h"
+#include "browser/DirectoryEntries.h"
+#include "browser/FolderMonitor.h"
+
+namespace tw {
+namespace {
+
+bool IsFolder(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsPrefixFolder(const std::string& folder, const std::string& path) {
+  if (folder == "/") return !path.empty() && path[0] == '/';
+  return path == folder ||
+         (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
+          path[folder.size()] == '/');
+}
+
+// The file system's own compressed / encrypted attributes; both off where it reports none.
+std::pair<bool, bool> CompressedAndEncrypted(const std::string& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (descriptor < 0) return {false, false};
+  int flags = 0;
+  const bool ok = ::ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+  ::close(descriptor);
+  if (!ok) return {false, false};
+  return {(flags & FS_COMPR_FL) != 0, (flags & FS_ENCRYPT_FL) != 0};
+}
+
+QIcon WithSharedOverlay(const QIcon& base) {
+  QPixmap pixmap = base.pixmap(16, 16);
+  if (pixmap.isNull()) pixmap = QPixmap(16, 16), pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  const QIcon emblem = QIcon::fromTheme(QStringLiteral("emblem-shared"));
+  if (!emblem.isNull()) {
+    painter.drawPixmap(0, 8, emblem.pixmap(8, 8));
+  } else {
+    // A small hand-like marker in the lower left corner, as file managers draw shares.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::darkBlue, 1));
+    painter.setBrush(QColor(80, 140, 255));
+    painter.drawEllipse(QRectF(0.5, 8.5, 7, 7));
+  }
+  return QIcon(pixmap);
+}
+
+struct UpdatesOff {
+  explicit UpdatesOff(QWidget* widget) : widget_(widget), was_(widget->updatesEnabled()) {
+    widget_->setUpdatesEnabled(false);
+  }
+  ~UpdatesOff() { widget_->setUpdatesEnabled(was_); }
+  QWidget* widget_;
+  bool was_;
+};
+
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+}  // namespace
+
+CTreeFileCtrl::CTreeFileCtrl(QWidget* parent) : QTreeWidget(parent) {
+  setObjectName(QStringLiteral("folderTree"));
+  setColumnCount(1);
+  setHeaderHidden(true);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformRowHeights(true);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setAutoExpandDelay(900);  // three ticks of 300 ms over a collapsed drop target
+  connect(this, &QTreeWidget::itemExpanded, this, &CTreeFileCtrl::OnItemExpanded);
+  connect(this, &QTreeWidget::itemCollapsed, this, &CTreeFileCtrl::OnItemCollapsed);
+  connect(this, &QTreeWidget::currentItemChanged, this, &CTreeFileCtrl::OnSelectionChanged);
+  connect(this, &QTreeWidget::itemChanged, this, &CTreeFileCtrl::OnItemChanged);
+  Refresh();
+  built_ = true;
+}
+
+CTreeFileCtrl::~CTreeFileCtrl() {
+  StopAllMonitoring();
+  programmatic_ = true;
+  disconnect(this, nullptr, this, nullptr);
+  clear();
+}
+
+void CTreeFileCtrl::ConfigureForMainWindow() {
+  built_ = false;  // one rebuild at the end instead of one per setting
+  SetRootFolder("");
+  SetFileMask("*.*");
+  SetShowFiles(false);
+  SetShowComputerNode(true);
+  SetShowNetworkNode(false);
+  SetDriveTypesToHide(0);
+  SetShowSharedOverlay(true);
+  SetMonitoring(true);
+  SetDisplayNames(true);
+  SetExtensionDisplay(kShellTitle);
+  SetMaxHistory(20);
+  SetAllowSwitches(kAllowProperties);
+  built_ = true;
+  Refresh();
+}
+
+void CTreeFileCtrl::SetFileList(CFileListCtrl* fileList) {
+  fileList_ = fileList;
+  if (fileList_) fileList_->SetFileMask(fileMask_);
+}
+
+// ---- configuration -------------------------------------------------------------------------
+
+void CTreeFileCtrl::RebuildIfBuilt() {
+  if (built_) Refresh();
+}
+
+void CTreeFileCtrl::SetRootFolder(const std::string& root) {
+  rootFolder_ = root;
+  while (rootFolder_.size() > 1 && rootFolder_.back() == '/') rootFolder_.pop_back();
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetFileMask(const std::string& mask) {
+  fileMask_ = mask;
+  if (fileList_) fileList_->SetFileMask(mask);
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetShowFiles(bool on) {
+  showFiles_ = on;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetHiddenAttributes(unsigned attributes) {
+  hiddenAttributes_ = attributes;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetShowComputerNode(bool on) {
+  showComputerNode_ = on;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetShowNetworkNode(bool on) {
+  showNetworkNode_ = on;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetDriveTypesToHide(unsigned driveTypeBits) {
+  hiddenDriveTypes_ = driveTypeBits;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetShowSharedOverlay(bool on) {
+  sharedOverlay_ = on;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetCompressedColour(bool on, QColor colour) {
+  colourCompressed_ = on;
+  compressedColour_ = colour;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetEncryptedColour(bool on, QColor colour) {
+  colourEncrypted_ = on;
+  encryptedColour_ = colour;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetMonitoring(bool on) {
+  monitoring_.exchange(on ? 1 : 0);
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetDisplayNames(bool on) {
+  displayNames_ = on;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetExtensionDisplay(int mode) {
+  extensionDisplay_ = mode;
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetMaxHistory(int entries) {
+  maxHistory_ = std::max(0, entries);
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetAllowSwitches(unsigned bits) {
+  allow_ = bits & ~1u;
+  setDragEnabled((allow_ & kAllowDragDrop) != 0);
+  setAcceptDrops((allow_ & kAllowDragDrop) != 0);
+  setDragDropMode((allow_ & kAllowDragDrop) ? QAbstractItemView::DragDrop
+                                            : QAbstractItemView::NoDragDrop);
+  RebuildIfBuilt();
+}
+
+void CTreeFileCtrl::SetMountsForTesting(std::vector<MountEntry> mounts) {
+  mounts_ = std::move(mounts);
+  mountsOverridden_ = true;
+  RebuildIfBuilt();
+}
+
+// ---- building ------------------------------------------------------------------------------
+
+void CTreeFileCtrl::Refresh() {
+  WaitCursor wait;
+  UpdatesOff updatesOff(this);
+  const std::string selected = GetSelectedPath();
+  const bool wasExpanded = currentItem() && currentItem()->isExpanded();
+  if (sharedOverlay_) shares_.Reload();
+  if (!mountsOverridden_) mounts_ = MountTable::Read();
+  StopAllMonitoring();
+  programmatic_ = true;
+  clear();
+  computerNode_ = nullptr;
+  back_.clear();
+  forward_.clear();
+  if (rootFolder_.empty()) {
+    if (showComputerNode_)
+      InsertComputerNode();
+    else
+      ListDrives(invisibleRootItem());
+    // The network node is not built on this platform: there is no network browsing here.
+  } else {
+    ListChildren(invisibleRootItem(), rootFolder_);
+    const MountEntry* mount = MountOfPath(rootFolder_);
+    if (mount && !mount->IsRemovableOrCdRom() && Monitoring()) StartMonitoring(rootFolder_);
+  }
+  programmatic_ = false;
+  movingInHistory_ = true;
+  if (!selected.empty()) SelectPath(selected, wasExpanded);
+  movingInHistory_ = false;
+}
+
+void CTreeFileCtrl::InsertComputerNode() {
+  auto* node = new CTreeFileItem(CTreeFileItem::Kind::Computer, "", "Computer");
+  node->setText(0, QStringLiteral("Computer"));
+  node->setIcon(0, QFileIconProvider().icon(QFileIconProvider::Computer));
+  node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+  addTopLevelItem(node);
+  computerNode_ = node;
+}
+
+void CTreeFileCtrl::ListDrives(QTreeWidgetItem* parent) {
+  const QIcon driveIcon = QFileIconProvider().icon(QFileIconProvider::Drive);
+  for (const MountEntry& mount : mounts_) {
+    if (hiddenDriveTypes_ & static_cast<unsigned>(mount.type)) continue;
+    auto* item = new CTreeFileItem(CTreeFileItem::Kind::Drive, mount.path, mount.path);
+    QString text = QString::fromStdString(mount.path);
+    if (displayNames_) {
+      const QString name = QStorageInfo(text).displayName();
+      if (!name.isEmpty() && name != text) text = name + " (" + text + ")";
+    }
+    item->setText(0, text);
+    item->shared = shares_.IsShared(mount.path);
+    item->setIcon(0, item->shared && sharedOverlay_ ? WithSharedOverlay(driveIcon) : driveIcon);
+    item->setChildIndicatorPolicy(HasSubEntries(mount.path, mount.IsRemovableOrCdRom())
+                                      ? QTreeWidgetItem::ShowIndicator
+                                      : QTreeWidgetItem::DontShowIndicator);
+    parent->addChild(item);
+  }
+}
+
+CTreeFileItem* CTreeFileCtrl::InsertItem(QTreeWidgetItem* parent, const std::string& path,
+                                         const std::string& keyText, bool isFile) {
+  static const QIcon folderIcon = QFileIconProvider().icon(QFileIconProvider::Folder);
+  static const QIcon fileIcon = QFileIconProvider().icon(QFileIconProvider::File);
+  auto* item = new CTreeFileItem(isFile ? CTreeFileItem::Kind::File : CTreeFileItem::Kind::Folder,
+                                 path, keyText);
+  QString text = QString::fromStdString(keyText);
+  if (isFile && extensionDisplay_ == kNameWithoutExtension) {
+    const qsizetype dot = text.lastIndexOf('.');
+    if (dot > 0) {
+      text.truncate(dot);
+      item->extensionHidden = true;
+    }
+  }
+  item->setText(0, text);
+  item->shared = !isFile && shares_.IsShared(path);
+  const QIcon& icon = isFile ? fileIcon : folderIcon;
+  item->setIcon(0, item->shared && sharedOverlay_ ? WithSharedOverlay(icon) : icon);
+  std::tie(item->compressed, item->encrypted) = CompressedAndEncrypted(path);
+  if (item->compressed && colourCompressed_)
+    item->setForeground(0, compressedColour_);
+  else if (item->encrypted && colourEncrypted_)
+    item->setForeground(0, encryptedColour_);
+  item->setChildIndicatorPolicy(!isFile && HasSubEntries(path, false)
+                                    ? QTreeWidgetItem::ShowIndicator
+                                    : QTreeWidgetItem::DontShowIndicator);
+  parent->addChild(item);
+  return item;
+}
+
+bool CTreeFileCtrl::FileShown(const std::string& name, unsigned char entryKind,
+                              const std::string& /*path*/) const {
+  if (!DirectoryEntries::MatchesMask(name, fileMask_)) return false;
+  if ((hiddenAttributes_ & kHiddenDotName) && !name.empty() && name[0] == '.') return false;
+  if ((hiddenAttributes_ & kHiddenTemporary) && !name.empty() && name.back() == '~') return false;
+  if ((hiddenAttributes_ & kHiddenSystem) &&
+      entryKind == static_cast<unsigned char>(DirectoryEntry::Kind::Other))
+    return false;
+  return true;
+}
+
+bool CTreeFileCtrl::HasSubEntries(const std::string& path, bool removableRoot) const {
+  if (removableRoot) return true;  // the disk is not read
+  for (const DirectoryEntry& entry : DirectoryEntries::Read(path)) {
+    if (entry.kind == DirectoryEntry::Kind::Folder ||
+        entry.kind == DirectoryEntry::Kind::LinkToFolder)
+      return true;
+    if (showFiles_ && FileShown(entry.name, static_cast<unsigned char>(entry.kind), path))
+      return true;
+  }
+  return false;
+}
+
+void CTreeFileCtrl::ListChildren(QTreeWidgetItem* item, const std::string& path) {
+  DeleteChildren(item);
+  const std::vector<DirectoryEntry> entries = DirectoryEntries::Read(path);
+  for (const DirectoryEntry& entry : entries) {
+    if (entry.kind == DirectoryEntry::Kind::Folder ||
+        entry.kind == DirectoryEntry::Kind::LinkToFolder)
+      InsertItem(item, DirectoryEntries::Join(path, entry.name), entry.name, false);
+  }
+  if (fileList_) fileList_->ListFolderFiles(path);
+  if (showFiles_) {
+    for (const DirectoryEntry& entry : entries) {
+      if (entry.kind == DirectoryEntry::Kind::Folder ||
+          entry.kind == DirectoryEntry::Kind::LinkToFolder)
+        continue;
+      if (FileShown(entry.name, static_cast<unsigned char>(entry.kind), path))
+        InsertItem(item, DirectoryEntries::Join(path, entry.name), entry.name, true);
+    }
+  }
+  item->sortChildren(0, Qt::AscendingOrder);
+  if (item != invisibleRootItem() && item->childCount() == 0)
+    item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+}
+
+void CTreeFileCtrl::DeleteChildren(QTreeWidgetItem* item) {
+  // The selection leaves the doomed items quietly; the caller puts it back where it belongs.
+  for (QTreeWidgetItem* at = currentItem(); at; at = at->parent()) {
+    if (at->parent() == item || (item == invisibleRootItem() && !at->parent())) {
+      const bool was = programmatic_;
+      programmatic_ = true;
+      setCurrentItem(item == invisibleRootItem() ? nullptr : item);
+      programmatic_ = was;
+      break;
+    }
+  }
+  for (int i = 0; i < item->childCount(); ++i) {
+    const CTreeFileItem* child = ItemOf(item->child(i));
+    if (child && child->IsDriveRoot()) StopMonitoring(child->Path());
+  }
+  qDeleteAll(item->takeChildren());
+}
+
+// ---- expansion and selection ---------------------------------------------------------------
+
+CTreeFileItem* CTreeFileCtrl::ItemOf(QTreeWidgetItem* item) const {
+  return dynamic_cast<CTreeFileItem*>(item);
+}
+
+void CTreeFileCtrl::EnsurePopulated(QTreeWidgetItem* item) {
+  CTreeFileItem* record = ItemOf(item);
+  if (!record || item->childCount() > 0) return;
+  if (item->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator) return;
+  Populate(record);
+}
+
+void CTreeFileCtrl::Populate(CTreeFileItem* item) {
+  if (item->kind() == CTreeFileItem::Kind::Computer) {
+    ListDrives(item);
+    return;
+  }
+  if (item->IsDriveRoot() && !PassesMediaCheck(item)) {
+    const bool was = programmatic_;
+    programmatic_ = true;
+    item->setExpanded(false);
+    DeleteChildren(item);
+    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    programmatic_ = was;
+    return;
+  }
+  if (!item->IsSpecialNode() && IsFolder(item->Path())) {
+    ListChildren(item, item->Path());
+    if (Monitoring() && item->IsDriveRoot()) StartMonitoring(item->Path());
+    if (Monitoring() && !item->IsDriveRoot()) WatchShownFolder(item->Path());
+    return;
+  }
+  RemoveVanishedItem(item);
+}
+
+void CTreeFileCtrl::RemoveVanishedItem(QTreeWidgetItem* item) {
+  QTreeWidgetItem* parent = item->parent();
+  const bool was = programmatic_;
+  programmatic_ = true;
+  if (currentItem() == item) setCurrentItem(parent);
+  delete item;
+  if (parent && parent->childCount() == 0)
+    parent->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+  programmatic_ = was;
+}
+
+bool CTreeFileCtrl::PassesMediaCheck(const CTreeFileItem* item) {
+  const MountEntry* mount = MountOfItem(item);
+  if (!mount || !mount->IsRemovableOrCdRom()) return true;
+  const std::optional<unsigned long long> id = MountTable::VolumeId(mount->path);
+  auto remembered = volumeIds_.find(mount->path);
+  if (!id) {
+    volumeIds_.erase(mount->path);
+    return false;
+  }
+  if (remembered == volumeIds_.end() || remembered->second == *id) {
+    volumeIds_[mount->path] = *id;
+    return true;
+  }
+  volumeIds_.erase(mount->path);  // another medium: read afresh on the next expansion
+  return false;
+}
+
+const MountEntry* CTreeFileCtrl::MountOfItem(const CTreeFileItem* item) const {
+  for (const MountEntry& mount : mounts_)
+    if (mount.path == item->Path()) return &mount;
+  return nullptr;
+}
+
+const MountEntry* CTreeFileCtrl::MountOfPath(const std::string& path) const {
+  const MountEntry* best = nullptr;
+  for (const MountEntry& mount : mounts_) {
+    if (!IsPrefixFolder(mount.path, path)) continue;
+    if (!best || mount.path.size() > best->path.size()) best = &mount;
+  }
+  return best;
+}
+
+void CTreeFileCtrl::ExpandProgrammatically(QTreeWidgetItem* item) {
+  const bool was = programmatic_;
+  programmatic_ = true;
+  EnsurePopulated(item);
+  item->setExpanded(true);
+  programmatic_ = was;
+}
+
+void CTreeFileCtrl::OnItemExpanded(QTreeWidgetItem* item) {
+  if (!programmatic_) {
+    // Clicking an item's expand button also makes it the selected folder.
+    setCurrentItem(item);
+    if (!ItemOf(item)) return;
+  }
+  EnsurePopulated(item);
+}
+
+void CTreeFileCtrl::OnItemCollapsed(QTreeWidgetItem* item) {
+  CTreeFileItem* record = ItemOf(item);
+  if (programmatic_ || !record) return;
+  WaitCursor wait;
+  if (currentItem() != item) setCurrentItem(item);
+  if (record->IsDriveRoot()) StopMonitoring(record->Path());
+  const bool was = programmatic_;
+  programmatic_ = true;
+  DeleteChildren(item);
+  item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+  programmatic_ = was;
+}
+
+void CTreeFileCtrl::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+  if (programmatic_ && !selectingPath_) return;
+  CTreeFileItem* record = ItemOf(current);
+  if (!record) return;
+  if (!record->IsSpecialNode() && !record->IsDriveRoot() && !record->IsFile() &&
+      !IsFolder(record->Path())) {
+    // Removed after the selection signal has run its course.
+    QTimer::singleShot(0, this, [this, index = QPersistentModelIndex(indexFromItem(current))] {
+      if (QTreeWidgetItem* gone = itemFromIndex(index)) RemoveVanishedItem(gone);
+    });
+    return;
+  }
+  if (!movingInHistory_) RecordHistory(previous);
+  if (record->IsDriveRoot()) {
+    if (const MountEntry* mount = MountOfItem(record); mount && mount->IsRemovableOrCdRom()) {
+      if (auto id = MountTable::VolumeId(mount->path)) volumeIds_[mount->path] = *id;
+    }
+  }
+  if (record->kind() != CTreeFileItem::Kind::Computer && fileList_)
+    fileList_->ListFolderFiles(record->Path());
+}
+
+void CTreeFileCtrl::RecordHistory(QTreeWidgetItem* previous) {
+  if (!previous || maxHistory_ == 0) return;
+  while (static_cast<int>(back_.size()) >= maxHistory_) back_.erase(back_.begin());
+  back_.emplace_back(indexFromItem(previous));
+}
+
+// ---- paths ---------------------------------------------------------------------------------
+
+std::string CTreeFileCtrl::GetSelectedPath() const {
+  const auto* record = dynamic_cast<const CTreeFileItem*>(currentItem());
+  return record ? record->Path() : std::string();
+}
+
+std::string CTreeFileCtrl::ItemPath(const QTreeWidgetItem* item) const {
+  const auto* record = dynamic_cast<const CTreeFileItem*>(item);
+  return record ? record->Path() : std::string();
+}
+
+bool CTreeFileCtrl::IsComputerNodeSelected() const {
+  return computerNode_ && currentItem() == computerNode_;
+}
+
+QTreeWidgetItem* CTreeFileCtrl::FindChildByKey(QTreeWidgetItem* parent, const std::string& key) {
+  for (int i = 0; i < parent->childCount(); ++i) {
+    CTreeFileItem* child = ItemOf(parent->child(i));
+    if (child && child->KeyText() == key) return child;
+  }
+  return nullptr;
+}
+
+QTreeWidgetItem* CTreeFileCtrl::SelectPath(const std::string& rawPath, bool expandLast) {
+  std::string path = rawPath;
+  if (path.empty()) return nullptr;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  QTreeWidgetItem* current = invisibleRootItem();
+  std::string rest;
+  if (!rootFolder_.empty()) {
+    if (path == rootFolder_ || !IsPrefixFolder(rootFolder_, path)) return nullptr;
+    rest = path.substr(rootFolder_ == "/" ? 1 : rootFolder_.size() + 1);
+  } else {
+    if (computerNode_) {
+      ExpandProgrammatically(computerNode_);
+      current = computerNode_;
+    }
+    const MountEntry* mount = nullptr;
+    for (const MountEntry& candidate : mounts_) {
+      if (!IsPrefixFolder(candidate.path, path) || !FindChildByKey(current, candidate.path))
+        continue;
+      if (!mount || candidate.path.size() > mount->path.size()) mount = &candidate;
+    }
+    if (!mount) return nullptr;
+    current = FindChildByKey(current, mount->path);
+    rest = path.size() > mount->path.size() ? path.substr(mount->path.size()) : std::string();
+  }
+  size_t start = 0;
+  while (start <= rest.size()) {
+    size_t end = rest.find('/', start);
+    if (end == std::string::npos) end = rest.size();
+    const std::string component = rest.substr(start, end - start);
+    start = end + 1;
+    if (component.empty()) continue;
+    if (current != invisibleRootItem()) ExpandProgrammatically(current);
+    QTreeWidgetItem* child = FindChildByKey(current, component);
+    if (!child) return nullptr;
+    current = child;
+  }
+  if (current == invisibleRootItem()) return nullptr;
+  selectingPath_ = true;
+  setCurrentItem(current);
+  selectingPath_ = false;
+  if (expandLast) ExpandProgrammatically(current);
+  scrollToItem(current);
+  return current;
+}
+
+}  // namespace tw

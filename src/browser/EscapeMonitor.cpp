@@ -1,0 +1,84 @@
+#include "browser/EscapeMonitor.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace tw {
+namespace {
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+EscapeMonitor::EscapeMonitor(QObject* parent) : QObject(parent) {
+  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+EscapeMonitor::~EscapeMonitor() {
+  if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+}
+
+EscapeMonitor* EscapeMonitor::Application() {
+  static QPointer<EscapeMonitor> monitor;
+  if (!monitor) monitor = new EscapeMonitor(QCoreApplication::instance());
+  return monitor;
+}
+
+bool EscapeMonitor::TestAndClear() {
+  return pressed_.exchange(false);
+}
+
+bool EscapeMonitor::Poll(const std::function<void()>& beforeDelivery) {
+  if (gates_ > 0) {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - lastDeliveryMs_ >= pollIntervalMs_) {
+      if (beforeDelivery) beforeDelivery();
+      QCoreApplication::processEvents();
+      lastDeliveryMs_ = QDateTime::currentMSecsSinceEpoch();
+    }
+  }
+  return TestAndClear();
+}
+
+bool EscapeMonitor::eventFilter(QObject* watched, QEvent* event) {
+  // The application sees each key event once per receiver in its parent chain; the first
+  // delivery (the focus widget, or the window itself) is enough to record it.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape) Record();
+  }
+  if (gates_ > 0 && IsUserInput(event->type()) && watched->isWidgetType()) return true;
+  return QObject::eventFilter(watched, event);
+}
+
+EscapeMonitor::InputGate::InputGate(EscapeMonitor* monitor) : monitor_(monitor) {
+  ++monitor_->gates_;
+  monitor_->lastDeliveryMs_ = QDateTime::currentMSecsSinceEpoch();
+}
+
+EscapeMonitor::InputGate::~InputGate() {
+  --monitor_->gates_;
+}
+
+}  // namespace tw
