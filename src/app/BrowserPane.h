@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QObject>
+
+#include "browser/FileTypeFlags.h"
+
+class QCheckBox;
+class QPushButton;
+class QWidget;
+
+namespace tw {
+
+class CFileListCtrl;
+class CTreeFileCtrl;
+struct StoredSettings;
+
+// Everything of the main window that belongs to the folder browser: the folder tree (1018), the
+// file list (1000), the seven type check boxes, the three add buttons and what they read of the
+// browser. The window keeps the count list; it hands this pane the add operations' effects.
+class BrowserPane : public QObject {
+  Q_OBJECT
+
+ public:
+  struct TypeBox {
+    FileType type;
+    int id;
+    const char* caption;
+    const char* objectName;
+  };
+  static const std::array<TypeBox, 7> kTypeBoxes;
+
+  // Creates the controls as children of `area` (positions come from the window's layout).
+  explicit BrowserPane(QWidget* area);
+
+  CTreeFileCtrl* Tree() const { return tree_; }
+  CFileListCtrl* FileList() const { return fileList_; }
+  QCheckBox* TypeCheckBox(FileType type) const;
+  QPushButton* AddAllButton() const { return addAll_; }
+  QPushButton* AddSelectedButton() const { return addSelected_; }
+  QPushButton* AddSubfoldersButton() const { return addSubfolders_; }
+
+  std::vector<std::string> SelectedPaths() const;
+  std::vector<std::string> AllPaths() const;
+  std::string SelectedFolder() const;
+  // Selects and expands the folder stored in the settings.
+  void SelectFolder(const std::string& path);
+  // Lists every countable file under `folder` into the file list, with the list's redraw off;
+  // Escape ends the walk early, keeping what was listed.
+  void ListSubtree(const std::string& folder);
+  // Lists the selected folder again (after the type flags changed without a click).
+  void RefreshFileList();
+
+  // The stored check-box states, each followed by its enabled-type flag.
+  void ApplyTypeChecks(const StoredSettings& settings);
+  // The check boxes' states for the settings file.
+  void StoreTypeChecks(StoredSettings& settings) const;
+  void SetFileListColumnWidths(const std::array<int, 5>& widths);
+
+ signals:
+  void addSelectedRequested();
+  void addAllRequested();
+  void addSubfoldersRequested();
+
+ private:
+  void CreateTypeBoxes(QWidget* area);
+  void OnTypeBoxClicked(FileType type);
+  void OnTypeToggled(FileType type, bool enabled);
+
+  CTreeFileCtrl* tree_;
+  CFileListCtrl* fileList_;
+  std::array<QCheckBox*, 7> typeBoxes_{};
+  QPushButton* addSubfolders_;
+  QPushButton* addSelected_;
+  QPushButton* addAll_;
+};
+
+}  // namespace tw
