@@ -7,6 +7,12 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// A character is a whole UTF-8 sequence: continuation bytes belong to the character before them,
+// so a letter such as "\xC3\xA9" gets one message and is removed as a whole.
+bool IsContinuationByte(char c) {
+  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 }  // namespace
 
 void RateEntry::SetEditText(const std::string& text) {
@@ -23,6 +29,7 @@ void RateEntry::OnRateChanged() {
   const std::string scanned = rateText_;
   bool seenDot = false;
   for (char c : scanned) {
+    if (IsContinuationByte(c)) continue;
     if (c == '.') {
       if (!seenDot) {
         seenDot = true;
@@ -39,6 +46,7 @@ void RateEntry::OnRateChanged() {
 }
 
 void RateEntry::RemoveLastCharacter() {
+  while (!rateText_.empty() && IsContinuationByte(rateText_.back())) rateText_.pop_back();
   if (!rateText_.empty()) rateText_.pop_back();
   SetEditText(rateText_);
 }

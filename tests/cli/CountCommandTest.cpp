@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "automation/ServerRegistry.h"
+#include "cli/CommandLine.h"
+#include "cli/CountCommand.h"
+#include "support/TempDir.h"
+
+namespace tw::cli {
+namespace {
+
+using test::ReadFileBytes;
+using test::TempDir;
+
+std::string AsciiUtf16Le(const std::string& ascii) {
+  std::string bytes;
+  for (char c : ascii) {
+    bytes.push_back(c);
+    bytes.push_back('\0');
+  }
+  return bytes;
+}
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string errors;
+};
+
+class CountCommand : public ::testing::Test {
+ protected:
+  Outcome Run(const std::vector<std::string>& arguments) {
+    const ParseResult parsed = ParseCommandLine(arguments);
+    EXPECT_TRUE(parsed.commandLine) << parsed.error;
+    if (!parsed.commandLine) return {};
+    std::ostringstream out;
+    std::ostringstream errors;
+    ServerRegistry servers;  // text files need no automation server
+    const int status = RunCountCommand(*parsed.commandLine, out, errors, servers);
+    return {status, out.str(), errors.str()};
+  }
+  std::string File(const std::string& name) const { return (dir.Path() / name).string(); }
+
+  TempDir dir;
+};
+
+// "Hello, world!" is 2 words, 12 characters and 1 space; "one two three" 3 words, 11 characters
+// and 2 spaces.
+TEST_F(CountCommand, ReportHoldsTheCountedRowsAndTotals) {
+  dir.Write("jobs/a.txt", "Hello, world!\r\n");
+  dir.Write("jobs/b.txt", "one two three");
+  const std::string report = File("report.html");
+  const Outcome outcome = Run({"-r", "--pricing", "Words", "--rate", "0.5", "--currency", "EUR",
+                               "--report", report, File("jobs")});
+  EXPECT_EQ(outcome.status, 0) << outcome.errors;
+
+  const std::string br = "\n\r";
+  const std::string plain = "<td align=\"center\">";
+  const std::string marked =
+      "<td align=\"center\" style=\"background-color:#AAAAFF; font-weight:bold;\">";
+  const std::string amount =
+      "<td align=\"center\"style=\"background-color:#AAAAFF; font-weight:bold;\">";
+  auto row = [&](const std::string& path, const char* words, const char* withSpaces,
+                 const char* chars, const char* cell) {
+    return "<tr><td>" + path + "</td>" + br + marked + words + "</td>" + br + plain + withSpaces +
+           "</td>" + br + plain + chars + "</td>" + br + plain + "EUR</td>" + br + plain +
+           "0.5</td>" + br + amount + cell + "</td></tr>" + br;
+  };
+  const std::string expected =
+      "<html>" + br + "<body>" + br +
+      "<table width=\"1024\" border=\"1\" style=\"padding-top:10px; padding-bottom:10px\">" + br +
+      "<tr align=\"center\" style=\"background-color:#BBFFBB; font-weight:bold;\"><td>File "
+      "name</td>" +
+      br + "<td>Words</td>" + br + "<td>Characters with spaces</td>" + br + "<td>Characters</td>" +
+      br + "<td>Currency</td>" + br + "<td>Rate</td>" + br + "<td>Amount</td></tr>" + br +
+      row(File("jobs/a.txt"), "2", "13", "12", "   1.00") +
+      row(File("jobs/b.txt"), "3", "13", "11", "   1.50") +
+      "<tr align=\"center\" style=\"background-color:#EEEEEE; font-weight:bold;\"><td>Total</td>" +
+      br + "<td>5</td>" + br + "<td>26</td>" + br + "<td>23</td>" + br + "<td></td><td></td>" + br +
+      "<td>2.50</td></tr>" + br + "</table>" + br + "</body>" + br + "</html>";
+  EXPECT_EQ(ReadFileBytes(report), "\xFF\xFE" + AsciiUtf16Le(expected));
+}
+
+TEST_F(CountCommand, UnwritableReportFailsTheCommand) {
+  const std::string text = dir.Write("a.txt", "word");
+  const std::string report = text + "/report.html";  // the parent is a file
+  const Outcome outcome = Run({"--report", report, text});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.errors.find("tallywright-count: Couldn't save report: " + report),
+            std::string::npos)
+      << outcome.errors;
+}
+
+TEST_F(CountCommand, OutputFormats) {
+  const std::string a = dir.Write("a.txt", "Hello, world!\r\n");
+  const std::string weird = dir.Write("x,\"y\".txt", "Hello, world!\r\n");
+  const struct {
+    const char* format;
+    std::string path;
+    std::string expected;
+  } cases[] = {
+      {"tsv", a,
+       "path\twords\tchars_with_spaces\tchars\tcurrency\trate\tamount\n" + a +
+           "\t2\t13\t12\tUSD\t0.01\t0.02\nTOTAL\t2\t13\t12\t\t\t0.02\n"},
+      {"csv", weird,
+       "path,words,chars_with_spaces,chars,currency,rate,amount\r\n\"" + File("x,\"\"y\"\".txt") +
+           "\",2,13,12,USD,0.01,0.02\r\nTOTAL,2,13,12,,,0.02\r\n"},
+      {"json", a,
+       "{\"files\":[{\"path\":\"" + a +
+           "\",\"words\":2,\"chars_with_spaces\":13,\"chars\":12,\"currency\":\"USD\","
+           "\"rate\":\"0.01\",\"amount\":0.02,\"error\":null}],\"totals\":{\"words\":2,"
+           "\"chars_with_spaces\":13,\"chars\":12,\"amount\":0.02}}\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = Run({"--format", c.format, c.path});
+    EXPECT_EQ(outcome.status, 0) << c.format;
+    EXPECT_EQ(outcome.out, c.expected) << c.format;
+  }
+}
+
+TEST_F(CountCommand, FilesNotCountedGiveStatusOne) {
+  const std::string counted = dir.Write("a.txt", "word");
+  const struct {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* error;
+  } cases[] = {
+      {"missing path", {counted, File("missing.txt")}, "missing.txt"},
+      {"not a countable type", {counted, dir.Write("notes.xyz", "word")}, "notes.xyz"},
+      {"folder without -r", {File("")}, "is a folder"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = Run(c.arguments);
+    EXPECT_EQ(outcome.status, 1) << c.name;
+    EXPECT_NE(outcome.errors.find(c.error), std::string::npos) << c.name << ": " << outcome.errors;
+  }
+}
+
+TEST(CommandLineUsage, RejectsBadArguments) {
+  const struct {
+    std::vector<std::string> arguments;
+    const char* error;
+  } cases[] = {
+      {{}, "no file or folder given (see --help)"},
+      {{"--rate", "1.2.3", "a.txt"}, "--rate must be a non-negative decimal number"},
+      {{"--rate", "-1", "a.txt"}, "--rate must be a non-negative decimal number"},
+      {{"--pricing", "words", "a.txt"}, "--pricing must be Words, Chars or \"Chars & spaces\""},
+      {{"--format", "xml", "a.txt"}, "--format must be table, tsv, csv or json"},
+      {{"--report"}, "--report needs a value"},
+      {{"--report=", "a.txt"}, "--report needs a file name"},
+      {{"--bogus", "a.txt"}, "unknown option --bogus"},
+  };
+  for (const auto& c : cases) {
+    const ParseResult parsed = ParseCommandLine(c.arguments);
+    EXPECT_FALSE(parsed.commandLine) << c.error;
+    EXPECT_EQ(parsed.error, c.error);
+  }
+}
+
+TEST(CommandLineUsage, TakesReportAndOptions) {
+  const ParseResult parsed =
+      ParseCommandLine({"--report=out.html", "-r", "--", "-file.txt", "--pricing"});
+  ASSERT_TRUE(parsed.commandLine) << parsed.error;
+  EXPECT_EQ(parsed.commandLine->reportPath, "out.html");
+  EXPECT_TRUE(parsed.commandLine->recursive);
+  EXPECT_EQ(parsed.commandLine->paths, (std::vector<std::string>{"-file.txt", "--pricing"}));
+  EXPECT_EQ(parsed.commandLine->pricing, "Words");
+  EXPECT_EQ(parsed.commandLine->rate, "0.01");
+}
+
+}  // namespace
+}  // namespace tw::cli
