@@ -1,5 +1,6 @@
 #include "count/CounterFactory.h"
 #include "count/HtmlCounter.h"
+#include "count/PdfCounter.h"
 #include "count/PowerPointCounter.h"
 #include "count/TextCounter.h"
 #include "count/UnavailableServerCounter.h"
@@ -19,8 +20,7 @@ std::unique_ptr<Counter> StandardCounterFactory::Create(CounterKind kind, CountH
     case CounterKind::PowerPoint:
       return std::make_unique<PowerPointCounter>(host, context);
     case CounterKind::Pdf:
-      return std::make_unique<UnavailableServerCounter>(kind, "Adobe Acrobat should be installed",
-                                                        host, context);
+      return std::make_unique<PdfCounter>(host, context);
   }
   return nullptr;
 }
