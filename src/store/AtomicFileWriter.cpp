@@ -43,9 +43,19 @@ void SyncFolder(const std::string& folder) {
   ::close(dirFd);
 }
 
+// A kept file reached through a symbolic link is replaced where the link points, so the link
+// itself survives.
+std::string ResolveLinks(const std::string& path) {
+  std::error_code error;
+  if (path.empty() || !std::filesystem::is_symlink(path, error)) return path;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? path : resolved.string();
+}
+
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string targetPath) : targetPath_(std::move(targetPath)) {}
+AtomicFileWriter::AtomicFileWriter(std::string targetPath)
+    : targetPath_(ResolveLinks(targetPath)) {}
 
 AtomicFileWriter::~AtomicFileWriter() {
   Discard();

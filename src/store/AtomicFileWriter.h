@@ -12,7 +12,8 @@ namespace tw {
 //   AtomicFileWriter writer(path);
 //   if (writer.Open() && writer.Write(bytes) && writer.Commit()) { ... }
 //
-// A writer destroyed without a successful Commit removes its temporary file.
+// A writer destroyed without a successful Commit removes its temporary file. A target that is a
+// symbolic link is replaced where the link points.
 class AtomicFileWriter {
  public:
   explicit AtomicFileWriter(std::string targetPath);

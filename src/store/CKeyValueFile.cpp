@@ -76,6 +76,11 @@ std::u16string CKeyValueFile::GetValue(std::u16string_view key) const {
 
 void CKeyValueFile::SetValue(std::u16string_view key, std::u16string_view value,
                              std::u16string_view section) {
+  // A carriage return would end the line early and could forge further lines (a folder name may
+  // hold one on this platform), so such a value is not stored at all.
+  for (std::u16string_view part : {key, value, section}) {
+    if (part.find(u'\r') != std::u16string_view::npos) return;
+  }
   if (HasKey(key)) return;
   std::u16string line;
   line.append(key).append(u"=").append(value).append(kLineEnd);

@@ -28,7 +28,8 @@ class CKeyValueFile {
   std::u16string GetValue(std::u16string_view key) const;
   // Adds "key=value" CR LF unless a line for the key exists (a value is never replaced). Without a
   // section the line is appended; with one it goes directly after the section's header line
-  // (before the section's earlier lines), the header being appended first when absent.
+  // (before the section's earlier lines), the header being appended first when absent. A key,
+  // value or section holding a carriage return cannot be kept in the format and adds nothing.
   void SetValue(std::u16string_view key, std::u16string_view value,
                 std::u16string_view section = u"");
 

@@ -37,6 +37,16 @@ TEST(AtomicFileWriter, ReplacedFileKeepsItsPermissions) {
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+TEST(AtomicFileWriter, LinkedFileIsReplacedWhereTheLinkPoints) {
+  TempDir dir;
+  const std::string target = dir.Write("real/kept.dat", "old");
+  const std::filesystem::path link = dir.Path() / "kept.dat";
+  std::filesystem::create_symlink(target, link);
+  ASSERT_TRUE(WriteFileAtomically(link.string(), "new"));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFileBytes(target), "new");
+}
+
 TEST(AtomicFileWriter, UncommittedWriteLeavesTheOldFile) {
   TempDir dir;
   const std::string path = dir.Write("kept.dat", "old");

@@ -141,6 +141,15 @@ TEST_F(CurrencyFile, DialogRoundTripIsSorted) {
   EXPECT_EQ(FillCurrencyComboNames(Path()), (Names{"EUR", "GBP", "RUR", "USD"}));
 }
 
+TEST_F(CurrencyFile, HandEditedFile) {
+  const std::string fixture = test::FixturePath("store/currency-hand-edited.dat");
+  EXPECT_EQ(LoadCurrencyDialogNames(fixture), (Names{"", "EUR", "GBP", "USD"}));
+  const std::string bytes = ReadFileBytes(fixture);
+  dir.Write("currency.dat", bytes);
+  EXPECT_EQ(FillCurrencyComboNames(Path()), (Names{"", "EUR", "GBP", "USD"}));
+  EXPECT_EQ(ReadFileBytes(Path()), bytes);
+}
+
 TEST_F(CurrencyFile, NonAsciiNamesSurvive) {
   ASSERT_TRUE(SaveCurrencyDialogNames(Path(), {"€", "₽"}));
   EXPECT_EQ(

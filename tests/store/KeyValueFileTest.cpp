@@ -81,6 +81,16 @@ TEST(KeyValuePlacement, BuildsTheTextLineByLine) {
   }
 }
 
+TEST(KeyValuePlacement, ValuesWithACarriageReturnAreNotStored) {
+  CKeyValueFile file;
+  file.SetValue(u"Directory", u"/tmp/a\r\nTop=5");
+  file.SetValue(u"Top", u"20", u"W");
+  file.SetValue(u"Bad\r", u"1");
+  file.SetValue(u"Left", u"1", u"W\r\n");
+  EXPECT_EQ(file.Text(), u"\r\n[W]\r\nTop=20\r\n");
+  EXPECT_EQ(file.GetValue(u"Directory"), u"");
+}
+
 TEST(KeyValuePlacement, SectionHeaderAtTheEndWithoutLineBreak) {
   CKeyValueFile file = FileWithText(u"A=1\r\n[S]");
   file.SetValue(u"B", u"2", u"S");

@@ -125,6 +125,21 @@ TEST(SettingsFile, ValuesAreReadTheCWay) {
   EXPECT_EQ(loaded->window, (WindowRect{0, 0, 640, 100}));
 }
 
+TEST(SettingsFile, ReadsAFileSavedByAnEditorWithByteOrderMark) {
+  const std::optional<StoredSettings> loaded =
+      LoadSettingsFile(test::FixturePath("store/settings-with-bom.ini"), kDesktop);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded->directory, "/home/ann/Top jobs");
+  EXPECT_EQ(loaded->rate, "0.07");
+  EXPECT_EQ(loaded->currencyIndex, 1);
+  EXPECT_EQ(loaded->pricingIndex, 2);
+  const int boxes[] = {loaded->countTxt, loaded->countDoc, loaded->countRtf, loaded->countXls,
+                       loaded->countHtm, loaded->countPpt, loaded->countPdf};
+  EXPECT_EQ(std::vector<int>(std::begin(boxes), std::end(boxes)),
+            (std::vector<int>{0, 1, 1, 0, 1, 1, 0}));
+  EXPECT_EQ(loaded->window, (WindowRect{50, 100, 900, 700}));
+}
+
 TEST(SettingsValues, CheckBoxValues) {
   const struct {
     const char* stored;
