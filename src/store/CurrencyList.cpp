@@ -1,6 +1,7 @@
 #include "store/CurrencyList.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "store/CKeyValueFile.h"
 
@@ -25,6 +26,13 @@ std::string TrimSpaces(const std::string& piece) {
 // The stored list, or "" when the file is missing, unreadable or has no such line.
 std::string StoredList(const CKeyValueFile& file) {
   return file.GetValue(std::string_view(kCurrenciesKey));
+}
+
+// Only a path that plainly does not exist counts as missing; an error while asking keeps the file.
+bool IsMissing(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() ==
+         std::filesystem::file_type::not_found;
 }
 
 std::vector<std::string> SortedCopy(std::vector<std::string> names) {
@@ -82,9 +90,12 @@ std::vector<std::string> FillCurrencyComboNames(const std::string& currencyFileP
     if (!stored.empty()) return SortedCopy(ParseCurrencyList(stored));
   }
   // The defaults are written back into the same object, so a file that already holds an empty
-  // list keeps it (its line exists) while the combo shows the defaults.
-  file.SetValue(kCurrenciesKey, kDefaultCurrencies);
-  file.Save(currencyFilePath);
+  // list keeps it (its line exists) while the combo shows the defaults. A file that exists but
+  // could not be read is left alone: replacing it would lose the list it may hold.
+  if (loaded || IsMissing(currencyFilePath)) {
+    file.SetValue(kCurrenciesKey, kDefaultCurrencies);
+    file.Save(currencyFilePath);
+  }
   return SortedCopy(ParseCurrencyList(kDefaultCurrencies));
 }
 

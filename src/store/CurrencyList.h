@@ -29,7 +29,8 @@ std::string JoinCurrencyList(const std::vector<std::string>& names);
 
 // The currency combo's entries at start-up, sorted. Reads the file; when it is missing,
 // unreadable or holds an empty list, gives "USD", "EUR", "RUR" and writes the default list back
-// (a file that already holds an empty "currencies" line is written back unchanged).
+// (a file that already holds an empty "currencies" line is written back unchanged; a file that
+// exists but cannot be read is not replaced).
 std::vector<std::string> FillCurrencyComboNames(const std::string& currencyFilePath);
 
 // The Currency dialog's list on opening, sorted; missing file or empty list: empty, nothing

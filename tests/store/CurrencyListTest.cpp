@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -110,6 +111,12 @@ TEST_F(CurrencyFile, FileWithoutTheKeyGetsTheDefaultLineAppended) {
   dir.Write("currency.dat", AsciiUtf16Le("other=1\r\n"));
   EXPECT_EQ(FillCurrencyComboNames(Path()), (Names{"EUR", "RUR", "USD"}));
   EXPECT_EQ(ReadFileBytes(Path()), AsciiUtf16Le("other=1\r\ncurrencies=USD,EUR,RUR\r\n"));
+}
+
+TEST_F(CurrencyFile, UnreadableFileShowsDefaultsAndIsNotReplaced) {
+  ASSERT_EQ(::mkfifo(Path().c_str(), 0600), 0);
+  EXPECT_EQ(FillCurrencyComboNames(Path()), (Names{"EUR", "RUR", "USD"}));
+  EXPECT_TRUE(std::filesystem::is_fifo(Path()));
 }
 
 TEST_F(CurrencyFile, DialogOnMissingFileIsEmptyAndWritesNothing) {
