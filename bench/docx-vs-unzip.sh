@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Times tallywright-count over 300 generated ten-page .docx files against inflating their
+# word/document.xml parts with `unzip -p` (the inflate floor), in one run, and prints the ratio
+# (goal: at most 2x). Usage: bench/docx-vs-unzip.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+count=$build/src/cli/tallywright-count
+[ -x "$count" ] || { echo "build $count first" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+python3 bench/make-docx-corpus.py "$work" 300
+cat "$work"/*.docx >/dev/null  # both runs read from the page cache
+
+inflate_all() {
+  for f in "$work"/*.docx; do unzip -p "$f" word/document.xml >/dev/null; done
+}
+best() {  # best of three wall-clock seconds of a command
+  local best=""
+  for _ in 1 2 3; do
+    local start end took
+    start=$(date +%s.%N)
+    "$@" >/dev/null
+    end=$(date +%s.%N)
+    took=$(echo "$end - $start" | bc -l)
+    if [ -z "$best" ] || (( $(echo "$took < $best" | bc -l) )); then best=$took; fi
+  done
+  echo "$best"
+}
+unzip_time=$(best inflate_all)
+tw_time=$(best "$count" --format tsv "$work"/*.docx)
+echo "unzip -p word/document.xml x300: ${unzip_time}s"
+echo "tallywright-count x300:          ${tw_time}s"
+echo "ratio (goal <= 2): $(echo "scale=2; $tw_time / $unzip_time" | bc -l)"
