@@ -105,6 +105,26 @@ TEST(KeyValueUtf8, ConvertsAtTheEdge) {
   EXPECT_EQ(file.GetValue(std::string_view("Directory")), "/home/Zoë/€");
 }
 
+TEST(KeyValueUtf8, CharactersBeyondTheBasicPlaneAndBrokenBytes) {
+  const struct {
+    std::string utf8;
+    std::u16string stored;
+    std::string readBack;
+  } cases[] = {
+      {"/d/\xF0\x9F\x98\x80", u"/d/\xD83D\xDE00", "/d/\xF0\x9F\x98\x80"},
+      {"/d/\xFF.", u"/d/\xFFFD.", "/d/\xEF\xBF\xBD."},                     // a stray byte
+      {"/d/\xE2\x82", u"/d/\xFFFD\xFFFD", "/d/\xEF\xBF\xBD\xEF\xBF\xBD"},  // cut short
+  };
+  for (const auto& c : cases) {
+    CKeyValueFile file;
+    file.SetValue("Directory", c.utf8);
+    EXPECT_EQ(file.Text(), u"Directory=" + c.stored + u"\r\n");
+    EXPECT_EQ(file.GetValue(std::string_view("Directory")), c.readBack);
+  }
+  // A lone surrogate read from a file also becomes U+FFFD.
+  EXPECT_EQ(FileWithText(u"A=\xD800x\r\n").GetValue(std::string_view("A")), "\xEF\xBF\xBDx");
+}
+
 TEST(KeyValueFileOnDisk, LoadTakesLittleEndianUnits) {
   TempDir dir;
   const struct {
