@@ -18,6 +18,7 @@ namespace tw {
 class CFileListCtrl;
 class CTreeFileItem;
 class FolderMonitor;
+class MessageService;
 
 // The folder tree (id 1018): the computer node, the mounted file systems under it and their
 // folders, each level read when first expanded. It fills the file list when the selection moves,
@@ -64,6 +65,9 @@ class CTreeFileCtrl : public QTreeWidget {
   void ConfigureForMainWindow();
   void SetFileList(CFileListCtrl* fileList);
   CFileListCtrl* FileList() const { return fileList_; }
+  // Where the tree's commands report failures and ask before removing for good (default: a
+  // message box of its own).
+  void SetMessageService(MessageService* messages) { messages_ = messages; }
 
   // Rebuilds the whole tree, keeping the selection.
   void Refresh();
@@ -161,6 +165,8 @@ class CTreeFileCtrl : public QTreeWidget {
   void DeleteSelected();
   void StartRename();
   void GoUp();
+  bool Confirm(const QString& text);
+  void ReportFailure(const QString& text);
   bool DropOnto(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool copy);
   void PruneHistory(std::vector<QPersistentModelIndex>& stack) const;
 
@@ -172,6 +178,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void WatchShownFolder(const std::string& path);
 
   CFileListCtrl* fileList_ = nullptr;
+  MessageService* messages_ = nullptr;
   QTreeWidgetItem* computerNode_ = nullptr;
   std::vector<MountEntry> mounts_;
   bool mountsOverridden_ = false;
@@ -200,6 +207,7 @@ class CTreeFileCtrl : public QTreeWidget {
   bool programmatic_ = false;  // expansions and selections made by the tree itself
   bool movingInHistory_ = false;
   bool renaming_ = false;
+  Qt::KeyboardModifiers commandModifiers_ = Qt::NoModifier;
   bool selectingPath_ = false;  // SelectPath's own selection goes through even when programmatic
   QPersistentModelIndex dragged_;
   std::vector<QPersistentModelIndex> back_;

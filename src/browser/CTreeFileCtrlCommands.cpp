@@ -8,12 +8,14 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QUrl>
 #include <filesystem>
 
 #include "browser/CPropertiesDialog.h"
 #include "browser/CTreeFileCtrl.h"
 #include "browser/CTreeFileItem.h"
+#include "count/MessageService.h"
 
 namespace tw {
 namespace {
@@ -42,11 +44,20 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-bool Shift() {
-  return QApplication::keyboardModifiers() & Qt::ShiftModifier;
+}  // namespace
+
+bool CTreeFileCtrl::Confirm(const QString& text) {
+  if (messages_)
+    return messages_->Show(text.toStdString(), MessageButtons::YesNo) == MessageAnswer::Yes;
+  return QMessageBox::question(this, QApplication::applicationName(), text) == QMessageBox::Yes;
 }
 
-}  // namespace
+void CTreeFileCtrl::ReportFailure(const QString& text) {
+  if (messages_)
+    messages_->Show(text.toStdString(), MessageButtons::Ok);
+  else
+    QMessageBox::warning(this, QApplication::applicationName(), text);
+}
 
 bool CTreeFileCtrl::IsCommandEnabled(Command command) const {
   const auto* item = dynamic_cast<const CTreeFileItem*>(currentItem());
@@ -117,7 +128,7 @@ void CTreeFileCtrl::DeleteSelected() {
   CTreeFileItem* item = ItemOf(currentItem());
   const std::string path = item->Path();
   const QString qpath = QString::fromStdString(path);
-  const bool forGood = Shift();
+  const bool forGood = (commandModifiers_ | QApplication::keyboardModifiers()) & Qt::ShiftModifier;
   // Without the trash there is no undo, so removing for good is confirmed first.
   if (forGood &&
       QMessageBox::question(this, QApplication::applicationName(),
@@ -134,8 +145,7 @@ void CTreeFileCtrl::DeleteSelected() {
     }
   }
   if (!done) {
-    QMessageBox::warning(this, QApplication::applicationName(),
-                         tr("\"%1\" could not be deleted.").arg(qpath));
+    ReportFailure(tr("\"%1\" could not be deleted.").arg(qpath));
     return;
   }
   RemoveVanishedItem(item);
@@ -244,6 +254,9 @@ void CTreeFileCtrl::keyPressEvent(QKeyEvent* event) {
   if (state() == QAbstractItemView::EditingState) return QTreeWidget::keyPressEvent(event);
   const bool alt = event->modifiers() & Qt::AltModifier;
   const int key = event->key();
+  // The command sees the keys held with it (Shift with Delete removes for good).
+  commandModifiers_ = event->modifiers();
+  const auto reset = qScopeGuard([this] { commandModifiers_ = Qt::NoModifier; });
   if ((key == Qt::Key_Return || key == Qt::Key_Enter)) {
     RunCommand(alt ? kCmdProperties : kCmdOpen);
   } else if (key == Qt::Key_Delete) {
@@ -352,10 +365,9 @@ bool CTreeFileCtrl::DropOnto(QTreeWidgetItem* draggedItem, QTreeWidgetItem* targ
     }
   }
   if (error) {
-    QMessageBox::warning(this, QApplication::applicationName(),
-                         tr("\"%1\" could not be %2: %3")
-                             .arg(QString::fromStdString(name), copy ? tr("copied") : tr("moved"),
-                                  QString::fromStdString(error.message())));
+    ReportFailure(tr("\"%1\" could not be %2: %3")
+                      .arg(QString::fromStdString(name), copy ? tr("copied") : tr("moved"),
+                           QString::fromStdString(error.message())));
     return false;
   }
   if (!FindChildByKey(target, name)) {

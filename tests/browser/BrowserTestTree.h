@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace tw::test {
+
+// A temporary folder tree for browser tests: files and folders made by relative path.
+class BrowserTestTree {
+ public:
+  std::string Root() const { return dir_.Path().string(); }
+  std::string File(const std::string& relative, const std::string& bytes = "x") const {
+    return dir_.Write(relative, bytes);
+  }
+  std::string Folder(const std::string& relative) const {
+    const std::filesystem::path path = dir_.Path() / relative;
+    std::filesystem::create_directories(path);
+    return path.string();
+  }
+  std::string PathOf(const std::string& relative) const {
+    return (dir_.Path() / relative).string();
+  }
+
+ private:
+  TempDir dir_;
+};
+
+}  // namespace tw::test

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "BrowserTestTree.h"
+#include "browser/CFileListCtrl.h"
+#include "browser/CTreeFileCtrl.h"
+#include "browser/CTreeFileItem.h"
+#include "browser/FolderMonitor.h"
+
+namespace tw {
+namespace {
+
+using test::BrowserTestTree;
+
+constexpr int kNoticeWaitMs = 5000;
+constexpr int kQuietWaitMs = 600;
+
+struct MonitorFixture {
+  BrowserTestTree first;
+  BrowserTestTree second;
+  CTreeFileCtrl tree;
+  CFileListCtrl list;
+
+  MonitorFixture() {
+    tree.SetMountsForTesting({MountEntry{first.Root(), "", "ext4", DriveType::Fixed},
+                              MountEntry{second.Root(), "", "ext4", DriveType::Fixed}});
+    tree.SetFileList(&list);
+    tree.ConfigureForMainWindow();  // monitoring on
+    list.TypeFlags().CountTxt = 1;
+  }
+  QTreeWidgetItem* MountItem(int index) { return tree.ComputerNode()->child(index); }
+  std::vector<std::string> Keys(QTreeWidgetItem* item) {
+    std::vector<std::string> keys;
+    for (int i = 0; i < item->childCount(); ++i)
+      keys.push_back(static_cast<CTreeFileItem*>(item->child(i))->KeyText());
+    return keys;
+  }
+};
+
+TEST(ChangeMonitoring, NewFolderAnywhereRereadsTheMountAndKeepsTheSelection) {
+  MonitorFixture f;
+  f.first.Folder("a/b/c");
+  f.first.File("a/b/note.txt");
+  ASSERT_NE(f.tree.SelectPath(f.first.PathOf("a/b"), true), nullptr);
+  EXPECT_EQ(f.tree.MonitoredPaths(), std::vector<std::string>{f.first.Root()});
+  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  f.first.Folder("fresh");
+  ASSERT_TRUE(handled.wait(kNoticeWaitMs));
+  EXPECT_EQ(handled.takeFirst().at(0).toString(), QString::fromStdString(f.first.Root()));
+  EXPECT_EQ(f.Keys(f.MountItem(0)), (std::vector<std::string>{"a", "fresh"}));
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.first.PathOf("a/b"));
+  EXPECT_TRUE(f.tree.currentItem()->isExpanded());
+  ASSERT_EQ(f.list.RowCount(), 1);
+  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.first.PathOf("a/b/note.txt"));
+  // Deep below what the tree shows, too.
+  f.first.Folder("a/b/c/d/e");
+  ASSERT_TRUE(handled.wait(kNoticeWaitMs));
+}
+
+TEST(ChangeMonitoring, NewFileCausesNoRereadWhileFilesAreNotShown) {
+  MonitorFixture f;
+  f.first.Folder("a");
+  ASSERT_NE(f.tree.SelectPath(f.first.PathOf("a"), true), nullptr);
+  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  f.first.File("a/new.txt");
+  f.first.File("top.txt");
+  EXPECT_FALSE(handled.wait(kQuietWaitMs));
+}
+
+TEST(ChangeMonitoring, CollapsingStopsTheMonitorAndOthersKeepTheirIdentity) {
+  MonitorFixture f;
+  f.first.Folder("x");
+  f.second.Folder("y");
+  ASSERT_NE(f.tree.SelectPath(f.first.PathOf("x"), false), nullptr);
+  ASSERT_NE(f.tree.SelectPath(f.second.PathOf("y"), false), nullptr);
+  EXPECT_EQ(f.tree.MonitoredPaths().size(), 2u);
+  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  f.MountItem(0)->setExpanded(false);  // as a click on the collapse button does
+  EXPECT_EQ(f.tree.MonitoredPaths(), std::vector<std::string>{f.second.Root()});
+  f.first.Folder("ignored");
+  EXPECT_FALSE(handled.wait(kQuietWaitMs));
+  // The remaining monitor's notices still reach the right mount.
+  f.second.Folder("seen");
+  ASSERT_TRUE(handled.wait(kNoticeWaitMs));
+  EXPECT_EQ(handled.takeFirst().at(0).toString(), QString::fromStdString(f.second.Root()));
+  EXPECT_EQ(f.Keys(f.MountItem(1)), (std::vector<std::string>{"seen", "y"}));
+}
+
+TEST(ChangeMonitoring, SwitchingOffEndsEveryMonitor) {
+  MonitorFixture f;
+  ASSERT_NE(f.tree.SelectPath(f.first.Root(), true), nullptr);
+  ASSERT_FALSE(f.tree.MonitoredPaths().empty());
+  f.tree.SetMonitoring(false);
+  EXPECT_TRUE(f.tree.MonitoredPaths().empty());
+  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  f.first.Folder("later");
+  EXPECT_FALSE(handled.wait(kQuietWaitMs));
+}
+
+TEST(FolderMonitorWorker, NotifiesOncePerAcknowledgementAndEndsWhenSwitchedOff) {
+  BrowserTestTree disk;
+  std::atomic<int> on{1};
+  std::atomic<int> notices{0};
+  FolderMonitor monitor(7, disk.Root(), false, on, [&](int id) {
+    EXPECT_EQ(id, 7);
+    ++notices;
+  });
+  ASSERT_TRUE(monitor.Start());
+  for (int i = 0; i < 5; ++i) disk.Folder("burst" + std::to_string(i));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return notices.load() > 0; }, kNoticeWaitMs));
+  QTest::qWait(200);
+  EXPECT_EQ(notices.load(), 1);  // a burst costs one notice until it is acknowledged
+  monitor.Acknowledge();
+  disk.Folder("burst0/inner");  // a folder made after the watch began is watched too
+  EXPECT_TRUE(QTest::qWaitFor([&] { return notices.load() == 2; }, kNoticeWaitMs));
+  monitor.Acknowledge();
+  on.store(0);
+  disk.Folder("off");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !monitor.Running(); }, kNoticeWaitMs));
+  EXPECT_EQ(notices.load(), 2);
+}
+
+TEST(FolderMonitorWorker, UnwatchablePathEndsAtOnceAndCapHolds) {
+  std::atomic<int> on{1};
+  FolderMonitor missing(1, "/nonexistent-folder-xyz", false, on, [](int) {});
+  EXPECT_FALSE(missing.Start());
+  BrowserTestTree disk;
+  for (int i = 0; i < 10; ++i) disk.Folder("d" + std::to_string(i));
+  FolderMonitor capped(
+      2, disk.Root(), false, on, [](int) {}, 4);
+  ASSERT_TRUE(capped.Start());
+  QTest::qWait(200);
+  EXPECT_EQ(capped.WatchCount(), 4);
+}
+
+}  // namespace
+}  // namespace tw

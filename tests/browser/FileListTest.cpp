@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <algorithm>
+#include <set>
+
+#include "BrowserTestTree.h"
+#include "browser/CFileListCtrl.h"
+#include "browser/CTreeFileCtrl.h"
+#include "browser/EscapeMonitor.h"
+
+namespace tw {
+namespace {
+
+using test::BrowserTestTree;
+
+std::set<std::string> Column(const CFileListCtrl& list, int column) {
+  std::set<std::string> values;
+  for (int row = 0; row < list.RowCount(); ++row) values.insert(list.CellText(row, column));
+  return values;
+}
+
+void EnableAll(CFileListCtrl& list) {
+  for (FileType type : {FileType::Doc, FileType::Rtf, FileType::Xls, FileType::Txt, FileType::Htm,
+                        FileType::Ppt, FileType::Pdf})
+    list.TypeFlags().Flag(type) = 1;
+}
+
+TEST(FileList, HasTheFiveColumnsSpelledAsShown) {
+  CFileListCtrl list;
+  const char* headers[] = {"Name", "Size", "Type", "Modifed", "Full path"};
+  ASSERT_EQ(list.model()->columnCount(), 5);
+  for (int column = 0; column < 5; ++column)
+    EXPECT_EQ(list.model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
+}
+
+TEST(FileList, RendersNameTypeSizeAndFullPath) {
+  BrowserTestTree tree;
+  struct Case {
+    const char* file;
+    const char* name;
+    const char* type;
+  };
+  const Case cases[] = {
+      {"Report.DOC", "Report", "DOC"},
+      {"report.docx", "report", "docx"},
+      {"mydocx", "my", "docx"},
+      {"page.shtml", "page.s", "html"},
+  };
+  for (const Case& c : cases) tree.File(c.file, "12345");
+  tree.File("doc", "x");  // three characters: its key is "doc", not ".doc"
+  tree.File("sheet.xlsx");
+  tree.File("letter.docm");
+  CFileListCtrl list;
+  EnableAll(list);
+  list.ListFolderFiles(tree.Root());
+  ASSERT_EQ(list.RowCount(), 4);
+  for (const Case& c : cases) {
+    int found = -1;
+    for (int row = 0; row < list.RowCount(); ++row)
+      if (list.CellText(row, CFileListCtrl::kFullPath) == tree.PathOf(c.file)) found = row;
+    ASSERT_GE(found, 0) << c.file;
+    EXPECT_EQ(list.CellText(found, CFileListCtrl::kName), c.name);
+    EXPECT_EQ(list.CellText(found, CFileListCtrl::kType), c.type);
+    EXPECT_EQ(list.CellText(found, CFileListCtrl::kSize), "5");
+    EXPECT_EQ(list.CellText(found, CFileListCtrl::kModified).size(), 17u);  // "MM/DD/YY HH:MM:SS"
+  }
+}
+
+TEST(FileList, ListsTheReverseOfTheEnumerationOrderAndSkipsFolders) {
+  BrowserTestTree tree;
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) tree.File(name);
+  tree.Folder("folder.txt");
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  list.ListFolderFiles(tree.Root());
+  ASSERT_EQ(list.RowCount(), 4);
+  // The rows stand in the reverse of the folder's enumeration order.
+  std::vector<std::string> enumerated;
+  for (const auto& entry : std::filesystem::directory_iterator(tree.Root()))
+    if (entry.is_regular_file()) enumerated.push_back(entry.path().string());
+  std::reverse(enumerated.begin(), enumerated.end());
+  EXPECT_EQ(list.AllFullPaths(), enumerated);
+}
+
+TEST(FileList, LargeFilesShowTheirFullSize) {
+  BrowserTestTree tree;
+  const std::pair<const char*, long long> cases[] = {{"big.txt", 5'000'000'000LL},
+                                                     {"mid.txt", 3'000'000'000LL}};
+  for (const auto& [name, size] : cases) {
+    const std::string path = tree.File(name, "");
+    ASSERT_EQ(::truncate(path.c_str(), size), 0);  // sparse: no disk space used
+  }
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  list.ListFolderFiles(tree.Root());
+  EXPECT_EQ(Column(list, CFileListCtrl::kSize),
+            (std::set<std::string>{"5000000000", "3000000000"}));
+}
+
+TEST(FileList, DuplicateTestComparesNameDotTypeOnly) {
+  BrowserTestTree tree;
+  const std::string first = tree.File("a/notes.txt");
+  const std::string second = tree.File("b/notes.txt");
+  const std::string upper = tree.File("b/NOTES.txt");
+  const std::string dotless1 = tree.File("a/mydocx");
+  const std::string dotless2 = tree.File("b/mydocx");
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  list.TypeFlags().CountDoc = 1;
+  list.AddFileToList(first);
+  list.AddFileToList(second);  // same name in another folder: not listed again
+  list.AddFileToList(upper);   // the test is case-sensitive
+  // "my" + "." + "docx" never equals "mydocx": dotless names are never taken for duplicates.
+  list.AddFileToList(dotless1);
+  list.AddFileToList(dotless2);
+  EXPECT_EQ(list.AllFullPaths(), (std::vector<std::string>{dotless2, dotless1, upper, first}));
+  list.AddFileToList(first + "/");  // a trailing separator is dropped first
+  EXPECT_EQ(list.RowCount(), 4);
+}
+
+TEST(FileList, VanishedFileKeepsARowWithoutSizeAndTime) {
+  CFileListCtrl list;
+  list.TypeFlags().CountPdf = 1;
+  list.AddFileToList("/nonexistent-folder-xyz/gone.pdf");
+  ASSERT_EQ(list.RowCount(), 1);
+  EXPECT_EQ(list.CellText(0, CFileListCtrl::kName), "gone");
+  EXPECT_EQ(list.CellText(0, CFileListCtrl::kSize), "");
+  EXPECT_EQ(list.CellText(0, CFileListCtrl::kModified), "");
+  EXPECT_EQ(list.CellText(0, CFileListCtrl::kFullPath), "/nonexistent-folder-xyz/gone.pdf");
+}
+
+TEST(FileList, WithEveryFlagClearedListingsAreEmpty) {
+  BrowserTestTree tree;
+  tree.File("a.txt");
+  tree.File("b.doc");
+  CFileListCtrl list;
+  list.ListFolderFiles(tree.Root());
+  EXPECT_EQ(list.RowCount(), 0);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.RowCount(), 0);
+}
+
+TEST(FileList, UnreadableFolderLeavesTheListEmpty) {
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  list.AddFileToList("/x/y.txt");
+  list.ListFolderFiles("/nonexistent-folder-xyz");
+  EXPECT_EQ(list.RowCount(), 0);
+}
+
+TEST(FileListWalk, ListsTheWholeSubtreeWithoutEmptyingTheList) {
+  BrowserTestTree tree;
+  const std::string top = tree.File("top.txt");
+  const std::string deep = tree.File("a/b/c/deep.txt");
+  const std::string other = tree.File("a/other.pdf");
+  tree.File("a/b/skip.xls");
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  list.TypeFlags().CountPdf = 1;
+  list.AddFileToList("/elsewhere/kept.txt");
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(Column(list, CFileListCtrl::kFullPath),
+            (std::set<std::string>{"/elsewhere/kept.txt", top, deep, other}));
+}
+
+TEST(FileListWalk, DoesNotFollowLinksToFoldersNorStopAtUnreadableOnes) {
+  BrowserTestTree tree;
+  const std::string inner = tree.File("a/inner.txt");
+  const std::string after = tree.File("z/after.txt");
+  const std::string locked = tree.Folder("m/locked");
+  tree.File("m/locked/secret.txt");
+  // A link back to the top: following it would never end.
+  std::filesystem::create_directory_symlink(tree.Root(), tree.PathOf("a/loop"));
+  // A link to a file is listed like the file.
+  std::filesystem::create_symlink(inner, tree.PathOf("z/link.txt"));
+  ::chmod(locked.c_str(), 0);
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  ::chmod(locked.c_str(), 0700);
+  std::set<std::string> paths = Column(list, CFileListCtrl::kFullPath);
+  paths.erase(tree.PathOf("m/locked/secret.txt"));  // readable when the tests run as root
+  EXPECT_EQ(paths, (std::set<std::string>{inner, after, tree.PathOf("z/link.txt")}));
+}
+
+TEST(FileListWalk, EscapeStopsTheWalkAndKeepsTheRowsSoFar) {
+  BrowserTestTree tree;
+  for (int i = 0; i < 50; ++i)
+    tree.File("f" + std::to_string(i) + "/n" + std::to_string(i) + ".txt");
+  CFileListCtrl list;
+  EscapeMonitor escape;
+  escape.SetPollInterval(0);
+  list.SetEscapeMonitor(&escape);
+  list.TypeFlags().CountTxt = 1;
+  list.AddFileToList("/elsewhere/kept.txt");
+  // The key press waits in the event queue; the walk delivers it at its first test.
+  QCoreApplication::postEvent(&list,
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkEscaped);
+  EXPECT_LT(list.RowCount(), 51);
+  EXPECT_EQ(list.CellText(list.RowCount() - 1, CFileListCtrl::kFullPath), "/elsewhere/kept.txt");
+  // Without Escape the same walk runs to the end.
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.RowCount(), 51);
+}
+
+TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
+  BrowserTestTree tree;
+  tree.File("a/x.txt");
+  CFileListCtrl list;
+  EscapeMonitor escape;
+  escape.SetPollInterval(0);
+  list.SetEscapeMonitor(&escape);
+  list.TypeFlags().CountTxt = 1;
+  int doubleClicks = 0;
+  QObject::connect(&list, &CFileListCtrl::fileDoubleClicked, [&] { ++doubleClicks; });
+  bool keySeen = false;
+  class KeySpy : public QObject {
+   public:
+    explicit KeySpy(bool& seen) : seen_(seen) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::KeyPress) seen_ = true;
+      return false;
+    }
+    bool& seen_;
+  } spy(keySeen);
+  list.installEventFilter(&spy);
+  QCoreApplication::postEvent(&list, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_FALSE(keySeen);
+}
+
+TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
+  BrowserTestTree tree;
+  tree.File("a.txt");
+  tree.File("b.doc");
+  CTreeFileCtrl folders;
+  folders.SetMountsForTesting({MountEntry{tree.Root(), "", "ext4", DriveType::Fixed}});
+  CFileListCtrl list;
+  folders.SetFileList(&list);
+  list.TypeFlags().CountTxt = 1;
+  list.TypeFlags().CountDoc = 1;
+  std::vector<std::pair<FileType, bool>> toggled;
+  QObject::connect(&list, &CFileListCtrl::fileTypeToggled,
+                   [&](FileType type, bool on) { toggled.emplace_back(type, on); });
+  ASSERT_NE(folders.SelectPath(tree.Root(), false), nullptr);
+  EXPECT_EQ(list.RowCount(), 2);
+  list.ToggleFileType(FileType::Txt, folders);
+  EXPECT_EQ(list.TypeFlags().CountTxt, 0);
+  EXPECT_EQ(Column(list, CFileListCtrl::kType), (std::set<std::string>{"doc"}));
+  list.ToggleFileType(FileType::Txt, folders);
+  EXPECT_EQ(list.RowCount(), 2);
+  ASSERT_EQ(toggled.size(), 2u);
+  EXPECT_EQ(toggled[0], std::make_pair(FileType::Txt, false));
+  EXPECT_EQ(toggled[1], std::make_pair(FileType::Txt, true));
+
+  folders.setCurrentItem(folders.ComputerNode());
+  ASSERT_TRUE(folders.IsComputerNodeSelected());
+  list.ToggleFileType(FileType::Doc, folders);
+  EXPECT_EQ(list.TypeFlags().CountDoc, 0);
+  EXPECT_EQ(list.RowCount(), 2);  // the list keeps its rows
+}
+
+TEST(FileListSelection, SelectedPathsComeInAscendingRowOrder) {
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  for (const char* path : {"/w/a.txt", "/w/b.txt", "/w/c.txt", "/w/d.txt"})
+    list.AddFileToList(path);
+  // Rows: d, c, b, a. Select rows 3 and 1 in that order.
+  auto* selection = list.selectionModel();
+  selection->select(list.model()->index(3, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  selection->select(list.model()->index(1, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  EXPECT_EQ(list.SelectedFullPaths(), (std::vector<std::string>{"/w/c.txt", "/w/a.txt"}));
+  EXPECT_EQ(list.AllFullPaths(),
+            (std::vector<std::string>{"/w/d.txt", "/w/c.txt", "/w/b.txt", "/w/a.txt"}));
+}
+
+TEST(FileListSelection, DoubleClickOnARowIsReported) {
+  CFileListCtrl list;
+  list.TypeFlags().CountTxt = 1;
+  list.AddFileToList("/w/a.txt");
+  list.resize(400, 200);
+  list.show();
+  int doubleClicks = 0;
+  QObject::connect(&list, &CFileListCtrl::fileDoubleClicked, [&] { ++doubleClicks; });
+  const QRect rect = list.visualRect(list.model()->index(0, 0));
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+  EXPECT_EQ(doubleClicks, 1);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "BrowserTestTree.h"
+#include "browser/CFileListCtrl.h"
+#include "browser/CPropertiesDialog.h"
+#include "browser/CTreeFileCtrl.h"
+#include "browser/CTreeFileItem.h"
+#include "support/RecordingMessageService.h"
+
+namespace tw {
+namespace {
+
+using test::BrowserTestTree;
+using Cmd = CTreeFileCtrl::Command;
+
+struct CommandFixture {
+  BrowserTestTree disk;
+  CTreeFileCtrl tree;
+  CFileListCtrl list;
+  test::RecordingMessageService messages;
+
+  CommandFixture() {
+    tree.SetMountsForTesting({MountEntry{disk.Root(), "", "ext4", DriveType::Fixed}});
+    tree.SetFileList(&list);
+    tree.ConfigureForMainWindow();
+    tree.SetMonitoring(false);
+    tree.SetMessageService(&messages);
+    tree.resize(300, 400);
+    tree.show();
+  }
+  QTreeWidgetItem* Select(const std::string& relative) {
+    return tree.SelectPath(relative.empty() ? disk.Root() : disk.PathOf(relative), false);
+  }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&tree, static_cast<Qt::Key>(key), modifiers);
+  }
+  CPropertiesDialog* Properties() { return tree.findChild<CPropertiesDialog*>(); }
+};
+
+TEST(TreeCommands, MainWindowSwitchesLeaveOnlyTheHarmlessCommands) {
+  CommandFixture f;
+  f.disk.Folder("folder/sub");
+  f.Select("folder");
+  const std::pair<Cmd, bool> cases[] = {
+      {CTreeFileCtrl::kCmdUpOneLevel, true}, {CTreeFileCtrl::kCmdOpen, false},
+      {CTreeFileCtrl::kCmdDelete, false},    {CTreeFileCtrl::kCmdRename, false},
+      {CTreeFileCtrl::kCmdProperties, true}, {CTreeFileCtrl::kCmdRefresh, true},
+  };
+  for (const auto& [command, enabled] : cases)
+    EXPECT_EQ(f.tree.IsCommandEnabled(command), enabled) << command;
+  const auto menu = f.tree.CreateContextMenu();
+  int enabledEntries = 0;
+  for (QAction* action : menu->actions())
+    if (!action->isSeparator() && action->isEnabled()) ++enabledEntries;
+  EXPECT_EQ(enabledEntries, 4);  // up, properties, refresh, back
+}
+
+TEST(TreeCommands, EnablingRulesFollowTheItemAndTheSwitches) {
+  CommandFixture f;
+  f.disk.Folder("folder");
+  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDelete | CTreeFileCtrl::kAllowRename |
+                          CTreeFileCtrl::kAllowOpen | CTreeFileCtrl::kAllowProperties | 1u);
+  EXPECT_EQ(f.tree.AllowSwitches() & 1u, 0u);  // bit 0 is ignored
+  f.Select("folder");
+  for (Cmd command : {CTreeFileCtrl::kCmdDelete, CTreeFileCtrl::kCmdRename, CTreeFileCtrl::kCmdOpen,
+                      CTreeFileCtrl::kCmdProperties})
+    EXPECT_TRUE(f.tree.IsCommandEnabled(command)) << command;
+  f.Select("");  // a mount root is neither deleted nor renamed
+  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdDelete));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdRename));
+  EXPECT_TRUE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdOpen));
+  f.tree.setCurrentItem(f.tree.ComputerNode());
+  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdUpOneLevel));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdProperties));
+}
+
+TEST(TreeCommands, KeysDoOnlyWhatTheSwitchesAllow) {
+  CommandFixture f;
+  f.disk.Folder("folder/sub");
+  QTreeWidgetItem* folder = f.Select("folder");
+  ASSERT_NE(folder, nullptr);
+  f.Key(Qt::Key_Return);
+  f.Key(Qt::Key_Delete);
+  f.Key(Qt::Key_F2);
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("folder")));
+  EXPECT_EQ(f.tree.viewport()->findChild<QLineEdit*>(), nullptr);  // no label edit began
+  EXPECT_EQ(f.Properties(), nullptr);
+  f.Key(Qt::Key_Return, Qt::AltModifier);
+  ASSERT_NE(f.Properties(), nullptr);
+  EXPECT_EQ(f.Properties()->FieldText("Name"), "folder");
+  EXPECT_EQ(f.Properties()->FieldText("Type"), "Folder");
+  EXPECT_EQ(f.Properties()->FieldText("Location"), QString::fromStdString(f.disk.Root()));
+  EXPECT_EQ(f.Properties()->FieldText("Permissions").left(3), "rwx");
+  f.Properties()->close();
+  QApplication::processEvents();
+  f.Key(Qt::Key_Backspace);
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.Root());
+  f.disk.Folder("later");
+  f.Key(Qt::Key_F5);
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.Root());
+  f.Select("later");
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.PathOf("later"));
+  f.Key(Qt::Key_Left, Qt::AltModifier);
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.Root());
+  f.Key(Qt::Key_Right, Qt::AltModifier);
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.PathOf("later"));
+}
+
+TEST(TreeCommands, PropertiesOfAFileShowItsSize) {
+  CPropertiesDialog dialog("/nonexistent-xyz");
+  EXPECT_EQ(dialog.FieldText("Size"), "");
+  BrowserTestTree disk;
+  const std::string path = disk.File("data.txt", "hello");
+  CPropertiesDialog file(path);
+  EXPECT_TRUE(file.FieldText("Size").startsWith("5 "));
+  EXPECT_EQ(CPropertiesDialog::PermissionText(0754), "rwxr-xr--");
+}
+
+TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
+  CommandFixture f;
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(f.disk.PathOf("xdg")));
+  f.disk.File("trash-me/inner.txt");
+  f.disk.File("remove-me/inner.txt");
+  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDelete);
+  QTreeWidgetItem* folder = f.Select("remove-me");
+  QTreeWidgetItem* parent = folder->parent();
+  const int children = parent->childCount();
+  f.messages.ScriptAnswer(MessageAnswer::No);
+  f.Key(Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("remove-me")));  // not confirmed
+  f.messages.ScriptAnswer(MessageAnswer::Yes);
+  f.Key(Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_FALSE(std::filesystem::exists(f.disk.PathOf("remove-me")));
+  EXPECT_EQ(parent->childCount(), children - 1);
+  ASSERT_EQ(f.messages.Boxes().size(), 2u);
+  EXPECT_EQ(f.messages.Boxes()[0].buttons, MessageButtons::YesNo);
+
+  f.Select("trash-me");
+  f.Key(Qt::Key_Delete);
+  EXPECT_FALSE(std::filesystem::exists(f.disk.PathOf("trash-me")));
+  EXPECT_EQ(f.messages.Boxes().size(), 2u);  // no question before the trash
+  qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(TreeCommands, RenameEditsTheLabelAndRenamesOnDisk) {
+  CommandFixture f;
+  f.disk.Folder("old/inside");
+  f.disk.Folder("taken");
+  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowRename);
+  auto rename = [&](const QString& text) {
+    f.Key(Qt::Key_F2);
+    auto* editor = f.tree.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+  };
+  QTreeWidgetItem* item = f.Select("old");
+  rename("new");
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("new/inside")));
+  EXPECT_EQ(f.tree.ItemPath(item), f.disk.PathOf("new"));
+  EXPECT_EQ(item->text(0), "new");
+  rename("taken");  // an existing name is refused and the label stays
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("new")));
+  EXPECT_EQ(item->text(0), "new");
+  EXPECT_EQ(f.messages.Boxes().size(), 1u);
+}
+
+TEST(TreeDragAndDrop, RefusesItselfItsParentAndItsOwnSubfolders) {
+  CommandFixture f;
+  f.disk.Folder("a/b/c");
+  f.disk.Folder("other");
+  f.tree.SetShowFiles(true);
+  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDragDrop);
+  QTreeWidgetItem* b = f.Select("a/b");
+  QTreeWidgetItem* c = f.Select("a/b/c");
+  QTreeWidgetItem* a = f.Select("a");
+  QTreeWidgetItem* other = f.Select("other");
+  EXPECT_FALSE(f.tree.IsValidDropTarget(b, b));
+  EXPECT_FALSE(f.tree.IsValidDropTarget(b, a));
+  EXPECT_FALSE(f.tree.IsValidDropTarget(b, c));
+  EXPECT_TRUE(f.tree.IsValidDropTarget(b, other));
+  EXPECT_FALSE(f.tree.IsValidDropTarget(b, f.tree.ComputerNode()));
+}
+
+}  // namespace
+}  // namespace tw
