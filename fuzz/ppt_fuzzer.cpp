@@ -1,0 +1,24 @@
+// Feeds arbitrary bytes to the .ppt record reader: the first two bytes give the length of the
+// "Current User" stream, which follows; the rest is the "PowerPoint Document" stream. Every input
+// must end in a presentation model or a ContainerError, never in a crash, a hang or a leak.
+#include <cstdint>
+#include <span>
+
+#include "automation/container/ContainerError.h"
+#include "automation/powerpoint/PptReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  const std::span<const uint8_t> input(data, size);
+  const size_t userLength = std::min<size_t>(input[0] | (input[1] << 8), size - 2);
+  try {
+    const tw::powerpoint::PresentationModel model =
+        tw::powerpoint::ReadPptStreams(input.subspan(2, userLength), input.subspan(2 + userLength));
+    size_t shapes = model.titleMasterShapes.size();
+    for (const auto& slide : model.slides) shapes += slide.shapes.size();
+    (void)shapes;
+  } catch (const tw::ContainerError&) {
+    // A damaged stream is an expected outcome.
+  }
+  return 0;
+}
