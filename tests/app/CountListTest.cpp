@@ -1,1 +1,199 @@
 #include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QSignalSpy>
+
+#include "WindowFixture.h"
+#include "app/BrowserPane.h"
+#include "app/CListCtrlColor.h"
+#include "app/ControlIds.h"
+#include "app/CountListAdder.h"
+#include "app/CountListModel.h"
+#include "browser/CFileListCtrl.h"
+#include "count/CountColumns.h"
+
+namespace tw {
+namespace {
+
+std::vector<std::string> Paths(const CountListModel& model) {
+  std::vector<std::string> paths;
+  for (int row = 0; row < model.Rows(); ++row) paths.push_back(model.Cell(row, kFileColumn));
+  return paths;
+}
+
+const CurrentValues kCurrent{"0.05", "EUR", "Words"};
+
+TEST(CountListAdder, AddSelectedPutsNewRowsBelowTheOldOnesInReverseOrder) {
+  CountListModel model;
+  CountListAdder::AddAll(model, {"/w/old.txt"}, kCurrent);
+  EXPECT_EQ(CountListAdder::AddSelected(model, {"/w/a.txt", "/w/old.txt", "/w/b.txt"}, kCurrent),
+            2);
+  EXPECT_EQ(Paths(model), (std::vector<std::string>{"/w/old.txt", "/w/b.txt", "/w/a.txt"}));
+  EXPECT_EQ(model.List().Row(2), (CountRowCells{"/w/a.txt", "", "", "", "EUR", "0.05", ""}));
+}
+
+TEST(CountListAdder, AddAllKeepsFileListOrderAndSkipsListedPathsCaseSensitively) {
+  CountListModel model;
+  CountListAdder::AddAll(model, {"/W/x.txt"}, kCurrent);
+  EXPECT_EQ(
+      CountListAdder::AddAll(model, {"/w/x.txt", "/W/x.txt", "/w/a.txt", "/w/a.txt"}, kCurrent), 2);
+  EXPECT_EQ(Paths(model), (std::vector<std::string>{"/W/x.txt", "/w/x.txt", "/w/a.txt"}));
+  EXPECT_EQ(CountListAdder::AddAll(model, Paths(model), kCurrent), 0);
+}
+
+TEST(CountListAdder, AddsALargeFileListInOnePass) {
+  CountListModel model;
+  std::vector<std::string> paths;
+  for (int i = 0; i < 100000; ++i) paths.push_back("/w/" + std::to_string(i) + ".txt");
+  QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+  EXPECT_EQ(CountListAdder::AddAll(model, paths, kCurrent), 100000);
+  EXPECT_EQ(inserted.count(), 1);
+  EXPECT_EQ(CountListAdder::AddAll(model, paths, kCurrent), 0);
+  EXPECT_EQ(model.Cell(99999, kFileColumn), "/w/99999.txt");
+}
+
+TEST(CountListModel, RemovesScatteredAndContiguousRows) {
+  for (int step : {1, 2, 3}) {  // 2 and 3 give more separate ranges than are removed one by one
+    CountListModel model;
+    std::vector<std::string> paths;
+    for (int i = 0; i < 400; ++i) paths.push_back(std::to_string(i));
+    CountListAdder::AddAll(model, paths, kCurrent);
+    std::vector<int> doomed;
+    for (int i = 399; i >= 0; i -= step) doomed.push_back(i);
+    model.RemoveRows(doomed);
+    std::vector<std::string> expected;
+    for (int i = 0; i < 400; ++i) {
+      if ((399 - i) % step != 0) expected.push_back(std::to_string(i));
+    }
+    EXPECT_EQ(Paths(model), expected) << step;
+  }
+}
+
+class CountListOperations : public test::WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    Open();
+    a = Write("a.txt", "one");
+    b = Write("b.txt", "two");
+    c = Write("c.txt", "three");
+  }
+  bool SaveReportEnabled() { return Button(kIdSaveReport)->isEnabled(); }
+  std::string a, b, c;
+};
+
+TEST_F(CountListOperations, StartsEmptyWithTheInitialHeaders) {
+  EXPECT_EQ(Header(0), "List files to count statistics: 0");
+  const char* rest[] = {
+      "Words: ", "Characters with spaces: ", "Characters: ", "Currency: ", "Rate: ", "Amount: "};
+  for (int column = 1; column < 7; ++column) EXPECT_EQ(Header(column), rest[column - 1]);
+  EXPECT_FALSE(SaveReportEnabled());
+}
+
+TEST_F(CountListOperations, AddSelectedReversesTheSelectionAndCountsTheRows) {
+  ListInFileList({a, b, c});
+  SelectInFileList({0, 1, 2});
+  W().OnAddSelected();
+  EXPECT_EQ(Paths(W().Model()), (std::vector<std::string>{c, b, a}));
+  EXPECT_EQ(Header(0), "List files to count statistics: 3");
+
+  // Nothing new: the header is not rewritten.
+  W().Model().SetHeader(0, "marker");
+  W().OnAddSelected();
+  EXPECT_EQ(Header(0), "marker");
+}
+
+TEST_F(CountListOperations, AddSelectedWithoutSelectionDoesNothing) {
+  ListInFileList({a, b});
+  W().OnAddSelected();
+  EXPECT_EQ(W().Model().Rows(), 0);
+  EXPECT_EQ(Header(0), "List files to count statistics: 0");
+}
+
+TEST_F(CountListOperations, AddAllTwiceAddsOnceButRewritesTheHeader) {
+  ListInFileList({a, b, c});
+  W().OnAddAll();
+  EXPECT_EQ(Paths(W().Model()), (std::vector<std::string>{a, b, c}));
+  EXPECT_EQ(Header(0), "List files to count statistics: 3");
+  EXPECT_EQ(W().StatusPane(0)->text(), " ");
+  W().Model().SetHeader(0, "marker");
+  W().OnAddAll();
+  EXPECT_EQ(W().Model().Rows(), 3);
+  EXPECT_EQ(Header(0), "List files to count statistics: 3");
+}
+
+TEST_F(CountListOperations, NewRowsTakeTheCurrentRateAndCurrency) {
+  W().Context().current = {"0.07", "RUR", "Words"};
+  ListInFileList({a});
+  W().OnAddAll();
+  EXPECT_EQ(Cell(0, kCurrencyColumn), "RUR");
+  EXPECT_EQ(Cell(0, kRateColumn), "0.07");
+}
+
+TEST_F(CountListOperations, RemoveTakesTheSelectedRowsAndKeepsTheTotalsHeaders) {
+  ListInFileList({a, b, c});
+  W().OnAddAll();
+  W().Model().SetHeader(kWordsColumn, "Words: 12");
+  SelectCountRows({0, 2});
+  W().OnRemove();
+  EXPECT_EQ(Paths(W().Model()), (std::vector<std::string>{b}));
+  EXPECT_EQ(Header(0), "List files to count statistics: 1");
+  EXPECT_EQ(Header(kWordsColumn), "Words: 12");
+
+  SelectCountRows({0});
+  W().OnRemove();
+  EXPECT_EQ(Header(0), "List files to count statistics: 0");
+  EXPECT_FALSE(SaveReportEnabled());
+}
+
+TEST_F(CountListOperations, RemoveWithoutSelectionChangesNothing) {
+  ListInFileList({a});
+  W().OnAddAll();
+  W().Model().SetHeader(0, "marker");
+  W().OnRemove();
+  EXPECT_EQ(W().Model().Rows(), 1);
+  EXPECT_EQ(Header(0), "marker");
+}
+
+TEST_F(CountListOperations, RemoveAllResetsTheHeadersButCurrencyAndRate) {
+  ListInFileList({a, b});
+  W().OnAddAll();
+  for (int column = 0; column < 7; ++column) W().Model().SetHeader(column, "x");
+  W().OnRemoveAll();
+  EXPECT_EQ(W().Model().Rows(), 0);
+  EXPECT_EQ(Header(0), "List files to count statistic: ");
+  EXPECT_EQ(Header(1), "Words: ");
+  EXPECT_EQ(Header(2), "Characters with spaces: ");
+  EXPECT_EQ(Header(3), "Characters: ");
+  EXPECT_EQ(Header(4), "x");
+  EXPECT_EQ(Header(5), "x");
+  EXPECT_EQ(Header(6), "Amount: ");
+  EXPECT_FALSE(SaveReportEnabled());
+}
+
+TEST_F(CountListOperations, TheAddButtonsAndADoubleClickReachTheOperations) {
+  ListInFileList({a, b});
+  Button(kIdAddAll)->click();
+  EXPECT_EQ(W().Model().Rows(), 2);
+  W().OnRemoveAll();
+  SelectInFileList({1});
+  emit W().Browser()->FileList()->fileDoubleClicked();
+  EXPECT_EQ(Paths(W().Model()), (std::vector<std::string>{b}));
+}
+
+TEST_F(CountListOperations, AddSubfoldersListsTheSelectedFolderTree) {
+  Write("sub/deeper/d.txt", "four");
+  W().Browser()->FileList()->TypeFlags().CountTxt = 1;
+  W().Browser()->SelectFolder(dir.Path().string());
+  if (W().Browser()->SelectedFolder() != dir.Path().string()) {
+    GTEST_SKIP() << "the temporary folder is not reachable in the folder tree here";
+  }
+  Button(kIdAddSubfolders)->click();
+  EXPECT_EQ(W().Browser()->FileList()->RowCount(), 4);
+  EXPECT_EQ(W().Model().Rows(), 0);
+  EXPECT_EQ(W().StatusPane(0)->text(), " ");
+}
+
+}  // namespace
+}  // namespace tw

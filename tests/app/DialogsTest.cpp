@@ -1,1 +1,204 @@
 #include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "WindowFixture.h"
+#include "app/CAboutDlg.h"
+#include "app/CAddNewCurrency.h"
+#include "app/CCurrencyDialog.h"
+#include "app/COptions.h"
+#include "app/ControlIds.h"
+
+namespace tw {
+namespace {
+
+using test::RecordingMessageService;
+using test::TempDir;
+using test::WindowFixture;
+
+std::string Utf16(const std::string& ascii) {
+  std::string bytes;
+  for (char c : ascii) {
+    bytes.push_back(c);
+    bytes.push_back('\0');
+  }
+  return bytes;
+}
+
+TEST(COptions, ClicksTakeEffectAtOnceAndOutliveTheDialog) {
+  CountOptions options;
+  {
+    COptions dialog(options);
+    EXPECT_EQ(dialog.windowTitle(), "Options");
+    EXPECT_EQ(dialog.HeadersAndFooters()->text(), "Count in headers and footers");
+    EXPECT_EQ(dialog.HeadersAndFooters()->property(kControlIdProperty).toInt(), 1067);
+    EXPECT_EQ(dialog.ExtraSymbols()->text(), "Treat extra symbols in txt files like a word");
+    EXPECT_EQ(dialog.ExtraSymbols()->property(kControlIdProperty).toInt(), 1075);
+    EXPECT_EQ(dialog.LegacyByteRules()->text(), "Legacy byte rules");
+    EXPECT_FALSE(dialog.HeadersAndFooters()->isChecked());
+    QTest::mouseClick(dialog.HeadersAndFooters(), Qt::LeftButton);
+    EXPECT_TRUE(options.headersAndFooters);
+    QTest::mouseClick(dialog.ExtraSymbols(), Qt::LeftButton);
+    QTest::mouseClick(dialog.ExtraSymbols(), Qt::LeftButton);
+    EXPECT_FALSE(options.extraSymbolsAsWords);
+    QTest::mouseClick(dialog.LegacyByteRules(), Qt::LeftButton);
+    EXPECT_TRUE(options.legacyByteRules);
+  }
+  COptions reopened(options);
+  EXPECT_TRUE(reopened.HeadersAndFooters()->isChecked());
+  EXPECT_FALSE(reopened.ExtraSymbols()->isChecked());
+  EXPECT_TRUE(reopened.LegacyByteRules()->isChecked());
+  auto* close = reopened.findChild<QPushButton*>("closeButton");
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(close->text(), "Close");
+}
+
+TEST(CAboutDlg, ShowsTheVersion) {
+  CAboutDlg about;
+  EXPECT_EQ(about.windowTitle(), "About");
+  EXPECT_EQ(about.findChild<QLabel*>("aboutText")->text(), "TLW Version 3.0");
+  EXPECT_EQ(about.findChild<QPushButton*>("okButton")->text(), "OK");
+}
+
+TEST(CAddNewCurrency, OkHandsBackTheTextUntrimmedAndCancelNothing) {
+  CAddNewCurrency ok;
+  EXPECT_EQ(ok.windowTitle(), "New currency");
+  QTest::keyClicks(ok.NameEdit(), " gbp ");
+  ok.findChild<QPushButton*>("okButton")->click();
+  EXPECT_EQ(ok.result(), QDialog::Accepted);
+  EXPECT_EQ(ok.NewCurrency(), " gbp ");
+
+  CAddNewCurrency cancel;
+  QTest::keyClicks(cancel.NameEdit(), "GBP");
+  cancel.findChild<QPushButton*>("cancelButton")->click();
+  EXPECT_EQ(cancel.result(), QDialog::Rejected);
+  EXPECT_EQ(cancel.NewCurrency(), "");
+}
+
+class CurrencyDialogTest : public WindowFixture {
+ protected:
+  std::string CurrencyFile() { return test::ReadFileBytes(dir.Path() / "currency.dat"); }
+  std::vector<std::string> ComboItems() {
+    std::vector<std::string> items;
+    QComboBox* combo = Combo(kIdCurrencyCombo);
+    for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+    return items;
+  }
+  std::unique_ptr<CCurrencyDialog> Dialog(std::vector<std::string>* comboAdds = nullptr) {
+    auto dialog = std::make_unique<CCurrencyDialog>(messages, [comboAdds](const std::string& n) {
+      if (comboAdds) comboAdds->push_back(n);
+    });
+    dialog->SetNameAsker([this](QWidget*) -> std::optional<std::string> {
+      if (answers.empty()) return std::nullopt;
+      std::optional<std::string> next = answers.front();
+      answers.erase(answers.begin());
+      return next;
+    });
+    return dialog;
+  }
+  std::vector<std::optional<std::string>> answers;
+};
+
+TEST_F(CurrencyDialogTest, AFirstStartWritesTheDefaultsAndSortsTheCombo) {
+  Open();
+  EXPECT_EQ(ComboItems(), std::vector<std::string>({"EUR", "RUR", "USD"}));
+  EXPECT_EQ(CurrencyFile(), Utf16("currencies=USD,EUR,RUR\r\n"));
+}
+
+TEST_F(CurrencyDialogTest, StoredNamesAreSplitTrimmedAndSorted) {
+  Write("currency.dat", Utf16("currencies= usd ,GBP,,CHF,\r\n"));
+  Open();
+  EXPECT_EQ(ComboItems(), std::vector<std::string>({"", "CHF", "GBP", "usd"}));
+}
+
+TEST_F(CurrencyDialogTest, AddChecksDuplicatesAndFeedsTheCombo) {
+  Open();
+  std::vector<std::string> comboAdds;
+  auto dialog = Dialog(&comboAdds);
+  EXPECT_EQ(dialog->windowTitle(), "Currency");
+  EXPECT_EQ(dialog->List()->headerItem()->text(0), "Currency");
+  EXPECT_EQ(dialog->List()->columnWidth(0), 220);
+  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "RUR", "USD"}));
+
+  answers = {std::string("GBP"), std::string("EUR"), std::string("usd"), std::nullopt,
+             std::string("")};
+  auto* add = dialog->findChild<QPushButton*>("addButton");
+  for (int i = 0; i < 5; ++i) add->click();
+  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "GBP", "RUR", "USD", "usd"}));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"You already have such currency!"});
+  EXPECT_EQ(comboAdds, std::vector<std::string>({"GBP", "usd"}));
+}
+
+TEST_F(CurrencyDialogTest, DeleteNeedsASelectionAndLeavesTheCombo) {
+  Open();
+  auto dialog = Dialog();
+  dialog->findChild<QPushButton*>("deleteButton")->click();
+  ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Nothing to delete!"});
+  EXPECT_EQ(messages.Boxes()[0].icon, MessageIcon::None);
+  dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
+  dialog->OnDelete();
+  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "USD"}));
+  dialog->reject();  // cancelling writes the list too
+  EXPECT_EQ(CurrencyFile(), Utf16("currencies=EUR,USD\r\n"));
+  EXPECT_EQ(ComboItems(), std::vector<std::string>({"EUR", "RUR", "USD"}));
+}
+
+TEST_F(CurrencyDialogTest, AnEmptiedListKeepsAnEmptyLineAndTheNextStartShowsTheDefaults) {
+  Open();
+  {
+    auto dialog = Dialog();
+    while (dialog->List()->topLevelItemCount() > 0) {
+      dialog->List()->setCurrentItem(dialog->List()->topLevelItem(0));
+      dialog->OnDelete();
+    }
+    dialog->accept();
+  }
+  EXPECT_EQ(CurrencyFile(), Utf16("currencies=\r\n"));
+  window.reset();
+  Open();
+  EXPECT_EQ(ComboItems(), std::vector<std::string>({"EUR", "RUR", "USD"}));
+  EXPECT_EQ(CurrencyFile(), Utf16("currencies=\r\n"));
+  EXPECT_TRUE(Dialog()->Names().empty());
+}
+
+TEST_F(CurrencyDialogTest, TheToolsMenuOpensTheDialogAndAnAddedNameReachesTheCombo) {
+  Open();
+  W().show();
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<CCurrencyDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    seen = true;
+    dialog->SetNameAsker([](QWidget*) { return std::optional<std::string>("AUD"); });
+    dialog->OnAdd();
+    dialog->findChild<QPushButton*>("closeButton")->click();
+  });
+  W().Command(kCmdCurrency)->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(ComboItems(), std::vector<std::string>({"AUD", "EUR", "RUR", "USD"}));
+  EXPECT_EQ(CurrencyFile(), Utf16("currencies=AUD,EUR,RUR,USD\r\n"));
+}
+
+TEST_F(CurrencyDialogTest, TheOptionsCommandEditsTheWindowsOptions) {
+  Open();
+  W().show();
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<COptions*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->HeadersAndFooters()->click();
+    dialog->reject();
+  });
+  W().Command(kCmdOptions)->trigger();
+  EXPECT_TRUE(W().Options().headersAndFooters);
+  EXPECT_FALSE(W().Options().extraSymbolsAsWords);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,1 +1,112 @@
 #include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "WindowFixture.h"
+#include "app/ControlIds.h"
+#include "app/CountListModel.h"
+#include "count/CountColumns.h"
+
+namespace tw {
+namespace {
+
+using test::WindowFixture;
+
+class PricingControlsTest : public WindowFixture {
+ protected:
+  void SetUp() override {
+    WindowFixture::SetUp();
+    Open();
+    W().show();
+    rate = Edit(kIdRateEdit);
+  }
+  QLineEdit* rate = nullptr;
+};
+
+struct TypingCase {
+  const char* start;      // the edit's text before
+  int cursor;             // where the typing goes in
+  const char* typed;      // typed character by character
+  const char* finalText;  // what the edit shows after
+  std::vector<std::string> messages;
+};
+
+TEST_F(PricingControlsTest, RateTypingSequences) {
+  const TypingCase cases[] = {
+      {"", 0, "1.5", "1.5", {}},
+      {"1.5", 3, ".", "1.5", {"One dot only!"}},
+      {"1.5", 0, ".", ".1", {"One dot only!", "One dot only!"}},
+      {"", 0, "a", "0.01", {"Numbers only!"}},
+      {"0.2", 3, "-", "0.01", {"Numbers only!"}},
+      {"", 0, ".5", ".5", {}},
+  };
+  for (const TypingCase& c : cases) {
+    {
+      const QSignalBlocker quiet(rate);
+      rate->setText(c.start);
+    }
+    rate->setCursorPosition(c.cursor);
+    const size_t before = messages.Texts().size();
+    QTest::keyClicks(rate, c.typed);
+    EXPECT_EQ(rate->text().toStdString(), c.finalText) << c.start << " + " << c.typed;
+    const std::vector<std::string> all = messages.Texts();
+    EXPECT_EQ(std::vector<std::string>(all.begin() + before, all.end()), c.messages)
+        << c.start << " + " << c.typed;
+    EXPECT_EQ(W().Context().current.rate, c.finalText);
+  }
+  for (const auto& box : messages.Boxes()) EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+}
+
+TEST_F(PricingControlsTest, PastingTwoLettersResetsTheRateWithTwoMessages) {
+  rate->setText("ab");
+  EXPECT_EQ(rate->text(), "0.01");
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>({"Numbers only!", "Numbers only!"}));
+}
+
+TEST_F(PricingControlsTest, RateAndModeRepriceEveryRow) {
+  ListInFileList({Write("a.txt", "")});
+  W().OnAddAll();
+  CountListModel& model = W().Model();
+  model.SetCell(0, kWordsColumn, "100");
+  model.SetCell(0, kCharsWithSpacesColumn, "620");
+  model.SetCell(0, kCharsColumn, "520");
+  Choose(Combo(kIdPricingCombo), "Words");
+  rate->clear();
+  QTest::keyClicks(rate, "0.1");
+  EXPECT_EQ(Cell(0, kRateColumn), "0.1");
+  EXPECT_EQ(Cell(0, kAmountColumn), "  10.00");
+  EXPECT_EQ(Header(kAmountColumn), "Amount:     10.00");
+  Choose(Combo(kIdPricingCombo), "Chars");
+  EXPECT_EQ(Cell(0, kAmountColumn), "  52.00");
+  Choose(Combo(kIdPricingCombo), "Chars & spaces");
+  EXPECT_EQ(Cell(0, kAmountColumn), "  62.00");
+  EXPECT_EQ(Header(kWordsColumn), "Words: 100");
+  rate->clear();
+  EXPECT_EQ(Cell(0, kAmountColumn), "   0.00");
+}
+
+TEST_F(PricingControlsTest, ACurrencyChoiceRelabelsRowsAndLaterRows) {
+  ListInFileList({Write("a.txt", ""), Write("b.txt", "")});
+  Choose(Combo(kIdCurrencyCombo), "RUR");
+  EXPECT_EQ(W().Context().current.currency, "RUR");
+  SelectInFileList({0});
+  W().OnAddSelected();
+  EXPECT_EQ(Cell(0, kCurrencyColumn), "RUR");
+  Choose(Combo(kIdCurrencyCombo), "USD");
+  EXPECT_EQ(Cell(0, kCurrencyColumn), "USD");
+  EXPECT_EQ(Cell(0, kAmountColumn), "");  // a label only: nothing is repriced
+}
+
+TEST_F(PricingControlsTest, ATypedPricingTextIsTakenOnlyAtTheEndOfARun) {
+  ListInFileList({Write("a.txt", "one two")});
+  W().OnAddAll();
+  Combo(kIdPricingCombo)->setEditText("words");
+  EXPECT_EQ(W().Context().current.pricing, "");
+  CountAndWait();
+  EXPECT_EQ(W().Context().current.pricing, "words");
+}
+
+}  // namespace
+}  // namespace tw
