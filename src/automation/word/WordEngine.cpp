@@ -234,9 +234,6 @@ class EngineDocuments : public word::Documents {
   // Opening never changes the file: the engine only reads it.
   std::unique_ptr<word::Document> Open(const word::OpenArguments& arguments) override {
     state_->CheckRunning();
-    if (!arguments.passwordDocument.empty()) {
-      Fail("Opening documents with a password is not supported.");
-    }
     auto document = std::make_shared<OpenedDocument>();
     document->model = ReadWordDocument(arguments.fileName);
     document->legacyByteRules = state_->legacyByteRules;
