@@ -10,43 +10,25 @@
 namespace tw {
 namespace {
 
-constexpr std::u16string_view kBlank = u" ";
-constexpr std::u16string_view kLineBreak = u"\r\n";
+// What poppler puts between words: blanks within a line, line and block ends, the page end.
+bool IsSeparator(char16_t unit) {
+  return unit == u' ' || unit == u'\t' || unit == u'\n' || unit == u'\r' || unit == u'\f';
+}
 
-// The box's extent across its lines (vertical for upright text) and its start along them.
-struct LineAxis {
-  double crossStart;
-  double crossEnd;
-  double along;
-};
-
-LineAxis AxisOf(const poppler::text_box& word) {
-  const poppler::rectf box = word.bbox();
-  switch (word.rotation()) {
-    case 1:
-      return {box.left(), box.right(), box.top()};
-    case 2:
-      return {box.top(), box.bottom(), -box.right()};
-    case 3:
-      return {box.left(), box.right(), -box.bottom()};
-    default:
-      return {box.top(), box.bottom(), box.left()};
+// Cuts the page text into words, each keeping the separators that follow it; separators at the
+// very start of the page make an item of their own, those at its very end are dropped.
+PdfTextItems SplitIntoWords(std::u16string_view text) {
+  while (!text.empty() && IsSeparator(text.back())) text.remove_suffix(1);
+  PdfTextItems items;
+  size_t start = 0;
+  for (size_t i = 1; i < text.size(); ++i) {
+    if (IsSeparator(text[i - 1]) && !IsSeparator(text[i])) {
+      items.emplace_back(text.substr(start, i - start));
+      start = i;
+    }
   }
-}
-
-// Poppler orders words by line but does not mark where a line ends: the next word starts a new
-// line when it turns, does not sit across the middle of this word's line, or steps back.
-bool StartsNewLine(const poppler::text_box& word, const poppler::text_box& next) {
-  if (word.rotation() != next.rotation()) return true;
-  const LineAxis here = AxisOf(word);
-  const LineAxis there = AxisOf(next);
-  const double middle = (there.crossStart + there.crossEnd) / 2;
-  if (middle < here.crossStart || middle > here.crossEnd) return true;
-  return there.along < here.along;
-}
-
-std::u16string ToU16(const poppler::ustring& text) {
-  return std::u16string(text.begin(), text.end());
+  if (start < text.size()) items.emplace_back(text.substr(start));
+  return items;
 }
 
 void IgnoreDiagnostic(const std::string&, void*) {}
@@ -82,22 +64,17 @@ int PdfTextExtractor::PageCount() const {
   return std::max(document_->pages(), 0);
 }
 
+// The page's text in reading order as poppler's own text output lays it out (the layout that
+// keeps no column alignment), which costs no more than extracting it: words are separated by
+// single blanks within a line and by line breaks, and a word hyphenated across a line end comes
+// back whole.
 PdfTextItems PdfTextExtractor::PageItems(int index) const {
-  PdfTextItems items;
   const std::unique_ptr<poppler::page> page(document_->create_page(index));
-  if (!page) return items;
-  const std::vector<poppler::text_box> words = page->text_list();
-  items.reserve(words.size());
-  for (size_t i = 0; i < words.size(); ++i) {
-    std::u16string item = ToU16(words[i].text());
-    if (words[i].has_space_after()) {
-      item += kBlank;
-    } else if (i + 1 < words.size() && StartsNewLine(words[i], words[i + 1])) {
-      item += kLineBreak;
-    }
-    items.push_back(std::move(item));
-  }
-  return items;
+  if (!page) return {};
+  const poppler::ustring text =
+      page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout);
+  const std::u16string units(text.begin(), text.end());
+  return SplitIntoWords(units);
 }
 
 }  // namespace tw

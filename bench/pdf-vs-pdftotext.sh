@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Times tallywright-count against `pdftotext -q FILE /dev/null` (the same PDF library) on the same
+# generated 300-page text PDF, in one run, and prints the ratio; the goal is at most 1.2x.
+# Usage: bench/pdf-vs-pdftotext.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+count=$build/src/cli/tallywright-count
+[ -x "$count" ] || { echo "build $count first" >&2; exit 1; }
+command -v pdftotext >/dev/null || { echo "pdftotext (poppler-utils) is needed" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# About 300 pages of running text: paragraphs of random words with punctuation.
+python3 - "$work/book.html" <<'PY'
+import random, sys
+random.seed(11)
+words = ["".join(random.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(random.randint(1, 11)))
+         for _ in range(3000)]
+paragraphs = []
+for _ in range(3000):
+    sentence = " ".join(random.choice(words) for _ in range(random.randint(40, 70)))
+    paragraphs.append("<p>" + sentence.capitalize().replace(" a ", ", a ") + ".</p>")
+with open(sys.argv[1], "w") as out:
+    out.write("<!DOCTYPE html><html><head><meta charset='utf-8'><title>book</title></head><body>\n")
+    out.write("\n".join(paragraphs))
+    out.write("\n</body></html>\n")
+PY
+soffice -env:UserInstallation="file://$work/lo-profile" --headless --infilter="HTML (StarWriter)" \
+  --convert-to pdf:writer_pdf_Export --outdir "$work" "$work/book.html" >/dev/null 2>&1
+file=$work/book.pdf
+[ -f "$file" ] || { echo "LibreOffice did not make $file" >&2; exit 1; }
+echo "document: $(pdfinfo "$file" | awk '/^Pages:/ {print $2}') pages, $(stat -c %s "$file") bytes"
+cat "$file" >/dev/null  # both runs read from the page cache
+
+best() {  # best of five wall-clock seconds of a command
+  local best=""
+  for _ in 1 2 3 4 5; do
+    local start end took
+    start=$(date +%s.%N)
+    "$@" >/dev/null
+    end=$(date +%s.%N)
+    took=$(echo "$end - $start" | bc -l)
+    if [ -z "$best" ] || (( $(echo "$took < $best" | bc -l) )); then best=$took; fi
+  done
+  echo "$best"
+}
+pdftotext_time=$(best pdftotext -q "$file" /dev/null)
+tw_time=$(best "$count" --format tsv "$file")
+echo "pdftotext -q:      ${pdftotext_time}s"
+echo "tallywright-count: ${tw_time}s"
+echo "ratio (tallywright-count / pdftotext): $(echo "scale=2; $tw_time / $pdftotext_time" | bc -l)x (goal <= 1.2x)"
