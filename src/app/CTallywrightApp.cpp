@@ -1,6 +1,9 @@
 #include "app/CTallywrightApp.h"
 
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 #include "app/CTallywrightDlg.h"
 #include "app/GuiMessageService.h"
@@ -22,10 +25,28 @@ QIcon CTallywrightApp::ApplicationIcon() {
 }
 
 int CTallywrightApp::Run() {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Counts and prices translation jobs."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption count(QStringLiteral("count"),
+                                 QStringLiteral("Count the listed files at once."));
+  parser.addOption(count);
+  parser.addPositionalArgument(QStringLiteral("files"),
+                               QStringLiteral("Files to put into the count list."),
+                               QStringLiteral("[FILE...]"));
+  parser.process(*this);
+
   GuiMessageService messages;
   CTallywrightDlg window(messages);
   messages.SetParent(&window);
+  std::vector<std::string> files;
+  for (const QString& file : parser.positionalArguments()) {
+    files.push_back(QFileInfo(file).absoluteFilePath().toStdString());
+  }
+  if (!files.empty()) window.AddFiles(files);
   window.show();
+  if (parser.isSet(count)) QTimer::singleShot(0, &window, &CTallywrightDlg::OnCountStatistic);
   return exec();
 }
 

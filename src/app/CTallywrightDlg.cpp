@@ -84,6 +84,10 @@ CTallywrightDlg::CTallywrightDlg(MessageService& messages, QWidget* parent)
   setWindowTitle(QStringLiteral("TLW"));
   setObjectName(QStringLiteral("mainWindow"));
   setWindowIcon(QApplication::windowIcon());
+  // The layout's sizes were drawn for an 8-point dialog font.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
   RegisterStandardServers(servers_);
   context_.servers = &servers_;
   context_.counters.Clear();
@@ -315,7 +319,10 @@ void CTallywrightDlg::OnAddSelected() {
 }
 
 void CTallywrightDlg::OnAddAll() {
-  const std::vector<std::string> paths = browser_->AllPaths();
+  AddFiles(browser_->AllPaths());
+}
+
+void CTallywrightDlg::AddFiles(const std::vector<std::string>& paths) {
   countList_->setUpdatesEnabled(false);
   SetStatus(QString::fromLatin1(kAddingToCountList));
   SetSaveReportEnabled(false);

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -47,6 +48,8 @@ class CTallywrightDlg : public QMainWindow {
   void OnCountStatistic();
   void OnAddSelected();
   void OnAddAll();
+  // Files named on the command line: taken into the count list as "Add all" takes the file list.
+  void AddFiles(const std::vector<std::string>& paths);
   void OnAddSubfolders();
   void OnRemove();
   void OnRemoveAll();
