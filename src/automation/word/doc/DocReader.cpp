@@ -10,6 +10,7 @@
 #include "automation/word/doc/DocFib.h"
 #include "automation/word/doc/DocPieceTable.h"
 #include "automation/word/doc/DocStoryText.h"
+#include "automation/word/doc/DocStreams.h"
 
 namespace tw {
 namespace {
@@ -24,6 +25,13 @@ constexpr size_t kPrimaryFooter = 3;
 constexpr uint64_t kSectionDescriptorSize = 12;
 constexpr uint64_t kTextBoxDescriptorSize = 22;
 
+// Where a structure of the table stream lies, bounded by the stream; empty when the file has none.
+std::span<const uint8_t> TableSlice(const DocFib& fib, const DocBytes& table, DocFib::Table which) {
+  const DocTableRange range = fib.tables[which];
+  if (range.length == 0) return {};
+  return table.Slice(range.offset, range.length);
+}
+
 // Everything the stories are read from.
 struct DocSources {
   DocBytes document;
@@ -33,9 +41,7 @@ struct DocSources {
   DocCharacterRuns runs;
 
   std::span<const uint8_t> Table(DocFib::Table which) const {
-    const DocTableRange range = fib.tables[which];
-    if (range.length == 0) return {};
-    return table.Slice(range.offset, range.length);
+    return TableSlice(fib, table, which);
   }
 
   std::u16string StoryText(DocStory story, uint64_t from, uint64_t to) const {
@@ -107,26 +113,7 @@ std::vector<WordShapeModel> ReadTextBoxes(const DocSources& sources) {
   return shapes;
 }
 
-std::string TableStreamName(const DocFib& fib) {
-  return fib.tableStreamOne ? "1Table" : "0Table";
-}
-
-WordDocument ReadDoc(const CompoundFile& file) {
-  if (!file.HasStream("WordDocument")) throw DocError("The file is not a Word document");
-  const std::vector<uint8_t> documentStream = file.ReadStream("WordDocument");
-  const DocBytes document(documentStream);
-  const DocFib fib = DocFib::Parse(document);
-  if (!file.HasStream(TableStreamName(fib))) {
-    throw DocError("The document is damaged (its table stream is missing)");
-  }
-  const std::vector<uint8_t> tableStream = file.ReadStream(TableStreamName(fib));
-  const DocBytes table(tableStream);
-  auto slice = [&](DocFib::Table which) {
-    const DocTableRange range = fib.tables[which];
-    return range.length == 0 ? std::span<const uint8_t>() : table.Slice(range.offset, range.length);
-  };
-  const DocSources sources{document, table, fib, DocPieceTable(slice(DocFib::PieceTable)),
-                           DocCharacterRuns(document, slice(DocFib::CharacterRuns))};
+WordDocument ReadFromSources(const DocSources& sources) {
   WordDocument result;
   result.mainText = sources.WholeStory(DocStory::Main);
   result.footnotes = sources.WholeStory(DocStory::Footnotes);
@@ -136,15 +123,36 @@ WordDocument ReadDoc(const CompoundFile& file) {
   return result;
 }
 
+WordDocument ReadDoc(const CompoundFile& file) {
+  if (!file.HasStream("WordDocument")) throw DocError("The file is not a Word document");
+  const std::vector<uint8_t> documentStream = file.ReadStream("WordDocument");
+  const std::string tableName =
+      DocFib::Parse(DocBytes(documentStream)).tableStreamOne ? "1Table" : "0Table";
+  if (!file.HasStream(tableName)) {
+    throw DocError("The document is damaged (its table stream is missing)");
+  }
+  const std::vector<uint8_t> tableStream = file.ReadStream(tableName);
+  return ReadDocStreams(documentStream, tableStream);
+}
+
 }  // namespace
+
+WordDocument ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const uint8_t> table) {
+  const DocBytes document(wordDocument);
+  const DocFib fib = DocFib::Parse(document);
+  const DocBytes tables(table);
+  const DocSources sources{
+      document, tables, fib, DocPieceTable(TableSlice(fib, tables, DocFib::PieceTable)),
+      DocCharacterRuns(document, TableSlice(fib, tables, DocFib::CharacterRuns))};
+  return ReadFromSources(sources);
+}
 
 WordDocument ReadDocDocument(const std::string& path) {
   try {
     const CompoundFile file(path);
     return ReadDoc(file);
   } catch (const DocError& error) {
-    throw AutomationError("Word",
-                          "The file cannot be opened, " + std::string(error.what()) + ": " + path);
+    throw AutomationError("Word", std::string(error.what()) + ": " + path);
   } catch (const ContainerError& error) {
     throw AutomationError("Word", "The file is not a Word document or is damaged (" +
                                       std::string(error.what()) + "): " + path);

@@ -435,7 +435,11 @@ void RtfParser::ApplyShapeProperty() {
 }
 
 void RtfParser::Append(char16_t unit) {
-  if (Suppressed()) return;
+  // Breaks stay even in hidden or deleted text, so the words on either side are never joined.
+  const GroupState& state = State();
+  const bool shownBreak =
+      unit == kWordBreak && state.target != Target::Discard && state.mode == Mode::Text;
+  if (Suppressed() && !shownBreak) return;
   FlushBytes();
   if (std::u16string* out = Destination(State())) out->push_back(unit);
 }
