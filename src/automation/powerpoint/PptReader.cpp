@@ -230,16 +230,19 @@ class PptReader {
       const std::optional<uint8_t> placeholder = PlaceholderKind(body);
       if (slideLevel && placeholder && IsHeaderFooterPlaceholder(*placeholder)) return;
       const std::optional<PptRecord> textbox = FindPptChild(body, kRecordClientTextbox);
-      const uint16_t spt = fsp->instance;
-      ShapeModel shape;
-      shape.type = placeholder                              ? kShapePlaceholder
-                   : spt == kSptTextBox                     ? kShapeTextBox
-                   : spt == kSptPictureFrame                ? kShapePicture
-                   : spt == kSptLine || IsConnectorSpt(spt) ? kShapeLine
-                                                            : kShapeAutoShape;
+      ShapeModel shape = MakeShape(TypeOf(fsp->instance, placeholder.has_value()));
       shape.hasTextFrame = textbox || (shape.type != kShapePicture && shape.type != kShapeLine);
       if (textbox) shape.text = TextOfTextbox(textbox->body);
       shapes.push_back(std::move(shape));
+    }
+
+    // Office's shape type for the drawing's shape kind.
+    static int32_t TypeOf(uint16_t spt, bool placeholder) {
+      if (placeholder) return kShapePlaceholder;
+      if (spt == kSptTextBox) return kShapeTextBox;
+      if (spt == kSptPictureFrame) return kShapePicture;
+      if (spt == kSptLine || IsConnectorSpt(spt)) return kShapeLine;
+      return kShapeAutoShape;
     }
 
     static std::optional<uint8_t> PlaceholderKind(Bytes shapeBody) {

@@ -1,6 +1,8 @@
 #include "automation/powerpoint/PresentationReader.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "automation/container/ContainerError.h"
@@ -14,7 +16,8 @@ enum class FileKind { Zip, CompoundFile, Other };
 
 FileKind SniffFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw ContainerError("the file cannot be opened");
+  if (!in)
+    throw ContainerError(std::string("the file cannot be opened (") + std::strerror(errno) + ")");
   std::array<unsigned char, 8> head{};
   in.read(reinterpret_cast<char*>(head.data()), head.size());
   static constexpr std::array<unsigned char, 8> kCompound = {0xD0, 0xCF, 0x11, 0xE0,
