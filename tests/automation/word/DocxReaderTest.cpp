@@ -303,3 +303,30 @@ TEST_F(DocxReader, DeepNestingIsRefused) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+TEST_F(DocxReader, OtherPrefixesAndADefaultNamespaceReadTheSame) {
+  const std::string document =
+      R"(<?xml version="1.0"?><document xmlns="http://schemas.openxmlformats.org/wordprocessingml/2006/main")"
+      R"( xmlns:x="http://schemas.openxmlformats.org/markup-compatibility/2006")"
+      R"( xmlns:s="http://schemas.microsoft.com/office/word/2010/wordprocessingShape")"
+      R"( xmlns:d="http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing")"
+      R"( xmlns:g="http://schemas.openxmlformats.org/drawingml/2006/main"><body><p><r>)"
+      R"(<t xml:space="preserve">plain </t><rPr/></r><r><rPr><vanish/></rPr><t>hidden</t></r>)"
+      R"(<r><x:AlternateContent><x:Choice Requires="s"><drawing><d:anchor><g:graphic><g:graphicData>)"
+      R"(<s:wsp><s:cNvSpPr txBox="1"/><s:txbx><txbxContent><p><r><t>boxed</t></r></p>)"
+      R"(</txbxContent></s:txbx></s:wsp></g:graphicData></g:graphic></d:anchor></drawing>)"
+      R"(</x:Choice><x:Fallback><t>fallback</t></x:Fallback></x:AlternateContent></r></p>)"
+      R"(</body></document>)";
+  const WordDocument read = ReadDocxDocument(
+      WritePackage(dir, {{"_rels/.rels", kPackageRels}, {"word/document.xml", document}}));
+  EXPECT_EQ(read.mainText, u"plain \r");
+  ASSERT_EQ(read.shapes.size(), 1u);
+  EXPECT_EQ(read.shapes[0].type, WordShapeType::TextBox);
+  EXPECT_EQ(read.shapes[0].frameText, u"boxed\r");
+}
+
+}  // namespace
+}  // namespace tw

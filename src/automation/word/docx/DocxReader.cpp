@@ -8,6 +8,7 @@
 #include "automation/container/XmlPart.h"
 #include "automation/container/ZipPackage.h"
 #include "automation/word/docx/DocxStoryReader.h"
+#include "automation/word/docx/NamespacePrefixes.h"
 #include "automation/word/docx/PackageRelationships.h"
 
 namespace tw {
@@ -25,7 +26,7 @@ class DocxPackageReader {
   WordDocument Read() {
     FindMainPart();
     pugi::xml_document main;
-    ParseXmlPart(main, package_.Read(mainPart_), mainPart_);
+    ParsePart(main, mainPart_);
     const pugi::xml_node root = main.document_element();
     if (std::string_view(root.name()) != "w:document") {
       NotAWordDocument(path_, "its main part is not a word-processing document");
@@ -54,12 +55,17 @@ class DocxPackageReader {
     mainPart_ = main->partName;
   }
 
+  void ParsePart(pugi::xml_document& xml, const std::string& partName) {
+    ParseXmlPart(xml, package_.Read(partName), partName);
+    NormalizeNamespacePrefixes(xml);
+  }
+
   // Every footnote or endnote in turn; the separators Word draws above the notes are not text.
   std::u16string ReadNotes(const std::string& relationshipType, const char* noteName) {
     const PackageRelationships::Relationship* part = relationships_.FindByType(relationshipType);
     if (!part || !package_.Has(part->partName)) return {};
     pugi::xml_document notes;
-    ParseXmlPart(notes, package_.Read(part->partName), part->partName);
+    ParsePart(notes, part->partName);
     std::u16string text;
     for (const pugi::xml_node note : notes.document_element().children(noteName)) {
       const std::string_view type = note.attribute("w:type").value();
@@ -78,7 +84,7 @@ class DocxPackageReader {
     std::u16string text;
     if (part && package_.Has(part->partName)) {
       pugi::xml_document xml;
-      ParseXmlPart(xml, package_.Read(part->partName), part->partName);
+      ParsePart(xml, part->partName);
       text = DocxStoryReader(limits_.maxXmlDepth).Read(xml.document_element()).text;
     }
     headersFooters_.emplace(*id, text);
