@@ -1,5 +1,7 @@
 #include "count/PdfCounter.h"
 
+#include <new>
+
 #include "automation/AutomationError.h"
 #include "automation/pdf/PdfServer.h"
 #include "count/TextScan.h"
@@ -30,26 +32,35 @@ bool PdfCounter::StartServer() {
   avDoc_ = CreateServer<AVDoc>(kAVDocProgId);
   if (!avDoc_) {
     ShowMessage("Failed to create AVDoc");
-    app_->Exit();
+    QuitApp(false);
     return false;
   }
   return true;
 }
 
 void PdfCounter::ReleaseServer() {
-  app_->CloseAllDocs();
-  app_->Exit();
+  QuitApp(true);
+}
+
+// Leaving the server never fails the run: a server that cannot close or quit is left behind.
+void PdfCounter::QuitApp(bool closeDocuments) {
+  try {
+    if (closeDocuments) app_->CloseAllDocs();
+    app_->Exit();
+  } catch (const AutomationError&) {
+  }
 }
 
 // Any failed call for a file costs that file alone: it is reported, its row keeps its cells and
-// the batch goes on.
+// the batch goes on. Memory running out over a huge text is such a failure too.
 FileOutcome PdfCounter::CountFile(const std::string& path) {
   try {
     return CountDocument(path);
   } catch (const AutomationError&) {
-    SkipFile(path);
-    return FileOutcome::Skipped;
+  } catch (const std::bad_alloc&) {
   }
+  SkipFile(path);
+  return FileOutcome::Skipped;
 }
 
 void PdfCounter::SkipFile(const std::string& path) {

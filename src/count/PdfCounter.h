@@ -32,6 +32,7 @@ class PdfCounter : public Counter {
   FileOutcome CountPages(AVPageView& pageView, HiliteList& hilites);
   std::u16string PageText(AVPageView& pageView, long page, HiliteList& hilites);
   void SkipFile(const std::string& path);
+  void QuitApp(bool closeDocuments);
   template <class T>
   std::unique_ptr<T> CreateServer(const char* progId);
 

@@ -1,5 +1,7 @@
 #include "automation/pdf/PdfDocumentSession.h"
 
+#include <chrono>
+
 #include "automation/AutomationError.h"
 #include "automation/pdf/PdfTextExtractor.h"
 #include "automation/pdf/PdfWireFormat.h"
@@ -9,9 +11,11 @@ namespace {
 
 constexpr const char* kErrorSource = "PDF reader";
 
-// Pages are sent in batches of about this size: fewer, larger writes wake the window's side
-// less often, which matters when the machine is busy.
+// Pages are sent in batches of about this size, or after this long: fewer, larger writes wake
+// the window's side less often, which matters when the machine is busy, while slow pages still
+// reach it well within its idle limit.
 constexpr size_t kBatchBytes = 128 * 1024;
+constexpr auto kBatchTime = std::chrono::milliseconds(200);
 
 // The helper's whole work: load the document, send its page count, then every page in order.
 // Stops quietly when the window's side has gone away.
@@ -21,12 +25,15 @@ void SendDocument(int fd, const std::string& path) {
   const PdfWireFormat::Header header{document.has_value(), document ? document->PageCount() : 0};
   if (!PdfHelperProcess::WriteAll(fd, PdfWireFormat::EncodeHeader(header))) return;
   std::string batch;
+  auto sent = std::chrono::steady_clock::now();
   for (int page = 0; page < header.pageCount; ++page) {
     batch += PdfWireFormat::EncodePage(document->PageItems(page));
     const bool last = page + 1 == header.pageCount;
-    if (batch.size() >= kBatchBytes || last) {
+    const auto now = std::chrono::steady_clock::now();
+    if (last || batch.size() >= kBatchBytes || now - sent >= kBatchTime) {
       if (!PdfHelperProcess::WriteAll(fd, batch)) return;
       batch.clear();
+      sent = now;
     }
   }
 }

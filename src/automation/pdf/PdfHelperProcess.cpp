@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -32,12 +33,26 @@ void SetLimit(int resource, rlim_t value) {
   setrlimit(resource, &limit);
 }
 
-void ApplyLimits(const PdfHelperLimits& limits) {
+// The program's address space now: the helper starts with all of it (a window with many threads
+// may already hold gigabytes of reservations), so its limit is counted on top.
+rlim_t CurrentAddressSpace() {
+  std::FILE* statm = std::fopen("/proc/self/statm", "r");
+  if (!statm) return 0;
+  unsigned long pages = 0;
+  if (std::fscanf(statm, "%lu", &pages) != 1) pages = 0;
+  std::fclose(statm);
+  return static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+// Runs in the child, so it only sets limits computed before the fork.
+void ApplyLimits(const PdfHelperLimits& limits, rlim_t addressSpace) {
   SetLimit(RLIMIT_CPU, limits.cpuSeconds);
   SetLimit(RLIMIT_CORE, 0);  // a crash on a hostile file leaves no core behind
 #ifndef TW_ADDRESS_SANITIZER
   // The address sanitizer reserves far more address space than any limit worth setting.
-  SetLimit(RLIMIT_AS, limits.addressSpaceBytes);
+  SetLimit(RLIMIT_AS, addressSpace);
+#else
+  (void)addressSpace;
 #endif
 }
 
@@ -48,10 +63,10 @@ void CloseInheritedFiles(int keep) {
 }
 
 [[noreturn]] void RunChild(int writeFd, const PdfHelperProcess::ChildWork& work,
-                           const PdfHelperLimits& limits) {
+                           const PdfHelperLimits& limits, rlim_t addressSpace) {
   signal(SIGPIPE, SIG_DFL);
   CloseInheritedFiles(writeFd);
-  ApplyLimits(limits);
+  ApplyLimits(limits, addressSpace);
   int status = 0;
   try {
     work(writeFd);
@@ -65,6 +80,7 @@ void CloseInheritedFiles(int keep) {
 
 std::unique_ptr<PdfHelperProcess> PdfHelperProcess::Start(const ChildWork& work,
                                                           const PdfHelperLimits& limits) {
+  const rlim_t addressSpace = CurrentAddressSpace() + limits.addressSpaceBytes;
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return nullptr;
   fcntl(fds[1], F_SETPIPE_SZ, kPipeSize);  // a smaller pipe only costs speed
@@ -76,7 +92,7 @@ std::unique_ptr<PdfHelperProcess> PdfHelperProcess::Start(const ChildWork& work,
   }
   if (pid == 0) {
     close(fds[0]);
-    RunChild(fds[1], work, limits);
+    RunChild(fds[1], work, limits, addressSpace);
   }
   close(fds[1]);
   return std::make_unique<PdfHelperProcess>(pid, fds[0], limits.idleTimeoutMs);

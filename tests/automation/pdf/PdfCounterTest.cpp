@@ -237,3 +237,21 @@ TEST_F(PdfCounterRun, AHighlightListThatCannotBeCreatedFailsTheFile) {
 
 }  // namespace
 }  // namespace tw
+
+namespace tw {
+namespace {
+
+TEST_F(PdfCounterRun, AServerThatCannotQuitDoesNotHoldTheRun) {
+  server.documents["/a.pdf"] = {{u"abc"}};
+  server.failures.emplace("Exit", AutomationError("App", "busy"));
+  host.AddFile("/a.pdf");
+  RunPdfCounter();
+  EXPECT_EQ(host.List().Cell(0, 1), "1");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_FALSE(counter->IsBusy());
+  EXPECT_TRUE(host.CountControlsEnabled());
+  EXPECT_FALSE(context.counters.AnyBusy());
+}
+
+}  // namespace
+}  // namespace tw
