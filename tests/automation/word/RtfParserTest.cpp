@@ -136,6 +136,16 @@ TEST(RtfParser, DeepNestingIsAnErrorNotACrash) {
   EXPECT_EQ(Parse(shallow).mainText, u"deep");
 }
 
+TEST(RtfParser, SectionsAndShapesAreCapped) {
+  std::string sections = "{\\rtf1 ";
+  for (int i = 0; i < 100001; ++i) sections += "\\sect ";
+  EXPECT_THROW(Parse(sections), RtfError);
+  std::string shapes = "{\\rtf1 ";
+  for (int i = 0; i < 100001; ++i) shapes += "{\\shp}";
+  EXPECT_THROW(Parse(shapes), RtfError);
+  EXPECT_EQ(Parse("{\\rtf1 a\\sect b\\sect c}").sections.size(), 3u);
+}
+
 TEST(RtfTokenizer, ControlWordsParametersAndSymbols) {
   RtfTokenizer tokenizer(
       "\\fs-24 x\\'e9\\~\\bin2 \\\\y\\abcdefghijklmnopqrstuvwxyzabcdefghij99999999999");

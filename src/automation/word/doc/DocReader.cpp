@@ -24,6 +24,8 @@ constexpr size_t kPrimaryHeader = 1;
 constexpr size_t kPrimaryFooter = 3;
 constexpr uint64_t kSectionDescriptorSize = 12;
 constexpr uint64_t kTextBoxDescriptorSize = 22;
+// Real documents stay far below this; a hostile table stream could otherwise make millions.
+constexpr size_t kMaxSections = 100000;
 
 // Where a structure of the table stream lies, bounded by the stream; empty when the file has none.
 std::span<const uint8_t> TableSlice(const DocFib& fib, const DocBytes& table, DocFib::Table which) {
@@ -68,9 +70,10 @@ std::vector<uint32_t> PlexPositions(std::span<const uint8_t> plex, uint64_t desc
 }
 
 size_t SectionCount(const DocSources& sources) {
-  const size_t count =
-      PlexPositions(sources.Table(DocFib::SectionTable), kSectionDescriptorSize).size();
-  return count > 1 ? count - 1 : 1;
+  const std::span<const uint8_t> plex = sources.Table(DocFib::SectionTable);
+  const size_t count = plex.size() < 4 ? 0 : (plex.size() - 4) / (4 + kSectionDescriptorSize);
+  if (count > kMaxSections) throw DocError("The document is damaged (it has too many sections)");
+  return std::max<size_t>(count, 1);
 }
 
 // A section's own header or footer story, or nothing when it is empty (linked to the previous).

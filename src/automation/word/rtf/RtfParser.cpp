@@ -116,13 +116,18 @@ WordShapeType TypeOfShape(const std::string& value) {
 
 // Property names and values are short; a hostile file cannot make them grow.
 constexpr size_t kMaxPropertyText = 256;
+// A few bytes of RTF make a section or a shape; these caps keep a hostile file from turning a
+// large input into many times its size in memory. Real documents stay far below them.
+constexpr size_t kMaxSections = 100000;
+constexpr size_t kMaxShapes = 100000;
 
 }  // namespace
 
 WordDocument RtfParser::Parse(std::string_view data) {
-  if (!StartsAsRtf(data)) throw RtfError("not a Rich Text Format document");
+  if (!StartsAsRtf(data)) throw RtfError("it does not start as Rich Text");
   document_ = {};
   document_.sections.emplace_back();
+  shapeCount_ = 0;
   stack_.assign(1, GroupState{});
   RtfTokenizer tokenizer(data);
   for (RtfToken token = tokenizer.Next(); token.kind != RtfTokenKind::End;
@@ -359,6 +364,7 @@ void RtfParser::OnBinary() {
 }
 
 void RtfParser::StartSection() {
+  if (document_.sections.size() >= kMaxSections) throw RtfError("it has too many sections");
   document_.sections.emplace_back();
 }
 
@@ -396,6 +402,7 @@ void RtfParser::FinishNote() {
 }
 
 void RtfParser::StartShape(bool group) {
+  if (++shapeCount_ > kMaxShapes) throw RtfError("it has too many shapes");
   GroupState& state = State();
   OpenShape open;
   open.anchoredInMain = !openShapes_.empty() || state.target == Target::Main;

@@ -82,6 +82,7 @@ class RtfParser {
   std::vector<std::u16string> openNotes_;
   std::vector<bool> openNoteIsEndnote_;
   std::vector<OpenShape> openShapes_;
+  size_t shapeCount_ = 0;
   std::string propertyName_;
   std::string propertyValue_;
 

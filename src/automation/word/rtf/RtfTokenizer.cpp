@@ -40,7 +40,7 @@ RtfToken RtfTokenizer::Next() {
     const char c = data_[pos_];
     if (c == '{') {
       ++pos_;
-      if (++depth_ > maxDepth_) throw RtfError("groups are nested too deeply");
+      if (++depth_ > maxDepth_) throw RtfError("its groups are nested too deeply");
       return MakeToken(RtfTokenKind::GroupStart);
     }
     if (c == '}') {
