@@ -12,6 +12,9 @@ namespace {
 
 constexpr uint32_t kHeaderTokenEncrypted = 0xF3D1C4DF;
 constexpr size_t kMaxUserEdits = 4096;
+// Far beyond any real presentation; a directory that claims more is damaged or hostile, and
+// would cost memory out of all proportion to the file.
+constexpr size_t kMaxPersistEntries = size_t{1} << 22;
 
 // Shape flags of an OfficeArtFSP record.
 constexpr uint32_t kFspGroup = 0x001;
@@ -89,6 +92,8 @@ class PptReader {
   }
 
   void ReadPersistDirectoryAtom(uint32_t offset) {
+    // Edits may share a directory; each is read once.
+    if (!directoriesRead_.insert(offset).second) return;
     const std::optional<PptRecord> atom = ReadPptRecord(document_, offset);
     if (!atom || atom->type != kRecordPersistDirectoryAtom) {
       throw ContainerError("a persist directory is missing or damaged");
@@ -100,6 +105,9 @@ class PptReader {
       const uint32_t count = entry >> 20;
       at += 4;
       if (count > (body.size() - at) / 4) throw ContainerError("a persist directory is damaged");
+      entriesRead_ += count;
+      if (entriesRead_ > kMaxPersistEntries)
+        throw ContainerError("a persist directory is too large");
       for (uint32_t k = 0; k < count; ++k, at += 4) {
         persistOffsets_.emplace(firstId + k, ReadU32(body, at));
       }
@@ -118,6 +126,15 @@ class PptReader {
     const auto it = persistOffsets_.find(persistId);
     if (it == persistOffsets_.end()) return std::nullopt;
     return ReadPptRecord(document_, it->second);
+  }
+
+  // Slides and masters of a sound file never overlap, so what is walked stays within the
+  // stream's size; a slide list that names the same bytes again and again is damaged.
+  void ChargeWalk(const PptRecord& record) {
+    walked_ += record.body.size();
+    if (walked_ > 2 * static_cast<uint64_t>(document_.size()) + (1 << 16)) {
+      throw ContainerError("the slide list names the same slides over and over");
+    }
   }
 
   static std::vector<ListedTexts> ReadSlideList(Bytes documentBody, uint16_t instance) {
@@ -145,6 +162,7 @@ class PptReader {
     const std::u16string defaultFooter = FooterOf(documentBody, kHeadersFootersSlideDefaults);
     for (const ListedTexts& listed : ReadSlideList(documentBody, 0)) {
       const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
+      ChargeWalk(slide);
       SlideModel slideModel;
       std::vector<bool> referenced(listed.texts.size(), false);
       ShapeReader reader{listed.texts, referenced, true, limits_.maxXmlDepth};
@@ -161,6 +179,7 @@ class PptReader {
     for (const ListedTexts& listed : ReadSlideList(documentBody, 1)) {
       const std::optional<PptRecord> master = FindPersistObject(listed.persistId);
       if (!master || master->type != kRecordSlide) continue;
+      ChargeWalk(*master);
       std::vector<bool> referenced(listed.texts.size(), false);
       ShapeReader reader{listed.texts, referenced, false, limits_.maxXmlDepth};
       reader.ReadDrawing(master->body, model.titleMasterShapes);
@@ -275,6 +294,9 @@ class PptReader {
   Bytes document_;
   ContainerLimits limits_;
   std::map<uint32_t, uint32_t> persistOffsets_;
+  std::set<uint32_t> directoriesRead_;
+  size_t entriesRead_ = 0;
+  uint64_t walked_ = 0;
 };
 
 }  // namespace

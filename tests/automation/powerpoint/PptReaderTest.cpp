@@ -191,6 +191,16 @@ TEST(PptReader, ALoopOfUserEditsEnds) {
   EXPECT_EQ(deck.Read().slides.size(), 1u);
 }
 
+TEST(PptReader, ASlideListedOverAndOverIsAnError) {
+  PptBuilder builder;
+  std::vector<ByteVector> list;
+  for (int i = 0; i < 100000; ++i) list.push_back(SlidePersist(2));
+  builder.Add(Container(kRecordDocument, {Container(kRecordSlideListWithText, list, 0)}));
+  builder.Add(Container(kRecordSlide, {Drawing({TextShape(202, CharsBox(u"the same text"))})}));
+  const ByteVector currentUser = builder.CurrentUser(builder.AddEdit(1, builder.Offsets(), 0));
+  EXPECT_THROW(ReadPptStreams(currentUser, builder.Stream()), ContainerError);
+}
+
 TEST(PptReader, DamagedStreamsAreErrorsNeverCrashes) {
   SampleDeck deck;
   const ByteVector stream = deck.builder.Stream();
