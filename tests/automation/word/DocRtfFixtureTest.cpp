@@ -90,6 +90,15 @@ TEST_P(DocAndRtfFixture, DeletedTextAndFieldCodesLeftOut) {
   EXPECT_EQ(document.mainText.find(u"PAGE"), std::u16string::npos);
 }
 
+TEST_P(DocAndRtfFixture, HyphensHyperlinkListTableAndOtherScripts) {
+  const WordDocument document = Read("specials");
+  EXPECT_EQ(Of(document.mainText), Stats({30, 127, 145}));
+  EXPECT_NE(document.mainText.find(u"cooperate"), std::u16string::npos);
+  EXPECT_NE(document.mainText.find(u"well\u2011known"), std::u16string::npos);
+  EXPECT_EQ(document.mainText.find(u"HYPERLINK"), std::u16string::npos);
+  EXPECT_NE(document.mainText.find(u"Καλημέρα κόσμε. Türkçe ığüş."), std::u16string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, DocAndRtfFixture, ::testing::Values("doc", "rtf"));
 
 }  // namespace
