@@ -1,11 +1,16 @@
 // Feeds arbitrary bytes to the Word engine as a .docx file: every input must end in a count or in
-// an AutomationError, never in a crash, a hang or a leak.
+// an AutomationError, never in a crash, a hang or a leak. Bytes that are no package themselves
+// are wrapped as the main document part of one, so the XML walk is reached without the mutator
+// having to keep a ZIP archive whole.
 #include <unistd.h>
+#include <zip.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "automation/AutomationError.h"
 #include "automation/word/WordEngine.h"
@@ -22,6 +27,34 @@ class FuzzFile {
  private:
   std::string path_;
 };
+
+constexpr char kPackageRels[] =
+    R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+    R"(<Relationship Id="r1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>)"
+    R"(</Relationships>)";
+
+bool IsPackageOrDocument(const uint8_t* data, size_t size) {
+  const std::string_view head(reinterpret_cast<const char*>(data), std::min<size_t>(size, 8));
+  return head.starts_with("PK\x03\x04") || head.starts_with("\xD0\xCF\x11\xE0") ||
+         head.starts_with("{\\rtf");
+}
+
+void WriteRaw(const std::string& path, const uint8_t* data, size_t size) {
+  FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return;
+  std::fwrite(data, 1, size, out);
+  std::fclose(out);
+}
+
+void WriteWrapped(const std::string& path, const uint8_t* data, size_t size) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (!archive) return;
+  zip_file_add(archive, "_rels/.rels",
+               zip_source_buffer(archive, kPackageRels, sizeof kPackageRels - 1, 0), 0);
+  zip_file_add(archive, "word/document.xml", zip_source_buffer(archive, data, size, 0), 0);
+  zip_close(archive);
+}
 
 void Count(tw::word::Documents& documents, const std::string& path) {
   tw::word::OpenArguments arguments;
@@ -48,10 +81,11 @@ void Count(tw::word::Documents& documents, const std::string& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const FuzzFile file;
-  FILE* out = std::fopen(file.Path().c_str(), "wb");
-  if (!out) return 0;
-  std::fwrite(data, 1, size, out);
-  std::fclose(out);
+  if (IsPackageOrDocument(data, size)) {
+    WriteRaw(file.Path(), data, size);
+  } else {
+    WriteWrapped(file.Path(), data, size);
+  }
   const auto application = tw::CreateWordEngine();
   const auto documents = application->Documents();
   try {
