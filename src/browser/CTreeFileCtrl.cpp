@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QFileIconProvider>
 #include <QPainter>
@@ -88,6 +89,12 @@ CTreeFileCtrl::CTreeFileCtrl(QWidget* parent) : QTreeWidget(parent) {
   connect(this, &QTreeWidget::itemCollapsed, this, &CTreeFileCtrl::OnItemCollapsed);
   connect(this, &QTreeWidget::currentItemChanged, this, &CTreeFileCtrl::OnSelectionChanged);
   connect(this, &QTreeWidget::itemChanged, this, &CTreeFileCtrl::OnItemChanged);
+  // A label edit left without a new name (Escape, or the same text) ends the rename too.
+  connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+    if (!renaming_) return;
+    renaming_ = false;
+    if (QTreeWidgetItem* item = currentItem()) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  });
   Refresh();
   built_ = true;
 }

@@ -130,10 +130,7 @@ void CTreeFileCtrl::DeleteSelected() {
   const QString qpath = QString::fromStdString(path);
   const bool forGood = (commandModifiers_ | QApplication::keyboardModifiers()) & Qt::ShiftModifier;
   // Without the trash there is no undo, so removing for good is confirmed first.
-  if (forGood &&
-      QMessageBox::question(this, QApplication::applicationName(),
-                            tr("Remove \"%1\" for good?").arg(qpath)) != QMessageBox::Yes)
-    return;
+  if (forGood && !Confirm(tr("Remove \"%1\" for good?").arg(qpath))) return;
   bool done = false;
   {
     MonitoringPause pause(monitoring_);
@@ -153,8 +150,8 @@ void CTreeFileCtrl::DeleteSelected() {
 
 void CTreeFileCtrl::StartRename() {
   QTreeWidgetItem* item = currentItem();
-  renaming_ = true;
   item->setFlags(item->flags() | Qt::ItemIsEditable);
+  renaming_ = true;  // after the flag change, which itself reports the item as changed
   editItem(item, 0);
 }
 
@@ -191,8 +188,7 @@ void CTreeFileCtrl::OnItemChanged(QTreeWidgetItem* changed, int column) {
   }
   if (error) {
     restoreLabel();
-    QMessageBox::warning(
-        this, QApplication::applicationName(),
+    ReportFailure(
         tr("\"%1\" could not be renamed: %2")
             .arg(QString::fromStdString(oldName), QString::fromStdString(error.message())));
     return;

@@ -90,6 +90,7 @@ TEST(ChangeMonitoring, CollapsingStopsTheMonitorAndOthersKeepTheirIdentity) {
 
 TEST(ChangeMonitoring, SwitchingOffEndsEveryMonitor) {
   MonitorFixture f;
+  f.first.Folder("a");
   ASSERT_NE(f.tree.SelectPath(f.first.Root(), true), nullptr);
   ASSERT_FALSE(f.tree.MonitoredPaths().empty());
   f.tree.SetMonitoring(false);

@@ -202,7 +202,7 @@ TEST(FileListWalk, EscapeStopsTheWalkAndKeepsTheRowsSoFar) {
   QCoreApplication::postEvent(&list,
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
   EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkEscaped);
-  EXPECT_LT(list.RowCount(), 51);
+  EXPECT_EQ(list.RowCount(), 1);  // stopped before the first entry
   EXPECT_EQ(list.CellText(list.RowCount() - 1, CFileListCtrl::kFullPath), "/elsewhere/kept.txt");
   // Without Escape the same walk runs to the end.
   EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
@@ -217,8 +217,6 @@ TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
   escape.SetPollInterval(0);
   list.SetEscapeMonitor(&escape);
   list.TypeFlags().CountTxt = 1;
-  int doubleClicks = 0;
-  QObject::connect(&list, &CFileListCtrl::fileDoubleClicked, [&] { ++doubleClicks; });
   bool keySeen = false;
   class KeySpy : public QObject {
    public:
@@ -286,12 +284,10 @@ TEST(FileListSelection, DoubleClickOnARowIsReported) {
   CFileListCtrl list;
   list.TypeFlags().CountTxt = 1;
   list.AddFileToList("/w/a.txt");
-  list.resize(400, 200);
-  list.show();
   int doubleClicks = 0;
   QObject::connect(&list, &CFileListCtrl::fileDoubleClicked, [&] { ++doubleClicks; });
-  const QRect rect = list.visualRect(list.model()->index(0, 0));
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+  emit list.doubleClicked(list.model()->index(0, 0));
+  emit list.doubleClicked(QModelIndex());  // below the last row: nothing
   EXPECT_EQ(doubleClicks, 1);
 }
 
