@@ -244,6 +244,19 @@ TEST_F(DocxReader, SectionsNotesHeadersAndFootersThroughRelationships) {
   EXPECT_EQ(document.PrimaryFooter(1), u"Foot 2\r");
 }
 
+TEST_F(DocxReader, ABodyWithoutClosingSectionPropertiesStillEndsInASection) {
+  const std::string body =
+      Paragraph("<w:pPr><w:sectPr><w:headerReference r:id=\"h1\"/></w:sectPr></w:pPr>" +
+                TextRun("one")) +
+      Paragraph(TextRun("two"));
+  const WordDocument document = ReadDocxDocument(
+      WriteDocx(dir, body, {{"word/header1.xml", Part("w:hdr", Paragraph(TextRun("Head")))}},
+                Rel("h1", "header", "header1.xml")));
+  ASSERT_EQ(document.sections.size(), 2u);
+  EXPECT_EQ(document.PrimaryHeader(1), u"Head\r");  // linked, having none of its own
+  EXPECT_EQ(Read(Paragraph(TextRun("x"))).sections.size(), 1u);
+}
+
 TEST_F(DocxReader, FilesThatAreNotWordDocumentsSayWhy) {
   const std::string notZip = dir.Write("plain.docx", "just some text");
   const std::string noRels = WritePackage(dir, {{"word/document.xml", "<w:document/>"}});

@@ -33,7 +33,11 @@ class DocxPackageReader {
     }
     relationships_ = PackageRelationships::Read(package_, mainPart_);
 
-    DocxStory body = DocxStoryReader(limits_.maxXmlDepth).Read(root.child("w:body"));
+    const pugi::xml_node bodyNode = root.child("w:body");
+    DocxStory body = DocxStoryReader(limits_.maxXmlDepth).Read(bodyNode);
+    // The last section's properties close the body; without them it still is a section, one
+    // with no header or footer of its own.
+    if (!bodyNode.child("w:sectPr")) body.sections.emplace_back();
     WordDocument document;
     document.mainText = std::move(body.text);
     document.shapes = std::move(body.shapes);
