@@ -77,9 +77,13 @@ TEST_F(DocRtfCount, HandCountedFiguresOfBothFormats) {
 
 TEST_F(DocRtfCount, HeadersAndFootersOfEverySectionWithTheOptionOn) {
   // Main 7/44/39 plus the headers 3/15/13 and 4/22/19 and the footers 2/10/9 twice.
-  Run({Fixture("headers.doc"), Fixture("headers.rtf")}, true);
+  Run({Fixture("headers.doc"), Fixture("headers.rtf"), Fixture("linked.doc"),
+       Fixture("linked.rtf")},
+      true);
   EXPECT_EQ(Figures(0), "18 101 89");
   EXPECT_EQ(Figures(1), "18 101 89");
+  EXPECT_EQ(Figures(2), "13 70 64");  // see the README on the middle section
+  EXPECT_EQ(Figures(3), "18 98 89");
 }
 
 TEST_F(DocRtfCount, UnreadableFileIsReportedAndTheBatchGoesOn) {

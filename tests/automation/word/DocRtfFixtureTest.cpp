@@ -99,6 +99,17 @@ TEST_P(DocAndRtfFixture, HyphensHyperlinkListTableAndOtherScripts) {
   EXPECT_NE(document.mainText.find(u"Καλημέρα κόσμε. Türkçe ığüş."), std::u16string::npos);
 }
 
+TEST_P(DocAndRtfFixture, SectionWithoutItsOwnHeaderIsLinkedOnlyWhenTheFileSaysSo) {
+  const WordDocument document = Read("linked");
+  ASSERT_EQ(document.sections.size(), 3u);
+  EXPECT_EQ(Of(document.PrimaryHeader(0)), Stats({3, 13, 15}));
+  EXPECT_EQ(Of(document.PrimaryFooter(2)), Stats({2, 12, 13}));
+  EXPECT_EQ(document.PrimaryHeader(2).find(u"Even"), std::u16string::npos);
+  // The .doc stores empty stories for the middle section; the .rtf has none, so it links.
+  const Figures middle = GetParam() == "doc" ? Figures{0, 0, 0} : Figures{3, 13, 15};
+  EXPECT_EQ(Of(document.PrimaryHeader(1)), Stats(middle));
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, DocAndRtfFixture, ::testing::Values("doc", "rtf"));
 
 }  // namespace
