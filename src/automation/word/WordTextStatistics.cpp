@@ -1,6 +1,7 @@
 #include "automation/word/WordTextStatistics.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "automation/AutomationError.h"
@@ -90,9 +91,24 @@ bool IsLowSurrogate(char16_t u) {
   return u >= 0xDC00 && u <= 0xDFFF;
 }
 
+// The kinds of the ASCII range, looked up without a call per character.
+const std::array<WordCharKind, 128>& AsciiKinds() {
+  static const std::array<WordCharKind, 128> kinds = [] {
+    std::array<WordCharKind, 128> table{};
+    for (char32_t c = 0; c < 128; ++c) table[c] = KindOfCodePoint(c);
+    return table;
+  }();
+  return kinds;
+}
+
 WordTextStatistics ScanCodePoints(std::u16string_view text) {
+  const std::array<WordCharKind, 128>& ascii = AsciiKinds();
   StatisticsScanner scanner;
   for (size_t k = 0; k < text.size(); ++k) {
+    if (text[k] < 128) {
+      scanner.Feed(ascii[text[k]]);
+      continue;
+    }
     char32_t c = text[k];
     if (IsHighSurrogate(text[k]) && k + 1 < text.size() && IsLowSurrogate(text[k + 1])) {
       c = 0x10000 + ((static_cast<char32_t>(text[k]) - 0xD800) << 10) + (text[k + 1] - 0xDC00);

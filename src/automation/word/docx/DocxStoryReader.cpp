@@ -261,10 +261,12 @@ void DocxStoryReader::AppendUtf8(const char* text) {
   const auto* p = reinterpret_cast<const uint8_t*>(text);
   size_t available = std::strlen(text);
   while (available > 0) {
-    if (*p < 0x80) {
-      story_.text.push_back(static_cast<char16_t>(*p));
-      ++p;
-      --available;
+    if (*p < 0x80) {  // most text is ASCII: take the whole stretch at once
+      const uint8_t* end = p;
+      while (end < p + available && *end < 0x80) ++end;
+      story_.text.append(p, end);
+      available -= static_cast<size_t>(end - p);
+      p = end;
       continue;
     }
     char32_t c = 0;
