@@ -19,7 +19,7 @@ class FolderMonitor {
   using Notice = std::function<void(int id)>;
 
   FolderMonitor(int id, std::string path, bool watchFiles, const std::atomic<int>& switchOn,
-                Notice notice, int maxWatches = 8192);
+                Notice notice, int maxWatches = 2048);
   ~FolderMonitor();  // stops and joins the worker
   FolderMonitor(const FolderMonitor&) = delete;
   FolderMonitor& operator=(const FolderMonitor&) = delete;

@@ -156,6 +156,28 @@ TEST(FolderTree, RefreshKeepsTheSelection) {
   EXPECT_EQ(f.ChildKeys(f.tree.currentItem()->parent()), (std::vector<std::string>{"y", "z"}));
 }
 
+TEST(FolderTree, RemovableMediaAreNotReadUntilExpandedAndHiddenTypesStayOut) {
+  BrowserTestTree fixed;
+  BrowserTestTree stick;
+  CTreeFileCtrl tree;
+  tree.SetMountsForTesting({MountEntry{fixed.Root(), "", "ext4", DriveType::Fixed},
+                            MountEntry{stick.Root(), "/dev/sdz1", "vfat", DriveType::Removable}});
+  tree.ConfigureForMainWindow();
+  tree.SetMonitoring(false);
+  QTreeWidgetItem* computer = tree.ComputerNode();
+  computer->setExpanded(true);
+  ASSERT_EQ(computer->childCount(), 2);
+  // Both are empty, but only the removable one keeps its button until it is read.
+  EXPECT_EQ(computer->child(0)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+  EXPECT_EQ(computer->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+  computer->child(1)->setExpanded(true);
+  EXPECT_EQ(computer->child(1)->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+  tree.SetDriveTypesToHide(static_cast<unsigned>(DriveType::Removable));
+  tree.ComputerNode()->setExpanded(true);
+  ASSERT_EQ(tree.ComputerNode()->childCount(), 1);
+  EXPECT_EQ(tree.ItemPath(tree.ComputerNode()->child(0)), fixed.Root());
+}
+
 TEST(FolderTreeHistory, BackAndForwardRetraceTheSelection) {
   TreeFixture f;
   for (const char* name : {"A", "B", "C"}) f.disk.Folder(name);
