@@ -205,7 +205,8 @@ void DocxStoryReader::FieldChar(pugi::xml_node fieldChar) {
 }
 
 // A symbol names its character in hex, in the private range a symbol font maps (F000-F0FF)
-// or as a plain code point; either way it is one character.
+// or as a plain code point; either way it is one character, shown even when its code cannot be
+// read, so it stands for a blank symbol-font character then.
 void DocxStoryReader::Symbol(pugi::xml_node symbol) {
   const unsigned long code = std::strtoul(symbol.attribute("w:char").value(), nullptr, 16);
   if (code == 0 || code > 0xFFFF) return Append(u'\uF020');
