@@ -1,98 +1,10 @@
 #include "automation/word/rtf/RtfParser.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 namespace tw {
 namespace {
-
-// Destinations whose text is never shown: tables, document info, pictures and object data,
-// field instructions, list numbering text, comments, note separators, and the header and
-// footer kinds that are not the primary ones.
-constexpr std::array<std::string_view, 60> kSkippedDestinations = {"colortbl",
-                                                                   "stylesheet",
-                                                                   "info",
-                                                                   "pict",
-                                                                   "objdata",
-                                                                   "objclass",
-                                                                   "objname",
-                                                                   "listtable",
-                                                                   "listoverridetable",
-                                                                   "themedata",
-                                                                   "colorschememapping",
-                                                                   "datastore",
-                                                                   "latentstyles",
-                                                                   "xmlnstbl",
-                                                                   "rsidtbl",
-                                                                   "generator",
-                                                                   "fldinst",
-                                                                   "revtbl",
-                                                                   "filetbl",
-                                                                   "pgdsctbl",
-                                                                   "bkmkstart",
-                                                                   "bkmkend",
-                                                                   "nonshppict",
-                                                                   "shprslt",
-                                                                   "template",
-                                                                   "docvar",
-                                                                   "datafield",
-                                                                   "mmathPr",
-                                                                   "pntext",
-                                                                   "listtext",
-                                                                   "pntxta",
-                                                                   "pntxtb",
-                                                                   "annotation",
-                                                                   "atnid",
-                                                                   "atnauthor",
-                                                                   "atndate",
-                                                                   "atnref",
-                                                                   "ftnsep",
-                                                                   "ftnsepc",
-                                                                   "aftnsep",
-                                                                   "aftnsepc",
-                                                                   "tc",
-                                                                   "tcn",
-                                                                   "xe",
-                                                                   "do",
-                                                                   "userprops",
-                                                                   "listpicture",
-                                                                   "headerl",
-                                                                   "headerf",
-                                                                   "footerl",
-                                                                   "footerf",
-                                                                   "private",
-                                                                   "wgrffmtfilter",
-                                                                   "fchars",
-                                                                   "lchars",
-                                                                   "pnseclvl",
-                                                                   "blipuid",
-                                                                   "passwordhash",
-                                                                   "protusertbl",
-                                                                   "ud"};
-
-bool IsSkippedDestination(std::string_view word) {
-  return std::find(kSkippedDestinations.begin(), kSkippedDestinations.end(), word) !=
-         kSkippedDestinations.end();
-}
-
-struct NamedCharacter {
-  std::string_view word;
-  char16_t unit;
-};
-
-constexpr std::array<NamedCharacter, 29> kNamedCharacters = {{
-    {"par", kWordBreak},      {"line", kWordBreak},     {"cell", kWordBreak},
-    {"row", kWordBreak},      {"nestcell", kWordBreak}, {"nestrow", kWordBreak},
-    {"page", kWordBreak},     {"column", kWordBreak},   {"softline", kWordBreak},
-    {"softpage", kWordBreak}, {"softcol", kWordBreak},  {"lbr", kWordBreak},
-    {"tab", u'\t'},           {"emdash", u'\u2014'},    {"endash", u'\u2013'},
-    {"bullet", u'\u2022'},    {"lquote", u'\u2018'},    {"rquote", u'\u2019'},
-    {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
-    {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},
-    {"zwnj", u'\u200C'},      {"ltrmark", u'\u200E'},   {"rtlmark", u'\u200F'},
-    {"zwbo", u'\u200B'},      {"zwnbo", u'\uFEFF'},
-}};
 
 bool IsOn(bool hasParameter, int32_t parameter) {
   return !hasParameter || parameter != 0;
@@ -197,117 +109,133 @@ void RtfParser::OnGroupEnd() {
 void RtfParser::OnControlWord(std::string_view word, bool hasParameter, int32_t parameter) {
   FlushBytes();
   const bool pending = std::exchange(State().destinationPending, false);
-  if (HandleDestination(word)) return;
+  const RtfWordInfo info = LookUpRtfWord(word);
+  if (HandleDestination(info.word)) return;
   if (pending) {  // an optional destination we do not know: its text is not shown
     State().target = Target::Discard;
     State().mode = Mode::Text;
     return;
   }
   if (State().mode == Mode::FontTable) {
-    HandleFontTableWord(word, parameter);
+    HandleFontTableWord(info.word, parameter);
     return;
   }
-  if (HandleCharacterFormat(word, hasParameter, parameter)) return;
-  if (word == "u" && hasParameter) {
-    Append(static_cast<char16_t>(parameter & 0xFFFF));
-    skipRemaining_ = State().unicodeSkip;
-    return;
+  if (HandleCharacterFormat(info.word, hasParameter, parameter)) return;
+  switch (info.word) {
+    case RtfWord::Unicode:
+      if (!hasParameter) break;
+      Append(static_cast<char16_t>(parameter & 0xFFFF));
+      skipRemaining_ = State().unicodeSkip;
+      break;
+    case RtfWord::Section:
+      AppendBreak();
+      if (State().target == Target::Main) StartSection();
+      break;
+    case RtfWord::NamedCharacter:
+      Append(info.character);
+      break;
+    default:
+      break;
   }
-  if (word == "sect") {
-    AppendBreak();
-    if (State().target == Target::Main) StartSection();
-    return;
-  }
-  HandleSpecialCharacter(word);
 }
 
-bool RtfParser::HandleDestination(std::string_view word) {
+bool RtfParser::HandleDestination(RtfWord word) {
   GroupState& state = State();
-  if (word == "fonttbl") {
-    state.target = Target::Discard;
-    state.mode = Mode::FontTable;
-  } else if (IsSkippedDestination(word)) {
-    state.target = Target::Discard;
-    state.mode = Mode::Text;
-  } else if (word == "header" || word == "headerr") {
-    StartHeaderFooter(Target::Header);
-  } else if (word == "footer" || word == "footerr") {
-    StartHeaderFooter(Target::Footer);
-  } else if (word == "footnote") {
-    StartNote();
-  } else if (word == "ftnalt") {
-    if (!openNoteIsEndnote_.empty()) openNoteIsEndnote_.back() = true;
-  } else if (HandleShapeWord(word)) {
-  } else if (word == "field" || word == "fldrslt" || word == "shpinst" || word == "result") {
-    // Their text is shown where the group stands.
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool RtfParser::HandleShapeWord(std::string_view word) {
-  GroupState& state = State();
-  if (word == "shp" || word == "shpgrp") {
-    StartShape(word == "shpgrp");
-  } else if (word == "shptxt") {
-    StartShapeText();
-  } else if (word == "sp") {
-    propertyName_.clear();
-    propertyValue_.clear();
-    state.opensProperty = true;
-  } else if (word == "sn" || word == "sv") {
-    state.target = Target::Discard;
-    state.mode = word == "sn" ? Mode::PropertyName : Mode::PropertyValue;
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool RtfParser::HandleCharacterFormat(std::string_view word, bool hasParameter, int32_t parameter) {
-  GroupState& state = State();
-  if (word == "v") {
-    state.hidden = IsOn(hasParameter, parameter);
-  } else if (word == "deleted") {
-    state.deleted = IsOn(hasParameter, parameter);
-  } else if (word == "plain") {
-    state.hidden = state.deleted = false;
-    state.font = -1;
-  } else if (word == "f" && hasParameter) {
-    state.font = parameter;
-  } else if (word == "uc" && hasParameter) {
-    state.unicodeSkip = std::clamp(parameter, 0, 16);
-  } else if (word == "ansicpg" && hasParameter && parameter > 0) {
-    documentCodePage_ = parameter;
-  } else if (word == "mac") {
-    documentCodePage_ = 10000;
-  } else if (word == "pc") {
-    documentCodePage_ = 437;
-  } else if (word == "deff" && hasParameter) {
-    defaultFont_ = parameter;
-  } else {
-    return false;
-  }
-  return true;
-}
-
-bool RtfParser::HandleSpecialCharacter(std::string_view word) {
-  for (const NamedCharacter& named : kNamedCharacters) {
-    if (named.word == word) {
-      Append(named.unit);
+  switch (word) {
+    case RtfWord::FontTable:
+      state.target = Target::Discard;
+      state.mode = Mode::FontTable;
       return true;
-    }
+    case RtfWord::SkippedDestination:
+      state.target = Target::Discard;
+      state.mode = Mode::Text;
+      return true;
+    case RtfWord::Header:
+      StartHeaderFooter(Target::Header);
+      return true;
+    case RtfWord::Footer:
+      StartHeaderFooter(Target::Footer);
+      return true;
+    case RtfWord::Footnote:
+      StartNote();
+      return true;
+    case RtfWord::EndnoteMark:
+      if (!openNoteIsEndnote_.empty()) openNoteIsEndnote_.back() = true;
+      return true;
+    case RtfWord::ShownDestination:
+      return true;
+    default:
+      return HandleShapeWord(word);
   }
-  return false;
 }
 
-void RtfParser::HandleFontTableWord(std::string_view word, int32_t parameter) {
-  if (word == "f") {
+bool RtfParser::HandleShapeWord(RtfWord word) {
+  GroupState& state = State();
+  switch (word) {
+    case RtfWord::Shape:
+    case RtfWord::ShapeGroup:
+      StartShape(word == RtfWord::ShapeGroup);
+      return true;
+    case RtfWord::ShapeText:
+      StartShapeText();
+      return true;
+    case RtfWord::ShapeProperty:
+      propertyName_.clear();
+      propertyValue_.clear();
+      state.opensProperty = true;
+      return true;
+    case RtfWord::PropertyName:
+    case RtfWord::PropertyValue:
+      state.target = Target::Discard;
+      state.mode = word == RtfWord::PropertyName ? Mode::PropertyName : Mode::PropertyValue;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool RtfParser::HandleCharacterFormat(RtfWord word, bool hasParameter, int32_t parameter) {
+  GroupState& state = State();
+  switch (word) {
+    case RtfWord::Hidden:
+      state.hidden = IsOn(hasParameter, parameter);
+      return true;
+    case RtfWord::Deleted:
+      state.deleted = IsOn(hasParameter, parameter);
+      return true;
+    case RtfWord::Plain:
+      state.hidden = state.deleted = false;
+      state.font = -1;
+      return true;
+    case RtfWord::Font:
+      if (hasParameter) state.font = parameter;
+      return true;
+    case RtfWord::UnicodeSkip:
+      if (hasParameter) state.unicodeSkip = std::clamp(parameter, 0, 16);
+      return true;
+    case RtfWord::AnsiCodePage:
+      if (hasParameter && parameter > 0) documentCodePage_ = parameter;
+      return true;
+    case RtfWord::MacCodePage:
+      documentCodePage_ = 10000;
+      return true;
+    case RtfWord::PcCodePage:
+      documentCodePage_ = 437;
+      return true;
+    case RtfWord::DefaultFont:
+      if (hasParameter) defaultFont_ = parameter;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void RtfParser::HandleFontTableWord(RtfWord word, int32_t parameter) {
+  if (word == RtfWord::Font) {
     fontTableFont_ = parameter;
-  } else if (word == "fcharset") {
+  } else if (word == RtfWord::FontCharset) {
     fontCodePages_[fontTableFont_] = CodePageDecoder::CodePageOfCharset(parameter);
-  } else if (word == "cpg" && parameter > 0) {
+  } else if (word == RtfWord::FontCodePage && parameter > 0) {
     fontCodePages_[fontTableFont_] = parameter;
   }
 }
@@ -348,15 +276,20 @@ void RtfParser::OnText(std::string_view bytes) {
         bytes.substr(0, kMaxPropertyText - std::min(kMaxPropertyText, property.size())));
     return;
   }
-  for (char c : bytes) OnByte(static_cast<uint8_t>(c));
+  if (Suppressed()) return;
+  AddBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
 }
 
 void RtfParser::OnByte(uint8_t byte) {
   if (Suppressed()) return;
+  AddBytes(std::span(&byte, 1));
+}
+
+void RtfParser::AddBytes(std::span<const uint8_t> bytes) {
   const int codePage = CodePage(State());
   if (!pendingBytes_.empty() && codePage != pendingCodePage_) FlushBytes();
   pendingCodePage_ = codePage;
-  pendingBytes_.push_back(byte);
+  pendingBytes_.insert(pendingBytes_.end(), bytes.begin(), bytes.end());
 }
 
 void RtfParser::OnBinary() {

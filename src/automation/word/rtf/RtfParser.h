@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -8,6 +9,7 @@
 
 #include "automation/word/WordDocumentModel.h"
 #include "automation/word/rtf/CodePageDecoder.h"
+#include "automation/word/rtf/RtfControlWords.h"
 #include "automation/word/rtf/RtfTokenizer.h"
 
 namespace tw {
@@ -54,12 +56,12 @@ class RtfParser {
   void OnText(std::string_view bytes);
   void OnByte(uint8_t byte);
   void OnBinary();
+  void AddBytes(std::span<const uint8_t> bytes);
 
-  bool HandleDestination(std::string_view word);
-  bool HandleCharacterFormat(std::string_view word, bool hasParameter, int32_t parameter);
-  bool HandleSpecialCharacter(std::string_view word);
-  bool HandleShapeWord(std::string_view word);
-  void HandleFontTableWord(std::string_view word, int32_t parameter);
+  bool HandleDestination(RtfWord word);
+  bool HandleCharacterFormat(RtfWord word, bool hasParameter, int32_t parameter);
+  bool HandleShapeWord(RtfWord word);
+  void HandleFontTableWord(RtfWord word, int32_t parameter);
   void StartSection();
   void StartHeaderFooter(Target target);
   void StartNote();
