@@ -107,7 +107,7 @@ class PdfFixtureCount : public ::testing::Test {
     context.servers = &registry;
   }
 
-  void RunPdfCounter(const std::vector<std::string>& paths) {
+  void RunPdfCounter(const std::vector<std::string>& paths, CountOptions options = {}) {
     Batch batch;
     for (const std::string& path : paths) {
       host.AddFile(path);
@@ -116,7 +116,7 @@ class PdfFixtureCount : public ::testing::Test {
     }
     PdfCounter counter(host, context);
     context.counters.Register(CounterKind::Pdf, &counter);
-    counter.Init(batch, {});
+    counter.Init(batch, options);
     counter.Run();
     context.counters.Unregister(CounterKind::Pdf);
   }
@@ -149,6 +149,15 @@ TEST_F(PdfFixtureCount, CountsMatchTheHandCheckedFigures) {
     EXPECT_EQ(host.List().Cell(row, 3), c.chars) << c.file;
   }
   EXPECT_EQ(host.List().Header(1), "Words: 2547");
+}
+
+TEST_F(PdfFixtureCount, LegacyByteRulesJudgeTheLowByte) {
+  CountOptions options;
+  options.legacyByteRules = true;
+  RunPdfCounter({FixturePath("pdf/cyrillic.pdf")}, options);
+  EXPECT_EQ(host.List().Cell(0, 1), "8");
+  EXPECT_EQ(host.List().Cell(0, 2), "42");
+  EXPECT_EQ(host.List().Cell(0, 3), "36");
 }
 
 TEST_F(PdfFixtureCount, ALockedOrDamagedFileIsReportedAndTheBatchGoesOn) {
