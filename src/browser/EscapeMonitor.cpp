@@ -62,9 +62,9 @@ bool EscapeMonitor::Poll(const std::function<void()>& beforeDelivery) {
 }
 
 bool EscapeMonitor::eventFilter(QObject* watched, QEvent* event) {
-  // The application sees each key event once per receiver in its parent chain; the first
-  // delivery (the focus widget, or the window itself) is enough to record it.
-  if (event->type() == QEvent::KeyPress) {
+  // A key bound to a shortcut (the window binds Escape) reaches the widgets only as a
+  // shortcut override, so both kinds of key event count as a press.
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) Record();
   }

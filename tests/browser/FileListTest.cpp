@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <QWidget>
 #include <algorithm>
 #include <set>
 
@@ -207,6 +208,21 @@ TEST(FileListWalk, EscapeStopsTheWalkAndKeepsTheRowsSoFar) {
   // Without Escape the same walk runs to the end.
   EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
   EXPECT_EQ(list.RowCount(), 51);
+}
+
+TEST(EscapeMonitorTest, RecordsEscapeAsKeyOrShortcutOverrideUntilTested) {
+  EscapeMonitor escape;
+  QWidget widget;
+  EXPECT_FALSE(escape.TestAndClear());
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::ShortcutOverride}) {
+    QKeyEvent press(type, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+    EXPECT_TRUE(escape.TestAndClear()) << type;
+    EXPECT_FALSE(escape.TestAndClear()) << type;
+  }
+  QKeyEvent other(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &other);
+  EXPECT_FALSE(escape.TestAndClear());
 }
 
 TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {

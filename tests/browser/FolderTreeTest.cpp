@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <set>
 
 #include "BrowserTestTree.h"
@@ -176,6 +177,24 @@ TEST(FolderTree, RemovableMediaAreNotReadUntilExpandedAndHiddenTypesStayOut) {
   tree.ComputerNode()->setExpanded(true);
   ASSERT_EQ(tree.ComputerNode()->childCount(), 1);
   EXPECT_EQ(tree.ItemPath(tree.ComputerNode()->child(0)), fixed.Root());
+}
+
+TEST(FolderTree, TheSystemsMountsReachHomeAndTheTemporaryFolder) {
+  BrowserTestTree disk;
+  disk.Folder("inner");
+  CTreeFileCtrl tree;
+  tree.ConfigureForMainWindow();
+  QTreeWidgetItem* computer = tree.ComputerNode();
+  computer->setExpanded(true);
+  ASSERT_GT(computer->childCount(), 0);
+  EXPECT_EQ(tree.ItemPath(computer->child(0)), "/");
+  const std::string home = QDir::homePath().toStdString();
+  if (std::filesystem::is_directory(home)) {
+    ASSERT_NE(tree.SelectPath(home, true), nullptr);
+    EXPECT_EQ(tree.GetSelectedPath(), home);
+  }
+  ASSERT_NE(tree.SelectPath(disk.PathOf("inner"), false), nullptr);
+  EXPECT_EQ(tree.GetSelectedPath(), disk.PathOf("inner"));
 }
 
 TEST(FolderTreeHistory, BackAndForwardRetraceTheSelection) {
