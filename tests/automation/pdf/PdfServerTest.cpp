@@ -98,6 +98,14 @@ TEST_F(PdfServerObjects, CloseAllDocsClosesTheOpenDocument) {
   app->Exit();
 }
 
+// A well-formed document whose page tree is empty.
+constexpr std::string_view kNoPagesPdf =
+    "%PDF-1.4\n"
+    "1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
+    "2 0 obj\n<< /Type /Pages /Kids [] /Count 0 >>\nendobj\n"
+    "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000058 00000 n \n"
+    "trailer\n<< /Size 3 /Root 1 0 R >>\nstartxref\n110\n%%EOF\n";
+
 // The counts of the fixtures, checked by hand (tests/fixtures/pdf/README.md).
 class PdfFixtureCount : public ::testing::Test {
  protected:
@@ -149,6 +157,16 @@ TEST_F(PdfFixtureCount, CountsMatchTheHandCheckedFigures) {
     EXPECT_EQ(host.List().Cell(row, 3), c.chars) << c.file;
   }
   EXPECT_EQ(host.List().Header(1), "Words: 2547");
+}
+
+TEST_F(PdfFixtureCount, ADocumentWithoutPagesCountsNothing) {
+  TempDir dir;
+  const std::string path = dir.Write("nopages.pdf", std::string(kNoPagesPdf));
+  RunPdfCounter({path});
+  EXPECT_TRUE(host.Recorded().Texts().empty());
+  EXPECT_EQ(host.List().Cell(0, 1), "0");
+  EXPECT_EQ(host.List().Cell(0, 2), "0");
+  EXPECT_EQ(host.List().Cell(0, 6), "   0.00");
 }
 
 TEST_F(PdfFixtureCount, LegacyByteRulesJudgeTheLowByte) {
