@@ -14,12 +14,12 @@ trap 'rm -rf "$work"' EXIT
 # About 300 pages of running text: paragraphs of random words with punctuation.
 python3 - "$work/book.html" <<'PY'
 import random, sys
-random.seed(11)
-words = ["".join(random.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(random.randint(1, 11)))
+rng = random.Random(11)  # the same book on every run
+words = ["".join(rng.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(rng.randint(1, 11)))
          for _ in range(3000)]
 paragraphs = []
 for _ in range(3000):
-    sentence = " ".join(random.choice(words) for _ in range(random.randint(40, 70)))
+    sentence = " ".join(rng.choice(words) for _ in range(rng.randint(40, 70)))
     paragraphs.append("<p>" + sentence.capitalize().replace(" a ", ", a ") + ".</p>")
 with open(sys.argv[1], "w") as out:
     out.write("<!DOCTYPE html><html><head><meta charset='utf-8'><title>book</title></head><body>\n")
