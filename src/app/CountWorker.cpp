@@ -1,5 +1,10 @@
 #include "app/CountWorker.h"
 
+#include <exception>
+#include <string>
+
+#include "count/CountContext.h"
+#include "count/CountHost.h"
 #include "count/CountRun.h"
 #include "count/CounterFactory.h"
 
@@ -10,7 +15,14 @@ CountWorker::CountWorker(CountHost& host, CountContext& context, QObject* parent
 
 void CountWorker::run() {
   const StandardCounterFactory standard;
-  OnCountStatistic(host_, context_, factory_ != nullptr ? *factory_ : standard);
+  try {
+    OnCountStatistic(host_, context_, factory_ != nullptr ? *factory_ : standard);
+  } catch (const std::exception& error) {
+    // A failure no counter caught ends the run, not the program. The counter that threw is gone,
+    // so its registry slot must not name it any more.
+    context_.counters.Clear();
+    host_.Messages().Show(std::string("Counting stopped: ") + error.what());
+  }
 }
 
 }  // namespace tw

@@ -10,8 +10,8 @@ GuiCountHost::GuiCountHost(CountHost& target, QObject* windowObject)
 
 template <class Call>
 bool GuiCountHost::OnWindowThread(Call&& call) {
-  if (detached_.load() || window_.isNull()) return false;
-  QObject* window = window_.data();
+  if (detached_.load()) return false;
+  QObject* window = window_;
   if (QThread::currentThread() == window->thread()) {
     call();
     return true;

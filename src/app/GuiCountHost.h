@@ -3,7 +3,6 @@
 #include <atomic>
 
 #include <QObject>
-#include <QPointer>
 
 #include "count/CountHost.h"
 
@@ -49,7 +48,7 @@ class GuiCountHost : public CountHost {
   bool OnWindowThread(Call&& call);
 
   CountHost& target_;
-  QPointer<QObject> window_;
+  QObject* window_;  // outlives every call: the window detaches before it goes
   std::atomic<bool> detached_{false};
   Messenger messages_{*this};
 };

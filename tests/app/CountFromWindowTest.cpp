@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -163,6 +165,33 @@ TEST_F(CountFromWindowTest, AWindowTornDownDuringARunLetsTheWorkerUnwind) {
   gate.Allow(1000);
   window.reset();  // must neither hang nor touch the destroyed window
   SUCCEED();
+}
+
+// A counter that fails in a way no counter catches.
+class ThrowingFactory : public CounterFactory {
+  class Thrower : public Counter {
+   public:
+    using Counter::Counter;
+
+   protected:
+    FileOutcome CountFile(const std::string&) override { throw std::runtime_error("boom"); }
+  };
+
+ public:
+  std::unique_ptr<Counter> Create(CounterKind kind, CountHost& host,
+                                  CountContext& context) const override {
+    return std::make_unique<Thrower>(kind, host, context);
+  }
+};
+
+TEST_F(CountFromWindowTest, AnUncaughtFailureEndsTheRunNotTheProgram) {
+  ThrowingFactory throwing;
+  W().SetCounterFactory(&throwing);
+  CountAndWait();
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Counting stopped: boom"});
+  EXPECT_FALSE(W().IsBusy());
+  EXPECT_FALSE(W().IsCounting());
+  EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, true));
 }
 
 class EndToEndTest : public WindowFixture {};
