@@ -62,10 +62,13 @@ TEST_F(DocRtfCount, HandCountedFiguresOfBothFormats) {
   // Main text, notes and shapes (see the fixtures' README); the .rtf export of the group
   // lost its members' text.
   const std::vector<Expected> expected = {
-      {"basic.doc", "29 117 101"}, {"basic.rtf", "29 117 101"},    {"notes.doc", "15 85 72"},
-      {"notes.rtf", "15 85 72"},   {"headers.doc", "7 44 39"},     {"headers.rtf", "7 44 39"},
-      {"shapes.doc", "13 87 79"},  {"shapes.rtf", "8 55 50"},      {"changes.doc", "10 48 40"},
-      {"changes.rtf", "10 48 40"}, {"specials.doc", "30 145 127"}, {"specials.rtf", "30 145 127"},
+      {"basic.doc", "29 117 101"},         {"basic.rtf", "29 117 101"},
+      {"notes.doc", "15 85 72"},           {"notes.rtf", "15 85 72"},
+      {"headers.doc", "7 44 39"},          {"headers.rtf", "7 44 39"},
+      {"shapes.doc", "13 87 79"},          {"shapes.rtf", "8 55 50"},
+      {"changes.doc", "10 48 40"},         {"changes.rtf", "10 48 40"},
+      {"specials.doc", "30 145 127"},      {"specials.rtf", "30 145 127"},
+      {"handmade-shapes.rtf", "12 73 66"},
   };
   std::vector<std::string> paths;
   for (const Expected& e : expected) paths.push_back(Fixture(e.base));
@@ -77,13 +80,14 @@ TEST_F(DocRtfCount, HandCountedFiguresOfBothFormats) {
 
 TEST_F(DocRtfCount, HeadersAndFootersOfEverySectionWithTheOptionOn) {
   // Main 7/44/39 plus the headers 3/15/13 and 4/22/19 and the footers 2/10/9 twice.
-  Run({Fixture("headers.doc"), Fixture("headers.rtf"), Fixture("linked.doc"),
-       Fixture("linked.rtf")},
+  Run({Fixture("headers.doc"), Fixture("headers.rtf"), Fixture("linked.doc"), Fixture("linked.rtf"),
+       Fixture("handmade-shapes.rtf")},
       true);
   EXPECT_EQ(Figures(0), "18 101 89");
   EXPECT_EQ(Figures(1), "18 101 89");
   EXPECT_EQ(Figures(2), "13 70 64");  // see the README on the middle section
   EXPECT_EQ(Figures(3), "18 98 89");
+  EXPECT_EQ(Figures(4), "16 96 87");
 }
 
 TEST_F(DocRtfCount, UnreadableFileIsReportedAndTheBatchGoesOn) {
