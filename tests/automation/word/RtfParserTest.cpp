@@ -2,8 +2,13 @@
 
 #include <string>
 
+#include <filesystem>
+
+#include "automation/AutomationError.h"
 #include "automation/word/rtf/RtfParser.h"
+#include "automation/word/rtf/RtfReader.h"
 #include "automation/word/rtf/RtfTokenizer.h"
+#include "support/TempDir.h"
 
 namespace tw {
 namespace {
@@ -144,6 +149,28 @@ TEST(RtfParser, SectionsAndShapesAreCapped) {
   for (int i = 0; i < 100001; ++i) shapes += "{\\shp}";
   EXPECT_THROW(Parse(shapes), RtfError);
   EXPECT_EQ(Parse("{\\rtf1 a\\sect b\\sect c}").sections.size(), 3u);
+}
+
+TEST(RtfReader, FilesSayWhyTheyCannotBeRead) {
+  test::TempDir dir;
+  const std::string deep = dir.Write("deep.rtf", "{\\rtf1" + std::string(2000, '{'));
+  const std::string huge = dir.Write("huge.rtf", "{\\rtf1 ");
+  std::filesystem::resize_file(huge, (size_t{256} << 20) + 1);  // sparse: nothing is written
+  const std::string missing = (dir.Path() / "missing.rtf").string();
+  const std::pair<std::string, std::string> cases[] = {
+      {deep, "The document is damaged (its groups are nested too deeply): "},
+      {huge, "The document is too large to open: "},
+      {missing, "The file could not be opened: "},
+  };
+  for (const auto& [path, saying] : cases) {
+    try {
+      ReadRtfDocument(path);
+      ADD_FAILURE() << path << " was read";
+    } catch (const AutomationError& error) {
+      EXPECT_EQ(error.Source(), "Word");
+      EXPECT_EQ(error.Description(), saying + path);
+    }
+  }
 }
 
 TEST(RtfTokenizer, ControlWordsParametersAndSymbols) {

@@ -5,19 +5,23 @@
 #include "automation/AutomationError.h"
 #include "automation/container/ContainerLimits.h"
 #include "automation/word/rtf/RtfParser.h"
+#include "count/RegularFile.h"
 #include "count/WholeFileReader.h"
 
 namespace tw {
 
 WordDocument ReadRtfDocument(const std::string& path) {
-  WholeFileReader reader;
-  if (reader.Read(path) != ReadStatus::Ok) {
-    throw AutomationError("Word", "The file could not be opened: " + path);
-  }
-  const std::span<const uint8_t> bytes = reader.Bytes();
-  if (bytes.size() > ContainerLimits{}.maxEntryBytes) {
+  RegularFile file;
+  if (!file.Open(path)) throw AutomationError("Word", "The file could not be opened: " + path);
+  // Checked before reading, so a huge file is refused without being loaded.
+  if (file.Size() > ContainerLimits{}.maxEntryBytes) {
     throw AutomationError("Word", "The document is too large to open: " + path);
   }
+  WholeFileReader reader;
+  if (reader.Read(file) != ReadStatus::Ok) {
+    throw AutomationError("Word", "The file could not be read: " + path);
+  }
+  const std::span<const uint8_t> bytes = reader.Bytes();
   try {
     RtfParser parser;
     return parser.Parse(
