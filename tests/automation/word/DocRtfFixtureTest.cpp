@@ -110,6 +110,12 @@ TEST_P(DocAndRtfFixture, SectionWithoutItsOwnHeaderIsLinkedOnlyWhenTheFileSaysSo
   EXPECT_EQ(Of(document.PrimaryHeader(1)), Stats(middle));
 }
 
+TEST_P(DocAndRtfFixture, CommentsAreNotText) {
+  const WordDocument document = Read("comments");
+  EXPECT_EQ(Of(document.mainText), Stats({7, 37, 42}));
+  EXPECT_EQ(document.mainText.find(u"Comment"), std::u16string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, DocAndRtfFixture, ::testing::Values("doc", "rtf"));
 
 }  // namespace
