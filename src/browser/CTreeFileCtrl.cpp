@@ -218,6 +218,12 @@ void CTreeFileCtrl::SetAllowSwitches(unsigned bits) {
   RebuildIfBuilt();
 }
 
+void CTreeFileCtrl::SetShareSources(const std::string& usershareDir, const std::string& smbConf,
+                                    const std::string& exports) {
+  shareSources_ = {usershareDir, smbConf, exports};
+  RebuildIfBuilt();
+}
+
 void CTreeFileCtrl::SetMountsForTesting(std::vector<MountEntry> mounts) {
   mounts_ = std::move(mounts);
   mountsOverridden_ = true;
@@ -231,7 +237,7 @@ void CTreeFileCtrl::Refresh() {
   UpdatesOff updatesOff(this);
   const std::string selected = GetSelectedPath();
   const bool wasExpanded = currentItem() && currentItem()->isExpanded();
-  if (sharedOverlay_) shares_.Reload();
+  if (sharedOverlay_) shares_.ReloadFrom(shareSources_[0], shareSources_[1], shareSources_[2]);
   if (!mountsOverridden_) mounts_ = MountTable::Read();
   StopAllMonitoring();
   programmatic_ = true;
@@ -271,14 +277,17 @@ void CTreeFileCtrl::ListDrives(QTreeWidgetItem* parent) {
     if (hiddenDriveTypes_ & static_cast<unsigned>(mount.type)) continue;
     auto* item = new CTreeFileItem(CTreeFileItem::Kind::Drive, mount.path, mount.path);
     QString text = QString::fromStdString(mount.path);
-    if (displayNames_) {
+    // A network mount whose server is gone would hold the window in every call that touches it,
+    // so it is neither asked for its name nor read before the user expands it.
+    const bool remote = mount.type == DriveType::Remote;
+    if (displayNames_ && !remote) {
       const QString name = QStorageInfo(text).displayName();
       if (!name.isEmpty() && name != text) text = name + " (" + text + ")";
     }
     item->setText(0, text);
     item->shared = shares_.IsShared(mount.path);
     item->setIcon(0, item->shared && sharedOverlay_ ? WithSharedOverlay(driveIcon) : driveIcon);
-    item->setChildIndicatorPolicy(HasSubEntries(mount.path, mount.IsRemovableOrCdRom())
+    item->setChildIndicatorPolicy(HasSubEntries(mount.path, mount.IsRemovableOrCdRom() || remote)
                                       ? QTreeWidgetItem::ShowIndicator
                                       : QTreeWidgetItem::DontShowIndicator);
     parent->addChild(item);

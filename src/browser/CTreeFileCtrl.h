@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPersistentModelIndex>
 #include <QTreeWidget>
+#include <array>
 #include <atomic>
 #include <map>
 #include <memory>
@@ -118,6 +119,9 @@ class CTreeFileCtrl : public QTreeWidget {
   std::vector<std::string> MonitoredPaths() const;
   // The shared-folder list the overlay is drawn from (re-read at every rebuild).
   const ShareList& Shares() const { return shares_; }
+  // Where the shared folders are read from (Samba usershares folder, smb.conf, NFS exports).
+  void SetShareSources(const std::string& usershareDir, const std::string& smbConf,
+                       const std::string& exports);
   // Overrides the mount table (tests use a folder of their own as the only mount).
   void SetMountsForTesting(std::vector<MountEntry> mounts);
 
@@ -183,6 +187,8 @@ class CTreeFileCtrl : public QTreeWidget {
   std::vector<MountEntry> mounts_;
   bool mountsOverridden_ = false;
   ShareList shares_;
+  std::array<std::string, 3> shareSources_ = {ShareList::kUsershareDir, ShareList::kSmbConf,
+                                              ShareList::kExports};
   std::map<std::string, unsigned long long> volumeIds_;  // remembered per removable mount
 
   std::string rootFolder_;

@@ -135,7 +135,8 @@ bool FolderMonitor::HandleEvents() {
         continue;
       }
       const bool isFolder = (event->mask & IN_ISDIR) != 0;
-      if (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF)) {
+      // A lost queue may have held anything: it counts as a change of folder names.
+      if (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_Q_OVERFLOW)) {
         changed = true;
         continue;
       }

@@ -41,10 +41,6 @@ struct DirCloser {
 
 }  // namespace
 
-void ShareList::Reload() {
-  ReloadFrom("/var/lib/samba/usershares", "/etc/samba/smb.conf", "/etc/exports");
-}
-
 void ShareList::ReloadFrom(const std::string& usershareDir, const std::string& smbConf,
                            const std::string& exports) {
   paths_.clear();

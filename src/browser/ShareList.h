@@ -10,7 +10,11 @@ namespace tw {
 // as far as they are readable. Nothing is shared when none of them can be read.
 class ShareList {
  public:
-  void Reload();
+  static constexpr const char* kUsershareDir = "/var/lib/samba/usershares";
+  static constexpr const char* kSmbConf = "/etc/samba/smb.conf";
+  static constexpr const char* kExports = "/etc/exports";
+
+  void Reload() { ReloadFrom(kUsershareDir, kSmbConf, kExports); }
   // Reads from other places (tests).
   void ReloadFrom(const std::string& usershareDir, const std::string& smbConf,
                   const std::string& exports);

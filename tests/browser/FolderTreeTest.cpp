@@ -197,6 +197,25 @@ TEST(FolderTree, TheSystemsMountsReachHomeAndTheTemporaryFolder) {
   EXPECT_EQ(tree.GetSelectedPath(), disk.PathOf("inner"));
 }
 
+TEST(FolderTree, SharedFoldersCarryTheOverlay) {
+  TreeFixture f;
+  f.disk.Folder("public");
+  f.disk.Folder("private");
+  const std::string exports = f.disk.File("exports", f.disk.PathOf("public") + " *(ro)\n");
+  f.tree.SetShareSources("/nonexistent-xyz", "/nonexistent-xyz", exports);
+  QTreeWidgetItem* root = f.Select("", true);
+  ASSERT_EQ(root->childCount(), 2);
+  auto* priv = static_cast<CTreeFileItem*>(root->child(0));
+  auto* pub = static_cast<CTreeFileItem*>(root->child(1));
+  EXPECT_TRUE(pub->shared);
+  EXPECT_FALSE(priv->shared);
+  EXPECT_NE(pub->icon(0).pixmap(16, 16).toImage(), priv->icon(0).pixmap(16, 16).toImage());
+  f.tree.SetShowSharedOverlay(false);
+  root = f.Select("", true);
+  EXPECT_EQ(root->child(1)->icon(0).pixmap(16, 16).toImage(),
+            root->child(0)->icon(0).pixmap(16, 16).toImage());
+}
+
 TEST(FolderTreeHistory, BackAndForwardRetraceTheSelection) {
   TreeFixture f;
   for (const char* name : {"A", "B", "C"}) f.disk.Folder(name);
