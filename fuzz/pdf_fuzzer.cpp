@@ -2,6 +2,7 @@
 // poppler as the helper reads it, its pages go through the wire format and back, and the same
 // bytes are also taken as a helper's (hostile) reply. Every input must end in words or in a
 // rejection, never in a crash, a hang or a leak.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "automation/pdf/PdfPageText.h"
 #include "automation/pdf/PdfTextExtractor.h"
 #include "automation/pdf/PdfWireFormat.h"
 #include "count/TextScan.h"
@@ -32,13 +34,14 @@ void ReadDocument(std::span<const char> bytes) {
   if (!document) return;
   const int pages = std::min(document->PageCount(), kMaxPages);
   for (int page = 0; page < pages; ++page) {
-    const std::string wire = tw::PdfWireFormat::EncodePage(document->PageItems(page));
+    const std::string wire = tw::PdfWireFormat::EncodePage(document->PageText(page));
     size_t position = 0;
-    const std::optional<tw::PdfTextItems> items = tw::PdfWireFormat::ReadPage(Over(wire, position));
-    if (!items) continue;
-    std::u16string text;
-    for (const std::u16string& item : *items) text += item;
-    tw::ScanUtf16Text(text, {.extraSymbolsAsWords = true, .legacyByteRules = false});
+    std::optional<std::u16string> text = tw::PdfWireFormat::ReadPage(Over(wire, position));
+    if (!text) continue;
+    const tw::PdfPageText items(std::move(*text));
+    std::u16string joined;
+    for (size_t i = 0; i < items.ItemCount(); ++i) joined += items.Item(i);
+    tw::ScanUtf16Text(joined, {.extraSymbolsAsWords = true, .legacyByteRules = false});
   }
 }
 

@@ -27,7 +27,7 @@ void SendDocument(int fd, const std::string& path) {
   std::string batch;
   auto sent = std::chrono::steady_clock::now();
   for (int page = 0; page < header.pageCount; ++page) {
-    batch += PdfWireFormat::EncodePage(document->PageItems(page));
+    batch += PdfWireFormat::EncodePage(document->PageText(page));
     const bool last = page + 1 == header.pageCount;
     const auto now = std::chrono::steady_clock::now();
     if (last || batch.size() >= kBatchBytes || now - sent >= kBatchTime) {
@@ -71,7 +71,7 @@ void PdfDocumentSession::Close() {
   current_.reset();
 }
 
-std::shared_ptr<const PdfTextItems> PdfDocumentSession::Page(long index) {
+std::shared_ptr<const PdfPageText> PdfDocumentSession::Page(long index) {
   if (!IsOpen()) throw AutomationError(kErrorSource, "No document is open");
   if (index < 0 || index >= pageCount_) {
     throw AutomationError(kErrorSource, "There is no page " + std::to_string(index + 1));
@@ -94,11 +94,11 @@ bool PdfDocumentSession::Restart() {
   return header && header->opened && header->pageCount == pageCount_;
 }
 
-std::shared_ptr<const PdfTextItems> PdfDocumentSession::ReadNextPage() {
-  std::optional<PdfTextItems> items = PdfWireFormat::ReadPage(
+std::shared_ptr<const PdfPageText> PdfDocumentSession::ReadNextPage() {
+  std::optional<std::u16string> text = PdfWireFormat::ReadPage(
       [this](void* into, size_t size) { return helper_->Read(into, size); });
-  if (!items) return nullptr;
-  return std::make_shared<const PdfTextItems>(std::move(*items));
+  if (!text) return nullptr;
+  return std::make_shared<const PdfPageText>(std::move(*text));
 }
 
 void PdfDocumentSession::Fail(long index) {

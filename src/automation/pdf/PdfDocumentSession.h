@@ -4,7 +4,7 @@
 #include <string>
 
 #include "automation/pdf/PdfHelperProcess.h"
-#include "automation/pdf/PdfTextItems.h"
+#include "automation/pdf/PdfPageText.h"
 
 namespace tw {
 
@@ -21,15 +21,15 @@ class PdfDocumentSession {
   bool IsOpen() const { return helper_ != nullptr; }
   long PageCount() const { return pageCount_; }
 
-  // The text items of page `index`. Throws AutomationError when the helper fails before it
+  // The text of page `index`. Throws AutomationError when the helper fails before it
   // delivers the page (a crash, a limit, broken data), and closes the document then; throws
   // too when no document is open or there is no such page.
-  std::shared_ptr<const PdfTextItems> Page(long index);
+  std::shared_ptr<const PdfPageText> Page(long index);
 
  private:
   bool StartHelper();
   bool Restart();
-  std::shared_ptr<const PdfTextItems> ReadNextPage();
+  std::shared_ptr<const PdfPageText> ReadNextPage();
   [[noreturn]] void Fail(long index);
 
   PdfHelperLimits limits_;
@@ -38,7 +38,7 @@ class PdfDocumentSession {
   long pageCount_ = 0;
   long nextPage_ = 0;  // the page the helper sends next
   long currentIndex_ = -1;
-  std::shared_ptr<const PdfTextItems> current_;
+  std::shared_ptr<const PdfPageText> current_;
 };
 
 }  // namespace tw

@@ -5,8 +5,6 @@
 #include <span>
 #include <string>
 
-#include "automation/pdf/PdfTextItems.h"
-
 namespace poppler {
 class document;
 }
@@ -28,8 +26,8 @@ class PdfTextExtractor {
   ~PdfTextExtractor();
 
   int PageCount() const;
-  // The words of page `index` (0-based) in reading order with their separators.
-  PdfTextItems PageItems(int index) const;
+  // The text of page `index` (0-based) in reading order; empty for a page poppler cannot make.
+  std::u16string PageText(int index) const;
 
   // Keeps poppler's diagnostics off the terminal: a damaged file is reported per file instead.
   static void SilenceDiagnostics();

@@ -1,7 +1,5 @@
 #include "automation/pdf/PdfWireFormat.h"
 
-#include <algorithm>
-
 namespace tw {
 namespace {
 
@@ -27,13 +25,10 @@ std::string PdfWireFormat::EncodeHeader(const Header& header) {
   return out;
 }
 
-std::string PdfWireFormat::EncodePage(const PdfTextItems& items) {
+std::string PdfWireFormat::EncodePage(std::u16string_view text) {
   std::string out;
-  AppendU32(out, static_cast<uint32_t>(items.size()));
-  for (const std::u16string& item : items) {
-    AppendU32(out, static_cast<uint32_t>(item.size()));
-    out.append(reinterpret_cast<const char*>(item.data()), item.size() * sizeof(char16_t));
-  }
+  AppendU32(out, static_cast<uint32_t>(text.size()));
+  out.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
   return out;
 }
 
@@ -47,21 +42,12 @@ std::optional<PdfWireFormat::Header> PdfWireFormat::ReadHeader(const ByteSource&
   return Header{*opened == 1, pageCount};
 }
 
-std::optional<PdfTextItems> PdfWireFormat::ReadPage(const ByteSource& source) {
-  const std::optional<uint32_t> count = ReadU32(source);
-  size_t budget = kMaxPageWeight;
-  if (!count || *count > budget / kItemUpkeep) return std::nullopt;
-  PdfTextItems items;
-  items.reserve(std::min<uint32_t>(*count, 4096));
-  for (uint32_t i = 0; i < *count; ++i) {
-    const std::optional<uint32_t> units = ReadU32(source);
-    if (!units || *units + kItemUpkeep > budget) return std::nullopt;
-    budget -= *units + kItemUpkeep;
-    std::u16string item(*units, u'\0');
-    if (*units > 0 && !source(item.data(), *units * sizeof(char16_t))) return std::nullopt;
-    items.push_back(std::move(item));
-  }
-  return items;
+std::optional<std::u16string> PdfWireFormat::ReadPage(const ByteSource& source) {
+  const std::optional<uint32_t> units = ReadU32(source);
+  if (!units || *units > kMaxPageUnits) return std::nullopt;
+  std::u16string text(*units, u'\0');
+  if (*units > 0 && !source(text.data(), *units * sizeof(char16_t))) return std::nullopt;
+  return text;
 }
 
 }  // namespace tw

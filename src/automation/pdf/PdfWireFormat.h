@@ -6,12 +6,12 @@
 #include <optional>
 #include <string>
 
-#include "automation/pdf/PdfTextItems.h"
+#include <string_view>
 
 namespace tw {
 
 // What the helper process sends back: a header (whether the document opened, its page count),
-// then each page's text items in page order. The reader trusts nothing it receives.
+// then each page's text in page order. The reader trusts nothing it receives.
 class PdfWireFormat {
  public:
   // Fills `size` bytes at `into`, or returns false when the sender has nothing more.
@@ -23,16 +23,15 @@ class PdfWireFormat {
   };
 
   // Bounds on what a reader accepts, so a hostile document cannot exhaust the window's memory.
-  // A page may weigh this much, each item counting its code units plus its own upkeep.
-  static constexpr size_t kMaxPageWeight = size_t{1} << 25;
-  static constexpr size_t kItemUpkeep = 16;
+  // The longest page text a reader accepts, in UTF-16 code units.
+  static constexpr uint32_t kMaxPageUnits = uint32_t{1} << 25;
 
   static std::string EncodeHeader(const Header& header);
-  static std::string EncodePage(const PdfTextItems& items);
+  static std::string EncodePage(std::u16string_view text);
 
   static std::optional<Header> ReadHeader(const ByteSource& source);
-  // The next page; nothing when the data ends early or the page weighs more than the bound.
-  static std::optional<PdfTextItems> ReadPage(const ByteSource& source);
+  // The next page's text; nothing when the data ends early or the text is longer than the bound.
+  static std::optional<std::u16string> ReadPage(const ByteSource& source);
 };
 
 }  // namespace tw

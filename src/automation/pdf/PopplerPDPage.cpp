@@ -10,7 +10,7 @@ std::unique_ptr<PDTextSelect> PopplerPDPage::CreateWordHilite(HiliteList& hilite
   if (dynamic_cast<PopplerHiliteList*>(&hilites) == nullptr) {
     throw AutomationError("PDPage", "The highlight list belongs to another server");
   }
-  return std::make_unique<PopplerPDTextSelect>(items_);
+  return std::make_unique<PopplerPDTextSelect>(text_);
 }
 
 }  // namespace tw

@@ -5,10 +5,10 @@
 namespace tw {
 
 std::u16string PopplerPDTextSelect::GetText(long index) {
-  if (index < 0 || static_cast<size_t>(index) >= items_->size()) {
+  if (index < 0 || static_cast<size_t>(index) >= text_->ItemCount()) {
     throw AutomationError("PDTextSelect", "There is no text item " + std::to_string(index));
   }
-  return (*items_)[static_cast<size_t>(index)];
+  return std::u16string(text_->Item(static_cast<size_t>(index)));
 }
 
 }  // namespace tw

@@ -4,21 +4,20 @@
 #include <string>
 
 #include "automation/pdf/PDTextSelect.h"
-#include "automation/pdf/PdfTextItems.h"
+#include "automation/pdf/PdfPageText.h"
 
 namespace tw {
 
 // A word selection of the poppler-backed server.
 class PopplerPDTextSelect : public PDTextSelect {
  public:
-  explicit PopplerPDTextSelect(std::shared_ptr<const PdfTextItems> items)
-      : items_(std::move(items)) {}
+  explicit PopplerPDTextSelect(std::shared_ptr<const PdfPageText> text) : text_(std::move(text)) {}
 
-  long GetNumText() override { return static_cast<long>(items_->size()); }
+  long GetNumText() override { return static_cast<long>(text_->ItemCount()); }
   std::u16string GetText(long index) override;
 
  private:
-  std::shared_ptr<const PdfTextItems> items_;
+  std::shared_ptr<const PdfPageText> text_;
 };
 
 }  // namespace tw

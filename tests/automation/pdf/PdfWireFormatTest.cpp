@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
+
+#include "automation/pdf/PdfPageText.h"
 
 #include "automation/pdf/PdfWireFormat.h"
 
@@ -22,9 +25,9 @@ std::string U32(uint32_t value) {
 }
 
 TEST(PdfWireFormat, HeaderAndPagesComeBackAsSent) {
-  const PdfTextItems page1 = {u"Hello, ", u"\u043c\u0438\u0440\r\n", u"", u"end"};
+  const std::u16string page1 = u"Hello, \u043c\u0438\u0440\r\nend\f";
   const std::string bytes = PdfWireFormat::EncodeHeader({true, 2}) +
-                            PdfWireFormat::EncodePage(page1) + PdfWireFormat::EncodePage({});
+                            PdfWireFormat::EncodePage(page1) + PdfWireFormat::EncodePage(u"");
   size_t position = 0;
   const auto source = Over(bytes, position);
   const auto header = PdfWireFormat::ReadHeader(source);
@@ -32,12 +35,12 @@ TEST(PdfWireFormat, HeaderAndPagesComeBackAsSent) {
   EXPECT_TRUE(header->opened);
   EXPECT_EQ(header->pageCount, 2);
   EXPECT_EQ(PdfWireFormat::ReadPage(source), page1);
-  EXPECT_EQ(PdfWireFormat::ReadPage(source), PdfTextItems{});
+  EXPECT_EQ(PdfWireFormat::ReadPage(source), u"");
   EXPECT_FALSE(PdfWireFormat::ReadPage(source));
 }
 
 TEST(PdfWireFormat, DataCutShortAnywhereIsRejected) {
-  const std::string page = PdfWireFormat::EncodePage({u"abc ", u"de"});
+  const std::string page = PdfWireFormat::EncodePage(u"abc de");
   for (size_t length = 0; length < page.size(); ++length) {
     const std::string cut = page.substr(0, length);
     size_t position = 0;
@@ -63,13 +66,37 @@ TEST(PdfWireFormat, HostileFiguresAreRejected) {
     EXPECT_FALSE(PdfWireFormat::ReadHeader(Over(bytes, position)));
   }
   const std::string pages[] = {
-      U32(0xFFFFFFFF),                              // too many items
-      U32(1) + U32(0xFFFFFFFF),                     // an item longer than a page may be
-      U32(2) + U32(PdfWireFormat::kMaxPageWeight),  // a page heavier than allowed
+      U32(0xFFFFFFFF),                                 // longer than any page may be
+      U32(PdfWireFormat::kMaxPageUnits + 1) + "abcd",  // just over the bound
   };
   for (const std::string& bytes : pages) {
     size_t position = 0;
     EXPECT_FALSE(PdfWireFormat::ReadPage(Over(bytes, position)));
+  }
+}
+
+TEST(PdfPageText, ItemsAreWordsWithTheSeparatorsThatFollowThem) {
+  const struct {
+    std::u16string text;
+    std::vector<std::u16string> items;
+  } cases[] = {
+      {u"The quick  fox.\nHello,\tworld!\n\f",
+       {u"The ", u"quick  ", u"fox.\n", u"Hello,\t", u"world!"}},
+      {u"\n\n  lead", {u"\n\n  ", u"lead"}},
+      {u"one", {u"one"}},
+      {u"\n\f", {}},
+      {u"", {}},
+      {u"\u041f\u0440\u0438\u0432\u0435\u0442 \u00a0x",
+       {u"\u041f\u0440\u0438\u0432\u0435\u0442 ", u"\u00a0x"}},
+  };
+  for (const auto& c : cases) {
+    const PdfPageText page(c.text);
+    std::vector<std::u16string> items;
+    for (size_t i = 0; i < page.ItemCount(); ++i) items.emplace_back(page.Item(i));
+    EXPECT_EQ(items, c.items);
+    std::u16string joined;
+    for (const auto& item : items) joined += item;
+    EXPECT_EQ(joined, page.Text());
   }
 }
 
