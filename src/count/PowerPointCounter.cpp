@@ -4,6 +4,7 @@
 #include "automation/ServerRegistry.h"
 #include "count/CharacterClass.h"
 #include "count/TextScan.h"
+#include "count/WordScanner.h"
 
 namespace tw {
 namespace {
@@ -15,57 +16,6 @@ bool IsYes(int32_t flag) {
   return flag != 0;
 }
 
-// The title master's scan: a word is a run of characters that are not blank; marked stretches
-// are left out.
-class TitleMasterScanner {
- public:
-  void Feed(CharClass c, bool opensMarker, bool closesMarker) {
-    if (opensMarker) {
-      outsideMarkers_ = false;
-      CloseWord();
-    }
-    if (outsideMarkers_) Count(c);
-    if (closesMarker) outsideMarkers_ = true;
-  }
-  FileCounts Finish() {
-    CloseWord();
-    return counts_;
-  }
-
- private:
-  void Count(CharClass c) {
-    switch (c) {
-      case CharClass::Space:
-        ++counts_.spaces;
-        CloseWord();
-        break;
-      case CharClass::Blank:
-        CloseWord();
-        break;
-      case CharClass::Ignored:
-        break;
-      case CharClass::Ideograph:
-        ++counts_.characters;
-        CloseWord();
-        ++counts_.words;
-        break;
-      case CharClass::WordForming:
-      case CharClass::ExtraSymbol:
-        ++counts_.characters;
-        inWord_ = true;
-        break;
-    }
-  }
-  void CloseWord() {
-    if (inWord_) ++counts_.words;
-    inWord_ = false;
-  }
-
-  bool outsideMarkers_ = true;
-  bool inWord_ = false;
-  FileCounts counts_;
-};
-
 bool IsOpeningMarker(char32_t c) {
   return c == 0x2039 || c == 0x8B;
 }
@@ -73,14 +23,28 @@ bool IsClosingMarker(char32_t c) {
   return c == 0x203A || c == 0x9B;
 }
 
+// One character of a title-master text: its class, and whether it opens or closes a marked
+// stretch.
+void FeedTitleMasterCharacter(WordScanner& scanner, bool& outsideMarkers, CharClass c,
+                              bool opensMarker, bool closesMarker) {
+  if (opensMarker) {
+    outsideMarkers = false;
+    scanner.Feed(CharClass::Blank);  // ends the word before the stretch
+  }
+  if (outsideMarkers) scanner.Feed(c);
+  if (closesMarker) outsideMarkers = true;
+}
+
 }  // namespace
 
 FileCounts ScanTitleMasterText(std::u16string_view text, bool legacyByteRules) {
-  TitleMasterScanner scanner;
+  // Every character that is not blank joins a word, as extra symbols do under that option.
+  WordScanner scanner(/*extraSymbolsAsWords=*/true);
+  bool outsideMarkers = true;
   for (size_t i = 0; i < text.size(); ++i) {
     if (legacyByteRules) {
       const uint8_t b = static_cast<uint8_t>(text[i] & 0xFF);
-      scanner.Feed(ClassifyByte(b), b == 0x8B, b == 0x9B);
+      FeedTitleMasterCharacter(scanner, outsideMarkers, ClassifyByte(b), b == 0x8B, b == 0x9B);
       continue;
     }
     char32_t cp = text[i];
@@ -89,7 +53,8 @@ FileCounts ScanTitleMasterText(std::u16string_view text, bool legacyByteRules) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     }
-    scanner.Feed(ClassifyCodePoint(cp), IsOpeningMarker(cp), IsClosingMarker(cp));
+    FeedTitleMasterCharacter(scanner, outsideMarkers, ClassifyCodePoint(cp), IsOpeningMarker(cp),
+                             IsClosingMarker(cp));
   }
   return scanner.Finish();
 }

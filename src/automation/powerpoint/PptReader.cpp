@@ -5,6 +5,7 @@
 
 #include "automation/container/CompoundFile.h"
 #include "automation/container/ContainerError.h"
+#include "automation/powerpoint/PptDrawingReader.h"
 #include "automation/powerpoint/PptRecords.h"
 
 namespace tw::powerpoint {
@@ -15,25 +16,6 @@ constexpr size_t kMaxUserEdits = 4096;
 // Far beyond any real presentation; a directory that claims more is damaged or hostile, and
 // would cost memory out of all proportion to the file.
 constexpr size_t kMaxPersistEntries = size_t{1} << 22;
-
-// Shape flags of an OfficeArtFSP record.
-constexpr uint32_t kFspGroup = 0x001;
-constexpr uint32_t kFspPatriarch = 0x004;
-constexpr uint32_t kFspDeleted = 0x008;
-constexpr uint32_t kFspBackground = 0x400;
-
-// Shape kinds (the FSP record's instance) that carry no text frame.
-constexpr uint16_t kSptLine = 20;
-constexpr uint16_t kSptPictureFrame = 75;
-constexpr uint16_t kSptTextBox = 202;
-bool IsConnectorSpt(uint16_t spt) {
-  return spt >= 32 && spt <= 40;
-}
-
-// Placeholder kinds that are a slide's date, slide number, footer and header.
-bool IsHeaderFooterPlaceholder(uint8_t kind) {
-  return kind >= 0x07 && kind <= 0x0A;
-}
 
 constexpr uint16_t kHeadersFootersSlideDefaults = 3;
 constexpr uint16_t kFooterString = 2;
@@ -164,10 +146,9 @@ class PptReader {
       const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
       ChargeWalk(slide);
       SlideModel slideModel;
-      std::vector<bool> referenced(listed.texts.size(), false);
-      ShapeReader reader{listed.texts, referenced, true, limits_.maxXmlDepth};
-      reader.ReadDrawing(slide.body, slideModel.shapes);
-      AddUnreferencedTexts(listed.texts, referenced, slideModel.shapes);
+      PptDrawingReader reader(listed.texts, /*slideLevel=*/true, limits_.maxXmlDepth);
+      reader.Read(slide.body, slideModel.shapes);
+      AddUnreferencedTexts(listed.texts, reader.Referenced(), slideModel.shapes);
       slideModel.footer =
           FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0) : defaultFooter;
       model.slides.push_back(std::move(slideModel));
@@ -180,9 +161,8 @@ class PptReader {
       const std::optional<PptRecord> master = FindPersistObject(listed.persistId);
       if (!master || master->type != kRecordSlide) continue;
       ChargeWalk(*master);
-      std::vector<bool> referenced(listed.texts.size(), false);
-      ShapeReader reader{listed.texts, referenced, false, limits_.maxXmlDepth};
-      reader.ReadDrawing(master->body, model.titleMasterShapes);
+      PptDrawingReader reader(listed.texts, /*slideLevel=*/false, limits_.maxXmlDepth);
+      reader.Read(master->body, model.titleMasterShapes);
       model.hasTitleMaster = true;
       return;
     }
@@ -210,85 +190,6 @@ class PptReader {
         FindPptChild(headersFooters->body, kRecordCString, kFooterString);
     return footer ? TextOfCharsAtom(footer->body) : std::u16string();
   }
-
-  // Walks the drawing of a slide or master: its shapes in z-order, groups with their items.
-  struct ShapeReader {
-    const std::vector<std::u16string>& listedTexts;
-    std::vector<bool>& referenced;
-    bool slideLevel;
-    int maxDepth;
-
-    void ReadDrawing(Bytes slideBody, std::vector<ShapeModel>& shapes) {
-      const std::optional<PptRecord> drawing = FindPptChild(slideBody, kRecordDrawing);
-      if (!drawing) return;
-      const std::optional<PptRecord> dg = FindPptChild(drawing->body, kRecordDgContainer);
-      if (!dg) return;
-      const std::optional<PptRecord> group = FindPptChild(dg->body, kRecordSpgrContainer);
-      if (group) ReadGroup(group->body, shapes, 0);
-    }
-
-    void ReadGroup(Bytes groupBody, std::vector<ShapeModel>& shapes, int depth) {
-      if (depth > maxDepth) throw ContainerError("shapes are nested too deeply");
-      for (const PptRecord& child : ReadPptChildren(groupBody)) {
-        if (child.type == kRecordSpgrContainer) {
-          ShapeModel group = MakeShape(kShapeGroup);
-          ReadGroup(child.body, group.groupItems, depth + 1);
-          shapes.push_back(std::move(group));
-        } else if (child.type == kRecordSpContainer) {
-          ReadShape(child.body, shapes);
-        }
-      }
-    }
-
-    void ReadShape(Bytes body, std::vector<ShapeModel>& shapes) {
-      const std::optional<PptRecord> fsp = FindPptChild(body, kRecordFsp);
-      if (!fsp) return;
-      // The group's own record, the background and deleted shapes are no shapes of the slide.
-      const uint32_t flags = ReadU32(fsp->body, 4);
-      if (flags & (kFspGroup | kFspPatriarch | kFspDeleted | kFspBackground)) return;
-      const std::optional<uint8_t> placeholder = PlaceholderKind(body);
-      if (slideLevel && placeholder && IsHeaderFooterPlaceholder(*placeholder)) return;
-      const std::optional<PptRecord> textbox = FindPptChild(body, kRecordClientTextbox);
-      ShapeModel shape = MakeShape(TypeOf(fsp->instance, placeholder.has_value()));
-      shape.hasTextFrame = textbox || (shape.type != kShapePicture && shape.type != kShapeLine);
-      if (textbox) shape.text = TextOfTextbox(textbox->body);
-      shapes.push_back(std::move(shape));
-    }
-
-    // Office's shape type for the drawing's shape kind.
-    static int32_t TypeOf(uint16_t spt, bool placeholder) {
-      if (placeholder) return kShapePlaceholder;
-      if (spt == kSptTextBox) return kShapeTextBox;
-      if (spt == kSptPictureFrame) return kShapePicture;
-      if (spt == kSptLine || IsConnectorSpt(spt)) return kShapeLine;
-      return kShapeAutoShape;
-    }
-
-    static std::optional<uint8_t> PlaceholderKind(Bytes shapeBody) {
-      const std::optional<PptRecord> clientData = FindPptChild(shapeBody, kRecordClientData);
-      if (!clientData) return std::nullopt;
-      const std::optional<PptRecord> atom = FindPptChild(clientData->body, kRecordPlaceholderAtom);
-      if (!atom || atom->body.size() < 6) return std::nullopt;
-      return atom->body[4];
-    }
-
-    // A text box holds its text itself, or refers to a text of the slide list by index.
-    std::u16string TextOfTextbox(Bytes body) {
-      std::u16string text;
-      for (const PptRecord& record : ReadPptChildren(body)) {
-        if (record.type == kRecordTextCharsAtom) text = TextOfCharsAtom(record.body);
-        if (record.type == kRecordTextBytesAtom) text = TextOfBytesAtom(record.body);
-        if (record.type == kRecordOutlineTextRefAtom) {
-          const uint32_t index = ReadU32(record.body, 0);
-          if (index < listedTexts.size()) {
-            referenced[index] = true;
-            text = listedTexts[index];
-          }
-        }
-      }
-      return text;
-    }
-  };
 
   Bytes currentUser_;
   Bytes document_;

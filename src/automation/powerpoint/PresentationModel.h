@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "automation/powerpoint/PowerPointObjectModel.h"
+#include "automation/powerpoint/model/ShapeType.h"
 
 namespace tw::powerpoint {
 

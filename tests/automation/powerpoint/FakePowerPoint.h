@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "automation/ServerRegistry.h"
+#include "automation/powerpoint/PowerPointObjectModel.h"
 #include "automation/powerpoint/PresentationModel.h"
 
 namespace tw::test {
