@@ -549,41 +549,48 @@ QTreeWidgetItem* CTreeFileCtrl::FindChildByKey(QTreeWidgetItem* parent, const st
   return nullptr;
 }
 
-QTreeWidgetItem* CTreeFileCtrl::SelectPath(const std::string& rawPath, bool expandLast) {
-  std::string path = rawPath;
-  if (path.empty()) return nullptr;
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  QTreeWidgetItem* current = invisibleRootItem();
-  std::string rest;
+// The item a path's walk starts from and the rest of the path below it: the top of the tree
+// under a root folder, otherwise the mount the path lies on (the longest matching mount point).
+QTreeWidgetItem* CTreeFileCtrl::StartOfWalk(const std::string& path, std::string& rest) {
   if (!rootFolder_.empty()) {
     if (path == rootFolder_ || !IsPrefixFolder(rootFolder_, path)) return nullptr;
     rest = path.substr(rootFolder_ == "/" ? 1 : rootFolder_.size() + 1);
-  } else {
-    if (computerNode_) {
-      ExpandProgrammatically(computerNode_);
-      current = computerNode_;
-    }
-    const MountEntry* mount = nullptr;
-    for (const MountEntry& candidate : mounts_) {
-      if (!IsPrefixFolder(candidate.path, path) || !FindChildByKey(current, candidate.path))
-        continue;
-      if (!mount || candidate.path.size() > mount->path.size()) mount = &candidate;
-    }
-    if (!mount) return nullptr;
-    current = FindChildByKey(current, mount->path);
-    rest = path.size() > mount->path.size() ? path.substr(mount->path.size()) : std::string();
+    return invisibleRootItem();
   }
-  size_t start = 0;
-  while (start <= rest.size()) {
-    size_t end = rest.find('/', start);
-    if (end == std::string::npos) end = rest.size();
+  QTreeWidgetItem* drives = invisibleRootItem();
+  if (computerNode_) {
+    ExpandProgrammatically(computerNode_);
+    drives = computerNode_;
+  }
+  QTreeWidgetItem* best = nullptr;
+  size_t bestLength = 0;
+  for (const MountEntry& mount : mounts_) {
+    if (!IsPrefixFolder(mount.path, path) || (best && mount.path.size() <= bestLength)) continue;
+    if (QTreeWidgetItem* item = FindChildByKey(drives, mount.path)) {
+      best = item;
+      bestLength = mount.path.size();
+    }
+  }
+  if (best) rest = path.substr(bestLength);
+  return best;
+}
+
+QTreeWidgetItem* CTreeFileCtrl::SelectPath(const std::string& rawPath, bool expandLast) {
+  std::string path = rawPath;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  if (path.empty()) return nullptr;
+  std::string rest;
+  QTreeWidgetItem* current = StartOfWalk(path, rest);
+  if (!current) return nullptr;
+  // Each component must equal a child's key text exactly; empty components ("a//b") are skipped.
+  for (size_t start = 0; start <= rest.size();) {
+    const size_t end = std::min(rest.find('/', start), rest.size());
     const std::string component = rest.substr(start, end - start);
     start = end + 1;
     if (component.empty()) continue;
     if (current != invisibleRootItem()) ExpandProgrammatically(current);
-    QTreeWidgetItem* child = FindChildByKey(current, component);
-    if (!child) return nullptr;
-    current = child;
+    current = FindChildByKey(current, component);
+    if (!current) return nullptr;
   }
   if (current == invisibleRootItem()) return nullptr;
   selectingPath_ = true;

@@ -152,6 +152,7 @@ class CTreeFileCtrl : public QTreeWidget {
   bool PassesMediaCheck(const CTreeFileItem* item);
   const MountEntry* MountOfItem(const CTreeFileItem* item) const;
   const MountEntry* MountOfPath(const std::string& path) const;
+  QTreeWidgetItem* StartOfWalk(const std::string& path, std::string& rest);
   QTreeWidgetItem* FindChildByKey(QTreeWidgetItem* parent, const std::string& key);
   void RemoveVanishedItem(QTreeWidgetItem* item);
   void DeleteChildren(QTreeWidgetItem* item);
