@@ -6,10 +6,18 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "app/CListCtrlColor.h"
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
+#include "app/WindowCountHost.h"
 #include "count/CountColumns.h"
+#include "count/CountContext.h"
 #include "count/CountList.h"
+#include "pricing/PricingActions.h"
 
 namespace {
 
@@ -83,5 +91,54 @@ void BM_RemoveEveryOtherRowErase(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RemoveEveryOtherRowErase)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+class SilentMessages : public tw::MessageService {
+ public:
+  tw::MessageAnswer Show(const std::string&, tw::MessageButtons, tw::MessageIcon) override {
+    return tw::MessageAnswer::Ok;
+  }
+};
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "window_bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+// A rate change rewrites the rate and the amount of every row of a shown count list.
+void BM_RateChangeOnShownList(benchmark::State& state) {
+  App();
+  const int rows = static_cast<int>(state.range(0));
+  tw::CountListModel model;
+  tw::CountListAdder::AddAll(model, Paths(rows), kCurrent);
+  for (int row = 0; row < rows; ++row) model.SetCell(row, tw::kWordsColumn, "120");
+  tw::CListCtrlColor view;
+  view.SetCountModel(&model);
+  view.resize(1000, 600);
+  view.show();
+  QLineEdit rate;
+  QComboBox currency;
+  QComboBox pricing;
+  SilentMessages messages;
+  tw::WindowCountHost::Parts parts;
+  parts.model = &model;
+  parts.rateEdit = &rate;
+  parts.currencyCombo = &currency;
+  parts.pricingCombo = &pricing;
+  parts.messages = &messages;
+  tw::WindowCountHost host(std::move(parts));
+  tw::CountContext context;
+  context.current = kCurrent;
+  int step = 0;
+  for (auto _ : state) {
+    tw::OnRateChanged(host, context, "0.0" + std::to_string(++step % 9 + 1));
+    QApplication::processEvents();
+  }
+  state.counters["rows"] = rows;
+}
+BENCHMARK(BM_RateChangeOnShownList)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
