@@ -12,13 +12,13 @@ file=$work/big.txt
 # 256 MB of words of varying length, punctuation and line breaks.
 python3 - "$file" <<'PY'
 import random, sys
-random.seed(7)
-words = ["".join(random.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(random.randint(1, 12)))
+rng = random.Random(7)  # the same text on every run
+words = ["".join(rng.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(rng.randint(1, 12)))
          for _ in range(5000)]
 chunk = []
 for i in range(200000):
-    chunk.append(random.choice(words))
-    chunk.append(random.choice([" ", " ", " ", ", ", ".\n", "\t"]))
+    chunk.append(rng.choice(words))
+    chunk.append(rng.choice([" ", " ", " ", ", ", ".\n", "\t"]))
 block = "".join(chunk).encode()
 target = 256 * 1024 * 1024
 with open(sys.argv[1], "wb") as out:
