@@ -59,6 +59,9 @@ void CFileListCtrl::StageFile(const std::string& rawPath) {
 }
 
 void CFileListCtrl::ListFolderFiles(const std::string& folder) {
+  // The walk delivers events while it runs (a change notice may ask for a refill): the list
+  // belongs to the walk until it ends.
+  if (walking_) return;
   model_->Clear();
   for (const DirectoryEntry& entry : DirectoryEntries::Read(folder)) {
     if (entry.kind == DirectoryEntry::Kind::Folder ||
@@ -74,7 +77,9 @@ int CFileListCtrl::ListFolderTreeFiles(const std::string& folder) {
   EscapeMonitor* escape = Escape();
   escape->Clear();
   EscapeMonitor::InputGate gate(escape);
+  walking_ = true;
   const int result = WalkFolder(folder);
+  walking_ = false;
   model_->Publish();
   return result;
 }

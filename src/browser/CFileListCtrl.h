@@ -67,6 +67,7 @@ class CFileListCtrl : public QTreeView {
   FileTypeFlags flags_;
   std::string fileMask_ = "*.*";
   EscapeMonitor* escape_ = nullptr;
+  bool walking_ = false;
 };
 
 }  // namespace tw

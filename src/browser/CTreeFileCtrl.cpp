@@ -476,10 +476,16 @@ void CTreeFileCtrl::ExpandProgrammatically(QTreeWidgetItem* item) {
 }
 
 void CTreeFileCtrl::OnItemExpanded(QTreeWidgetItem* item) {
-  if (!programmatic_) {
-    // Clicking an item's expand button also makes it the selected folder.
+  CTreeFileItem* record = ItemOf(item);
+  if (!programmatic_ && record) {
+    // Clicking an item's expand button also makes it the selected folder. When the item is read
+    // now, its population lists its files, so the selection need not list them first.
+    const MountEntry* mount = record->IsDriveRoot() ? MountOfItem(record) : nullptr;
+    listingDeferred_ = item->childCount() == 0 && !record->IsSpecialNode() &&
+                       item->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator &&
+                       !(mount && mount->IsRemovableOrCdRom());
     setCurrentItem(item);
-    if (!ItemOf(item)) return;
+    listingDeferred_ = false;
   }
   EnsurePopulated(item);
 }
@@ -515,7 +521,7 @@ void CTreeFileCtrl::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem
       if (auto id = MountTable::VolumeId(mount->path)) volumeIds_[mount->path] = *id;
     }
   }
-  if (record->kind() != CTreeFileItem::Kind::Computer && fileList_)
+  if (record->kind() != CTreeFileItem::Kind::Computer && fileList_ && !listingDeferred_)
     fileList_->ListFolderFiles(record->Path());
 }
 

@@ -214,6 +214,7 @@ class CTreeFileCtrl : public QTreeWidget {
   bool programmatic_ = false;  // expansions and selections made by the tree itself
   bool movingInHistory_ = false;
   bool renaming_ = false;
+  bool listingDeferred_ = false;  // the expansion that selects an item lists its files itself
   Qt::KeyboardModifiers commandModifiers_ = Qt::NoModifier;
   bool selectingPath_ = false;  // SelectPath's own selection goes through even when programmatic
   QPersistentModelIndex dragged_;

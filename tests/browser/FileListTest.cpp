@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <set>
@@ -223,6 +224,26 @@ TEST(EscapeMonitorTest, RecordsEscapeAsKeyOrShortcutOverrideUntilTested) {
   QKeyEvent other(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
   QCoreApplication::sendEvent(&widget, &other);
   EXPECT_FALSE(escape.TestAndClear());
+}
+
+TEST(FileListWalk, RefillsAskedForDuringTheWalkWait) {
+  BrowserTestTree tree;
+  for (int i = 0; i < 20; ++i)
+    tree.File("d" + std::to_string(i) + "/x" + std::to_string(i) + ".txt");
+  tree.File("other/single.txt");
+  CFileListCtrl list;
+  EscapeMonitor escape;
+  escape.SetPollInterval(0);
+  list.SetEscapeMonitor(&escape);
+  list.TypeFlags().CountTxt = 1;
+  list.AddFileToList("/elsewhere/kept.txt");
+  // A change notice handled while the walk delivers events asks for another folder's files.
+  QTimer::singleShot(0, &list, [&] { list.ListFolderFiles(tree.PathOf("other")); });
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.RowCount(), 22);
+  EXPECT_EQ(list.CellText(21, CFileListCtrl::kFullPath), "/elsewhere/kept.txt");
+  list.ListFolderFiles(tree.PathOf("other"));  // after the walk it refills as usual
+  EXPECT_EQ(list.RowCount(), 1);
 }
 
 TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
