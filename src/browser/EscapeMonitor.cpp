@@ -8,7 +8,7 @@
 namespace tw {
 namespace {
 
-bool IsUserInput(QEvent::Type type) {
+bool IsHeldOffDuringAWalk(QEvent::Type type) {
   switch (type) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -23,6 +23,9 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
+    // A close request during a walk would open the exit question inside the walk, where the
+    // question could not be answered; the user stops the walk with Escape first.
+    case QEvent::Close:
       return true;
     default:
       return false;
@@ -68,7 +71,7 @@ bool EscapeMonitor::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) Record();
   }
-  if (gates_ > 0 && IsUserInput(event->type()) && watched->isWidgetType()) return true;
+  if (gates_ > 0 && IsHeldOffDuringAWalk(event->type()) && watched->isWidgetType()) return true;
   return QObject::eventFilter(watched, event);
 }
 

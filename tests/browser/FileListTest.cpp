@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -266,8 +267,19 @@ TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
   } spy(keySeen);
   list.installEventFilter(&spy);
   QCoreApplication::postEvent(&list, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
+  class Window : public QWidget {
+   public:
+    bool asked = false;
+    void closeEvent(QCloseEvent* event) override {
+      asked = true;
+      event->ignore();
+    }
+  } window;
+  window.show();
+  QCoreApplication::postEvent(&window, new QCloseEvent);
   EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
   EXPECT_FALSE(keySeen);
+  EXPECT_FALSE(window.asked);  // no close request while the walk runs
 }
 
 TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
