@@ -60,12 +60,14 @@ DocCharacterFlags ReadCharacterFlags(std::span<const uint8_t> properties, DocCha
 DocCharacterRuns::DocCharacterRuns(const DocBytes& document, std::span<const uint8_t> pageTable) {
   // (n + 1) positions, then n page numbers.
   if (pageTable.size() < 4) return;
-  const uint32_t count = static_cast<uint32_t>((pageTable.size() - 4) / 8);
+  const uint64_t count = (pageTable.size() - 4) / 8;
+  // Each page is read once; more entries than the stream has pages can only repeat pages.
+  if (count > document.Size() / kPageSize + 1) {
+    throw DocError("The document is damaged (bad character formatting)");
+  }
   const DocBytes table(pageTable);
   const uint64_t pagesAt = 4 * (uint64_t{count} + 1);
-  for (uint32_t i = 0; i < count; ++i) {
-    ReadPage(document, table.U32(pagesAt + 4 * uint64_t{i}) & 0x3FFFFF);
-  }
+  for (uint64_t i = 0; i < count; ++i) ReadPage(document, table.U32(pagesAt + 4 * i) & 0x3FFFFF);
   std::sort(suppressed_.begin(), suppressed_.end(),
             [](const Run& a, const Run& b) { return a.fcStart < b.fcStart; });
 }

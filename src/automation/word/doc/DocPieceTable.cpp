@@ -79,11 +79,16 @@ void DocPieceTable::ReadPieces(const DocBytes& clx, uint64_t offset, uint32_t le
 std::u16string DocPieceTable::Text(uint64_t start, uint64_t end, const DocBytes& document,
                                    const DocCharacterRuns& runs) const {
   std::u16string out;
-  for (const Piece& piece : pieces_) {
-    const uint64_t from = std::max<uint64_t>(start, piece.cpStart);
-    const uint64_t to = std::min<uint64_t>(end, piece.cpEnd);
+  // Pieces are in order and do not overlap (checked when read): start at the first piece that
+  // ends after `start`, so reading many small stories never walks the whole table each time.
+  auto piece = std::upper_bound(pieces_.begin(), pieces_.end(), start,
+                                [](uint64_t cp, const Piece& p) { return cp < p.cpEnd; });
+  for (; piece != pieces_.end() && piece->cpStart < end; ++piece) {
+    const uint64_t from = std::max<uint64_t>(start, piece->cpStart);
+    const uint64_t to = std::min<uint64_t>(end, piece->cpEnd);
     if (from >= to) continue;
-    AppendPiece(piece, static_cast<uint32_t>(from), static_cast<uint32_t>(to), document, runs, out);
+    AppendPiece(*piece, static_cast<uint32_t>(from), static_cast<uint32_t>(to), document, runs,
+                out);
   }
   return out;
 }

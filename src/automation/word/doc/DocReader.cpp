@@ -24,8 +24,9 @@ constexpr size_t kPrimaryHeader = 1;
 constexpr size_t kPrimaryFooter = 3;
 constexpr uint64_t kSectionDescriptorSize = 12;
 constexpr uint64_t kTextBoxDescriptorSize = 22;
-// Real documents stay far below this; a hostile table stream could otherwise make millions.
+// Real documents stay far below these; a hostile table stream could otherwise make millions.
 constexpr size_t kMaxSections = 100000;
+constexpr size_t kMaxTextBoxes = 100000;
 
 // Where a structure of the table stream lies, bounded by the stream; empty when the file has none.
 std::span<const uint8_t> TableSlice(const DocFib& fib, const DocBytes& table, DocFib::Table which) {
@@ -104,6 +105,9 @@ std::vector<WordShapeModel> ReadTextBoxes(const DocSources& sources) {
   const std::vector<uint32_t> positions = PlexPositions(plex, kTextBoxDescriptorSize);
   const DocBytes bytes(plex);
   const uint64_t descriptorsAt = 4 * uint64_t{positions.size()};
+  if (positions.size() > kMaxTextBoxes) {
+    throw DocError("The document is damaged (it has too many text boxes)");
+  }
   std::vector<WordShapeModel> shapes;
   for (size_t i = 0; i + 2 < positions.size(); ++i) {
     const bool reusable = bytes.U16(descriptorsAt + kTextBoxDescriptorSize * i + 4) != 0;
