@@ -114,6 +114,10 @@ class CTreeFileCtrl : public QTreeWidget {
   std::unique_ptr<QMenu> CreateContextMenu();
   // True when the dragged item may be dropped onto the target.
   bool IsValidDropTarget(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target) const;
+  // What a drop does: copies or moves the dragged item's file into the target folder, with
+  // monitoring paused; the target reads itself again and a moved item leaves. False on failure
+  // (reported) or when the target is not valid.
+  bool DropOnto(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool copy);
 
   // Paths of the running change monitors.
   std::vector<std::string> MonitoredPaths() const;
@@ -172,7 +176,6 @@ class CTreeFileCtrl : public QTreeWidget {
   void GoUp();
   bool Confirm(const QString& text);
   void ReportFailure(const QString& text);
-  bool DropOnto(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool copy);
   void PruneHistory(std::vector<QPersistentModelIndex>& stack) const;
 
   // Change monitoring.

@@ -344,6 +344,7 @@ void CTreeFileCtrl::dropEvent(QDropEvent* event) {
 }
 
 bool CTreeFileCtrl::DropOnto(QTreeWidgetItem* draggedItem, QTreeWidgetItem* targetItem, bool copy) {
+  if (!IsValidDropTarget(draggedItem, targetItem)) return false;
   CTreeFileItem* dragged = ItemOf(draggedItem);
   CTreeFileItem* target = ItemOf(targetItem);
   const std::string name = dragged->KeyText();

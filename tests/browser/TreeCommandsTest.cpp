@@ -193,6 +193,35 @@ TEST(TreeDragAndDrop, RefusesItselfItsParentAndItsOwnSubfolders) {
   EXPECT_FALSE(f.tree.IsValidDropTarget(b, c));
   EXPECT_TRUE(f.tree.IsValidDropTarget(b, other));
   EXPECT_FALSE(f.tree.IsValidDropTarget(b, f.tree.ComputerNode()));
+  EXPECT_FALSE(f.tree.DropOnto(b, c, false));
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("a/b/c")));
+}
+
+TEST(TreeDragAndDrop, DropMovesOrCopiesTheFileIntoTheFolder) {
+  CommandFixture f;
+  f.disk.File("a/one.txt", "1");
+  f.disk.File("a/two.txt", "2");
+  f.disk.File("target/old.txt");
+  f.tree.SetShowFiles(true);
+  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDragDrop);
+  QTreeWidgetItem* target = f.Select("target");
+  target->setExpanded(true);
+  ASSERT_EQ(target->childCount(), 1);
+  QTreeWidgetItem* one = f.Select("a/one.txt");
+  QTreeWidgetItem* folderA = one->parent();
+  ASSERT_TRUE(f.tree.DropOnto(one, target, /*copy=*/false));
+  EXPECT_FALSE(std::filesystem::exists(f.disk.PathOf("a/one.txt")));
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("target/one.txt")));
+  EXPECT_EQ(folderA->childCount(), 1);  // the moved item left its folder
+  EXPECT_EQ(target->childCount(), 0);   // read again on the next expansion
+  EXPECT_EQ(target->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+  QTreeWidgetItem* two = f.Select("a/two.txt");
+  ASSERT_TRUE(f.tree.DropOnto(two, target, /*copy=*/true));
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("a/two.txt")));
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("target/two.txt")));
+  // A name already in the folder is refused and reported; nothing is overwritten.
+  ASSERT_FALSE(f.tree.DropOnto(f.Select("a/two.txt"), f.Select("target"), true));
+  EXPECT_EQ(f.messages.Boxes().size(), 1u);
 }
 
 }  // namespace
