@@ -373,7 +373,18 @@ void CTallywrightDlg::OnCountStatistic() {
   context_.options = options_;
   running_ = true;
   controlsOffInRun_ = false;
+  // The rows must keep their indexes from the moment the run reads them: the controls that
+  // change rows or prices go off now, not only when the first counter starts.
+  controlsBeforeRun_.clear();
+  for (QWidget* control : CountControls()) {
+    controlsBeforeRun_.push_back(control->isEnabled());
+    control->setEnabled(false);
+  }
   worker_->start();
+}
+
+std::vector<QWidget*> CTallywrightDlg::CountControls() const {
+  return {pricingCombo_, rateEdit_, countStatistic_, removeAll_, saveReport_, remove_};
 }
 
 bool CTallywrightDlg::IsBusy() const {
@@ -390,10 +401,7 @@ void CTallywrightDlg::SwitchCountControls(bool enabled) {
     // buttons stay off, and the worker's end switches the controls on.
     return;
   }
-  for (QWidget* control : std::initializer_list<QWidget*>{pricingCombo_, rateEdit_, countStatistic_,
-                                                          removeAll_, saveReport_, remove_}) {
-    control->setEnabled(enabled);
-  }
+  for (QWidget* control : CountControls()) control->setEnabled(enabled);
 }
 
 void CTallywrightDlg::ShowCountingFile(const std::string& path, int number, int total) {
@@ -403,7 +411,15 @@ void CTallywrightDlg::ShowCountingFile(const std::string& path, int number, int 
 
 void CTallywrightDlg::OnWorkerFinished() {
   running_ = false;
-  if (controlsOffInRun_) SwitchCountControls(true);
+  if (controlsOffInRun_) {
+    SwitchCountControls(true);
+  } else {
+    // No counter ran (an empty list, or spreadsheets only): every control is as it was.
+    const std::vector<QWidget*> controls = CountControls();
+    for (size_t i = 0; i < controls.size() && i < controlsBeforeRun_.size(); ++i) {
+      controls[i]->setEnabled(controlsBeforeRun_[i]);
+    }
+  }
   controlsOffInRun_ = false;
   countList_->viewport()->update();
   emit countRunFinished();

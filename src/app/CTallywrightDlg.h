@@ -102,6 +102,9 @@ class CTallywrightDlg : public QMainWindow {
   void ApplyPlacement(const QRect& rect);
   QRect RestoredRect() const;
 
+  // The six count controls: pricing combo, rate edit, "Count Statistic", "Remove All",
+  // "Save Report", "Remove".
+  std::vector<QWidget*> CountControls() const;
   void SwitchCountControls(bool enabled);
   void ShowCountingFile(const std::string& path, int number, int total);
   void OnWorkerFinished();
@@ -138,10 +141,11 @@ class CTallywrightDlg : public QMainWindow {
   std::unique_ptr<WindowCountHost> windowHost_;
   std::unique_ptr<GuiCountHost> workerHost_;
   CountWorker* worker_ = nullptr;
-  bool running_ = false;           // a run's worker has started and not yet finished
-  bool controlsOffInRun_ = false;  // a counter of the current run switched the controls off
-  bool closePending_ = false;      // the user confirmed leaving while a run was going on
-  bool closing_ = false;           // the close now going on is confirmed
+  bool running_ = false;                 // a run's worker has started and not yet finished
+  std::vector<bool> controlsBeforeRun_;  // the count controls' states when the run began
+  bool controlsOffInRun_ = false;        // a counter of the current run switched the controls off
+  bool closePending_ = false;            // the user confirmed leaving while a run was going on
+  bool closing_ = false;                 // the close now going on is confirmed
 };
 
 }  // namespace tw

@@ -11,8 +11,10 @@
 #include <QTest>
 
 #include "WindowFixture.h"
+#include "app/BrowserPane.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
+#include "browser/CFileListCtrl.h"
 #include "count/CountColumns.h"
 #include "count/CountRun.h"
 #include "count/ListCountHost.h"
@@ -71,6 +73,21 @@ TEST_F(CountFromWindowTest, TheCountControlsAreOffWhileACounterRunsAndOnAfterwar
   FinishRun();
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, true));
   EXPECT_EQ(W().StatusPane(0)->text(), " ");
+}
+
+TEST_F(CountFromWindowTest, ARunWithoutCountersLeavesTheControlsAsTheyWere) {
+  W().OnRemoveAll();
+  W().Browser()->FileList()->TypeFlags().CountXls = 1;
+  ListInFileList({Write("sheet.xls", "x")});
+  W().OnAddAll();
+  ASSERT_EQ(W().Model().Rows(), 1);
+  W().OnCountStatistic();
+  // From the start of the run nothing can take rows out from under it.
+  EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, false));
+  QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_EQ(CountControlsEnabled(), std::vector<bool>({true, true, true, true, false, true}));
+  EXPECT_EQ(gate.started.load(), 0);
 }
 
 TEST_F(CountFromWindowTest, RowsAndHeadersFillAsEachFileFinishes) {
