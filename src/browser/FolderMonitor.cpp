@@ -149,7 +149,10 @@ bool FolderMonitor::HandleEvents() {
     }
   }
   if (!changed) return true;
-  if (switch_.load() == 0) return false;
+  // The switch is off for good only through a rebuild, which stops every monitor; while it is
+  // off the tree is changing the disk itself (delete, rename, drop), and the monitor must
+  // survive that, so the change is passed over rather than ending the watch.
+  if (switch_.load() == 0) return true;
   // One notice at a time: a burst of changes costs the window one re-read.
   if (!pending_.exchange(true)) notice_(id_);
   return true;

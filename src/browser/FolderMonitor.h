@@ -13,7 +13,8 @@ namespace tw {
 // Watches one mounted file system for changes of folder names (and file names, when the tree
 // shows files) on a worker thread with inotify. Folders are watched recursively, below the mount
 // point and below every folder the tree asks for, up to a cap; a change calls the notice function
-// on the worker thread, at most once until the notice is acknowledged.
+// on the worker thread, at most once until the notice is acknowledged, and not while the
+// monitoring switch is off.
 class FolderMonitor {
  public:
   using Notice = std::function<void(int id)>;
