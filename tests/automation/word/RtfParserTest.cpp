@@ -126,6 +126,16 @@ TEST(RtfParser, ShapesInHeadersAreNotDocumentShapes) {
   EXPECT_EQ(document.PrimaryHeader(0), u"H");
 }
 
+TEST(RtfParser, ASecondDocumentStartsAfresh) {
+  RtfParser parser;
+  EXPECT_THROW(parser.Parse("{\\rtf1\\ansicpg1251{\\footnote a" + std::string(2000, '{')),
+               RtfError);
+  const WordDocument second = parser.Parse(R"({\rtf1 \'e4{\footnote n}})");
+  EXPECT_EQ(second.mainText, u"ä");  // not Cyrillic: the code page was the first file's
+  EXPECT_EQ(second.footnotes, u"n\r");
+  EXPECT_EQ(second.sections.size(), 1u);
+}
+
 TEST(RtfParser, RejectsWhatIsNotRtf) {
   EXPECT_THROW(Parse("hello"), RtfError);
   EXPECT_THROW(Parse(""), RtfError);

@@ -37,55 +37,75 @@ constexpr size_t kMaxShapes = 100000;
 
 WordDocument RtfParser::Parse(std::string_view data) {
   if (!StartsAsRtf(data)) throw RtfError("it does not start as Rich Text");
-  document_ = {};
-  document_.sections.emplace_back();
-  shapeCount_ = 0;
-  stack_.assign(1, GroupState{});
+  Reset();
   RtfTokenizer tokenizer(data);
   for (RtfToken token = tokenizer.Next(); token.kind != RtfTokenKind::End;
        token = tokenizer.Next()) {
-    if (token.kind == RtfTokenKind::GroupStart || token.kind == RtfTokenKind::GroupEnd) {
-      skipRemaining_ = 0;
-    } else if (skipRemaining_ > 0) {
-      // The fallback characters after "\uN": a text run gives up only as many bytes as remain.
-      if (token.kind == RtfTokenKind::Text) {
-        const size_t n = std::min(token.text.size(), static_cast<size_t>(skipRemaining_));
-        skipRemaining_ -= static_cast<int>(n);
-        token.text.remove_prefix(n);
-        if (!token.text.empty()) OnText(token.text);
-      } else {
-        --skipRemaining_;
-      }
-      continue;
-    }
-    switch (token.kind) {
-      case RtfTokenKind::GroupStart:
-        OnGroupStart();
-        break;
-      case RtfTokenKind::GroupEnd:
-        OnGroupEnd();
-        break;
-      case RtfTokenKind::ControlWord:
-        OnControlWord(token.text, token.hasParameter, token.parameter);
-        break;
-      case RtfTokenKind::ControlSymbol:
-        OnControlSymbol(token.symbol);
-        break;
-      case RtfTokenKind::HexByte:
-        OnByte(token.byte);
-        break;
-      case RtfTokenKind::Text:
-        OnText(token.text);
-        break;
-      case RtfTokenKind::Binary:
-        OnBinary();
-        break;
-      case RtfTokenKind::End:
-        break;
-    }
+    if (!SkipFallback(token)) Dispatch(token);
   }
   FlushBytes();
   return std::move(document_);
+}
+
+void RtfParser::Reset() {
+  document_ = {};
+  document_.sections.emplace_back();
+  stack_.assign(1, GroupState{});
+  openNotes_.clear();
+  openNoteIsEndnote_.clear();
+  openShapes_.clear();
+  shapeCount_ = 0;
+  documentCodePage_ = 1252;
+  defaultFont_ = 0;
+  fontTableFont_ = 0;
+  fontCodePages_.clear();
+  pendingBytes_.clear();
+  skipRemaining_ = 0;
+}
+
+bool RtfParser::SkipFallback(RtfToken& token) {
+  if (token.kind == RtfTokenKind::GroupStart || token.kind == RtfTokenKind::GroupEnd) {
+    skipRemaining_ = 0;  // a group boundary ends the fallback early
+    return false;
+  }
+  if (skipRemaining_ == 0) return false;
+  if (token.kind != RtfTokenKind::Text) {
+    --skipRemaining_;  // a control word, symbol, \'hh or binary run counts as one character
+    return true;
+  }
+  // A text run gives up only as many bytes as remain to be skipped.
+  const size_t n = std::min(token.text.size(), static_cast<size_t>(skipRemaining_));
+  skipRemaining_ -= static_cast<int>(n);
+  token.text.remove_prefix(n);
+  return token.text.empty();
+}
+
+void RtfParser::Dispatch(const RtfToken& token) {
+  switch (token.kind) {
+    case RtfTokenKind::GroupStart:
+      OnGroupStart();
+      break;
+    case RtfTokenKind::GroupEnd:
+      OnGroupEnd();
+      break;
+    case RtfTokenKind::ControlWord:
+      OnControlWord(token.text, token.hasParameter, token.parameter);
+      break;
+    case RtfTokenKind::ControlSymbol:
+      OnControlSymbol(token.symbol);
+      break;
+    case RtfTokenKind::HexByte:
+      OnByte(token.byte);
+      break;
+    case RtfTokenKind::Text:
+      OnText(token.text);
+      break;
+    case RtfTokenKind::Binary:
+      OnBinary();
+      break;
+    case RtfTokenKind::End:
+      break;
+  }
 }
 
 void RtfParser::OnGroupStart() {

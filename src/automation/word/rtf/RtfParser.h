@@ -41,7 +41,6 @@ class RtfParser {
     bool opensShape = false;
     bool opensProperty = false;
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
-    bool atGroupStart = false;        // no text or destination word read in this group yet
   };
 
   struct OpenShape {
@@ -49,6 +48,11 @@ class RtfParser {
     bool anchoredInMain = false;
   };
 
+  void Reset();
+  // Whether the token is (wholly) one of the fallback characters that follow a "\u"; a text run
+  // that is only partly skipped is shortened.
+  bool SkipFallback(RtfToken& token);
+  void Dispatch(const RtfToken& token);
   void OnGroupStart();
   void OnGroupEnd();
   void OnControlWord(std::string_view word, bool hasParameter, int32_t parameter);
