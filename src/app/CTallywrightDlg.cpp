@@ -61,9 +61,13 @@ void InsertSorted(QComboBox* combo, const std::string& name) {
   std::vector<std::string> items;
   for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
   const int current = combo->currentIndex();
+  const QString typed = combo->currentText();
   combo->insertItem(static_cast<int>(CurrencyInsertIndex(items, name)), Q(name));
-  // A combo without selection keeps none, whatever was inserted.
-  if (current < 0) combo->setCurrentIndex(-1);
+  // A combo without selection keeps none, whatever was inserted, and keeps any typed text.
+  if (current < 0) {
+    combo->setCurrentIndex(-1);
+    combo->setEditText(typed);
+  }
 }
 
 QComboBox* MakeSortedCombo(QWidget* area) {

@@ -180,9 +180,12 @@ TEST_F(CurrencyDialogTest, TheToolsMenuOpensTheDialogAndAnAddedNameReachesTheCom
     dialog->OnAdd();
     dialog->findChild<QPushButton*>("closeButton")->click();
   });
+  Combo(kIdCurrencyCombo)->setEditText("typed");
   W().Command(kCmdCurrency)->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(ComboItems(), std::vector<std::string>({"AUD", "EUR", "RUR", "USD"}));
+  EXPECT_EQ(Combo(kIdCurrencyCombo)->currentIndex(), -1);
+  EXPECT_EQ(Combo(kIdCurrencyCombo)->currentText(), "typed");
   EXPECT_EQ(CurrencyFile(), Utf16("currencies=AUD,EUR,RUR,USD\r\n"));
 }
 
