@@ -7,6 +7,7 @@
 #include "browser/DirectoryEntries.h"
 #include "browser/EscapeMonitor.h"
 #include "browser/FileListModel.h"
+#include "browser/GridLineDelegate.h"
 
 namespace tw {
 namespace {
@@ -21,6 +22,7 @@ std::string FileNameOf(const std::string& path) {
 CFileListCtrl::CFileListCtrl(QWidget* parent) : QTreeView(parent), model_(new FileListModel(this)) {
   setObjectName(QStringLiteral("fileList"));
   setModel(model_);
+  setItemDelegate(new GridLineDelegate(this));
   setRootIsDecorated(false);
   setItemsExpandable(false);
   setUniformRowHeights(true);
