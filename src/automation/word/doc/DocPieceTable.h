@@ -17,11 +17,10 @@ class DocPieceTable {
   explicit DocPieceTable(std::span<const uint8_t> clx);
 
   // The characters at positions [start, end), with those that character formatting hides or
-  // marks deleted left out. Positions past the last piece are not there and give nothing.
+  // marks deleted left out (except paragraph marks and breaks, so words are never joined).
+  // Positions past the last piece are not there and give nothing.
   std::u16string Text(uint64_t start, uint64_t end, const DocBytes& document,
                       const DocCharacterRuns& runs) const;
-
-  uint64_t End() const { return pieces_.empty() ? 0 : pieces_.back().cpEnd; }
 
  private:
   struct Piece {
