@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "browser/MountTable.h"
@@ -173,6 +174,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void ShowProperties();
   void DeleteSelected();
   void StartRename();
+  std::error_code RenameOnDisk(CTreeFileItem* item, const std::string& newName);
   void GoUp();
   bool Confirm(const QString& text);
   void ReportFailure(const QString& text);

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "browser/CFileListCtrl.h"
 #include "browser/CPropertiesDialog.h"
 #include "browser/CTreeFileCtrl.h"
 #include "browser/CTreeFileItem.h"
@@ -159,48 +160,54 @@ void CTreeFileCtrl::OnItemChanged(QTreeWidgetItem* changed, int column) {
   CTreeFileItem* item = ItemOf(changed);
   if (!renaming_ || !item || column != 0) return;
   renaming_ = false;
-  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-  std::string newName = changed->text(0).toStdString();
-  const std::string oldPath = item->Path();
-  const std::string oldName = item->KeyText();
-  if (item->extensionHidden) {
-    const size_t dot = oldName.rfind('.');
-    if (dot != std::string::npos) newName += oldName.substr(dot);
-  }
   const QSignalBlocker block(this);
-  const auto restoreLabel = [&] {
+  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  const std::string oldName = item->KeyText();
+  const size_t dot = oldName.rfind('.');
+  const std::string hiddenExtension =
+      item->extensionHidden && dot != std::string::npos ? oldName.substr(dot) : std::string();
+  const std::string newName = changed->text(0).toStdString() + hiddenExtension;
+  const std::error_code error = RenameOnDisk(item, newName);
+  if (error || newName == oldName) {
     changed->setText(
-        0, QString::fromStdString(item->extensionHidden ? oldName.substr(0, oldName.rfind('.'))
-                                                        : oldName));
-  };
-  if (newName.empty() || newName == oldName || newName.find('/') != std::string::npos) {
-    restoreLabel();
-    return;
-  }
-  const std::string newPath = JoinPath(ParentOf(oldPath), newName);
-  std::error_code error;
-  {
-    MonitoringPause pause(monitoring_);
-    if (std::filesystem::exists(newPath, error))
-      error = std::make_error_code(std::errc::file_exists);
-    else
-      std::filesystem::rename(oldPath, newPath, error);
+        0, QString::fromStdString(oldName.substr(0, oldName.size() - hiddenExtension.size())));
   }
   if (error) {
-    restoreLabel();
     ReportFailure(
         tr("\"%1\" could not be renamed: %2")
             .arg(QString::fromStdString(oldName), QString::fromStdString(error.message())));
-    return;
   }
+}
+
+// Renames the item's file or folder within its folder and updates the item; an empty or
+// unchanged name does nothing, and an existing name is refused rather than replaced.
+std::error_code CTreeFileCtrl::RenameOnDisk(CTreeFileItem* item, const std::string& newName) {
+  if (newName.empty() || newName == item->KeyText()) return {};
+  if (newName.find('/') != std::string::npos || newName == "." || newName == "..")
+    return std::make_error_code(std::errc::invalid_argument);
+  const std::string newPath = JoinPath(ParentOf(item->Path()), newName);
+  std::error_code error;
+  {
+    MonitoringPause pause(monitoring_);
+    if (std::filesystem::exists(std::filesystem::symlink_status(newPath, error)))
+      return std::make_error_code(std::errc::file_exists);
+    std::filesystem::rename(item->Path(), newPath, error);
+  }
+  if (error) return error;
   item->SetPath(newPath);
   item->SetKeyText(newName);
   // The children's paths name the old folder; they are read again on the next expansion.
   if (item->childCount() > 0) {
+    const bool was = programmatic_;
+    programmatic_ = true;
     item->setExpanded(false);
-    qDeleteAll(item->takeChildren());
+    DeleteChildren(item);
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    programmatic_ = was;
   }
+  // The file list must not go on offering paths that no longer exist.
+  if (currentItem() == item && fileList_) fileList_->ListFolderFiles(newPath);
+  return {};
 }
 
 void CTreeFileCtrl::PruneHistory(std::vector<QPersistentModelIndex>& stack) const {

@@ -155,7 +155,8 @@ TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
 
 TEST(TreeCommands, RenameEditsTheLabelAndRenamesOnDisk) {
   CommandFixture f;
-  f.disk.Folder("old/inside");
+  f.disk.File("old/inside/x.txt");
+  f.list.TypeFlags().CountTxt = 1;
   f.disk.Folder("taken");
   f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowRename);
   auto rename = [&](const QString& text) {
@@ -167,9 +168,14 @@ TEST(TreeCommands, RenameEditsTheLabelAndRenamesOnDisk) {
     QApplication::processEvents();  // the edit is committed by a queued call
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed editor goes
   };
-  QTreeWidgetItem* item = f.Select("old");
+  QTreeWidgetItem* item = f.Select("old/inside");
+  rename("renamed");
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("old/renamed/x.txt")));
+  ASSERT_EQ(f.list.RowCount(), 1);  // the list shows the files under their new path
+  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.disk.PathOf("old/renamed/x.txt"));
+  item = f.Select("old");
   rename("new");
-  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("new/inside")));
+  EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("new/renamed")));
   EXPECT_EQ(f.tree.ItemPath(item), f.disk.PathOf("new"));
   EXPECT_EQ(item->text(0), "new");
   rename("taken");  // an existing name is refused and the label stays
