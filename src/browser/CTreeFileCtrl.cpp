@@ -426,13 +426,22 @@ void CTreeFileCtrl::Populate(CTreeFileItem* item) {
 
 void CTreeFileCtrl::RemoveVanishedItem(QTreeWidgetItem* item) {
   QTreeWidgetItem* parent = item->parent();
+  const bool wasSelected = currentItem() == item;
   const bool was = programmatic_;
   programmatic_ = true;
-  if (currentItem() == item) setCurrentItem(parent);
+  if (wasSelected) setCurrentItem(parent);
   delete item;
   if (parent && parent->childCount() == 0)
     parent->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
   programmatic_ = was;
+  // The file list showed the removed folder; its rows would name paths that are gone.
+  if (wasSelected && fileList_) {
+    const CTreeFileItem* now = ItemOf(parent);
+    if (now && !now->IsSpecialNode())
+      fileList_->ListFolderFiles(now->Path());
+    else
+      fileList_->DeleteAllItems();
+  }
 }
 
 bool CTreeFileCtrl::PassesMediaCheck(const CTreeFileItem* item) {

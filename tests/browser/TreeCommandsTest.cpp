@@ -146,8 +146,14 @@ TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
   ASSERT_EQ(f.messages.Boxes().size(), 2u);
   EXPECT_EQ(f.messages.Boxes()[0].buttons, MessageButtons::YesNo);
 
+  f.disk.File("keep.txt");
+  f.list.TypeFlags().CountTxt = 1;
   f.Select("trash-me");
+  ASSERT_EQ(f.list.RowCount(), 1);
   f.Key(Qt::Key_Delete);
+  EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.Root());
+  ASSERT_EQ(f.list.RowCount(), 1);  // the parent's files, no longer the deleted folder's
+  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.disk.PathOf("keep.txt"));
   EXPECT_FALSE(std::filesystem::exists(f.disk.PathOf("trash-me")));
   EXPECT_EQ(f.messages.Boxes().size(), 2u);  // no question before the trash
   qunsetenv("XDG_DATA_HOME");
