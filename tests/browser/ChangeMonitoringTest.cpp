@@ -100,6 +100,29 @@ TEST(ChangeMonitoring, SwitchingOffEndsEveryMonitor) {
   EXPECT_FALSE(handled.wait(kQuietWaitMs));
 }
 
+int ThreadCount() {
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+                                        std::filesystem::directory_iterator()));
+}
+
+TEST(ChangeMonitoring, DestroyingTheTreeEndsEveryWorker) {
+  BrowserTestTree first;
+  BrowserTestTree second;
+  first.Folder("a");
+  second.Folder("b");
+  const int before = ThreadCount();
+  auto tree = std::make_unique<CTreeFileCtrl>();
+  tree->SetMountsForTesting({MountEntry{first.Root(), "", "ext4", DriveType::Fixed},
+                             MountEntry{second.Root(), "", "ext4", DriveType::Fixed}});
+  tree->ConfigureForMainWindow();
+  ASSERT_NE(tree->SelectPath(first.PathOf("a"), false), nullptr);
+  ASSERT_NE(tree->SelectPath(second.PathOf("b"), false), nullptr);
+  EXPECT_EQ(tree->MonitoredPaths().size(), 2u);
+  EXPECT_EQ(ThreadCount(), before + 2);
+  tree.reset();
+  EXPECT_EQ(ThreadCount(), before);
+}
+
 TEST(FolderMonitorWorker, NotifiesOncePerAcknowledgementAndNotWhilePaused) {
   BrowserTestTree disk;
   std::atomic<int> on{1};
