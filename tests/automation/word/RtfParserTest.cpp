@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "automation/AutomationError.h"
+#include "automation/word/rtf/CodePageDecoder.h"
 #include "automation/word/rtf/RtfParser.h"
 #include "automation/word/rtf/RtfReader.h"
 #include "automation/word/rtf/RtfTokenizer.h"
@@ -181,6 +182,17 @@ TEST(RtfReader, FilesSayWhyTheyCannotBeRead) {
       EXPECT_EQ(error.Description(), saying + path);
     }
   }
+}
+
+TEST(RtfCodePages, DoubleByteCharacterAcrossALongRunStaysWhole) {
+  std::vector<uint8_t> bytes((size_t{1} << 16) - 1, 'x');
+  bytes.push_back(0x82);  // the lead byte ends the first slice
+  bytes.push_back(0xA0);
+  std::u16string out = u">";
+  CodePageDecoder().Decode(932, bytes, out);
+  ASSERT_EQ(out.size(), bytes.size());
+  EXPECT_EQ(out.front(), u'>');
+  EXPECT_EQ(out.substr(out.size() - 2), u"x\u3042");
 }
 
 TEST(RtfTokenizer, ControlWordsParametersAndSymbols) {

@@ -2,6 +2,8 @@
 
 #include <unicode/ucnv.h>
 
+#include <algorithm>
+
 namespace tw {
 namespace {
 
@@ -55,14 +57,23 @@ void CodePageDecoder::Decode(int codePage, std::span<const uint8_t> bytes, std::
     return;
   }
   ucnv_reset(converter);
-  const size_t start = out.size();
-  // A byte never decodes to more than two UTF-16 units in these code pages.
-  out.resize(start + 2 * bytes.size());
-  UErrorCode status = U_ZERO_ERROR;
-  const int32_t length = ucnv_toUChars(
-      converter, out.data() + start, static_cast<int32_t>(out.size() - start),
-      reinterpret_cast<const char*>(bytes.data()), static_cast<int32_t>(bytes.size()), &status);
-  out.resize(U_FAILURE(status) ? start : start + static_cast<size_t>(length));
+  // Converted a slice at a time, the converter carrying a double-byte character across slices,
+  // so a long run never needs more than one slice of spare room.
+  constexpr size_t kSlice = size_t{1} << 16;
+  const char* source = reinterpret_cast<const char*>(bytes.data());
+  const char* const sourceEnd = source + bytes.size();
+  while (source < sourceEnd) {
+    const char* const sliceEnd = source + std::min<size_t>(kSlice, sourceEnd - source);
+    const size_t start = out.size();
+    // A byte never decodes to more than two UTF-16 units in these code pages.
+    out.resize(start + 2 * static_cast<size_t>(sliceEnd - source) + 2);
+    UChar* target = out.data() + start;
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_toUnicode(converter, &target, out.data() + out.size(), &source, sliceEnd, nullptr,
+                   sliceEnd == sourceEnd, &status);
+    out.resize(static_cast<size_t>(target - out.data()));
+    if (U_FAILURE(status)) return;
+  }
 }
 
 int CodePageDecoder::CodePageOfCharset(int charset) {
