@@ -133,7 +133,7 @@ void CTallywrightDlg::SetReportFileChooser(ReportFileChooser* chooser) {
 }
 
 void CTallywrightDlg::SetCounterFactory(const CounterFactory* factory) {
-  factory_ = factory;
+  if (running_) return;  // the worker reads the factory while it runs
   worker_->SetFactory(factory);
 }
 

@@ -119,7 +119,6 @@ class CTallywrightDlg : public QMainWindow {
   CountOptions options_;  // what the Options dialog edits; each run takes a copy
   std::unique_ptr<ReportFileChooser> ownChooser_;
   ReportFileChooser* chooser_ = nullptr;
-  const CounterFactory* factory_ = nullptr;
 
   CountListModel* model_ = nullptr;
   CListCtrlColor* countList_ = nullptr;
