@@ -12,6 +12,7 @@
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
+#include "app/CListCtrlColor.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
 #include "browser/CFileListCtrl.h"
@@ -127,6 +128,20 @@ TEST_F(CountFromWindowTest, EscapeOffersToStopAndYesStopsTheCounter) {
   EXPECT_EQ(Cell(1, kWordsColumn), "");
   EXPECT_EQ(Cell(2, kWordsColumn), "");
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, true));
+}
+
+TEST_F(CountFromWindowTest, TheEscapeKeyReachesTheStopOfferFromTheCountList) {
+  W().show();
+  W().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&W()));
+  StartHeldRun();
+  messages.ScriptAnswer(MessageAnswer::No);
+  W().CountList()->setFocus();
+  QTest::keyClick(W().CountList(), Qt::Key_Escape);
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>{kStopQuestion});
+  EXPECT_TRUE(W().isVisible());
+  FinishRun();
+  EXPECT_EQ(Cell(2, kWordsColumn), "10");
 }
 
 TEST_F(CountFromWindowTest, AnsweringNoLetsTheCountGoOn) {
