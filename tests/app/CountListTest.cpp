@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QSignalSpy>
@@ -40,6 +43,50 @@ TEST(CountListAdder, AddAllKeepsFileListOrderAndSkipsListedPathsCaseSensitively)
       CountListAdder::AddAll(model, {"/w/x.txt", "/W/x.txt", "/w/a.txt", "/w/a.txt"}, kCurrent), 2);
   EXPECT_EQ(Paths(model), (std::vector<std::string>{"/W/x.txt", "/w/x.txt", "/w/a.txt"}));
   EXPECT_EQ(CountListAdder::AddAll(model, Paths(model), kCurrent), 0);
+}
+
+// The straightforward reading of the add operations: each path compared with the rows one by one.
+std::vector<std::string> PairwiseAddAll(std::vector<std::string> rows,
+                                        const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    if (std::find(rows.begin(), rows.end(), path) == rows.end()) rows.push_back(path);
+  }
+  return rows;
+}
+
+std::vector<std::string> PairwiseAddSelected(std::vector<std::string> rows,
+                                             const std::vector<std::string>& selected) {
+  const size_t m = rows.size();
+  for (const std::string& path : selected) {
+    if (std::find(rows.begin(), rows.begin() + m, path) == rows.begin() + m) {
+      rows.insert(rows.begin() + m, path);
+    }
+  }
+  return rows;
+}
+
+TEST(CountListAdder, GivesWhatComparingEveryPathWithEveryRowGives) {
+  std::mt19937 random(20261208);
+  auto somePaths = [&](int count) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < count; ++i) {
+      const int n = static_cast<int>(random() % 40);
+      paths.push_back((n % 2 ? "/w/A" : "/w/a") + std::to_string(n / 2) + ".txt");
+    }
+    return paths;
+  };
+  for (int round = 0; round < 50; ++round) {
+    const std::vector<std::string> start = PairwiseAddAll({}, somePaths(15));
+    const std::vector<std::string> incoming = somePaths(25);
+    CountListModel all;
+    CountListAdder::AddAll(all, start, kCurrent);
+    CountListAdder::AddAll(all, incoming, kCurrent);
+    EXPECT_EQ(Paths(all), PairwiseAddAll(start, incoming)) << round;
+    CountListModel selected;
+    CountListAdder::AddAll(selected, start, kCurrent);
+    CountListAdder::AddSelected(selected, incoming, kCurrent);
+    EXPECT_EQ(Paths(selected), PairwiseAddSelected(start, incoming)) << round;
+  }
 }
 
 TEST(CountListAdder, AddsALargeFileListInOnePass) {
