@@ -16,14 +16,14 @@ display=":$((90 + RANDOM % 400))"
 xvfb_pid=""
 app_pid=""
 cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 # settings.ini is UTF-16LE with CR LF line ends: the samples folder, rate 0.01, USD (index 2),
-# priced by words (index 2), txt and html listed, the window at 0,0 sized 1100 x 720.
+# priced by words (index 2), every countable type listed, the window at 0,0 sized 1100 x 720.
 printf 'Directory=%s\r\nCurrencyValue=0.01\r\nCurrencyName=2\r\nPricingBy=2\r\nCountTxt=1\r\nCountDoc=1\r\nCountRtf=1\r\nCountXls=0\r\nCountHtm=1\r\nCountPPT=1\r\nCountPdf=1\r\n\r\n[Window position]\r\nBottom=720\r\nRight=1100\r\nTop=0\r\nLeft=0\r\n' \
   "$root/samples" | iconv -f UTF-8 -t UTF-16LE > "$work/settings.ini"
 
