@@ -34,6 +34,7 @@ struct SyntheticDoc {
   std::array<uint32_t, 8> storyLengths{};         // main, footnotes, headers, macros, comments, ...
   std::map<size_t, std::vector<uint8_t>> tables;  // by their place in the FIB's table list
   std::vector<uint8_t> pieceProperties;           // a property list the piece refers to
+  std::vector<uint8_t> formattingPage;  // a 512-byte page of character runs, placed as page 4
   uint16_t version = 0xC1;
 
   std::vector<uint8_t> Document() const {
@@ -46,6 +47,10 @@ struct SyntheticDoc {
     for (size_t i = 0; i < storyLengths.size(); ++i) Put32(stream, 76 + 4 * i, storyLengths[i]);
     Put16(stream, 152, 93);
     stream.insert(stream.end(), text.begin(), text.end());
+    if (!formattingPage.empty()) {
+      stream.resize(4 * 512);
+      stream.insert(stream.end(), formattingPage.begin(), formattingPage.end());
+    }
     return stream;
   }
 
@@ -145,6 +150,73 @@ TEST(DocStreams, PieceMarkedDeletedByItsPropertiesKeepsOnlyBreaks) {
   doc.storyLengths = {9, 0, 0, 0, 0, 0, 0, 0};
   doc.pieceProperties = {0x00, 0x08, 0x01};  // deleted
   EXPECT_EQ(doc.Read().mainText, u"\r");
+}
+
+// A style record: a character style with a one-letter name, its base and its properties.
+std::vector<uint8_t> CharacterStyle(uint16_t base, const std::vector<uint8_t>& properties) {
+  std::vector<uint8_t> std(10);
+  Put16(std, 0, 0x0FFE);
+  Put16(std, 2, 2 | (base << 4));
+  Put16(std, 10, 1);
+  Put16(std, 12, 'S');
+  Put16(std, 14, 0);
+  Put16(std, 16, static_cast<uint32_t>(properties.size()));
+  std.insert(std.end(), properties.begin(), properties.end());
+  return std;
+}
+
+TEST(DocStreams, TextHiddenByItsCharacterStyleOrTheStylesBaseIsLeftOut) {
+  SyntheticDoc doc;
+  doc.text = "Shown hidden base opposite plain\r";
+  doc.storyLengths = {33, 0, 0, 0, 0, 0, 0, 0};
+  const std::vector<std::vector<uint8_t>> styles = {
+      CharacterStyle(0x0FFF, {0x3C, 0x08, 0x01}),  // 10: hidden
+      CharacterStyle(10, {}),                      // 11: based on 10
+      CharacterStyle(10, {0x3C, 0x08, 0x81}),      // 12: the opposite of 10
+  };
+  std::vector<uint8_t> sheet;
+  Put16(sheet, 0, 18);
+  Put16(sheet, 2, 13);
+  Put16(sheet, 4, 10);
+  sheet.resize(20);
+  for (int empty = 0; empty < 10; ++empty) Put16(sheet, sheet.size(), 0);
+  for (const std::vector<uint8_t>& style : styles) {
+    Put16(sheet, sheet.size(), static_cast<uint32_t>(style.size()));
+    sheet.insert(sheet.end(), style.begin(), style.end());
+  }
+  doc.tables[1] = sheet;
+
+  // Runs by byte offset of the 8-bit text (which starts at 1024): "hidden " in style 10,
+  // "base " in 11, "opposite " in 12, "plain" in 10 with hidden switched off directly.
+  const std::vector<uint32_t> bounds = {1030, 1037, 1042, 1051, 1057};
+  const std::vector<std::vector<uint8_t>> properties = {{0x30, 0x4A, 10, 0},
+                                                        {0x30, 0x4A, 11, 0},
+                                                        {0x30, 0x4A, 12, 0},
+                                                        {0x30, 0x4A, 10, 0, 0x3C, 0x08, 0x00}};
+  doc.formattingPage.assign(512, 0);
+  for (size_t i = 0; i < bounds.size(); ++i) Put32(doc.formattingPage, 4 * i, bounds[i]);
+  for (size_t r = 0; r < properties.size(); ++r) {
+    const size_t at = 256 + 16 * r;
+    doc.formattingPage[20 + r] = static_cast<uint8_t>(at / 2);
+    doc.formattingPage[at] = static_cast<uint8_t>(properties[r].size());
+    std::copy(properties[r].begin(), properties[r].end(), doc.formattingPage.begin() + at + 1);
+  }
+  doc.formattingPage[511] = static_cast<uint8_t>(properties.size());
+  std::vector<uint8_t> pageTable;
+  Append32(pageTable, bounds.front());
+  Append32(pageTable, bounds.back());
+  Append32(pageTable, 4);
+  doc.tables[12] = pageTable;
+
+  EXPECT_EQ(doc.Read().mainText, u"Shown opposite plain\r");
+}
+
+TEST(DocStreams, DamagedStyleSheetHidesNothing) {
+  SyntheticDoc doc;
+  doc.text = "Body\r";
+  doc.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
+  doc.tables[1] = {18, 0, 200, 0, 10, 0, 0xFF, 0xFF, 0xFF};  // cut off after its header
+  EXPECT_EQ(doc.Read().mainText, u"Body\r");
 }
 
 TEST(DocStreams, HostileTablesAreErrorsNotHangs) {

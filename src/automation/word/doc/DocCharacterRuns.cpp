@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "automation/word/doc/DocStyleSheet.h"
+
 namespace tw {
 namespace {
 
 constexpr uint16_t kSprmDeleted = 0x0800;  // sprmCFRMarkDel
 constexpr uint16_t kSprmHidden = 0x083C;   // sprmCFVanish
+constexpr uint16_t kSprmStyle = 0x4A30;    // sprmCIstd
 constexpr uint32_t kPageSize = 512;
 // A page holds at most 101 runs; more would overrun the page.
 constexpr uint32_t kMaxRunsPerPage = 101;
@@ -30,15 +33,17 @@ uint32_t OperandSize(uint16_t sprm) {
   }
 }
 
-// Toggle operands: 1 on, 0 off, 0x80 as the style says (our styles are taken as plain), 0x81
-// the opposite of the style.
-bool ToggleOn(uint8_t operand) {
-  return operand == 1 || operand == 0x81;
+// Toggle operands: 1 on, 0 off, 0x80 as the style says, 0x81 the opposite of the style.
+bool ToggleOn(uint8_t operand, bool style) {
+  if (operand == 0x80) return style;
+  if (operand == 0x81) return !style;
+  return operand == 1;
 }
 
 }  // namespace
 
-DocCharacterFlags ReadCharacterFlags(std::span<const uint8_t> properties, DocCharacterFlags flags) {
+DocCharacterFlags ReadCharacterFlags(std::span<const uint8_t> properties, DocCharacterFlags flags,
+                                     const DocStyleSheet* styles, bool styleHidden) {
   size_t i = 0;
   while (i + 2 <= properties.size()) {
     const uint16_t sprm = static_cast<uint16_t>(properties[i] | (properties[i + 1] << 8));
@@ -51,13 +56,18 @@ DocCharacterFlags ReadCharacterFlags(std::span<const uint8_t> properties, DocCha
     }
     if (i + size > properties.size()) break;
     if (sprm == kSprmDeleted) flags.deleted = properties[i] != 0;
-    if (sprm == kSprmHidden) flags.hidden = ToggleOn(properties[i]);
+    if (sprm == kSprmHidden) flags.hidden = ToggleOn(properties[i], styleHidden);
+    if (sprm == kSprmStyle && size == 2 && styles != nullptr) {
+      styleHidden = styles->Hidden(static_cast<uint16_t>(properties[i] | (properties[i + 1] << 8)));
+      flags.hidden = styleHidden;
+    }
     i += size;
   }
   return flags;
 }
 
-DocCharacterRuns::DocCharacterRuns(const DocBytes& document, std::span<const uint8_t> pageTable) {
+DocCharacterRuns::DocCharacterRuns(const DocBytes& document, std::span<const uint8_t> pageTable,
+                                   const DocStyleSheet& styles) {
   // (n + 1) positions, then n page numbers.
   if (pageTable.size() < 4) return;
   const uint64_t count = (pageTable.size() - 4) / 8;
@@ -67,12 +77,14 @@ DocCharacterRuns::DocCharacterRuns(const DocBytes& document, std::span<const uin
   }
   const DocBytes table(pageTable);
   const uint64_t pagesAt = 4 * (uint64_t{count} + 1);
-  for (uint64_t i = 0; i < count; ++i) ReadPage(document, table.U32(pagesAt + 4 * i) & 0x3FFFFF);
+  for (uint64_t i = 0; i < count; ++i)
+    ReadPage(document, table.U32(pagesAt + 4 * i) & 0x3FFFFF, styles);
   std::sort(suppressed_.begin(), suppressed_.end(),
             [](const Run& a, const Run& b) { return a.fcStart < b.fcStart; });
 }
 
-void DocCharacterRuns::ReadPage(const DocBytes& document, uint32_t pageNumber) {
+void DocCharacterRuns::ReadPage(const DocBytes& document, uint32_t pageNumber,
+                                const DocStyleSheet& styles) {
   const uint64_t pageAt = uint64_t{pageNumber} * kPageSize;
   if (!document.Contains(pageAt, kPageSize)) {
     throw DocError("The document is damaged (character formatting lies outside the file)");
@@ -88,7 +100,7 @@ void DocCharacterRuns::ReadPage(const DocBytes& document, uint32_t pageNumber) {
     if (at == 0 || end <= start) continue;  // no properties of its own
     const uint32_t size = page.U8(at);
     if (at + 1 + size > kPageSize) continue;
-    if (ReadCharacterFlags(page.Slice(at + 1, size)).Suppressed()) {
+    if (ReadCharacterFlags(page.Slice(at + 1, size), {}, &styles).Suppressed()) {
       suppressed_.push_back({start, end});
     }
   }

@@ -15,9 +15,15 @@ struct DocCharacterFlags {
   bool Suppressed() const { return hidden || deleted; }
 };
 
-// Reads hidden text and deleted revision marks out of a list of character properties.
+class DocStyleSheet;
+
+// Reads hidden text and deleted revision marks out of a list of character properties, applied
+// over `flags`. A character style named in the list (looked up in `styles` when given) sets the
+// hidden flag that the list's relative toggles refer to; `styleHidden` is that flag before it.
 DocCharacterFlags ReadCharacterFlags(std::span<const uint8_t> properties,
-                                     DocCharacterFlags flags = {});
+                                     DocCharacterFlags flags = {},
+                                     const DocStyleSheet* styles = nullptr,
+                                     bool styleHidden = false);
 
 // The character formatting runs of the WordDocument stream (the PlcfBteChpx and its 512-byte
 // pages), reduced to where text is hidden or deleted. Positions are byte offsets in that stream.
@@ -25,7 +31,8 @@ class DocCharacterRuns {
  public:
   DocCharacterRuns() = default;
   // Reads the runs whose page table lies in `pageTable` of the table stream.
-  DocCharacterRuns(const DocBytes& document, std::span<const uint8_t> pageTable);
+  DocCharacterRuns(const DocBytes& document, std::span<const uint8_t> pageTable,
+                   const DocStyleSheet& styles);
 
   // Whether the character stored at byte offset `fc` is left out.
   bool Suppressed(uint32_t fc) const;
@@ -36,7 +43,7 @@ class DocCharacterRuns {
     uint32_t fcEnd;
   };
 
-  void ReadPage(const DocBytes& document, uint32_t pageNumber);
+  void ReadPage(const DocBytes& document, uint32_t pageNumber, const DocStyleSheet& styles);
 
   std::vector<Run> suppressed_;  // sorted by start, not overlapping
 };

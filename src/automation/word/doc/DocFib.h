@@ -31,6 +31,7 @@ struct DocTableRange {
 struct DocFib {
   // The entries of the offset/length table that the reader uses, by their position in it.
   enum Table : size_t {
+    StyleSheet = 1,      // STSH
     SectionTable = 6,    // PlcfSed
     HeaderTable = 11,    // PlcfHdd
     CharacterRuns = 12,  // PlcfBteChpx

@@ -11,6 +11,7 @@
 #include "automation/word/doc/DocPieceTable.h"
 #include "automation/word/doc/DocStoryText.h"
 #include "automation/word/doc/DocStreams.h"
+#include "automation/word/doc/DocStyleSheet.h"
 
 namespace tw {
 namespace {
@@ -150,7 +151,8 @@ WordDocument ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<con
   const DocBytes tables(table);
   const DocSources sources{
       document, tables, fib, DocPieceTable(TableSlice(fib, tables, DocFib::PieceTable)),
-      DocCharacterRuns(document, TableSlice(fib, tables, DocFib::CharacterRuns))};
+      DocCharacterRuns(document, TableSlice(fib, tables, DocFib::CharacterRuns),
+                       DocStyleSheet(TableSlice(fib, tables, DocFib::StyleSheet)))};
   return ReadFromSources(sources);
 }
 
