@@ -324,13 +324,12 @@ CTreeFileItem* CTreeFileCtrl::InsertItem(QTreeWidgetItem* parent, const std::str
   return item;
 }
 
-bool CTreeFileCtrl::FileShown(const std::string& name, unsigned char entryKind,
-                              const std::string& /*path*/) const {
+bool CTreeFileCtrl::FileShown(const DirectoryEntry& entry) const {
+  const std::string& name = entry.name;
   if (!DirectoryEntries::MatchesMask(name, fileMask_)) return false;
   if ((hiddenAttributes_ & kHiddenDotName) && !name.empty() && name[0] == '.') return false;
   if ((hiddenAttributes_ & kHiddenTemporary) && !name.empty() && name.back() == '~') return false;
-  if ((hiddenAttributes_ & kHiddenSystem) &&
-      entryKind == static_cast<unsigned char>(DirectoryEntry::Kind::Other))
+  if ((hiddenAttributes_ & kHiddenSystem) && entry.kind == DirectoryEntry::Kind::Other)
     return false;
   return true;
 }
@@ -341,8 +340,7 @@ bool CTreeFileCtrl::HasSubEntries(const std::string& path, bool removableRoot) c
     if (entry.kind == DirectoryEntry::Kind::Folder ||
         entry.kind == DirectoryEntry::Kind::LinkToFolder)
       return true;
-    if (showFiles_ && FileShown(entry.name, static_cast<unsigned char>(entry.kind), path))
-      return true;
+    if (showFiles_ && FileShown(entry)) return true;
   }
   return false;
 }
@@ -361,7 +359,7 @@ void CTreeFileCtrl::ListChildren(QTreeWidgetItem* item, const std::string& path)
       if (entry.kind == DirectoryEntry::Kind::Folder ||
           entry.kind == DirectoryEntry::Kind::LinkToFolder)
         continue;
-      if (FileShown(entry.name, static_cast<unsigned char>(entry.kind), path))
+      if (FileShown(entry))
         InsertItem(item, DirectoryEntries::Join(path, entry.name), entry.name, true);
     }
   }

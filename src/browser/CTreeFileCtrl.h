@@ -18,6 +18,7 @@
 namespace tw {
 
 class CFileListCtrl;
+struct DirectoryEntry;
 class CTreeFileItem;
 class FolderMonitor;
 class MessageService;
@@ -153,7 +154,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void Populate(CTreeFileItem* item);
   void EnsurePopulated(QTreeWidgetItem* item);
   bool HasSubEntries(const std::string& path, bool removableRoot) const;
-  bool FileShown(const std::string& name, unsigned char entryType, const std::string& path) const;
+  bool FileShown(const DirectoryEntry& entry) const;
   bool PassesMediaCheck(const CTreeFileItem* item);
   const MountEntry* MountOfItem(const CTreeFileItem* item) const;
   const MountEntry* MountOfPath(const std::string& path) const;
