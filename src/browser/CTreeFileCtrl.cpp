@@ -224,6 +224,10 @@ void CTreeFileCtrl::SetShareSources(const std::string& usershareDir, const std::
   RebuildIfBuilt();
 }
 
+void CTreeFileCtrl::SetVolumeIdReader(VolumeIdReader reader) {
+  volumeIdOf_ = reader ? std::move(reader) : VolumeIdReader(&MountTable::VolumeId);
+}
+
 void CTreeFileCtrl::SetMountsForTesting(std::vector<MountEntry> mounts) {
   mounts_ = std::move(mounts);
   mountsOverridden_ = true;
@@ -445,7 +449,7 @@ void CTreeFileCtrl::RemoveVanishedItem(QTreeWidgetItem* item) {
 bool CTreeFileCtrl::PassesMediaCheck(const CTreeFileItem* item) {
   const MountEntry* mount = MountOfItem(item);
   if (!mount || !mount->IsRemovableOrCdRom()) return true;
-  const std::optional<unsigned long long> id = MountTable::VolumeId(mount->path);
+  const std::optional<unsigned long long> id = volumeIdOf_(mount->path);
   auto remembered = volumeIds_.find(mount->path);
   if (!id) {
     volumeIds_.erase(mount->path);
@@ -525,7 +529,7 @@ void CTreeFileCtrl::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem
   if (!movingInHistory_) RecordHistory(previous);
   if (record->IsDriveRoot()) {
     if (const MountEntry* mount = MountOfItem(record); mount && mount->IsRemovableOrCdRom()) {
-      if (auto id = MountTable::VolumeId(mount->path)) volumeIds_[mount->path] = *id;
+      if (auto id = volumeIdOf_(mount->path)) volumeIds_[mount->path] = *id;
     }
   }
   if (record->kind() != CTreeFileItem::Kind::Computer && fileList_ && !listingDeferred_)

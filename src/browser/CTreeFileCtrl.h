@@ -6,8 +6,10 @@
 #include <QTreeWidget>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -128,6 +130,9 @@ class CTreeFileCtrl : public QTreeWidget {
   // Where the shared folders are read from (Samba usershares folder, smb.conf, NFS exports).
   void SetShareSources(const std::string& usershareDir, const std::string& smbConf,
                        const std::string& exports);
+  // How the identity of the medium in a removable drive is read (tests swap media with it).
+  using VolumeIdReader = std::function<std::optional<unsigned long long>(const std::string&)>;
+  void SetVolumeIdReader(VolumeIdReader reader);
   // Overrides the mount table (tests use a folder of their own as the only mount).
   void SetMountsForTesting(std::vector<MountEntry> mounts);
 
@@ -197,6 +202,7 @@ class CTreeFileCtrl : public QTreeWidget {
   std::array<std::string, 3> shareSources_ = {ShareList::kUsershareDir, ShareList::kSmbConf,
                                               ShareList::kExports};
   std::map<std::string, unsigned long long> volumeIds_;  // remembered per removable mount
+  VolumeIdReader volumeIdOf_ = &MountTable::VolumeId;
 
   std::string rootFolder_;
   std::string fileMask_ = "*.*";

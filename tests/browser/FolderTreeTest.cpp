@@ -179,6 +179,42 @@ TEST(FolderTree, RemovableMediaAreNotReadUntilExpandedAndHiddenTypesStayOut) {
   EXPECT_EQ(tree.ItemPath(tree.ComputerNode()->child(0)), fixed.Root());
 }
 
+TEST(FolderTree, ASwappedMediumIsReadAfresh) {
+  BrowserTestTree stick;
+  stick.Folder("first-disk");
+  CTreeFileCtrl tree;
+  unsigned long long medium = 1;
+  tree.SetVolumeIdReader([&](const std::string&) { return std::optional(medium); });
+  tree.SetMountsForTesting({MountEntry{stick.Root(), "/dev/sdz1", "vfat", DriveType::Removable}});
+  tree.ConfigureForMainWindow();
+  tree.SetMonitoring(false);
+  tree.ComputerNode()->setExpanded(true);
+  QTreeWidgetItem* drive = tree.ComputerNode()->child(0);
+  drive->setExpanded(true);
+  ASSERT_EQ(drive->childCount(), 1);
+  EXPECT_EQ(drive->child(0)->text(0), "first-disk");
+  drive->setExpanded(false);
+  // Another medium goes in while the drive stays selected.
+  std::filesystem::remove(stick.PathOf("first-disk"));
+  stick.Folder("second-disk");
+  medium = 2;
+  drive->setExpanded(true);
+  EXPECT_EQ(drive->childCount(), 0);  // the first expansion notices the swap and collapses
+  EXPECT_FALSE(drive->isExpanded());
+  EXPECT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+  drive->setExpanded(true);
+  ASSERT_EQ(drive->childCount(), 1);
+  EXPECT_EQ(drive->child(0)->text(0), "second-disk");
+  // No readable medium: collapsed, button kept.
+  drive->setExpanded(false);
+  tree.SetVolumeIdReader([](const std::string&) { return std::optional<unsigned long long>(); });
+  drive = tree.SelectPath(stick.Root(), false);
+  ASSERT_NE(drive, nullptr);
+  drive->setExpanded(true);
+  EXPECT_EQ(drive->childCount(), 0);
+  EXPECT_EQ(drive->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+}
+
 TEST(FolderTree, TheSystemsMountsReachHomeAndTheTemporaryFolder) {
   BrowserTestTree disk;
   disk.Folder("inner");
