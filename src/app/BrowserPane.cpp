@@ -57,11 +57,11 @@ BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
 
 void BrowserPane::CreateTypeBoxes(QWidget* area) {
   for (size_t i = 0; i < kTypeBoxes.size(); ++i) {
-    const TypeBox& spec = kTypeBoxes[i];
-    auto* box = new QCheckBox(QString::fromLatin1(spec.caption), area);
-    box->setObjectName(QString::fromLatin1(spec.objectName));
-    box->setProperty(kControlIdProperty, spec.id);
-    const FileType type = spec.type;
+    const TypeBox& entry = kTypeBoxes[i];
+    auto* box = new QCheckBox(QString::fromLatin1(entry.caption), area);
+    box->setObjectName(QString::fromLatin1(entry.objectName));
+    box->setProperty(kControlIdProperty, entry.id);
+    const FileType type = entry.type;
     connect(box, &QCheckBox::clicked, this, [this, type] { OnTypeBoxClicked(type); });
     typeBoxes_[i] = box;
   }
