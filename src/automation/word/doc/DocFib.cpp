@@ -23,7 +23,7 @@ DocFib DocFib::Parse(const DocBytes& stream) {
   }
   if (ident == kWord95Ident || fib.version < kWord97Version) {
     throw DocError(
-        "the document was saved in Word 6.0/95 or an older format, which is not supported");
+        "The document was saved in Word 6.0/95 or an older format, which is not supported");
   }
   const uint16_t flags = stream.U16(0x0A);
   fib.encrypted = (flags & kEncryptedFlag) != 0;
