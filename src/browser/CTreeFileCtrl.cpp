@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QFileIconProvider>
 #include <QPainter>
@@ -89,12 +88,6 @@ CTreeFileCtrl::CTreeFileCtrl(QWidget* parent) : QTreeWidget(parent) {
   connect(this, &QTreeWidget::itemCollapsed, this, &CTreeFileCtrl::OnItemCollapsed);
   connect(this, &QTreeWidget::currentItemChanged, this, &CTreeFileCtrl::OnSelectionChanged);
   connect(this, &QTreeWidget::itemChanged, this, &CTreeFileCtrl::OnItemChanged);
-  // A label edit left without a new name (Escape, or the same text) ends the rename too.
-  connect(itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
-    if (!renaming_) return;
-    renaming_ = false;
-    if (QTreeWidgetItem* item = currentItem()) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-  });
   Refresh();
   built_ = true;
 }
@@ -417,7 +410,7 @@ void CTreeFileCtrl::Populate(CTreeFileItem* item) {
     programmatic_ = was;
     return;
   }
-  if (!item->IsSpecialNode() && IsFolder(item->Path())) {
+  if (!item->IsVirtualNode() && IsFolder(item->Path())) {
     ListChildren(item, item->Path());
     if (Monitoring() && item->IsDriveRoot()) StartMonitoring(item->Path());
     if (Monitoring() && !item->IsDriveRoot()) WatchShownFolder(item->Path());
@@ -439,7 +432,7 @@ void CTreeFileCtrl::RemoveVanishedItem(QTreeWidgetItem* item) {
   // The file list showed the removed folder; its rows would name paths that are gone.
   if (wasSelected && fileList_) {
     const CTreeFileItem* now = ItemOf(parent);
-    if (now && !now->IsSpecialNode())
+    if (now && !now->IsVirtualNode())
       fileList_->ListFolderFiles(now->Path());
     else
       fileList_->DeleteAllItems();
@@ -492,7 +485,7 @@ void CTreeFileCtrl::OnItemExpanded(QTreeWidgetItem* item) {
     // Clicking an item's expand button also makes it the selected folder. When the item is read
     // now, its population lists its files, so the selection need not list them first.
     const MountEntry* mount = record->IsDriveRoot() ? MountOfItem(record) : nullptr;
-    listingDeferred_ = item->childCount() == 0 && !record->IsSpecialNode() &&
+    listingDeferred_ = item->childCount() == 0 && !record->IsVirtualNode() &&
                        item->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator &&
                        !(mount && mount->IsRemovableOrCdRom());
     setCurrentItem(item);
@@ -515,10 +508,11 @@ void CTreeFileCtrl::OnItemCollapsed(QTreeWidgetItem* item) {
 }
 
 void CTreeFileCtrl::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+  EndRename();  // a label edit left without a new name ends when the selection moves on
   if (programmatic_ && !selectingPath_) return;
   CTreeFileItem* record = ItemOf(current);
   if (!record) return;
-  if (!record->IsSpecialNode() && !record->IsDriveRoot() && !record->IsFile() &&
+  if (!record->IsVirtualNode() && !record->IsDriveRoot() && !record->IsFile() &&
       !IsFolder(record->Path())) {
     // Removed after the selection signal has run its course.
     QTimer::singleShot(0, this, [this, index = QPersistentModelIndex(indexFromItem(current))] {

@@ -51,7 +51,7 @@ class CTreeFileCtrl : public QTreeWidget {
     kAllowProperties = 1u << 4,
     kAllowDelete = 1u << 5,
   };
-  // Attributes that hide a file from the tree: a dot name, a special file (socket, pipe, device),
+  // Attributes that hide a file from the tree: a dot name, a device, pipe or socket,
   // a backup name ending in "~", and files whose data is not on the local disk.
   enum HiddenAttribute : unsigned {
     kHiddenDotName = 0x2,
@@ -180,6 +180,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void ShowProperties();
   void DeleteSelected();
   void StartRename();
+  void EndRename();
   std::error_code RenameOnDisk(CTreeFileItem* item, const std::string& newName);
   void GoUp();
   bool Confirm(const QString& text);
@@ -225,8 +226,8 @@ class CTreeFileCtrl : public QTreeWidget {
   bool built_ = false;
   bool programmatic_ = false;  // expansions and selections made by the tree itself
   bool movingInHistory_ = false;
-  bool renaming_ = false;
-  bool listingDeferred_ = false;  // the expansion that selects an item lists its files itself
+  QPersistentModelIndex renamed_;  // the item whose label is being edited
+  bool listingDeferred_ = false;   // the expansion that selects an item lists its files itself
   Qt::KeyboardModifiers commandModifiers_ = Qt::NoModifier;
   bool selectingPath_ = false;  // SelectPath's own selection goes through even when programmatic
   QPersistentModelIndex dragged_;

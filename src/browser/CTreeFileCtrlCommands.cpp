@@ -63,7 +63,7 @@ void CTreeFileCtrl::ReportFailure(const QString& text) {
 bool CTreeFileCtrl::IsCommandEnabled(Command command) const {
   const auto* item = dynamic_cast<const CTreeFileItem*>(currentItem());
   const bool hasPath = item && !item->Path().empty();
-  const bool changeable = hasPath && !item->IsDriveRoot() && !item->IsSpecialNode();
+  const bool changeable = hasPath && !item->IsDriveRoot() && !item->IsVirtualNode();
   switch (command) {
     case kCmdUpOneLevel:
       return currentItem() && currentItem()->parent();
@@ -150,18 +150,24 @@ void CTreeFileCtrl::DeleteSelected() {
 }
 
 void CTreeFileCtrl::StartRename() {
+  EndRename();
   QTreeWidgetItem* item = currentItem();
   item->setFlags(item->flags() | Qt::ItemIsEditable);
-  renaming_ = true;  // after the flag change, which itself reports the item as changed
-  editItem(item, 0);
+  renamed_ = QPersistentModelIndex(indexFromItem(item));  // after the flag change, which
+  editItem(item, 0);                                      // itself reports the item as changed
+}
+
+void CTreeFileCtrl::EndRename() {
+  QTreeWidgetItem* item = itemFromIndex(renamed_);
+  renamed_ = QPersistentModelIndex();
+  if (item) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
 }
 
 void CTreeFileCtrl::OnItemChanged(QTreeWidgetItem* changed, int column) {
   CTreeFileItem* item = ItemOf(changed);
-  if (!renaming_ || !item || column != 0) return;
-  renaming_ = false;
+  if (!renamed_.isValid() || itemFromIndex(renamed_) != changed || !item || column != 0) return;
   const QSignalBlocker block(this);
-  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+  EndRename();
   const std::string oldName = item->KeyText();
   const size_t dot = oldName.rfind('.');
   const std::string hiddenExtension =
@@ -300,7 +306,7 @@ bool CTreeFileCtrl::IsValidDropTarget(const QTreeWidgetItem* dragged,
                                       const QTreeWidgetItem* target) const {
   const auto* from = dynamic_cast<const CTreeFileItem*>(dragged);
   const auto* to = dynamic_cast<const CTreeFileItem*>(target);
-  if (!from || !to || to->IsFile() || to->IsSpecialNode() || to->Path().empty()) return false;
+  if (!from || !to || to->IsFile() || to->IsVirtualNode() || to->Path().empty()) return false;
   if (to == from || to == from->parent()) return false;
   for (const QTreeWidgetItem* up = to->parent(); up; up = up->parent())
     if (up == from) return false;

@@ -21,7 +21,7 @@ class CTreeFileItem : public QTreeWidgetItem {
   bool IsFile() const { return kind_ == Kind::File; }
   bool IsDriveRoot() const { return kind_ == Kind::Drive; }
   bool IsNetwork() const { return kind_ == Kind::Network; }
-  bool IsSpecialNode() const { return kind_ == Kind::Computer || kind_ == Kind::Network; }
+  bool IsVirtualNode() const { return kind_ == Kind::Computer || kind_ == Kind::Network; }
   bool extensionHidden = false;
   bool shared = false;
   bool compressed = false;
