@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <poll.h>
+#include <pthread.h>
 #include <sys/eventfd.h>
 #include <sys/inotify.h>
 #include <sys/resource.h>
@@ -51,6 +52,7 @@ bool FolderMonitor::Start() {
   if (!AddWatch(path_)) return false;
   running_.store(true);
   worker_ = std::thread([this] { Run(); });
+  pthread_setname_np(worker_.native_handle(), kThreadName);
   return true;
 }
 

@@ -18,6 +18,8 @@ namespace tw {
 class FolderMonitor {
  public:
   using Notice = std::function<void(int id)>;
+  // The worker threads' name, as tools that list threads show it.
+  static constexpr const char* kThreadName = "tw-folder-watch";
 
   FolderMonitor(int id, std::string path, bool watchFiles, const std::atomic<int>& switchOn,
                 Notice notice, int maxWatches = 2048);

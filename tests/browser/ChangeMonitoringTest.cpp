@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
 
 #include "BrowserTestTree.h"
 #include "browser/CFileListCtrl.h"
@@ -100,9 +101,16 @@ TEST(ChangeMonitoring, SwitchingOffEndsEveryMonitor) {
   EXPECT_FALSE(handled.wait(kQuietWaitMs));
 }
 
-int ThreadCount() {
-  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
-                                        std::filesystem::directory_iterator()));
+// The running monitor workers of this process, found by their thread name.
+int MonitorThreads() {
+  int count = 0;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::ifstream comm(task.path() / "comm");
+    std::string name;
+    std::getline(comm, name);
+    if (name == FolderMonitor::kThreadName) ++count;
+  }
+  return count;
 }
 
 TEST(ChangeMonitoring, DestroyingTheTreeEndsEveryWorker) {
@@ -110,7 +118,7 @@ TEST(ChangeMonitoring, DestroyingTheTreeEndsEveryWorker) {
   BrowserTestTree second;
   first.Folder("a");
   second.Folder("b");
-  const int before = ThreadCount();
+  const int before = MonitorThreads();
   auto tree = std::make_unique<CTreeFileCtrl>();
   tree->SetMountsForTesting({MountEntry{first.Root(), "", "ext4", DriveType::Fixed},
                              MountEntry{second.Root(), "", "ext4", DriveType::Fixed}});
@@ -118,9 +126,9 @@ TEST(ChangeMonitoring, DestroyingTheTreeEndsEveryWorker) {
   ASSERT_NE(tree->SelectPath(first.PathOf("a"), false), nullptr);
   ASSERT_NE(tree->SelectPath(second.PathOf("b"), false), nullptr);
   EXPECT_EQ(tree->MonitoredPaths().size(), 2u);
-  EXPECT_EQ(ThreadCount(), before + 2);
+  EXPECT_EQ(MonitorThreads(), before + 2);
   tree.reset();
-  EXPECT_EQ(ThreadCount(), before);
+  EXPECT_EQ(MonitorThreads(), before);
 }
 
 TEST(FolderMonitorWorker, NotifiesOncePerAcknowledgementAndNotWhilePaused) {
@@ -161,7 +169,8 @@ TEST(FolderMonitorWorker, UnwatchablePathEndsAtOnceAndCapHolds) {
   FolderMonitor capped(
       2, disk.Root(), false, on, [](int) {}, 4);
   ASSERT_TRUE(capped.Start());
-  QTest::qWait(200);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return capped.WatchCount() == 4; }, kNoticeWaitMs));
+  QTest::qWait(100);
   EXPECT_EQ(capped.WatchCount(), 4);
 }
 
