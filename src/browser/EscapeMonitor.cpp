@@ -71,7 +71,10 @@ bool EscapeMonitor::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape) Record();
   }
-  if (gates_ > 0 && IsHeldOffDuringAWalk(event->type()) && watched->isWidgetType()) return true;
+  if (gates_ == 0) return QObject::eventFilter(watched, event);
+  // Shortcuts reach actions, not widgets; a menu command must not start inside the walk either.
+  if (event->type() == QEvent::Shortcut) return true;
+  if (IsHeldOffDuringAWalk(event->type()) && watched->isWidgetType()) return true;
   return QObject::eventFilter(watched, event);
 }
 

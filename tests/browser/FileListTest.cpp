@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -267,6 +268,10 @@ TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
   } spy(keySeen);
   list.installEventFilter(&spy);
   QCoreApplication::postEvent(&list, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
+  QAction action;
+  bool triggered = false;
+  QObject::connect(&action, &QAction::triggered, [&] { triggered = true; });
+  QCoreApplication::postEvent(&action, new QShortcutEvent(QKeySequence(Qt::Key_F9), 1));
   class Window : public QWidget {
    public:
     bool asked = false;
@@ -280,6 +285,7 @@ TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
   EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
   EXPECT_FALSE(keySeen);
   EXPECT_FALSE(window.asked);  // no close request while the walk runs
+  EXPECT_FALSE(triggered);     // and no menu command
 }
 
 TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
