@@ -19,7 +19,7 @@ class DirectoryEntries {
   static std::vector<DirectoryEntry> Read(const std::string& folder, bool* ok = nullptr);
   // folder + "/" + name, without doubling the separator after the root.
   static std::string Join(const std::string& folder, const std::string& name);
-  // Windows-style masks: "*.*" and "*" match every name; anything else is a shell pattern.
+  // The masks "*.*" and "*" match every name (dots or not); anything else is a shell pattern.
   static bool MatchesMask(const std::string& name, const std::string& mask);
 };
 
