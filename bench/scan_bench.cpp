@@ -18,11 +18,20 @@ std::string GeneratedText(size_t bytes, bool withMarkup, bool withUtf8) {
     for (int i = 0; i < length; ++i) text += static_cast<char>('a' + random() % 26);
     if (withUtf8 && random() % 8 == 0) text += "\xD0\xB6";  // a Cyrillic letter
     switch (random() % 16) {
-      case 0: text += ", "; break;
-      case 1: text += ".\n"; break;
-      case 2: text += withMarkup ? " <b>" : " "; break;
-      case 3: text += withMarkup ? "&amp; " : "; "; break;
-      default: text += ' ';
+      case 0:
+        text += ", ";
+        break;
+      case 1:
+        text += ".\n";
+        break;
+      case 2:
+        text += withMarkup ? " <b>" : " ";
+        break;
+      case 3:
+        text += withMarkup ? "&amp; " : "; ";
+        break;
+      default:
+        text += ' ';
     }
   }
   return text;

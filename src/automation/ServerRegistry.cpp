@@ -6,7 +6,9 @@ void ServerRegistry::Register(const std::string& progId, Factory factory) {
   factories_[progId] = std::move(factory);
 }
 
-void ServerRegistry::Unregister(const std::string& progId) { factories_.erase(progId); }
+void ServerRegistry::Unregister(const std::string& progId) {
+  factories_.erase(progId);
+}
 
 std::unique_ptr<AutomationObject> ServerRegistry::CreateObject(const std::string& progId) const {
   const auto it = factories_.find(progId);

@@ -24,8 +24,7 @@ class CliCountHost : public ListCountHost {
   class StderrMessages : public MessageService {
    public:
     explicit StderrMessages(CliCountHost& host) : host_(host) {}
-    MessageAnswer Show(const std::string& text, MessageButtons buttons,
-                       MessageIcon icon) override;
+    MessageAnswer Show(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
 
    private:
     CliCountHost& host_;

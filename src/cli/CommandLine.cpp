@@ -32,8 +32,7 @@ std::optional<OutputFormat> FormatNamed(const std::string& name) {
 }
 
 // Applies one option that takes a value; returns an error text or "".
-std::string ApplyValueOption(const std::string& name, const std::string& value,
-                             CommandLine& line) {
+std::string ApplyValueOption(const std::string& name, const std::string& value, CommandLine& line) {
   if (name == "--pricing") {
     if (value != "Words" && value != "Chars" && value != "Chars & spaces") {
       return "--pricing must be Words, Chars or \"Chars & spaces\"";

@@ -55,7 +55,8 @@ class StderrMessageService : public MessageService {
 int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& errors,
                     ServerRegistry& servers) {
   const CollectedFiles collected = CollectFiles(line.paths, line.recursive);
-  for (const std::string& error : collected.errors) errors << "tallywright-count: " << error << '\n';
+  for (const std::string& error : collected.errors)
+    errors << "tallywright-count: " << error << '\n';
 
   CountList list;
   for (const std::string& file : collected.files) {

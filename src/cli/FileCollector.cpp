@@ -14,8 +14,7 @@ void WalkFolder(const std::string& folder, CollectedFiles& collected) {
   std::vector<std::string> found;
   std::error_code error;
   // Unreadable folders are skipped rather than ending the walk.
-  fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
-                                      error);
+  fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
   for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
     std::error_code statusError;
     if (!it->is_regular_file(statusError)) continue;

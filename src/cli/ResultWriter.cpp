@@ -25,8 +25,8 @@ Fields TotalFields(const CountTotals& totals) {
           FormatFixed(totals.amount, 2)};
 }
 
-const Fields kHeader = {"path", "words", "chars_with_spaces", "chars", "currency", "rate",
-                        "amount"};
+const Fields kHeader = {"path", "words", "chars_with_spaces", "chars", "currency",
+                        "rate", "amount"};
 
 void WriteSeparated(std::ostream& out, const Fields& fields, char separator,
                     std::string (*quote)(const std::string&), const char* lineEnd) {
@@ -58,11 +58,21 @@ std::string JsonString(const std::string& text) {
   std::string json = "\"";
   for (unsigned char c : text) {
     switch (c) {
-      case '"': json += "\\\""; break;
-      case '\\': json += "\\\\"; break;
-      case '\n': json += "\\n"; break;
-      case '\r': json += "\\r"; break;
-      case '\t': json += "\\t"; break;
+      case '"':
+        json += "\\\"";
+        break;
+      case '\\':
+        json += "\\\\";
+        break;
+      case '\n':
+        json += "\\n";
+        break;
+      case '\r':
+        json += "\\r";
+        break;
+      case '\t':
+        json += "\\t";
+        break;
       default:
         if (c < 0x20) {
           static const char* hex = "0123456789abcdef";

@@ -15,8 +15,8 @@ namespace {
 using test::TempDir;
 
 // Writes a ZIP archive holding the given entries.
-void WriteZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& entries,
-              bool store = false) {
+void WriteZip(const std::string& path,
+              const std::vector<std::pair<std::string, std::string>>& entries, bool store = false) {
   int error = 0;
   zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
   ASSERT_NE(archive, nullptr);
@@ -81,8 +81,7 @@ TEST(CompoundFile, RefusesWhatIsNoCompoundFile) {
 TEST(XmlPart, RefusesMalformedXmlAndExpandsNoEntities) {
   pugi::xml_document document;
   EXPECT_THROW(ParseXmlPart(document, "<a><b></a>", "part.xml"), ContainerError);
-  const std::string withDtd =
-      "<!DOCTYPE a [<!ENTITY e \"expanded\">]><a>&e;&amp;</a>";
+  const std::string withDtd = "<!DOCTYPE a [<!ENTITY e \"expanded\">]><a>&e;&amp;</a>";
   ParseXmlPart(document, withDtd, "part.xml");
   EXPECT_EQ(std::string(document.child("a").text().get()).find("expanded"), std::string::npos);
 }

@@ -43,8 +43,7 @@ class RecordingCountHost : public ListCountHost {
   class LoggingMessages : public MessageService {
    public:
     explicit LoggingMessages(RecordingCountHost& host) : host_(host) {}
-    MessageAnswer Show(const std::string& text, MessageButtons buttons,
-                       MessageIcon icon) override {
+    MessageAnswer Show(const std::string& text, MessageButtons buttons, MessageIcon icon) override {
       host_.log.push_back("message " + text);
       return host_.messages_.Show(text, buttons, icon);
     }

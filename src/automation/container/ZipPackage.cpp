@@ -13,7 +13,9 @@ struct EntryCloser {
 
 }  // namespace
 
-void ZipPackage::ArchiveCloser::operator()(zip* archive) const { zip_discard(archive); }
+void ZipPackage::ArchiveCloser::operator()(zip* archive) const {
+  zip_discard(archive);
+}
 
 ZipPackage::ZipPackage(const std::string& path, ContainerLimits limits) : limits_(limits) {
   int error = 0;
