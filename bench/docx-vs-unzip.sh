@@ -5,33 +5,18 @@
 # a floor without the cost of starting a process per file. Usage: bench/docx-vs-unzip.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
-count=$build/src/cli/tallywright-count
-[ -x "$count" ] || { echo "build $count first" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. bench/lib.sh
+bench_setup "${1:-build}"
 python3 bench/make-docx-corpus.py "$work" 300
 cat "$work"/*.docx >/dev/null  # both runs read from the page cache
 
 inflate_all() {
   for f in "$work"/*.docx; do unzip -p "$f" word/document.xml >/dev/null; done
 }
-best() {  # best of three wall-clock seconds of a command
-  local best=""
-  for _ in 1 2 3; do
-    local start end took
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    took=$(echo "$end - $start" | bc -l)
-    if [ -z "$best" ] || (( $(echo "$took < $best" | bc -l) )); then best=$took; fi
-  done
-  echo "$best"
-}
 inflate_in_one() { unzip -p "$work/*.docx" word/document.xml; }
-unzip_time=$(best inflate_all)
-one_time=$(best inflate_in_one)
-tw_time=$(best "$count" --format tsv "$work"/*.docx)
+unzip_time=$(best 3 inflate_all)
+one_time=$(best 3 inflate_in_one)
+tw_time=$(best 3 "$count" --format tsv "$work"/*.docx)
 echo "unzip -p word/document.xml x300: ${unzip_time}s"
 echo "tallywright-count x300:          ${tw_time}s"
 echo "one unzip process for all:       ${one_time}s"

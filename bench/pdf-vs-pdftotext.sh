@@ -4,12 +4,9 @@
 # Usage: bench/pdf-vs-pdftotext.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
-count=$build/src/cli/tallywright-count
-[ -x "$count" ] || { echo "build $count first" >&2; exit 1; }
 command -v pdftotext >/dev/null || { echo "pdftotext (poppler-utils) is needed" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. bench/lib.sh
+bench_setup "${1:-build}"
 
 # About 300 pages of running text: paragraphs of random words with punctuation.
 python3 - "$work/book.html" <<'PY'
@@ -33,20 +30,8 @@ file=$work/book.pdf
 echo "document: $(pdfinfo "$file" | awk '/^Pages:/ {print $2}') pages, $(stat -c %s "$file") bytes"
 cat "$file" >/dev/null  # both runs read from the page cache
 
-best() {  # best of five wall-clock seconds of a command
-  local best=""
-  for _ in 1 2 3 4 5; do
-    local start end took
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    took=$(echo "$end - $start" | bc -l)
-    if [ -z "$best" ] || (( $(echo "$took < $best" | bc -l) )); then best=$took; fi
-  done
-  echo "$best"
-}
-pdftotext_time=$(best pdftotext -q "$file" /dev/null)
-tw_time=$(best "$count" --format tsv "$file")
+pdftotext_time=$(best 5 pdftotext -q "$file" /dev/null)
+tw_time=$(best 5 "$count" --format tsv "$file")
 echo "pdftotext -q:      ${pdftotext_time}s"
 echo "tallywright-count: ${tw_time}s"
 echo "ratio (tallywright-count / pdftotext): $(echo "scale=2; $tw_time / $pdftotext_time" | bc -l)x (goal <= 1.2x)"

@@ -3,11 +3,8 @@
 # run, and prints the ratio. Usage: bench/text-vs-wc.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
-count=$build/src/cli/tallywright-count
-[ -x "$count" ] || { echo "build $count first" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. bench/lib.sh
+bench_setup "${1:-build}"
 file=$work/big.txt
 # 256 MB of words of varying length, punctuation and line breaks.
 python3 - "$file" <<'PY'
@@ -30,20 +27,8 @@ with open(sys.argv[1], "wb") as out:
 PY
 cat "$file" >/dev/null  # both runs read from the page cache
 
-best() {  # best of three wall-clock seconds of a command
-  local best=""
-  for _ in 1 2 3; do
-    local start end took
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    took=$(echo "$end - $start" | bc -l)
-    if [ -z "$best" ] || (( $(echo "$took < $best" | bc -l) )); then best=$took; fi
-  done
-  echo "$best"
-}
-wc_time=$(best env LC_ALL=C wc -w "$file")
-tw_time=$(best "$count" --format tsv "$file")
+wc_time=$(best 3 env LC_ALL=C wc -w "$file")
+tw_time=$(best 3 "$count" --format tsv "$file")
 echo "wc -w:             ${wc_time}s"
 echo "tallywright-count: ${tw_time}s"
 echo "speed-up over wc -w: $(echo "scale=2; $wc_time / $tw_time" | bc -l)x"
