@@ -160,6 +160,8 @@ void CTallywrightDlg::CreateControls(QWidget* area) {
   Register(new QGroupBox(area), kIdBottomFrame, "bottomFrame");
 
   browser_ = new BrowserPane(area);
+  // Failures of the tree's own commands appear in the application's message boxes.
+  browser_->Tree()->SetMessageService(&messages_);
   for (QWidget* control : std::initializer_list<QWidget*>{
            browser_->Tree(), browser_->FileList(), browser_->AddAllButton(),
            browser_->AddSelectedButton(), browser_->AddSubfoldersButton()}) {
