@@ -78,6 +78,25 @@ TEST(CompoundFile, RefusesWhatIsNoCompoundFile) {
   EXPECT_THROW(CompoundFile(dir.Path() / "missing.doc"), ContainerError);
 }
 
+TEST(CompoundFile, DamageIsAnErrorForTheFileNotNoiseOnStderr) {
+  TempDir dir;
+  const std::string whole = test::ReadFileBytes(test::FixturePath("word/plain.doc"));
+  bool anyFailed = false;
+  for (const size_t keep : {whole.size() * 3 / 10, whole.size() / 2, whole.size() * 7 / 10}) {
+    const std::string path = dir.Write("cut.doc", whole.substr(0, keep));
+    testing::internal::CaptureStderr();
+    try {
+      CompoundFile file(path);
+      (void)file.ReadStream("WordDocument");
+      (void)file.ReadStream("1Table");
+    } catch (const ContainerError&) {
+      anyFailed = true;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << keep;
+  }
+  EXPECT_TRUE(anyFailed);
+}
+
 TEST(XmlPart, RefusesMalformedXmlAndExpandsNoEntities) {
   pugi::xml_document document;
   EXPECT_THROW(ParseXmlPart(document, "<a><b></a>", "part.xml"), ContainerError);

@@ -25,9 +25,20 @@ struct GErrorFree {
   void operator()(GError* error) const { g_error_free(error); }
 };
 
+void IgnoreLogMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
 void InitGsfOnce() {
   static std::once_flag once;
-  std::call_once(once, [] { gsf_init(); });
+  std::call_once(once, [] {
+    gsf_init();
+    // A damaged file makes libgsf log warnings and failed assertions to stderr; the reader reports
+    // the damage itself, as one clear error for that file.
+    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR);
+    // Some of its messages carry no domain at all.
+    for (const char* domain : {"libgsf", "libgsf:msole", static_cast<const char*>(nullptr)}) {
+      g_log_set_handler(domain, levels, IgnoreLogMessage, nullptr);
+    }
+  });
 }
 
 }  // namespace
