@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "count/TextScan.h"
+#include "counting/TextScan.h"
 
 namespace {
 

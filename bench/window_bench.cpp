@@ -14,10 +14,10 @@
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
 #include "app/WindowCountHost.h"
-#include "count/CountColumns.h"
-#include "count/CountContext.h"
-#include "count/CountList.h"
-#include "pricing/PricingActions.h"
+#include "counting/CountColumns.h"
+#include "counting/CountContext.h"
+#include "counting/CountList.h"
+#include "counting/PricingActions.h"
 
 namespace {
 

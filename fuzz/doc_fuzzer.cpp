@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "automation/word/doc/DocStreams.h"
+#include "formats/word/doc/DocStreams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;

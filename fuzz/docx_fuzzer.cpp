@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "automation/AutomationError.h"
-#include "automation/word/WordEngine.h"
+#include "formats/word/WordEngine.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <cstring>
 #include <string>
 
-#include "count/CNumbers.h"
-#include "count/CountList.h"
-#include "pricing/RateEntry.h"
+#include "text/CNumbers.h"
+#include "counting/CountList.h"
+#include "counting/RateEntry.h"
 #include "store/CKeyValueFile.h"
 #include "store/CurrencyList.h"
 #include "store/HtmlReport.h"
 #include "store/SettingsModel.h"
-#include "store/Utf16Text.h"
+#include "text/Utf16Text.h"
 
 namespace {
 

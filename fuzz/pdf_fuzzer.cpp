@@ -10,10 +10,10 @@
 #include <span>
 #include <string>
 
-#include "automation/pdf/PdfPageText.h"
-#include "automation/pdf/PdfTextExtractor.h"
-#include "automation/pdf/PdfWireFormat.h"
-#include "count/TextScan.h"
+#include "formats/pdf/PdfPageText.h"
+#include "formats/pdf/PdfTextExtractor.h"
+#include "formats/pdf/PdfWireFormat.h"
+#include "counting/TextScan.h"
 
 namespace {
 

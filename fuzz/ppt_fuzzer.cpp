@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "automation/container/ContainerError.h"
-#include "automation/powerpoint/PptReader.h"
+#include "formats/container/ContainerError.h"
+#include "formats/presentation/PptReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;

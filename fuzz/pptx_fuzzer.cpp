@@ -7,7 +7,7 @@
 #include <string>
 
 #include "automation/AutomationError.h"
-#include "automation/powerpoint/PowerPointEngine.h"
+#include "formats/presentation/PowerPointEngine.h"
 
 namespace {
 

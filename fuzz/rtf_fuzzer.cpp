@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "automation/word/rtf/RtfParser.h"
+#include "formats/word/rtf/RtfParser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {

@@ -10,7 +10,7 @@
 
 #include "app/CAddNewCurrency.h"
 #include "app/ControlIds.h"
-#include "count/MessageService.h"
+#include "counting/MessageService.h"
 #include "store/CurrencyList.h"
 
 namespace tw {

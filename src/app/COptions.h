@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "count/CountOptions.h"
+#include "counting/CountOptions.h"
 
 class QCheckBox;
 

@@ -8,8 +8,8 @@
 #include <QMainWindow>
 
 #include "automation/ServerRegistry.h"
-#include "count/CountContext.h"
-#include "count/CountOptions.h"
+#include "counting/CountContext.h"
+#include "counting/CountOptions.h"
 
 class QAction;
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 #include "app/CountListModel.h"
-#include "count/CountColumns.h"
+#include "counting/CountColumns.h"
 
 namespace tw {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "count/CountOptions.h"
+#include "counting/CountOptions.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-#include "count/PricingMode.h"
+#include "counting/PricingMode.h"
 
 namespace tw {
 namespace {

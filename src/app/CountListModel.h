@@ -6,7 +6,7 @@
 
 #include <QAbstractTableModel>
 
-#include "count/CountList.h"
+#include "counting/CountList.h"
 
 namespace tw {
 

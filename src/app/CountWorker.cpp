@@ -3,10 +3,10 @@
 #include <exception>
 #include <string>
 
-#include "count/CountContext.h"
-#include "count/CountHost.h"
-#include "count/CountRun.h"
-#include "count/CounterFactory.h"
+#include "counting/CountContext.h"
+#include "counting/CountHost.h"
+#include "counting/CountRun.h"
+#include "counting/CounterFactory.h"
 
 namespace tw {
 

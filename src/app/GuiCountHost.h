@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-#include "count/CountHost.h"
+#include "counting/CountHost.h"
 
 namespace tw {
 

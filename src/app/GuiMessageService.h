@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "count/MessageService.h"
+#include "counting/MessageService.h"
 
 namespace tw {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "count/CountHost.h"
+#include "counting/CountHost.h"
 
 class QComboBox;
 class QLineEdit;

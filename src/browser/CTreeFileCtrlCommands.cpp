@@ -16,7 +16,7 @@
 #include "browser/CPropertiesDialog.h"
 #include "browser/CTreeFileCtrl.h"
 #include "browser/CTreeFileItem.h"
-#include "count/MessageService.h"
+#include "counting/MessageService.h"
 
 namespace tw {
 namespace {

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "count/ListCountHost.h"
+#include "counting/ListCountHost.h"
 
 namespace tw::cli {
 

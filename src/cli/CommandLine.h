@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "count/CountOptions.h"
+#include "counting/CountOptions.h"
 
 namespace tw::cli {
 

@@ -3,8 +3,8 @@
 #include "cli/CliCountHost.h"
 #include "cli/FileCollector.h"
 #include "cli/ResultWriter.h"
-#include "count/CountColumns.h"
-#include "count/CountRun.h"
+#include "counting/CountColumns.h"
+#include "counting/CountRun.h"
 #include "store/HtmlReport.h"
 
 namespace tw::cli {

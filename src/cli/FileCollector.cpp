@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "count/CountRun.h"
+#include "counting/CountRun.h"
 
 namespace tw::cli {
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "count/CNumbers.h"
+#include "text/CNumbers.h"
 
 namespace tw::cli {
 namespace {

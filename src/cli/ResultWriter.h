@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "count/CountTotals.h"
+#include "counting/CountTotals.h"
 
 namespace tw::cli {
 

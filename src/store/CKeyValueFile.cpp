@@ -1,8 +1,8 @@
 #include "store/CKeyValueFile.h"
 
-#include "count/WholeFileReader.h"
+#include "text/WholeFileReader.h"
 #include "store/AtomicFileWriter.h"
-#include "store/Utf16Text.h"
+#include "text/Utf16Text.h"
 
 namespace tw {
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "count/CNumbers.h"
-#include "count/CountColumns.h"
-#include "count/PricingMode.h"
+#include "text/CNumbers.h"
+#include "counting/CountColumns.h"
+#include "counting/PricingMode.h"
 #include "store/AtomicFileWriter.h"
-#include "store/Utf16Text.h"
+#include "text/Utf16Text.h"
 
 namespace tw {
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "count/CountHost.h"
-#include "count/CountList.h"
-#include "count/CountTotals.h"
-#include "count/MessageService.h"
+#include "counting/CountHost.h"
+#include "counting/CountList.h"
+#include "counting/CountTotals.h"
+#include "counting/MessageService.h"
 
 namespace tw {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <utility>
 
-#include "count/CNumbers.h"
+#include "text/CNumbers.h"
 #include "store/CKeyValueFile.h"
 
 namespace tw {

@@ -16,9 +16,9 @@
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
 #include "browser/CFileListCtrl.h"
-#include "count/CountColumns.h"
-#include "count/CountRun.h"
-#include "count/ListCountHost.h"
+#include "counting/CountColumns.h"
+#include "counting/CountRun.h"
+#include "counting/ListCountHost.h"
 
 namespace tw {
 namespace {

@@ -14,7 +14,7 @@
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
 #include "browser/CFileListCtrl.h"
-#include "count/CountColumns.h"
+#include "counting/CountColumns.h"
 
 namespace tw {
 namespace {

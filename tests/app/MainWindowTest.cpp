@@ -12,7 +12,7 @@
 #include "WindowFixture.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
-#include "count/CountColumns.h"
+#include "counting/CountColumns.h"
 
 namespace tw {
 namespace {

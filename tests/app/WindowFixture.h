@@ -11,7 +11,7 @@
 
 #include "app/CTallywrightDlg.h"
 #include "app/ReportFileChooser.h"
-#include "count/CounterFactory.h"
+#include "counting/CounterFactory.h"
 #include "support/RecordingMessageService.h"
 #include "support/TempDir.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "count/ListCountHost.h"
+#include "counting/ListCountHost.h"
 #include "support/RecordingMessageService.h"
 
 namespace tw::test {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "count/MessageService.h"
+#include "counting/MessageService.h"
 
 namespace tw::test {
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <atomic>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <variant>
+
+#include "formats/Document.h"
+
+namespace tw {
+
+// Why a reader could not read a file, in the words the user sees ("The document is
+// password-protected: /jobs/a.docx"). Inside the formats layer it may be thrown; a reader's entry
+// point hands it out as a value, never as an exception.
+class ReaderError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+  std::string Reason() const { return what(); }
+};
+
+// A stop request the reader tests between pages or parts of a long document.
+using StopFlag = std::atomic<bool>;
+
+// What reading one file came to: the document, the reason it could not be read, or a stop
+// request honoured while reading.
+class ReadResult {
+ public:
+  struct Stopped {};
+
+  ReadResult(Document document) : value_(std::move(document)) {}  // NOLINT: implicit on purpose
+  ReadResult(ReaderError error) : value_(std::move(error)) {}      // NOLINT
+  ReadResult(Stopped stopped) : value_(stopped) {}                  // NOLINT
+
+  bool Ok() const { return std::holds_alternative<Document>(value_); }
+  bool WasStopped() const { return std::holds_alternative<Stopped>(value_); }
+  const Document& Doc() const { return std::get<Document>(value_); }
+  Document& Doc() { return std::get<Document>(value_); }
+  const ReaderError& Error() const { return std::get<ReaderError>(value_); }
+
+ private:
+  std::variant<Document, ReaderError, Stopped> value_;
+};
+
+}  // namespace tw

@@ -1,0 +1,86 @@
+#include "formats/container/CompoundFile.h"
+
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-utils.h>
+
+#include <mutex>
+
+#include "formats/container/ContainerError.h"
+
+namespace tw {
+namespace {
+
+template <class T>
+struct GObjectUnref {
+  void operator()(T* object) const {
+    if (object != nullptr) g_object_unref(object);
+  }
+};
+template <class T>
+using GObjectPtr = std::unique_ptr<T, GObjectUnref<T>>;
+
+struct GErrorFree {
+  void operator()(GError* error) const { g_error_free(error); }
+};
+
+void IgnoreLogMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+void InitGsfOnce() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    gsf_init();
+    // A damaged file makes libgsf log warnings and failed assertions to stderr; the reader reports
+    // the damage itself, as one clear error for that file.
+    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR);
+    // Some of its messages carry no domain at all.
+    for (const char* domain : {"libgsf", "libgsf:msole", static_cast<const char*>(nullptr)}) {
+      g_log_set_handler(domain, levels, IgnoreLogMessage, nullptr);
+    }
+  });
+}
+
+}  // namespace
+
+void CompoundFile::InfileUnref::operator()(_GsfInfile* infile) const {
+  if (infile != nullptr) g_object_unref(infile);
+}
+
+CompoundFile::CompoundFile(const std::string& path, ContainerLimits limits) : limits_(limits) {
+  InitGsfOnce();
+  GError* rawError = nullptr;
+  GObjectPtr<GsfInput> input(gsf_input_stdio_new(path.c_str(), &rawError));
+  std::unique_ptr<GError, GErrorFree> error(rawError);
+  if (!input) {
+    throw ContainerError("cannot open file" +
+                         (error ? std::string(" (") + error->message + ")" : std::string()));
+  }
+  rawError = nullptr;
+  root_.reset(gsf_infile_msole_new(input.get(), &rawError));
+  error.reset(rawError);
+  if (!root_) throw ContainerError("not a compound document file");
+}
+
+CompoundFile::~CompoundFile() = default;
+
+bool CompoundFile::HasStream(const std::string& name) const {
+  GObjectPtr<GsfInput> stream(gsf_infile_child_by_name(root_.get(), name.c_str()));
+  return stream != nullptr;
+}
+
+std::vector<uint8_t> CompoundFile::ReadStream(const std::string& name) const {
+  GObjectPtr<GsfInput> stream(gsf_infile_child_by_name(root_.get(), name.c_str()));
+  if (!stream) throw ContainerError("the file has no stream " + name);
+  const gsf_off_t size = gsf_input_size(stream.get());
+  if (size < 0 || static_cast<uint64_t>(size) > limits_.maxEntryBytes) {
+    throw ContainerError("stream " + name + " is larger than allowed");
+  }
+  std::vector<uint8_t> data(static_cast<size_t>(size));
+  if (size > 0 && gsf_input_read(stream.get(), static_cast<size_t>(size), data.data()) == nullptr) {
+    throw ContainerError("stream " + name + " cannot be read (damaged file)");
+  }
+  return data;
+}
+
+}  // namespace tw

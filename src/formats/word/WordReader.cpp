@@ -1,0 +1,110 @@
+#include "formats/word/WordReader.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "formats/ReadResult.h"
+#include "formats/container/CompoundFile.h"
+#include "formats/container/ContainerError.h"
+#include "formats/word/doc/DocReader.h"
+#include "formats/word/docx/DocxReader.h"
+#include "formats/word/rtf/RtfReader.h"
+
+namespace tw {
+namespace {
+
+enum class WordFormat { Unknown, ZipPackage, CompoundFile, RichText };
+
+std::string LeadingBytes(const std::string& path, size_t count) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw ReaderError("The file could not be opened: " + path);
+  std::string bytes(count, '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(count));
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return bytes;
+}
+
+WordFormat FormatOf(const std::string& leading) {
+  if (leading.starts_with("PK\x03\x04")) return WordFormat::ZipPackage;
+  if (leading.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return WordFormat::CompoundFile;
+  if (leading.starts_with("{\\rtf")) return WordFormat::RichText;
+  return WordFormat::Unknown;
+}
+
+// An encrypted Office Open XML document is stored as a compound file holding the encrypted
+// package; say so rather than calling it damaged.
+void RejectEncryptedPackage(const std::string& path) {
+  try {
+    const CompoundFile file(path);
+    if (file.HasStream("EncryptedPackage")) {
+      throw ReaderError("The document is password-protected: " + path);
+    }
+  } catch (const ContainerError&) {
+    // Left to the .doc reader, which says what is wrong with the compound file.
+  }
+}
+
+void AddShapes(Document& document, const std::vector<WordShapeModel>& shapes, int depth) {
+  for (const WordShapeModel& shape : shapes) {
+    if (shape.frameText && (shape.type == WordShapeType::TextBox ||
+                            shape.type == WordShapeType::AutoShape)) {
+      const PieceKind kind =
+          shape.type == WordShapeType::TextBox ? PieceKind::TextBox : PieceKind::AutoShape;
+      document.Add(kind, *shape.frameText).groupDepth = depth;
+    }
+    if (shape.type == WordShapeType::Group) AddShapes(document, shape.members, depth + 1);
+  }
+}
+
+Document ToDocument(WordDocument model) {
+  Document document;
+  document.Add(PieceKind::Body, std::move(model.mainText));
+  if (!model.footnotes.empty()) document.Add(PieceKind::Footnote, std::move(model.footnotes));
+  if (!model.endnotes.empty()) document.Add(PieceKind::Endnote, std::move(model.endnotes));
+  document.sectionCount = static_cast<int>(model.sections.size());
+  for (size_t i = 0; i < model.sections.size(); ++i) {
+    const int section = static_cast<int>(i);
+    WordSectionModel& own = model.sections[i];
+    if (own.primaryHeader) document.Add(PieceKind::Header, std::move(*own.primaryHeader), section);
+    if (own.primaryFooter) document.Add(PieceKind::Footer, std::move(*own.primaryFooter), section);
+  }
+  AddShapes(document, model.shapes, 0);
+  return document;
+}
+
+}  // namespace
+
+namespace {
+
+WordDocument ReadWordModel(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    throw ReaderError("The file could not be found: " + path);
+  }
+  switch (FormatOf(LeadingBytes(path, 8))) {
+    case WordFormat::ZipPackage:
+      return ReadDocxDocument(path);
+    case WordFormat::CompoundFile:
+      RejectEncryptedPackage(path);
+      return ReadDocDocument(path);
+    case WordFormat::RichText:
+      return ReadRtfDocument(path);
+    case WordFormat::Unknown:
+      break;
+  }
+  throw ReaderError("The file is not a Word document: " + path);
+}
+
+}  // namespace
+
+ReadResult ReadWordDocument(const std::string& path) {
+  try {
+    return ToDocument(ReadWordModel(path));
+  } catch (const ReaderError& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return ReaderError("The document is too large to open: " + path);
+  }
+}
+
+}  // namespace tw

@@ -1,0 +1,118 @@
+#include "formats/word/docx/DocxReader.h"
+
+#include <map>
+#include <pugixml.hpp>
+
+#include "formats/ReadResult.h"
+#include "formats/container/ContainerError.h"
+#include "formats/container/XmlPart.h"
+#include "formats/container/ZipPackage.h"
+#include "formats/word/docx/DocxStoryReader.h"
+#include "formats/word/docx/NamespacePrefixes.h"
+#include "formats/word/docx/PackageRelationships.h"
+
+namespace tw {
+namespace {
+
+[[noreturn]] void NotAWordDocument(const std::string& path, const std::string& why) {
+  throw ReaderError("The file is not a Word document (" + why + "): " + path);
+}
+
+// Reads the parts of one package into the document model.
+class DocxPackageReader {
+ public:
+  explicit DocxPackageReader(const std::string& path) : path_(path), package_(path, limits_) {}
+
+  WordDocument Read() {
+    FindMainPart();
+    pugi::xml_document main;
+    ParsePart(main, mainPart_);
+    const pugi::xml_node root = main.document_element();
+    if (std::string_view(root.name()) != "w:document") {
+      NotAWordDocument(path_, "its main part is not a word-processing document");
+    }
+    relationships_ = PackageRelationships::Read(package_, mainPart_);
+
+    const pugi::xml_node bodyNode = root.child("w:body");
+    DocxStory body = DocxStoryReader(limits_.maxXmlDepth).Read(bodyNode);
+    // The last section's properties close the body; without them it still is a section, one
+    // with no header or footer of its own.
+    if (!bodyNode.child("w:sectPr")) body.sections.emplace_back();
+    WordDocument document;
+    document.mainText = std::move(body.text);
+    document.shapes = std::move(body.shapes);
+    document.footnotes = ReadNotes("footnotes", "w:footnote");
+    document.endnotes = ReadNotes("endnotes", "w:endnote");
+    for (const DocxSectionReferences& references : body.sections) {
+      document.sections.push_back(
+          {ReadHeaderFooter(references.headerId), ReadHeaderFooter(references.footerId)});
+    }
+    return document;
+  }
+
+ private:
+  void FindMainPart() {
+    const PackageRelationships package = PackageRelationships::Read(package_, "");
+    const PackageRelationships::Relationship* main = package.FindByType("officeDocument");
+    if (!main) NotAWordDocument(path_, "it names no main document part");
+    if (!package_.Has(main->partName)) NotAWordDocument(path_, "its main part is missing");
+    mainPart_ = main->partName;
+  }
+
+  void ParsePart(pugi::xml_document& xml, const std::string& partName) {
+    ParseXmlPart(xml, package_.Read(partName), partName);
+    NormalizeNamespacePrefixes(xml);
+  }
+
+  // Every footnote or endnote in turn; the separators Word draws above the notes are not text.
+  std::u16string ReadNotes(const std::string& relationshipType, const char* noteName) {
+    const PackageRelationships::Relationship* part = relationships_.FindByType(relationshipType);
+    if (!part || !package_.Has(part->partName)) return {};
+    pugi::xml_document notes;
+    ParsePart(notes, part->partName);
+    std::u16string text;
+    for (const pugi::xml_node note : notes.document_element().children(noteName)) {
+      const std::string_view type = note.attribute("w:type").value();
+      if (!type.empty() && type != "normal") continue;
+      text += DocxStoryReader(limits_.maxXmlDepth, 1).Read(note).text;
+      text += kWordBreak;
+    }
+    return text;
+  }
+
+  std::optional<std::u16string> ReadHeaderFooter(const std::optional<std::string>& id) {
+    if (!id) return std::nullopt;
+    const auto cached = headersFooters_.find(*id);
+    if (cached != headersFooters_.end()) return cached->second;
+    const PackageRelationships::Relationship* part = relationships_.Find(*id);
+    std::u16string text;
+    if (part && package_.Has(part->partName)) {
+      pugi::xml_document xml;
+      ParsePart(xml, part->partName);
+      text = DocxStoryReader(limits_.maxXmlDepth).Read(xml.document_element()).text;
+    }
+    headersFooters_.emplace(*id, text);
+    return text;
+  }
+
+  ContainerLimits limits_;
+  std::string path_;
+  ZipPackage package_;
+  std::string mainPart_;
+  PackageRelationships relationships_;
+  std::map<std::string, std::u16string> headersFooters_;
+};
+
+}  // namespace
+
+WordDocument ReadDocxDocument(const std::string& path) {
+  try {
+    return DocxPackageReader(path).Read();
+  } catch (const ContainerError& error) {
+    throw ReaderError("The document is damaged: " + std::string(error.what()));
+  } catch (const std::bad_alloc&) {
+    throw ReaderError("The document is too large to open: " + path);
+  }
+}
+
+}  // namespace tw

@@ -1,0 +1,353 @@
+#include "formats/word/docx/DocxStoryReader.h"
+
+#include <cstring>
+#include <unordered_map>
+
+#include "formats/ReadResult.h"
+#include "text/TextDecoding.h"
+
+namespace tw {
+namespace {
+
+enum class Element {
+  Other,  // a container: its children are read
+  Skip,   // properties, deleted text, field codes, text-box content met outside its shape
+  Paragraph,
+  Run,
+  Text,
+  Tab,
+  Break,
+  NoBreakHyphen,
+  Symbol,
+  FieldChar,
+  AlternateContent,
+  Drawing,
+  Vml,
+  SectionProperties,
+};
+
+Element ElementOf(const char* name) {
+  static const std::unordered_map<std::string_view, Element> elements = {
+      {"w:p", Element::Paragraph},
+      {"w:r", Element::Run},
+      {"w:t", Element::Text},
+      {"m:t", Element::Text},
+      {"w:tab", Element::Tab},
+      {"w:ptab", Element::Tab},
+      {"w:br", Element::Break},
+      {"w:cr", Element::Break},
+      {"w:noBreakHyphen", Element::NoBreakHyphen},
+      {"w:sym", Element::Symbol},
+      {"w:fldChar", Element::FieldChar},
+      {"mc:AlternateContent", Element::AlternateContent},
+      {"w:drawing", Element::Drawing},
+      {"w:pict", Element::Vml},
+      {"w:object", Element::Vml},
+      {"w:sectPr", Element::SectionProperties},
+      {"w:pPr", Element::Skip},
+      {"w:rPr", Element::Skip},
+      {"w:tblPr", Element::Skip},
+      {"w:trPr", Element::Skip},
+      {"w:tcPr", Element::Skip},
+      {"w:tblGrid", Element::Skip},
+      {"w:tblPrEx", Element::Skip},
+      {"w:sdtPr", Element::Skip},
+      {"w:sdtEndPr", Element::Skip},
+      {"w:customXmlPr", Element::Skip},
+      {"w:del", Element::Skip},
+      {"w:moveFrom", Element::Skip},
+      {"w:delText", Element::Skip},
+      {"w:instrText", Element::Skip},
+      {"w:delInstrText", Element::Skip},
+      {"w:txbxContent", Element::Skip},
+      {"w:rt", Element::Skip},  // a ruby's phonetic guide sits above its base text
+      {"w:softHyphen", Element::Skip},
+      {"w:fldData", Element::Skip},
+      {"w:ffData", Element::Skip},
+      {"m:rPr", Element::Skip},
+      {"m:ctrlPr", Element::Skip},
+  };
+  const auto it = elements.find(name);
+  return it == elements.end() ? Element::Other : it->second;
+}
+
+bool IsOn(pugi::xml_node toggle) {
+  if (!toggle) return false;
+  const std::string_view value = toggle.attribute("w:val").value();
+  return value != "0" && value != "false" && value != "off";
+}
+
+bool IsHiddenRun(pugi::xml_node run) {
+  const pugi::xml_node properties = run.child("w:rPr");
+  return IsOn(properties.child("w:vanish")) || IsOn(properties.child("w:specVanish"));
+}
+
+// Extensions this reader reads through; a Choice needing anything else gives way to the
+// Fallback.
+bool UnderstoodRequirement(std::string_view prefix) {
+  static constexpr std::string_view understood[] = {"wps",   "wpg",    "wp14", "w14", "w15",
+                                                    "w16se", "w16cid", "w16",  "a14"};
+  for (const std::string_view known : understood) {
+    if (prefix == known) return true;
+  }
+  return false;
+}
+
+bool ChoiceUnderstood(pugi::xml_node choice) {
+  const std::string_view needed = choice.attribute("Requires").value();
+  size_t start = 0;
+  while (start < needed.size()) {
+    const size_t end = std::min(needed.find(' ', start), needed.size());
+    if (end > start && !UnderstoodRequirement(needed.substr(start, end - start))) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+pugi::xml_node ChosenBranch(pugi::xml_node alternate) {
+  for (const pugi::xml_node choice : alternate.children("mc:Choice")) {
+    if (ChoiceUnderstood(choice)) return choice;
+  }
+  return alternate.child("mc:Fallback");
+}
+
+bool IsVmlShapeName(std::string_view name) {
+  return name == "v:shape" || name == "v:rect" || name == "v:roundrect" || name == "v:oval" ||
+         name == "v:line" || name == "v:polyline" || name == "v:arc" || name == "v:curve" ||
+         name == "v:image";
+}
+
+bool IsAbsolutelyPlaced(pugi::xml_node vmlShape) {
+  return std::strstr(vmlShape.attribute("style").value(), "position:absolute") != nullptr;
+}
+
+}  // namespace
+
+DocxStory DocxStoryReader::Read(pugi::xml_node container) {
+  WalkChildren(container);
+  return std::move(story_);
+}
+
+void DocxStoryReader::WalkChildren(pugi::xml_node node) {
+  if (++depth_ > maxDepth_) {
+    throw ReaderError("The document is damaged: its elements are nested too deeply.");
+  }
+  for (const pugi::xml_node child : node.children()) {
+    if (child.type() == pugi::node_element) Walk(child);
+  }
+  --depth_;
+}
+
+void DocxStoryReader::Walk(pugi::xml_node node) {
+  switch (ElementOf(node.name())) {
+    case Element::Other:
+      return WalkChildren(node);
+    case Element::Skip:
+      return;
+    case Element::Paragraph:
+      return Paragraph(node);
+    case Element::Run:
+      return Run(node);
+    case Element::Text:
+      return AppendUtf8(node.child_value());
+    case Element::Tab:
+      return Append(u'\t');
+    case Element::Break:
+      return Append(kWordBreak);
+    case Element::NoBreakHyphen:
+      return Append(u'\u2011');
+    case Element::Symbol:
+      return Symbol(node);
+    case Element::FieldChar:
+      return FieldChar(node);
+    case Element::AlternateContent:
+      return AlternateContent(node);
+    case Element::Drawing:
+      return Drawing(node);
+    case Element::Vml:
+      return VmlContainer(node);
+    case Element::SectionProperties:
+      return SectionEnd(node);
+  }
+}
+
+void DocxStoryReader::Paragraph(pugi::xml_node paragraph) {
+  WalkChildren(paragraph);
+  Append(kWordBreak);
+  // A paragraph carrying section properties is the last one of its section.
+  const pugi::xml_node sectPr = paragraph.child("w:pPr").child("w:sectPr");
+  if (sectPr) SectionEnd(sectPr);
+}
+
+void DocxStoryReader::Run(pugi::xml_node run) {
+  if (IsHiddenRun(run)) {
+    // Hidden text is not counted, but a field that opens or closes in it still does.
+    for (const pugi::xml_node fieldChar : run.children("w:fldChar")) FieldChar(fieldChar);
+    return;
+  }
+  WalkChildren(run);
+}
+
+void DocxStoryReader::FieldChar(pugi::xml_node fieldChar) {
+  const std::string_view type = fieldChar.attribute("w:fldCharType").value();
+  if (type == "begin") {
+    fieldInResult_.push_back(false);
+    ++fieldCodeDepth_;
+  } else if (type == "separate") {
+    if (!fieldInResult_.empty() && !fieldInResult_.back()) {
+      fieldInResult_.back() = true;
+      --fieldCodeDepth_;
+    }
+  } else if (type == "end" && !fieldInResult_.empty()) {
+    if (!fieldInResult_.back()) --fieldCodeDepth_;
+    fieldInResult_.pop_back();
+  }
+}
+
+// A symbol names its character in hex, in the private range a symbol font maps (F000-F0FF)
+// or as a plain code point; either way it is one character, shown even when its code cannot be
+// read, so it stands for a blank symbol-font character then.
+void DocxStoryReader::Symbol(pugi::xml_node symbol) {
+  const unsigned long code = std::strtoul(symbol.attribute("w:char").value(), nullptr, 16);
+  if (code == 0 || code > 0xFFFF) return Append(u'\uF020');
+  Append(static_cast<char16_t>(code));
+}
+
+void DocxStoryReader::AlternateContent(pugi::xml_node alternate) {
+  const pugi::xml_node branch = ChosenBranch(alternate);
+  if (branch) WalkChildren(branch);
+}
+
+void DocxStoryReader::Drawing(pugi::xml_node drawing) {
+  // Inline drawings are part of the text flow, not floating shapes.
+  const pugi::xml_node anchor = drawing.child("wp:anchor");
+  if (!anchor) return;
+  const pugi::xml_node data = anchor.child("a:graphic").child("a:graphicData");
+  for (const pugi::xml_node content : data.children()) {
+    if (std::optional<WordShapeModel> shape = DrawingMLShape(content)) {
+      story_.shapes.push_back(std::move(*shape));
+      return;
+    }
+  }
+}
+
+void DocxStoryReader::VmlContainer(pugi::xml_node pict) {
+  const bool embeddedObject = static_cast<bool>(pict.child("o:OLEObject"));
+  for (const pugi::xml_node child : pict.children()) {
+    std::optional<WordShapeModel> shape = VmlShape(child, true);
+    if (!shape) continue;
+    if (embeddedObject) shape = WordShapeModel{WordShapeType::EmbeddedOleObject, {}, {}};
+    story_.shapes.push_back(std::move(*shape));
+  }
+}
+
+void DocxStoryReader::SectionEnd(pugi::xml_node sectPr) {
+  DocxSectionReferences references;
+  for (const pugi::xml_node reference : sectPr.children()) {
+    const std::string_view name = reference.name();
+    const std::string_view type = reference.attribute("w:type").value();
+    if (!type.empty() && type != "default") continue;
+    if (name == "w:headerReference") references.headerId = reference.attribute("r:id").value();
+    if (name == "w:footerReference") references.footerId = reference.attribute("r:id").value();
+  }
+  story_.sections.push_back(std::move(references));
+}
+
+void DocxStoryReader::Append(char16_t c) {
+  if (!InFieldCode()) story_.text.push_back(c);
+}
+
+void DocxStoryReader::AppendUtf8(const char* text) {
+  if (InFieldCode()) return;
+  const auto* p = reinterpret_cast<const uint8_t*>(text);
+  size_t available = std::strlen(text);
+  while (available > 0) {
+    if (*p < 0x80) {  // most text is ASCII: take the whole stretch at once
+      const uint8_t* end = p;
+      while (end < p + available && *end < 0x80) ++end;
+      story_.text.append(p, end);
+      available -= static_cast<size_t>(end - p);
+      p = end;
+      continue;
+    }
+    char32_t c = 0;
+    size_t length = DecodeUtf8Sequence(p, available, &c);
+    if (length == 0) {
+      c = 0xFFFD;
+      length = 1;
+    }
+    if (c >= 0x10000) {
+      story_.text.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+      story_.text.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      story_.text.push_back(static_cast<char16_t>(c));
+    }
+    p += length;
+    available -= length;
+  }
+}
+
+std::u16string DocxStoryReader::FrameText(pugi::xml_node txbxContent) const {
+  DocxStoryReader frame(maxDepth_, depth_ + 1);
+  return frame.Read(txbxContent).text;
+}
+
+std::optional<WordShapeModel> DocxStoryReader::DrawingMLShape(pugi::xml_node node) const {
+  const std::string_view name = node.name();
+  if (depth_ > maxDepth_) {
+    throw ReaderError("The document is damaged: its elements are nested too deeply.");
+  }
+  if (name == "pic:pic") return WordShapeModel{WordShapeType::Picture, {}, {}};
+  if (name == "wps:wsp") {
+    const std::string_view txBox = node.child("wps:cNvSpPr").attribute("txBox").value();
+    WordShapeModel shape;
+    shape.type =
+        (txBox == "1" || txBox == "true") ? WordShapeType::TextBox : WordShapeType::AutoShape;
+    shape.frameText = FrameText(node.child("wps:txbx").child("w:txbxContent"));
+    return shape;
+  }
+  if (name == "wpg:wgp" || name == "wpg:grpSp") {
+    WordShapeModel group{WordShapeType::Group, {}, {}};
+    DocxStoryReader inner(maxDepth_, depth_ + 1);
+    for (const pugi::xml_node member : node.children()) {
+      if (std::optional<WordShapeModel> shape = inner.DrawingMLShape(member)) {
+        group.members.push_back(std::move(*shape));
+      }
+    }
+    return group;
+  }
+  return std::nullopt;
+}
+
+std::optional<WordShapeModel> DocxStoryReader::VmlShape(pugi::xml_node node, bool topLevel) const {
+  if (depth_ > maxDepth_) {
+    throw ReaderError("The document is damaged: its elements are nested too deeply.");
+  }
+  const std::string_view name = node.name();
+  if (name == "v:group") {
+    if (topLevel && !IsAbsolutelyPlaced(node)) return std::nullopt;
+    WordShapeModel group{WordShapeType::Group, {}, {}};
+    DocxStoryReader inner(maxDepth_, depth_ + 1);
+    for (const pugi::xml_node member : node.children()) {
+      if (std::optional<WordShapeModel> shape = inner.VmlShape(member, false)) {
+        group.members.push_back(std::move(*shape));
+      }
+    }
+    return group;
+  }
+  if (!IsVmlShapeName(name)) return std::nullopt;
+  if (topLevel && !IsAbsolutelyPlaced(node)) return std::nullopt;  // an inline picture
+  const pugi::xml_node textbox = node.child("v:textbox");
+  if (textbox) {
+    const bool textBoxType = std::string_view(node.attribute("type").value()) == "#_x0000_t202";
+    return WordShapeModel{textBoxType ? WordShapeType::TextBox : WordShapeType::AutoShape,
+                          FrameText(textbox.child("w:txbxContent")),
+                          {}};
+  }
+  if (node.child("v:imagedata") || name == "v:image") {
+    return WordShapeModel{WordShapeType::Picture, {}, {}};
+  }
+  return WordShapeModel{WordShapeType::AutoShape, std::u16string(), {}};
+}
+
+}  // namespace tw

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "formats/word/WordDocumentModel.h"
+
+namespace tw {
+
+// The header and footer a section names by relationship id (its primary, "default", ones).
+struct DocxSectionReferences {
+  std::optional<std::string> headerId;
+  std::optional<std::string> footerId;
+};
+
+// What one story of a package holds once read.
+struct DocxStory {
+  std::u16string text;
+  std::vector<WordShapeModel> shapes;           // floating shapes anchored in the story
+  std::vector<DocxSectionReferences> sections;  // the story's section ends, in order
+};
+
+// Walks the WordprocessingML of one story (body, header, footer, note, text-box content) into
+// the text the statistics count: field codes, deleted and hidden text are left out; paragraph
+// ends and breaks become kWordBreak; floating shapes are collected, their text kept apart.
+class DocxStoryReader {
+ public:
+  explicit DocxStoryReader(int maxDepth, int depth = 0) : maxDepth_(maxDepth), depth_(depth) {}
+
+  // Reads the children of `container`. Throws ReaderError when nesting exceeds the cap.
+  DocxStory Read(pugi::xml_node container);
+
+ private:
+  void WalkChildren(pugi::xml_node node);
+  void Walk(pugi::xml_node node);
+  void Paragraph(pugi::xml_node paragraph);
+  void Run(pugi::xml_node run);
+  void FieldChar(pugi::xml_node fieldChar);
+  void Symbol(pugi::xml_node symbol);
+  void AlternateContent(pugi::xml_node alternate);
+  void Drawing(pugi::xml_node drawing);
+  void VmlContainer(pugi::xml_node pict);
+  void SectionEnd(pugi::xml_node sectPr);
+
+  void Append(char16_t c);
+  void AppendUtf8(const char* text);
+  bool InFieldCode() const { return fieldCodeDepth_ > 0; }
+  std::u16string FrameText(pugi::xml_node txbxContent) const;
+  std::optional<WordShapeModel> DrawingMLShape(pugi::xml_node node) const;
+  std::optional<WordShapeModel> VmlShape(pugi::xml_node node, bool topLevel) const;
+
+  int maxDepth_;
+  int depth_;
+  DocxStory story_;
+  std::vector<bool> fieldInResult_;  // per open field: whether its result has begun
+  int fieldCodeDepth_ = 0;           // open fields still in their code
+};
+
+}  // namespace tw

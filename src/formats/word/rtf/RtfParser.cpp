@@ -1,0 +1,449 @@
+#include "formats/word/rtf/RtfParser.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tw {
+namespace {
+
+bool IsOn(bool hasParameter, int32_t parameter) {
+  return !hasParameter || parameter != 0;
+}
+
+bool StartsAsRtf(std::string_view data) {
+  size_t i = 0;
+  if (data.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
+  while (i < data.size() &&
+         (data[i] == ' ' || data[i] == '\r' || data[i] == '\n' || data[i] == '\t')) {
+    ++i;
+  }
+  return data.substr(i, 5) == "{\\rtf";
+}
+
+WordShapeType TypeOfShape(const std::string& value) {
+  if (value == "202") return WordShapeType::TextBox;
+  if (value == "75") return WordShapeType::Picture;
+  return WordShapeType::AutoShape;
+}
+
+// Property names and values are short; a hostile file cannot make them grow.
+constexpr size_t kMaxPropertyText = 256;
+// A few bytes of RTF make a section or a shape; these caps keep a hostile file from turning a
+// large input into many times its size in memory. Real documents stay far below them.
+constexpr size_t kMaxSections = 100000;
+constexpr size_t kMaxShapes = 100000;
+
+}  // namespace
+
+WordDocument RtfParser::Parse(std::string_view data) {
+  if (!StartsAsRtf(data)) throw RtfError("it does not start as Rich Text");
+  Reset();
+  RtfTokenizer tokenizer(data);
+  for (RtfToken token = tokenizer.Next(); token.kind != RtfTokenKind::End;
+       token = tokenizer.Next()) {
+    if (!SkipFallback(token)) Dispatch(token);
+  }
+  FlushBytes();
+  return std::move(document_);
+}
+
+void RtfParser::Reset() {
+  document_ = {};
+  document_.sections.emplace_back();
+  stack_.assign(1, GroupState{});
+  openNotes_.clear();
+  openNoteIsEndnote_.clear();
+  openShapes_.clear();
+  shapeCount_ = 0;
+  documentCodePage_ = 1252;
+  defaultFont_ = 0;
+  fontTableFont_ = 0;
+  fontCodePages_.clear();
+  pendingBytes_.clear();
+  skipRemaining_ = 0;
+}
+
+bool RtfParser::SkipFallback(RtfToken& token) {
+  if (token.kind == RtfTokenKind::GroupStart || token.kind == RtfTokenKind::GroupEnd) {
+    skipRemaining_ = 0;  // a group boundary ends the fallback early
+    return false;
+  }
+  if (skipRemaining_ == 0) return false;
+  if (token.kind != RtfTokenKind::Text) {
+    --skipRemaining_;  // a control word, symbol, \'hh or binary run counts as one character
+    return true;
+  }
+  // A text run gives up only as many bytes as remain to be skipped.
+  const size_t n = std::min(token.text.size(), static_cast<size_t>(skipRemaining_));
+  skipRemaining_ -= static_cast<int>(n);
+  token.text.remove_prefix(n);
+  return token.text.empty();
+}
+
+void RtfParser::Dispatch(const RtfToken& token) {
+  switch (token.kind) {
+    case RtfTokenKind::GroupStart:
+      OnGroupStart();
+      break;
+    case RtfTokenKind::GroupEnd:
+      OnGroupEnd();
+      break;
+    case RtfTokenKind::ControlWord:
+      OnControlWord(token.text, token.hasParameter, token.parameter);
+      break;
+    case RtfTokenKind::ControlSymbol:
+      OnControlSymbol(token.symbol);
+      break;
+    case RtfTokenKind::HexByte:
+      OnByte(token.byte);
+      break;
+    case RtfTokenKind::Text:
+      OnText(token.text);
+      break;
+    case RtfTokenKind::Binary:
+      OnBinary();
+      break;
+    case RtfTokenKind::End:
+      break;
+  }
+}
+
+void RtfParser::OnGroupStart() {
+  FlushBytes();
+  GroupState inner = State();
+  inner.opensNote = inner.opensShape = inner.opensProperty = false;
+  inner.destinationPending = false;
+  stack_.push_back(inner);
+}
+
+void RtfParser::OnGroupEnd() {
+  FlushBytes();
+  if (stack_.size() <= 1) return;
+  const GroupState ended = State();
+  stack_.pop_back();
+  if (ended.opensNote) FinishNote();
+  if (ended.opensShape) FinishShape();
+  if (ended.opensProperty) ApplyShapeProperty();
+}
+
+void RtfParser::OnControlWord(std::string_view word, bool hasParameter, int32_t parameter) {
+  FlushBytes();
+  const bool pending = std::exchange(State().destinationPending, false);
+  const RtfWordInfo info = LookUpRtfWord(word);
+  if (HandleDestination(info.word)) return;
+  if (pending) {  // an optional destination we do not know: its text is not shown
+    State().target = Target::Discard;
+    State().mode = Mode::Text;
+    return;
+  }
+  if (State().mode == Mode::FontTable) {
+    HandleFontTableWord(info.word, parameter);
+    return;
+  }
+  if (HandleCharacterFormat(info.word, hasParameter, parameter)) return;
+  switch (info.word) {
+    case RtfWord::Unicode:
+      if (!hasParameter) break;
+      Append(static_cast<char16_t>(parameter & 0xFFFF));
+      skipRemaining_ = State().unicodeSkip;
+      break;
+    case RtfWord::Section:
+      AppendBreak();
+      if (State().target == Target::Main) StartSection();
+      break;
+    case RtfWord::NamedCharacter:
+      Append(info.character);
+      break;
+    default:
+      break;
+  }
+}
+
+bool RtfParser::HandleDestination(RtfWord word) {
+  GroupState& state = State();
+  switch (word) {
+    case RtfWord::FontTable:
+      state.target = Target::Discard;
+      state.mode = Mode::FontTable;
+      return true;
+    case RtfWord::SkippedDestination:
+      state.target = Target::Discard;
+      state.mode = Mode::Text;
+      return true;
+    case RtfWord::Header:
+      StartHeaderFooter(Target::Header);
+      return true;
+    case RtfWord::Footer:
+      StartHeaderFooter(Target::Footer);
+      return true;
+    case RtfWord::Footnote:
+      StartNote();
+      return true;
+    case RtfWord::EndnoteMark:
+      if (!openNoteIsEndnote_.empty()) openNoteIsEndnote_.back() = true;
+      return true;
+    case RtfWord::ShownDestination:
+      return true;
+    default:
+      return HandleShapeWord(word);
+  }
+}
+
+bool RtfParser::HandleShapeWord(RtfWord word) {
+  GroupState& state = State();
+  switch (word) {
+    case RtfWord::Shape:
+    case RtfWord::ShapeGroup:
+      StartShape(word == RtfWord::ShapeGroup);
+      return true;
+    case RtfWord::ShapeText:
+      StartShapeText();
+      return true;
+    case RtfWord::ShapeProperty:
+      propertyName_.clear();
+      propertyValue_.clear();
+      state.opensProperty = true;
+      return true;
+    case RtfWord::PropertyName:
+    case RtfWord::PropertyValue:
+      state.target = Target::Discard;
+      state.mode = word == RtfWord::PropertyName ? Mode::PropertyName : Mode::PropertyValue;
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool RtfParser::HandleCharacterFormat(RtfWord word, bool hasParameter, int32_t parameter) {
+  GroupState& state = State();
+  switch (word) {
+    case RtfWord::Hidden:
+      state.hidden = IsOn(hasParameter, parameter);
+      return true;
+    case RtfWord::Deleted:
+      state.deleted = IsOn(hasParameter, parameter);
+      return true;
+    case RtfWord::Plain:
+      state.hidden = state.deleted = false;
+      state.font = -1;
+      return true;
+    case RtfWord::Font:
+      if (hasParameter) state.font = parameter;
+      return true;
+    case RtfWord::UnicodeSkip:
+      if (hasParameter) state.unicodeSkip = std::clamp(parameter, 0, 16);
+      return true;
+    case RtfWord::AnsiCodePage:
+      if (hasParameter && parameter > 0) documentCodePage_ = parameter;
+      return true;
+    case RtfWord::MacCodePage:
+      documentCodePage_ = 10000;
+      return true;
+    case RtfWord::PcCodePage:
+      documentCodePage_ = 437;
+      return true;
+    case RtfWord::DefaultFont:
+      if (hasParameter) defaultFont_ = parameter;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void RtfParser::HandleFontTableWord(RtfWord word, int32_t parameter) {
+  if (word == RtfWord::Font) {
+    fontTableFont_ = parameter;
+  } else if (word == RtfWord::FontCharset) {
+    fontCodePages_[fontTableFont_] = CodePageDecoder::CodePageOfCharset(parameter);
+  } else if (word == RtfWord::FontCodePage && parameter > 0) {
+    fontCodePages_[fontTableFont_] = parameter;
+  }
+}
+
+void RtfParser::OnControlSymbol(char symbol) {
+  FlushBytes();
+  if (symbol == '*') {
+    State().destinationPending = true;
+    return;
+  }
+  State().destinationPending = false;
+  switch (symbol) {
+    case '\\':
+    case '{':
+    case '}':
+      OnByte(static_cast<uint8_t>(symbol));
+      break;
+    case '~':
+      Append(u'\u00A0');
+      break;
+    case '_':
+      Append(u'\u2011');
+      break;
+    case '\n':
+      AppendBreak();
+      break;
+    default:  // "\-" optional hyphen, "\:" index subentry, "\|" formula: nothing shown
+      break;
+  }
+}
+
+void RtfParser::OnText(std::string_view bytes) {
+  GroupState& state = State();
+  state.destinationPending = false;
+  if (state.mode == Mode::PropertyName || state.mode == Mode::PropertyValue) {
+    std::string& property = state.mode == Mode::PropertyName ? propertyName_ : propertyValue_;
+    property.append(
+        bytes.substr(0, kMaxPropertyText - std::min(kMaxPropertyText, property.size())));
+    return;
+  }
+  if (Suppressed()) return;
+  AddBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void RtfParser::OnByte(uint8_t byte) {
+  if (Suppressed()) return;
+  AddBytes(std::span(&byte, 1));
+}
+
+void RtfParser::AddBytes(std::span<const uint8_t> bytes) {
+  const int codePage = CodePage(State());
+  if (!pendingBytes_.empty() && codePage != pendingCodePage_) FlushBytes();
+  pendingCodePage_ = codePage;
+  pendingBytes_.insert(pendingBytes_.end(), bytes.begin(), bytes.end());
+}
+
+void RtfParser::OnBinary() {
+  State().destinationPending = false;
+}
+
+void RtfParser::StartSection() {
+  if (document_.sections.size() >= kMaxSections) throw RtfError("it has too many sections");
+  document_.sections.emplace_back();
+}
+
+void RtfParser::StartHeaderFooter(Target target) {
+  GroupState& state = State();
+  if (state.target != Target::Main) {
+    state.target = Target::Discard;
+    return;
+  }
+  state.target = target;
+  state.section = document_.sections.size() - 1;
+  WordSectionModel& section = document_.sections[state.section];
+  (target == Target::Header ? section.primaryHeader : section.primaryFooter) = std::u16string();
+}
+
+void RtfParser::StartNote() {
+  GroupState& state = State();
+  if (state.target != Target::Main) {
+    state.target = Target::Discard;
+    return;
+  }
+  state.target = Target::Note;
+  state.opensNote = true;
+  openNotes_.emplace_back();
+  openNoteIsEndnote_.push_back(false);
+}
+
+void RtfParser::FinishNote() {
+  if (openNotes_.empty()) return;
+  std::u16string& notes = openNoteIsEndnote_.back() ? document_.endnotes : document_.footnotes;
+  notes += openNotes_.back();
+  notes += kWordBreak;
+  openNotes_.pop_back();
+  openNoteIsEndnote_.pop_back();
+}
+
+void RtfParser::StartShape(bool group) {
+  if (++shapeCount_ > kMaxShapes) throw RtfError("it has too many shapes");
+  GroupState& state = State();
+  OpenShape open;
+  open.anchoredInMain = !openShapes_.empty() || state.target == Target::Main;
+  if (group) open.shape.type = WordShapeType::Group;
+  openShapes_.push_back(std::move(open));
+  state.opensShape = true;
+}
+
+void RtfParser::StartShapeText() {
+  GroupState& state = State();
+  if (openShapes_.empty()) {
+    state.target = Target::Discard;
+    return;
+  }
+  state.target = Target::ShapeText;
+  openShapes_.back().shape.frameText = std::u16string();
+}
+
+void RtfParser::FinishShape() {
+  if (openShapes_.empty()) return;
+  OpenShape finished = std::move(openShapes_.back());
+  openShapes_.pop_back();
+  if (finished.shape.type == WordShapeType::TextBox && !finished.shape.frameText) {
+    finished.shape.frameText = std::u16string();
+  }
+  if (!openShapes_.empty()) {
+    openShapes_.back().shape.members.push_back(std::move(finished.shape));
+  } else if (finished.anchoredInMain) {
+    document_.shapes.push_back(std::move(finished.shape));
+  }
+}
+
+void RtfParser::ApplyShapeProperty() {
+  if (propertyName_ != "shapeType" || openShapes_.empty()) return;
+  WordShapeModel& shape = openShapes_.back().shape;
+  if (shape.type != WordShapeType::Group) shape.type = TypeOfShape(propertyValue_);
+}
+
+void RtfParser::Append(char16_t unit) {
+  // Breaks stay even in hidden or deleted text, so the words on either side are never joined.
+  const GroupState& state = State();
+  const bool shownBreak =
+      unit == kWordBreak && state.target != Target::Discard && state.mode == Mode::Text;
+  if (Suppressed() && !shownBreak) return;
+  FlushBytes();
+  if (std::u16string* out = Destination(State())) out->push_back(unit);
+}
+
+void RtfParser::FlushBytes() {
+  if (pendingBytes_.empty()) return;
+  if (std::u16string* out = Destination(State())) {
+    decoder_.Decode(pendingCodePage_, pendingBytes_, *out);
+  }
+  pendingBytes_.clear();
+}
+
+bool RtfParser::Suppressed() const {
+  const GroupState& state = stack_.back();
+  return state.hidden || state.deleted || state.target == Target::Discard ||
+         state.mode != Mode::Text;
+}
+
+std::u16string* RtfParser::Destination(const GroupState& state) {
+  switch (state.target) {
+    case Target::Main:
+      return &document_.mainText;
+    case Target::Header:
+    case Target::Footer: {
+      WordSectionModel& section = document_.sections[state.section];
+      auto& text = state.target == Target::Header ? section.primaryHeader : section.primaryFooter;
+      return text ? &*text : nullptr;
+    }
+    case Target::Note:
+      return openNotes_.empty() ? nullptr : &openNotes_.back();
+    case Target::ShapeText:
+      if (openShapes_.empty() || !openShapes_.back().shape.frameText) return nullptr;
+      return &*openShapes_.back().shape.frameText;
+    case Target::Discard:
+      return nullptr;
+  }
+  return nullptr;
+}
+
+int RtfParser::CodePage(const GroupState& state) const {
+  const int font = state.font >= 0 ? state.font : defaultFont_;
+  auto found = fontCodePages_.find(font);
+  if (found != fontCodePages_.end() && found->second != 0) return found->second;
+  return documentCodePage_;
+}
+
+}  // namespace tw

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "formats/word/WordDocumentModel.h"
+#include "formats/word/rtf/CodePageDecoder.h"
+#include "formats/word/rtf/RtfControlWords.h"
+#include "formats/word/rtf/RtfTokenizer.h"
+
+namespace tw {
+
+// Turns RTF into the Word document model: main text, primary headers and footers per section,
+// footnotes and endnotes, and the shapes anchored in the main text. Destinations that carry no
+// visible text (tables of fonts, colours and styles, document info, pictures, object data, field
+// instructions, unknown "\*" destinations) are read past; hidden and deleted runs are left out.
+class RtfParser {
+ public:
+  // Throws RtfError when the data is not RTF or nests beyond the cap.
+  WordDocument Parse(std::string_view data);
+
+ private:
+  // Where the text of a group goes.
+  enum class Target : uint8_t { Main, Header, Footer, Note, ShapeText, Discard };
+  // What the control words of a group are read for besides text.
+  enum class Mode : uint8_t { Text, FontTable, PropertyName, PropertyValue };
+
+  struct GroupState {
+    Target target = Target::Main;
+    Mode mode = Mode::Text;
+    size_t section = 0;  // Header / Footer
+    int unicodeSkip = 1;
+    int font = -1;  // -1: the default font
+    bool hidden = false;
+    bool deleted = false;
+    bool opensNote = false;
+    bool opensShape = false;
+    bool opensProperty = false;
+    bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
+  };
+
+  struct OpenShape {
+    WordShapeModel shape;
+    bool anchoredInMain = false;
+  };
+
+  void Reset();
+  // Whether the token is (wholly) one of the fallback characters that follow a "\u"; a text run
+  // that is only partly skipped is shortened.
+  bool SkipFallback(RtfToken& token);
+  void Dispatch(const RtfToken& token);
+  void OnGroupStart();
+  void OnGroupEnd();
+  void OnControlWord(std::string_view word, bool hasParameter, int32_t parameter);
+  void OnControlSymbol(char symbol);
+  void OnText(std::string_view bytes);
+  void OnByte(uint8_t byte);
+  void OnBinary();
+  void AddBytes(std::span<const uint8_t> bytes);
+
+  bool HandleDestination(RtfWord word);
+  bool HandleCharacterFormat(RtfWord word, bool hasParameter, int32_t parameter);
+  bool HandleShapeWord(RtfWord word);
+  void HandleFontTableWord(RtfWord word, int32_t parameter);
+  void StartSection();
+  void StartHeaderFooter(Target target);
+  void StartNote();
+  void StartShape(bool group);
+  void StartShapeText();
+  void FinishNote();
+  void FinishShape();
+  void ApplyShapeProperty();
+
+  void Append(char16_t unit);
+  void AppendBreak() { Append(kWordBreak); }
+  void FlushBytes();
+  bool Suppressed() const;
+  std::u16string* Destination(const GroupState& state);
+  int CodePage(const GroupState& state) const;
+  GroupState& State() { return stack_.back(); }
+
+  WordDocument document_;
+  std::vector<GroupState> stack_;
+  std::vector<std::u16string> openNotes_;
+  std::vector<bool> openNoteIsEndnote_;
+  std::vector<OpenShape> openShapes_;
+  size_t shapeCount_ = 0;
+  std::string propertyName_;
+  std::string propertyValue_;
+
+  CodePageDecoder decoder_;
+  int documentCodePage_ = 1252;
+  int defaultFont_ = 0;
+  int fontTableFont_ = 0;
+  std::unordered_map<int, int> fontCodePages_;
+
+  std::vector<uint8_t> pendingBytes_;  // text bytes not yet decoded, all in one code page
+  int pendingCodePage_ = 0;
+  int skipRemaining_ = 0;  // fallback characters still to skip after a "\u"
+};
+
+}  // namespace tw

@@ -1,0 +1,47 @@
+#include "text/RegularFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace tw {
+
+RegularFile::~RegularFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool RegularFile::Open(const std::string& path) {
+  // O_NONBLOCK keeps the open itself from waiting on a FIFO; such files are refused below.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd_ < 0) return false;
+  struct stat info {};
+  if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  size_ = static_cast<uint64_t>(info.st_size);
+  return true;
+}
+
+long RegularFile::ReadSome(uint8_t* target, size_t length) {
+  for (;;) {
+    const ssize_t got = ::read(fd_, target, length);
+    if (got >= 0 || errno != EINTR) return static_cast<long>(got);
+  }
+}
+
+long RegularFile::ReadFully(uint8_t* target, size_t length) {
+  size_t done = 0;
+  while (done < length) {
+    const long got = ReadSome(target + done, length - done);
+    if (got < 0) return -1;
+    if (got == 0) break;  // the file shrank meanwhile: what is there is what counts
+    done += static_cast<size_t>(got);
+  }
+  return static_cast<long>(done);
+}
+
+bool RegularFile::Rewind() {
+  return ::lseek(fd_, 0, SEEK_SET) == 0;
+}
+
+}  // namespace tw

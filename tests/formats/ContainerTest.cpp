@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <fstream>
+
+#include "formats/container/CompoundFile.h"
+#include "formats/container/ContainerError.h"
+#include "formats/container/XmlPart.h"
+#include "formats/container/ZipPackage.h"
+#include "support/TempDir.h"
+
+namespace tw {
+namespace {
+
+using test::TempDir;
+
+// Writes a ZIP archive holding the given entries.
+void WriteZip(const std::string& path,
+              const std::vector<std::pair<std::string, std::string>>& entries, bool store = false) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  ASSERT_NE(archive, nullptr);
+  for (const auto& [name, data] : entries) {
+    zip_source_t* source = zip_source_buffer(archive, data.data(), data.size(), 0);
+    const zip_int64_t index = zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE);
+    ASSERT_GE(index, 0);
+    if (store) zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+  }
+  ASSERT_EQ(zip_close(archive), 0);
+}
+
+TEST(ZipPackage, ReadsEntriesWithoutRegardToCase) {
+  TempDir dir;
+  const std::string path = dir.Path() / "a.zip";
+  WriteZip(path, {{"word/document.xml", "<doc/>"}});
+  ZipPackage package(path);
+  EXPECT_TRUE(package.Has("word/document.xml"));
+  EXPECT_TRUE(package.Has("Word/Document.xml"));
+  EXPECT_FALSE(package.Has("word/missing.xml"));
+  EXPECT_EQ(package.Read("WORD/document.xml"), "<doc/>");
+  EXPECT_THROW(package.Read("word/missing.xml"), ContainerError);
+}
+
+TEST(ZipPackage, RefusesWhatIsNoZip) {
+  TempDir dir;
+  EXPECT_THROW(ZipPackage(dir.Write("a.docx", "plain text, not a package")), ContainerError);
+  EXPECT_THROW(ZipPackage(dir.Path() / "missing.docx"), ContainerError);
+}
+
+TEST(ZipPackage, StopsInflatingBeyondTheLimits) {
+  TempDir dir;
+  const std::string path = dir.Path() / "bomb.zip";
+  WriteZip(path, {{"big.xml", std::string(size_t{3} << 20, 'a')}});
+  ContainerLimits sizeLimit;
+  sizeLimit.maxEntryBytes = size_t{1} << 20;
+  EXPECT_THROW(ZipPackage(path, sizeLimit).Read("big.xml"), ContainerError);
+  ContainerLimits ratioLimit;
+  ratioLimit.maxRatio = 100;
+  EXPECT_THROW(ZipPackage(path, ratioLimit).Read("big.xml"), ContainerError);
+  EXPECT_EQ(ZipPackage(path).Read("big.xml").size(), size_t{3} << 20);
+}
+
+TEST(ZipPackage, DetectsDamagedDataByItsChecksum) {
+  TempDir dir;
+  const std::string path = dir.Path() / "crc.zip";
+  WriteZip(path, {{"part.xml", "<p>abcdefghijklmnop</p>"}}, /*store=*/true);
+  std::string bytes = test::ReadFileBytes(path);
+  const size_t at = bytes.find("abcdefgh");
+  ASSERT_NE(at, std::string::npos);
+  bytes[at] = 'X';
+  dir.Write("crc.zip", bytes);
+  EXPECT_THROW(ZipPackage(path).Read("part.xml"), ContainerError);
+}
+
+TEST(CompoundFile, RefusesWhatIsNoCompoundFile) {
+  TempDir dir;
+  EXPECT_THROW(CompoundFile(dir.Write("a.doc", "not a compound file at all")), ContainerError);
+  EXPECT_THROW(CompoundFile(dir.Path() / "missing.doc"), ContainerError);
+}
+
+TEST(CompoundFile, DamageIsAnErrorForTheFileNotNoiseOnStderr) {
+  TempDir dir;
+  const std::string whole = test::ReadFileBytes(test::FixturePath("word/plain.doc"));
+  bool anyFailed = false;
+  for (const size_t keep : {whole.size() * 3 / 10, whole.size() / 2, whole.size() * 7 / 10}) {
+    const std::string path = dir.Write("cut.doc", whole.substr(0, keep));
+    testing::internal::CaptureStderr();
+    try {
+      CompoundFile file(path);
+      (void)file.ReadStream("WordDocument");
+      (void)file.ReadStream("1Table");
+    } catch (const ContainerError&) {
+      anyFailed = true;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << keep;
+  }
+  EXPECT_TRUE(anyFailed);
+}
+
+TEST(XmlPart, RefusesMalformedXmlAndExpandsNoEntities) {
+  pugi::xml_document document;
+  EXPECT_THROW(ParseXmlPart(document, "<a><b></a>", "part.xml"), ContainerError);
+  const std::string withDtd = "<!DOCTYPE a [<!ENTITY e \"expanded\">]><a>&e;&amp;</a>";
+  ParseXmlPart(document, withDtd, "part.xml");
+  EXPECT_EQ(std::string(document.child("a").text().get()).find("expanded"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tw

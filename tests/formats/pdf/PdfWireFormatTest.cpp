@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "formats/pdf/PdfPageText.h"
+
+#include "formats/pdf/PdfWireFormat.h"
+
+namespace tw {
+namespace {
+
+// A byte source over `bytes`.
+PdfWireFormat::ByteSource Over(const std::string& bytes, size_t& position) {
+  return [&bytes, &position](void* into, size_t size) {
+    if (bytes.size() - position < size) return false;
+    std::memcpy(into, bytes.data() + position, size);
+    position += size;
+    return true;
+  };
+}
+
+std::string U32(uint32_t value) {
+  return std::string(reinterpret_cast<char*>(&value), 4);
+}
+
+TEST(PdfWireFormat, HeaderAndPagesComeBackAsSent) {
+  const std::u16string page1 = u"Hello, \u043c\u0438\u0440\r\nend\f";
+  const std::string bytes = PdfWireFormat::EncodeHeader({true, 2}) +
+                            PdfWireFormat::EncodePage(page1) + PdfWireFormat::EncodePage(u"");
+  size_t position = 0;
+  const auto source = Over(bytes, position);
+  const auto header = PdfWireFormat::ReadHeader(source);
+  ASSERT_TRUE(header);
+  EXPECT_TRUE(header->opened);
+  EXPECT_EQ(header->pageCount, 2);
+  EXPECT_EQ(PdfWireFormat::ReadPage(source), page1);
+  EXPECT_EQ(PdfWireFormat::ReadPage(source), u"");
+  EXPECT_FALSE(PdfWireFormat::ReadPage(source));
+}
+
+TEST(PdfWireFormat, DataCutShortAnywhereIsRejected) {
+  const std::string page = PdfWireFormat::EncodePage(u"abc de");
+  for (size_t length = 0; length < page.size(); ++length) {
+    const std::string cut = page.substr(0, length);
+    size_t position = 0;
+    EXPECT_FALSE(PdfWireFormat::ReadPage(Over(cut, position))) << length;
+  }
+  const std::string header = PdfWireFormat::EncodeHeader({true, 1});
+  for (size_t length = 0; length < header.size(); ++length) {
+    const std::string cut = header.substr(0, length);
+    size_t position = 0;
+    EXPECT_FALSE(PdfWireFormat::ReadHeader(Over(cut, position))) << length;
+  }
+}
+
+TEST(PdfWireFormat, HostileFiguresAreRejected) {
+  const std::string good = PdfWireFormat::EncodeHeader({true, 1});
+  const std::string cases[] = {
+      U32(0x12345678) + good.substr(4),     // not from a helper
+      good.substr(0, 4) + U32(2) + U32(1),  // neither opened nor not
+      good.substr(0, 8) + U32(0x80000000),  // a negative page count
+  };
+  for (const std::string& bytes : cases) {
+    size_t position = 0;
+    EXPECT_FALSE(PdfWireFormat::ReadHeader(Over(bytes, position)));
+  }
+  const std::string pages[] = {
+      U32(0xFFFFFFFF),                                 // longer than any page may be
+      U32(PdfWireFormat::kMaxPageUnits + 1) + "abcd",  // just over the bound
+  };
+  for (const std::string& bytes : pages) {
+    size_t position = 0;
+    EXPECT_FALSE(PdfWireFormat::ReadPage(Over(bytes, position)));
+  }
+}
+
+TEST(PdfPageText, ItemsAreWordsWithTheSeparatorsThatFollowThem) {
+  const struct {
+    std::u16string text;
+    std::vector<std::u16string> items;
+  } cases[] = {
+      {u"The quick  fox.\nHello,\tworld!\n\f",
+       {u"The ", u"quick  ", u"fox.\n", u"Hello,\t", u"world!"}},
+      {u"\n\n  lead", {u"\n\n  ", u"lead"}},
+      {u"one", {u"one"}},
+      {u"\n\f", {}},
+      {u"", {}},
+      {u"\u041f\u0440\u0438\u0432\u0435\u0442 \u00a0x",
+       {u"\u041f\u0440\u0438\u0432\u0435\u0442 ", u"\u00a0x"}},
+  };
+  for (const auto& c : cases) {
+    const PdfPageText page(c.text);
+    std::vector<std::u16string> items;
+    for (size_t i = 0; i < page.ItemCount(); ++i) items.emplace_back(page.Item(i));
+    EXPECT_EQ(items, c.items);
+    std::u16string joined;
+    for (const auto& item : items) joined += item;
+    EXPECT_EQ(joined, page.Text());
+  }
+}
+
+}  // namespace
+}  // namespace tw

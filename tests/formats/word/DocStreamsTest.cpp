@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "formats/word/doc/DocStreams.h"
+
+namespace tw {
+namespace {
+
+void Put16(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+  if (bytes.size() < at + 2) bytes.resize(at + 2);
+  bytes[at] = static_cast<uint8_t>(value);
+  bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
+  Put16(bytes, at, value & 0xFFFF);
+  Put16(bytes, at + 2, value >> 16);
+}
+
+void Append32(std::vector<uint8_t>& bytes, uint32_t value) {
+  Put32(bytes, bytes.size(), value);
+}
+
+// A small .doc made field by field: one 8-bit piece holding every story, the FIB's story lengths
+// and whatever tables a test adds to the table stream.
+struct SyntheticDoc {
+  static constexpr size_t kTextAt = 1024;
+
+  std::string text;
+  std::array<uint32_t, 8> storyLengths{};         // main, footnotes, headers, macros, comments, ...
+  std::map<size_t, std::vector<uint8_t>> tables;  // by their place in the FIB's table list
+  std::vector<uint8_t> pieceProperties;           // a property list the piece refers to
+  std::vector<uint8_t> formattingPage;  // a 512-byte page of character runs, placed as page 4
+  uint16_t version = 0xC1;
+
+  std::vector<uint8_t> Document() const {
+    std::vector<uint8_t> stream(kTextAt);
+    Put16(stream, 0, 0xA5EC);
+    Put16(stream, 2, version);
+    Put16(stream, 0x0A, 0x0200);  // tables in 1Table
+    Put16(stream, 32, 14);
+    Put16(stream, 62, 22);
+    for (size_t i = 0; i < storyLengths.size(); ++i) Put32(stream, 76 + 4 * i, storyLengths[i]);
+    Put16(stream, 152, 93);
+    stream.insert(stream.end(), text.begin(), text.end());
+    if (!formattingPage.empty()) {
+      stream.resize(4 * 512);
+      stream.insert(stream.end(), formattingPage.begin(), formattingPage.end());
+    }
+    return stream;
+  }
+
+  std::vector<uint8_t> Table() const {
+    std::vector<uint8_t> table;
+    std::map<size_t, std::pair<uint32_t, uint32_t>> placed;
+    for (const auto& [index, bytes] : tables) {
+      placed[index] = {static_cast<uint32_t>(table.size()), static_cast<uint32_t>(bytes.size())};
+      table.insert(table.end(), bytes.begin(), bytes.end());
+    }
+    const uint32_t clxAt = static_cast<uint32_t>(table.size());
+    if (!pieceProperties.empty()) {
+      table.push_back(0x01);
+      Put16(table, table.size(), static_cast<uint32_t>(pieceProperties.size()));
+      table.insert(table.end(), pieceProperties.begin(), pieceProperties.end());
+    }
+    table.push_back(0x02);
+    Append32(table, 16);
+    Append32(table, 0);
+    Append32(table, static_cast<uint32_t>(text.size()));
+    Put16(table, table.size(), 0);
+    Append32(table, (kTextAt * 2) | 0x40000000);  // 8-bit text at kTextAt
+    Put16(table, table.size(), pieceProperties.empty() ? 0 : 1);
+    placed[33] = {clxAt, static_cast<uint32_t>(table.size() - clxAt)};
+    tableRanges = placed;
+    return table;
+  }
+
+  WordDocument Read() const {
+    const std::vector<uint8_t> table = Table();
+    std::vector<uint8_t> document = Document();
+    for (const auto& [index, range] : tableRanges) {
+      Put32(document, 154 + 8 * index, range.first);
+      Put32(document, 154 + 8 * index + 4, range.second);
+    }
+    return ReadDocStreams(document, table);
+  }
+
+  mutable std::map<size_t, std::pair<uint32_t, uint32_t>> tableRanges;
+};
+
+std::vector<uint8_t> Plex(const std::vector<uint32_t>& positions, size_t descriptorSize,
+                          const std::vector<uint16_t>& firstWords = {}) {
+  std::vector<uint8_t> plex;
+  for (uint32_t cp : positions) Append32(plex, cp);
+  for (size_t i = 0; i + 1 < positions.size(); ++i) {
+    const size_t at = plex.size();
+    plex.resize(at + descriptorSize);
+    if (i < firstWords.size()) Put16(plex, at + 4, firstWords[i]);
+  }
+  return plex;
+}
+
+TEST(DocStreams, StoriesFollowOneAnotherByTheirLengths) {
+  SyntheticDoc doc;
+  doc.text = "Main \x93quoted\x94\rNote\rEnd\r";
+  doc.storyLengths = {14, 5, 0, 0, 0, 4, 0, 0};
+  const WordDocument document = doc.Read();
+  EXPECT_EQ(document.mainText, u"Main \u201Cquoted\u201D\r");  // 8-bit text is Windows-1252
+  EXPECT_EQ(document.footnotes, u"Note\r");
+  EXPECT_EQ(document.endnotes, u"End\r");
+  EXPECT_EQ(document.sections.size(), 1u);
+}
+
+TEST(DocStreams, HeaderPlexGivesEachSectionItsPrimaryStoriesOrALink) {
+  SyntheticDoc doc;
+  doc.text = "Body\rHead one\rFoot one\r\r";
+  doc.storyLengths = {5, 0, 19, 0, 0, 0, 0, 0};
+  // Six separator stories (empty), then section 1: even header (empty), header, even footer
+  // (empty), footer, first-page header and footer (empty); section 2: all empty, so linked;
+  // then the closing paragraph mark.
+  doc.tables[11] = Plex({0, 0, 0, 0, 0, 0, 0, 0, 9, 9, 18, 18, 18, 18, 18, 18, 18, 18, 18, 19}, 0);
+  doc.tables[6] = Plex({0, 2, 5}, 12);  // two sections
+  const WordDocument document = doc.Read();
+  ASSERT_EQ(document.sections.size(), 2u);
+  EXPECT_EQ(document.sections[0].primaryHeader, u"Head one\r");
+  EXPECT_EQ(document.sections[0].primaryFooter, u"Foot one\r");
+  EXPECT_FALSE(document.sections[1].primaryHeader.has_value());
+  EXPECT_EQ(document.PrimaryHeader(1), u"Head one\r");
+}
+
+TEST(DocStreams, TextBoxPlexSkipsFreeSlotsAndThePlaceholder) {
+  SyntheticDoc doc;
+  doc.text = "Body\rBox A\rFree\rBox B\r\r";
+  doc.storyLengths = {5, 0, 0, 0, 0, 0, 18, 0};
+  doc.tables[56] = Plex({0, 6, 11, 17, 18}, 22, {0, 1, 0, 0});
+  const WordDocument document = doc.Read();
+  ASSERT_EQ(document.shapes.size(), 2u);
+  EXPECT_EQ(document.shapes[0].frameText, u"Box A\r");
+  EXPECT_EQ(document.shapes[1].frameText, u"Box B\r");
+  EXPECT_EQ(document.shapes[1].type, WordShapeType::TextBox);
+}
+
+TEST(DocStreams, PieceMarkedDeletedByItsPropertiesKeepsOnlyBreaks) {
+  SyntheticDoc doc;
+  doc.text = "gone\rgone";
+  doc.storyLengths = {9, 0, 0, 0, 0, 0, 0, 0};
+  doc.pieceProperties = {0x00, 0x08, 0x01};  // deleted
+  EXPECT_EQ(doc.Read().mainText, u"\r");
+}
+
+// A style record: a character style with a one-letter name, its base and its properties.
+std::vector<uint8_t> CharacterStyle(uint16_t base, const std::vector<uint8_t>& properties) {
+  std::vector<uint8_t> std(10);
+  Put16(std, 0, 0x0FFE);
+  Put16(std, 2, 2 | (base << 4));
+  Put16(std, 10, 1);
+  Put16(std, 12, 'S');
+  Put16(std, 14, 0);
+  Put16(std, 16, static_cast<uint32_t>(properties.size()));
+  std.insert(std.end(), properties.begin(), properties.end());
+  return std;
+}
+
+TEST(DocStreams, TextHiddenByItsCharacterStyleOrTheStylesBaseIsLeftOut) {
+  SyntheticDoc doc;
+  doc.text = "Shown hidden base opposite plain\r";
+  doc.storyLengths = {33, 0, 0, 0, 0, 0, 0, 0};
+  const std::vector<std::vector<uint8_t>> styles = {
+      CharacterStyle(0x0FFF, {0x3C, 0x08, 0x01}),  // 10: hidden
+      CharacterStyle(10, {}),                      // 11: based on 10
+      CharacterStyle(10, {0x3C, 0x08, 0x81}),      // 12: the opposite of 10
+  };
+  std::vector<uint8_t> sheet;
+  Put16(sheet, 0, 18);
+  Put16(sheet, 2, 13);
+  Put16(sheet, 4, 10);
+  sheet.resize(20);
+  for (int empty = 0; empty < 10; ++empty) Put16(sheet, sheet.size(), 0);
+  for (const std::vector<uint8_t>& style : styles) {
+    Put16(sheet, sheet.size(), static_cast<uint32_t>(style.size()));
+    sheet.insert(sheet.end(), style.begin(), style.end());
+  }
+  doc.tables[1] = sheet;
+
+  // Runs by byte offset of the 8-bit text (which starts at 1024): "hidden " in style 10,
+  // "base " in 11, "opposite " in 12, "plain" in 10 with hidden switched off directly.
+  const std::vector<uint32_t> bounds = {1030, 1037, 1042, 1051, 1057};
+  const std::vector<std::vector<uint8_t>> properties = {{0x30, 0x4A, 10, 0},
+                                                        {0x30, 0x4A, 11, 0},
+                                                        {0x30, 0x4A, 12, 0},
+                                                        {0x30, 0x4A, 10, 0, 0x3C, 0x08, 0x00}};
+  doc.formattingPage.assign(512, 0);
+  for (size_t i = 0; i < bounds.size(); ++i) Put32(doc.formattingPage, 4 * i, bounds[i]);
+  for (size_t r = 0; r < properties.size(); ++r) {
+    const size_t at = 256 + 16 * r;
+    doc.formattingPage[20 + r] = static_cast<uint8_t>(at / 2);
+    doc.formattingPage[at] = static_cast<uint8_t>(properties[r].size());
+    std::copy(properties[r].begin(), properties[r].end(), doc.formattingPage.begin() + at + 1);
+  }
+  doc.formattingPage[511] = static_cast<uint8_t>(properties.size());
+  std::vector<uint8_t> pageTable;
+  Append32(pageTable, bounds.front());
+  Append32(pageTable, bounds.back());
+  Append32(pageTable, 4);
+  doc.tables[12] = pageTable;
+
+  EXPECT_EQ(doc.Read().mainText, u"Shown opposite plain\r");
+}
+
+TEST(DocStreams, DamagedStyleSheetHidesNothing) {
+  SyntheticDoc doc;
+  doc.text = "Body\r";
+  doc.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
+  doc.tables[1] = {18, 0, 200, 0, 10, 0, 0xFF, 0xFF, 0xFF};  // cut off after its header
+  EXPECT_EQ(doc.Read().mainText, u"Body\r");
+}
+
+TEST(DocStreams, HostileTablesAreErrorsNotHangs) {
+  SyntheticDoc pages;
+  pages.text = "Body\r";
+  pages.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
+  // A million entries that all name the same formatting page.
+  pages.tables[12] = Plex(std::vector<uint32_t>(1000001, 0), 4);
+  EXPECT_THROW(pages.Read(), DocError);
+
+  SyntheticDoc boxes;
+  boxes.text = "Body\r";
+  boxes.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
+  boxes.tables[56] = Plex(std::vector<uint32_t>(200000, 0), 22);
+  EXPECT_THROW(boxes.Read(), DocError);
+
+  SyntheticDoc old;
+  old.version = 0x68;
+  old.text = "Body\r";
+  old.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
+  EXPECT_THROW(old.Read(), DocError);
+}
+
+}  // namespace
+}  // namespace tw
