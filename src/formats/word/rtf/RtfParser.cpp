@@ -1,6 +1,7 @@
 #include "formats/word/rtf/RtfParser.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tw {
@@ -20,12 +21,6 @@ bool StartsAsRtf(std::string_view data) {
   return data.substr(i, 5) == "{\\rtf";
 }
 
-WordShapeType TypeOfShape(const std::string& value) {
-  if (value == "202") return WordShapeType::TextBox;
-  if (value == "75") return WordShapeType::Picture;
-  return WordShapeType::AutoShape;
-}
-
 // Property names and values are short; a hostile file cannot make them grow.
 constexpr size_t kMaxPropertyText = 256;
 // A few bytes of RTF make a section or a shape; these caps keep a hostile file from turning a
@@ -35,7 +30,7 @@ constexpr size_t kMaxShapes = 100000;
 
 }  // namespace
 
-WordDocument RtfParser::Parse(std::string_view data) {
+Document RtfParser::Parse(std::string_view data) {
   if (!StartsAsRtf(data)) throw RtfError("it does not start as Rich Text");
   Reset();
   RtfTokenizer tokenizer(data);
@@ -44,12 +39,32 @@ WordDocument RtfParser::Parse(std::string_view data) {
     if (!SkipFallback(token)) Dispatch(token);
   }
   FlushBytes();
-  return std::move(document_);
+  return TakeDocument();
+}
+
+Document RtfParser::TakeDocument() {
+  Document document;
+  document.Add(PieceKind::Body, std::move(mainText_));
+  AddNotes(document, PieceKind::Footnote, std::move(footnotes_));
+  AddNotes(document, PieceKind::Endnote, std::move(endnotes_));
+  document.sectionCount = static_cast<int>(sections_.size());
+  for (size_t i = 0; i < sections_.size(); ++i) {
+    const int section = static_cast<int>(i);
+    if (sections_[i].header)
+      document.Add(PieceKind::Header, std::move(*sections_[i].header), section);
+    if (sections_[i].footer)
+      document.Add(PieceKind::Footer, std::move(*sections_[i].footer), section);
+  }
+  std::move(frames_.begin(), frames_.end(), std::back_inserter(document.pieces));
+  return document;
 }
 
 void RtfParser::Reset() {
-  document_ = {};
-  document_.sections.emplace_back();
+  mainText_.clear();
+  footnotes_.clear();
+  endnotes_.clear();
+  sections_.assign(1, Section{});
+  frames_.clear();
   stack_.assign(1, GroupState{});
   openNotes_.clear();
   openNoteIsEndnote_.clear();
@@ -317,8 +332,8 @@ void RtfParser::OnBinary() {
 }
 
 void RtfParser::StartSection() {
-  if (document_.sections.size() >= kMaxSections) throw RtfError("it has too many sections");
-  document_.sections.emplace_back();
+  if (sections_.size() >= kMaxSections) throw RtfError("it has too many sections");
+  sections_.emplace_back();
 }
 
 void RtfParser::StartHeaderFooter(Target target) {
@@ -328,9 +343,9 @@ void RtfParser::StartHeaderFooter(Target target) {
     return;
   }
   state.target = target;
-  state.section = document_.sections.size() - 1;
-  WordSectionModel& section = document_.sections[state.section];
-  (target == Target::Header ? section.primaryHeader : section.primaryFooter) = std::u16string();
+  state.section = sections_.size() - 1;
+  Section& section = sections_[state.section];
+  (target == Target::Header ? section.header : section.footer) = std::u16string();
 }
 
 void RtfParser::StartNote() {
@@ -347,7 +362,7 @@ void RtfParser::StartNote() {
 
 void RtfParser::FinishNote() {
   if (openNotes_.empty()) return;
-  std::u16string& notes = openNoteIsEndnote_.back() ? document_.endnotes : document_.footnotes;
+  std::u16string& notes = openNoteIsEndnote_.back() ? endnotes_ : footnotes_;
   notes += openNotes_.back();
   notes += kWordBreak;
   openNotes_.pop_back();
@@ -359,7 +374,7 @@ void RtfParser::StartShape(bool group) {
   GroupState& state = State();
   OpenShape open;
   open.anchoredInMain = !openShapes_.empty() || state.target == Target::Main;
-  if (group) open.shape.type = WordShapeType::Group;
+  if (group) open.type = ShapeType::Group;
   openShapes_.push_back(std::move(open));
   state.opensShape = true;
 }
@@ -371,27 +386,49 @@ void RtfParser::StartShapeText() {
     return;
   }
   state.target = Target::ShapeText;
-  openShapes_.back().shape.frameText = std::u16string();
+  openShapes_.back().frameText = std::u16string();
 }
 
 void RtfParser::FinishShape() {
   if (openShapes_.empty()) return;
   OpenShape finished = std::move(openShapes_.back());
   openShapes_.pop_back();
-  if (finished.shape.type == WordShapeType::TextBox && !finished.shape.frameText) {
-    finished.shape.frameText = std::u16string();
-  }
+  const bool anchoredInMain = finished.anchoredInMain;
+  std::vector<TextPiece> frames = FramesOf(std::move(finished));
+  std::vector<TextPiece>* out = nullptr;
   if (!openShapes_.empty()) {
-    openShapes_.back().shape.members.push_back(std::move(finished.shape));
-  } else if (finished.anchoredInMain) {
-    document_.shapes.push_back(std::move(finished.shape));
+    out = &openShapes_.back().memberFrames;
+  } else if (anchoredInMain) {
+    out = &frames_;
   }
+  if (out) std::move(frames.begin(), frames.end(), std::back_inserter(*out));
+}
+
+// A text box always has a frame, an autoshape one when it holds text; a group's members are a
+// level deeper than the group; a picture shows no text.
+std::vector<TextPiece> RtfParser::FramesOf(OpenShape shape) {
+  std::vector<TextPiece> frames;
+  if (shape.type == ShapeType::TextBox || (shape.type == ShapeType::AutoShape && shape.frameText)) {
+    const PieceKind kind =
+        shape.type == ShapeType::TextBox ? PieceKind::TextBox : PieceKind::AutoShape;
+    AddFrame(frames, kind, shape.frameText.value_or(std::u16string()), 0);
+  }
+  if (shape.type == ShapeType::Group) {
+    for (TextPiece& member : shape.memberFrames) {
+      ++member.groupDepth;
+      frames.push_back(std::move(member));
+    }
+  }
+  return frames;
 }
 
 void RtfParser::ApplyShapeProperty() {
   if (propertyName_ != "shapeType" || openShapes_.empty()) return;
-  WordShapeModel& shape = openShapes_.back().shape;
-  if (shape.type != WordShapeType::Group) shape.type = TypeOfShape(propertyValue_);
+  OpenShape& shape = openShapes_.back();
+  if (shape.type == ShapeType::Group) return;
+  shape.type = propertyValue_ == "202"  ? ShapeType::TextBox
+               : propertyValue_ == "75" ? ShapeType::Picture
+                                        : ShapeType::AutoShape;
 }
 
 void RtfParser::Append(char16_t unit) {
@@ -421,18 +458,18 @@ bool RtfParser::Suppressed() const {
 std::u16string* RtfParser::Destination(const GroupState& state) {
   switch (state.target) {
     case Target::Main:
-      return &document_.mainText;
+      return &mainText_;
     case Target::Header:
     case Target::Footer: {
-      WordSectionModel& section = document_.sections[state.section];
-      auto& text = state.target == Target::Header ? section.primaryHeader : section.primaryFooter;
+      Section& section = sections_[state.section];
+      auto& text = state.target == Target::Header ? section.header : section.footer;
       return text ? &*text : nullptr;
     }
     case Target::Note:
       return openNotes_.empty() ? nullptr : &openNotes_.back();
     case Target::ShapeText:
-      if (openShapes_.empty() || !openShapes_.back().shape.frameText) return nullptr;
-      return &*openShapes_.back().shape.frameText;
+      if (openShapes_.empty() || !openShapes_.back().frameText) return nullptr;
+      return &*openShapes_.back().frameText;
     case Target::Discard:
       return nullptr;
   }

@@ -1,27 +1,29 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
+#include "formats/word/WordText.h"
 #include "formats/word/rtf/CodePageDecoder.h"
 #include "formats/word/rtf/RtfControlWords.h"
 #include "formats/word/rtf/RtfTokenizer.h"
 
 namespace tw {
 
-// Turns RTF into the Word document model: main text, primary headers and footers per section,
-// footnotes and endnotes, and the shapes anchored in the main text. Destinations that carry no
+// Turns RTF into a document: the body, footnotes and endnotes, each section's own primary header
+// and footer, and the text frames of the shapes anchored in the body. Destinations that carry no
 // visible text (tables of fonts, colours and styles, document info, pictures, object data, field
 // instructions, unknown "\*" destinations) are read past; hidden and deleted runs are left out.
 class RtfParser {
  public:
   // Throws RtfError when the data is not RTF or nests beyond the cap.
-  WordDocument Parse(std::string_view data);
+  Document Parse(std::string_view data);
 
  private:
   // Where the text of a group goes.
@@ -43,9 +45,20 @@ class RtfParser {
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
   };
 
+  enum class ShapeType : uint8_t { AutoShape, TextBox, Picture, Group };
+
+  // A shape being read. Its type may come after its text, so its frame is made when it ends.
   struct OpenShape {
-    WordShapeModel shape;
+    ShapeType type = ShapeType::AutoShape;
+    std::optional<std::u16string> frameText;
+    std::vector<TextPiece> memberFrames;  // frames of the shapes inside, as if at top level
     bool anchoredInMain = false;
+  };
+
+  // A section's own primary header and footer; an absent one is linked to the previous one's.
+  struct Section {
+    std::optional<std::u16string> header;
+    std::optional<std::u16string> footer;
   };
 
   void Reset();
@@ -74,6 +87,8 @@ class RtfParser {
   void FinishNote();
   void FinishShape();
   void ApplyShapeProperty();
+  static std::vector<TextPiece> FramesOf(OpenShape shape);
+  Document TakeDocument();
 
   void Append(char16_t unit);
   void AppendBreak() { Append(kWordBreak); }
@@ -83,7 +98,11 @@ class RtfParser {
   int CodePage(const GroupState& state) const;
   GroupState& State() { return stack_.back(); }
 
-  WordDocument document_;
+  std::u16string mainText_;
+  std::u16string footnotes_;
+  std::u16string endnotes_;
+  std::vector<Section> sections_;
+  std::vector<TextPiece> frames_;  // of the shapes anchored in the body, in anchor order
   std::vector<GroupState> stack_;
   std::vector<std::u16string> openNotes_;
   std::vector<bool> openNoteIsEndnote_;
