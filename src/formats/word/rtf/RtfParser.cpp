@@ -23,10 +23,9 @@ bool StartsAsRtf(std::string_view data) {
 
 // Property names and values are short; a hostile file cannot make them grow.
 constexpr size_t kMaxPropertyText = 256;
-// A few bytes of RTF make a section or a shape; these caps keep a hostile file from turning a
-// large input into many times its size in memory. Real documents stay far below them.
+// A few bytes of RTF make a section; the cap keeps a hostile file from turning a large input into
+// many times its size in memory. Real documents stay far below it.
 constexpr size_t kMaxSections = 100000;
-constexpr size_t kMaxShapes = 100000;
 
 }  // namespace
 
@@ -49,13 +48,13 @@ Document RtfParser::TakeDocument() {
   AddNotes(document, PieceKind::Endnote, std::move(endnotes_));
   document.sectionCount = static_cast<int>(sections_.size());
   for (size_t i = 0; i < sections_.size(); ++i) {
+    Section& own = sections_[i];
     const int section = static_cast<int>(i);
-    if (sections_[i].header)
-      document.Add(PieceKind::Header, std::move(*sections_[i].header), section);
-    if (sections_[i].footer)
-      document.Add(PieceKind::Footer, std::move(*sections_[i].footer), section);
+    if (own.header) document.Add(PieceKind::Header, std::move(*own.header), section);
+    if (own.footer) document.Add(PieceKind::Footer, std::move(*own.footer), section);
   }
-  std::move(frames_.begin(), frames_.end(), std::back_inserter(document.pieces));
+  std::vector<TextPiece> frames = shapes_.TakeFrames();
+  std::move(frames.begin(), frames.end(), std::back_inserter(document.pieces));
   return document;
 }
 
@@ -64,12 +63,10 @@ void RtfParser::Reset() {
   footnotes_.clear();
   endnotes_.clear();
   sections_.assign(1, Section{});
-  frames_.clear();
   stack_.assign(1, GroupState{});
   openNotes_.clear();
   openNoteIsEndnote_.clear();
-  openShapes_.clear();
-  shapeCount_ = 0;
+  shapes_.Clear();
   documentCodePage_ = 1252;
   defaultFont_ = 0;
   fontTableFont_ = 0;
@@ -137,7 +134,7 @@ void RtfParser::OnGroupEnd() {
   const GroupState ended = State();
   stack_.pop_back();
   if (ended.opensNote) FinishNote();
-  if (ended.opensShape) FinishShape();
+  if (ended.opensShape) shapes_.Finish();
   if (ended.opensProperty) ApplyShapeProperty();
 }
 
@@ -370,65 +367,17 @@ void RtfParser::FinishNote() {
 }
 
 void RtfParser::StartShape(bool group) {
-  if (++shapeCount_ > kMaxShapes) throw RtfError("it has too many shapes");
   GroupState& state = State();
-  OpenShape open;
-  open.anchoredInMain = !openShapes_.empty() || state.target == Target::Main;
-  if (group) open.type = ShapeType::Group;
-  openShapes_.push_back(std::move(open));
+  shapes_.Start(group, shapes_.AnyOpen() || state.target == Target::Main);
   state.opensShape = true;
 }
 
 void RtfParser::StartShapeText() {
-  GroupState& state = State();
-  if (openShapes_.empty()) {
-    state.target = Target::Discard;
-    return;
-  }
-  state.target = Target::ShapeText;
-  openShapes_.back().frameText = std::u16string();
-}
-
-void RtfParser::FinishShape() {
-  if (openShapes_.empty()) return;
-  OpenShape finished = std::move(openShapes_.back());
-  openShapes_.pop_back();
-  const bool anchoredInMain = finished.anchoredInMain;
-  std::vector<TextPiece> frames = FramesOf(std::move(finished));
-  std::vector<TextPiece>* out = nullptr;
-  if (!openShapes_.empty()) {
-    out = &openShapes_.back().memberFrames;
-  } else if (anchoredInMain) {
-    out = &frames_;
-  }
-  if (out) std::move(frames.begin(), frames.end(), std::back_inserter(*out));
-}
-
-// A text box always has a frame, an autoshape one when it holds text; a group's members are a
-// level deeper than the group; a picture shows no text.
-std::vector<TextPiece> RtfParser::FramesOf(OpenShape shape) {
-  std::vector<TextPiece> frames;
-  if (shape.type == ShapeType::TextBox || (shape.type == ShapeType::AutoShape && shape.frameText)) {
-    const PieceKind kind =
-        shape.type == ShapeType::TextBox ? PieceKind::TextBox : PieceKind::AutoShape;
-    AddFrame(frames, kind, shape.frameText.value_or(std::u16string()), 0);
-  }
-  if (shape.type == ShapeType::Group) {
-    for (TextPiece& member : shape.memberFrames) {
-      ++member.groupDepth;
-      frames.push_back(std::move(member));
-    }
-  }
-  return frames;
+  State().target = shapes_.StartText() ? Target::ShapeText : Target::Discard;
 }
 
 void RtfParser::ApplyShapeProperty() {
-  if (propertyName_ != "shapeType" || openShapes_.empty()) return;
-  OpenShape& shape = openShapes_.back();
-  if (shape.type == ShapeType::Group) return;
-  shape.type = propertyValue_ == "202"  ? ShapeType::TextBox
-               : propertyValue_ == "75" ? ShapeType::Picture
-                                        : ShapeType::AutoShape;
+  if (propertyName_ == "shapeType") shapes_.SetType(propertyValue_);
 }
 
 void RtfParser::Append(char16_t unit) {
@@ -468,8 +417,7 @@ std::u16string* RtfParser::Destination(const GroupState& state) {
     case Target::Note:
       return openNotes_.empty() ? nullptr : &openNotes_.back();
     case Target::ShapeText:
-      if (openShapes_.empty() || !openShapes_.back().frameText) return nullptr;
-      return &*openShapes_.back().frameText;
+      return shapes_.Text();
     case Target::Discard:
       return nullptr;
   }

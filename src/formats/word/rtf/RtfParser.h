@@ -12,6 +12,7 @@
 #include "formats/word/WordText.h"
 #include "formats/word/rtf/CodePageDecoder.h"
 #include "formats/word/rtf/RtfControlWords.h"
+#include "formats/word/rtf/RtfShapes.h"
 #include "formats/word/rtf/RtfTokenizer.h"
 
 namespace tw {
@@ -45,16 +46,6 @@ class RtfParser {
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
   };
 
-  enum class ShapeType : uint8_t { AutoShape, TextBox, Picture, Group };
-
-  // A shape being read. Its type may come after its text, so its frame is made when it ends.
-  struct OpenShape {
-    ShapeType type = ShapeType::AutoShape;
-    std::optional<std::u16string> frameText;
-    std::vector<TextPiece> memberFrames;  // frames of the shapes inside, as if at top level
-    bool anchoredInMain = false;
-  };
-
   // A section's own primary header and footer; an absent one is linked to the previous one's.
   struct Section {
     std::optional<std::u16string> header;
@@ -85,9 +76,7 @@ class RtfParser {
   void StartShape(bool group);
   void StartShapeText();
   void FinishNote();
-  void FinishShape();
   void ApplyShapeProperty();
-  static std::vector<TextPiece> FramesOf(OpenShape shape);
   Document TakeDocument();
 
   void Append(char16_t unit);
@@ -102,12 +91,10 @@ class RtfParser {
   std::u16string footnotes_;
   std::u16string endnotes_;
   std::vector<Section> sections_;
-  std::vector<TextPiece> frames_;  // of the shapes anchored in the body, in anchor order
+  RtfShapes shapes_;
   std::vector<GroupState> stack_;
   std::vector<std::u16string> openNotes_;
   std::vector<bool> openNoteIsEndnote_;
-  std::vector<OpenShape> openShapes_;
-  size_t shapeCount_ = 0;
   std::string propertyName_;
   std::string propertyValue_;
 
