@@ -1,7 +1,7 @@
-// Feeds arbitrary bytes to the Word engine as a .docx file: every input must end in a count or in
-// an AutomationError, never in a crash, a hang or a leak. Bytes that are no package themselves
-// are wrapped as the main document part of one, so the XML walk is reached without the mutator
-// having to keep a ZIP archive whole.
+// Feeds arbitrary bytes to the Word reader as a .docx file: every input must end in a document or
+// in a reason it cannot be read, never in a crash, a hang or a leak. Bytes that are no package
+// themselves are wrapped as the main document part of one, so the XML walk is reached without the
+// mutator having to keep a ZIP archive whole.
 #include <unistd.h>
 #include <zip.h>
 
@@ -12,8 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "automation/AutomationError.h"
-#include "formats/word/WordEngine.h"
+#include "formats/word/WordReader.h"
 
 namespace {
 
@@ -56,27 +55,6 @@ void WriteWrapped(const std::string& path, const uint8_t* data, size_t size) {
   zip_close(archive);
 }
 
-void Count(tw::word::Documents& documents, const std::string& path) {
-  tw::word::OpenArguments arguments;
-  arguments.fileName = path;
-  documents.Open(arguments);
-  const auto document = documents.Item(1);
-  document->ComputeStatistics(tw::word::kStatisticWords, 1);
-  const auto sections = document->Sections();
-  for (int32_t i = 1; i <= sections->Count(); ++i) {
-    sections->Item(i)->Headers()->Item(1)->Range()->ComputeStatistics(0);
-  }
-  const auto shapes = document->Shapes();
-  const int32_t count = shapes->Count();
-  for (int32_t i = 1; i <= count; ++i) {
-    const auto shape = shapes->Item(i);
-    if (shape->Type() == 6) shape->Ungroup();
-  }
-  for (int32_t i = 1; i <= shapes->Count(); ++i) {
-    if (auto frame = shapes->Item(i)->TextFrame()) frame->TextRange()->ComputeStatistics(5);
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -86,13 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     WriteWrapped(file.Path(), data, size);
   }
-  const auto application = tw::CreateWordEngine();
-  const auto documents = application->Documents();
-  try {
-    Count(*documents, file.Path());
-  } catch (const tw::AutomationError&) {
-    // A file the engine cannot read is an expected outcome.
-  }
-  documents->Close(0, 0, 0);
+  // Either outcome is expected; the reader must simply return.
+  (void)tw::ReadWordDocument(file.Path());
   return 0;
 }

@@ -44,39 +44,7 @@ void RejectEncryptedPackage(const std::string& path) {
   }
 }
 
-void AddShapes(Document& document, const std::vector<WordShapeModel>& shapes, int depth) {
-  for (const WordShapeModel& shape : shapes) {
-    if (shape.frameText && (shape.type == WordShapeType::TextBox ||
-                            shape.type == WordShapeType::AutoShape)) {
-      const PieceKind kind =
-          shape.type == WordShapeType::TextBox ? PieceKind::TextBox : PieceKind::AutoShape;
-      document.Add(kind, *shape.frameText).groupDepth = depth;
-    }
-    if (shape.type == WordShapeType::Group) AddShapes(document, shape.members, depth + 1);
-  }
-}
-
-Document ToDocument(WordDocument model) {
-  Document document;
-  document.Add(PieceKind::Body, std::move(model.mainText));
-  if (!model.footnotes.empty()) document.Add(PieceKind::Footnote, std::move(model.footnotes));
-  if (!model.endnotes.empty()) document.Add(PieceKind::Endnote, std::move(model.endnotes));
-  document.sectionCount = static_cast<int>(model.sections.size());
-  for (size_t i = 0; i < model.sections.size(); ++i) {
-    const int section = static_cast<int>(i);
-    WordSectionModel& own = model.sections[i];
-    if (own.primaryHeader) document.Add(PieceKind::Header, std::move(*own.primaryHeader), section);
-    if (own.primaryFooter) document.Add(PieceKind::Footer, std::move(*own.primaryFooter), section);
-  }
-  AddShapes(document, model.shapes, 0);
-  return document;
-}
-
-}  // namespace
-
-namespace {
-
-WordDocument ReadWordModel(const std::string& path) {
+Document ReadByContent(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) {
     throw ReaderError("The file could not be found: " + path);
@@ -99,11 +67,14 @@ WordDocument ReadWordModel(const std::string& path) {
 
 ReadResult ReadWordDocument(const std::string& path) {
   try {
-    return ToDocument(ReadWordModel(path));
+    return ReadByContent(path);
   } catch (const ReaderError& error) {
     return error;
   } catch (const std::bad_alloc&) {
     return ReaderError("The document is too large to open: " + path);
+  } catch (const std::exception& error) {
+    // Whatever else a library lets escape is still this one file's fault, told in its words.
+    return ReaderError(error.what());
   }
 }
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "automation/AutomationError.h"
-#include "formats/word/doc/DocReader.h"
+#include "formats/ReadResult.h"
+#include "formats/word/WordReader.h"
 #include "support/TempDir.h"
 
 namespace tw {
@@ -57,14 +57,10 @@ size_t FibPair(const std::string& file, size_t index) {
 std::string OpenError(const std::string& bytes) {
   TempDir dir;
   const std::string path = dir.Write("file.doc", bytes);
-  try {
-    ReadDocDocument(path);
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Source(), "Word");
-    EXPECT_NE(error.Description().find(path), std::string::npos);
-    return error.Description();
-  }
-  return "opened";
+  const ReadResult result = ReadWordDocument(path);
+  if (result.Ok()) return "opened";
+  EXPECT_NE(result.Error().Reason().find(path), std::string::npos);
+  return result.Error().Reason();
 }
 
 struct BadFileCase {

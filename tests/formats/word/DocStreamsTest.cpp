@@ -5,10 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "formats/word/PieceSummary.h"
 #include "formats/word/doc/DocStreams.h"
 
 namespace tw {
 namespace {
+
+using test::Frames;
+using test::HeadersAndFooters;
+using test::PieceSummary;
+using test::TextOf;
 
 void Put16(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
   if (bytes.size() < at + 2) bytes.resize(at + 2);
@@ -79,7 +85,7 @@ struct SyntheticDoc {
     return table;
   }
 
-  WordDocument Read() const {
+  tw::Document Read() const {
     const std::vector<uint8_t> table = Table();
     std::vector<uint8_t> document = Document();
     for (const auto& [index, range] : tableRanges) {
@@ -108,11 +114,12 @@ TEST(DocStreams, StoriesFollowOneAnotherByTheirLengths) {
   SyntheticDoc doc;
   doc.text = "Main \x93quoted\x94\rNote\rEnd\r";
   doc.storyLengths = {14, 5, 0, 0, 0, 4, 0, 0};
-  const WordDocument document = doc.Read();
-  EXPECT_EQ(document.mainText, u"Main \u201Cquoted\u201D\r");  // 8-bit text is Windows-1252
-  EXPECT_EQ(document.footnotes, u"Note\r");
-  EXPECT_EQ(document.endnotes, u"End\r");
-  EXPECT_EQ(document.sections.size(), 1u);
+  const Document document = doc.Read();
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"Main \u201Cquoted\u201D\r");  // Windows-1252
+  EXPECT_EQ(TextOf(document, PieceKind::Footnote), u"Note\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Endnote), u"End\r");
+  EXPECT_EQ(document.sectionCount, 1);
+  EXPECT_EQ(document.pieces.size(), 3u);
 }
 
 TEST(DocStreams, HeaderPlexGivesEachSectionItsPrimaryStoriesOrALink) {
@@ -124,12 +131,11 @@ TEST(DocStreams, HeaderPlexGivesEachSectionItsPrimaryStoriesOrALink) {
   // then the closing paragraph mark.
   doc.tables[11] = Plex({0, 0, 0, 0, 0, 0, 0, 0, 9, 9, 18, 18, 18, 18, 18, 18, 18, 18, 18, 19}, 0);
   doc.tables[6] = Plex({0, 2, 5}, 12);  // two sections
-  const WordDocument document = doc.Read();
-  ASSERT_EQ(document.sections.size(), 2u);
-  EXPECT_EQ(document.sections[0].primaryHeader, u"Head one\r");
-  EXPECT_EQ(document.sections[0].primaryFooter, u"Foot one\r");
-  EXPECT_FALSE(document.sections[1].primaryHeader.has_value());
-  EXPECT_EQ(document.PrimaryHeader(1), u"Head one\r");
+  const Document document = doc.Read();
+  EXPECT_EQ(document.sectionCount, 2);
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"Head one\r"},
+                                         {PieceKind::Footer, 0, 0, u"Foot one\r"}};
+  EXPECT_EQ(HeadersAndFooters(document), own);
 }
 
 TEST(DocStreams, TextBoxPlexSkipsFreeSlotsAndThePlaceholder) {
@@ -137,11 +143,9 @@ TEST(DocStreams, TextBoxPlexSkipsFreeSlotsAndThePlaceholder) {
   doc.text = "Body\rBox A\rFree\rBox B\r\r";
   doc.storyLengths = {5, 0, 0, 0, 0, 0, 18, 0};
   doc.tables[56] = Plex({0, 6, 11, 17, 18}, 22, {0, 1, 0, 0});
-  const WordDocument document = doc.Read();
-  ASSERT_EQ(document.shapes.size(), 2u);
-  EXPECT_EQ(document.shapes[0].frameText, u"Box A\r");
-  EXPECT_EQ(document.shapes[1].frameText, u"Box B\r");
-  EXPECT_EQ(document.shapes[1].type, WordShapeType::TextBox);
+  const std::vector<PieceSummary> frames = {{PieceKind::TextBox, 0, 0, u"Box A\r"},
+                                            {PieceKind::TextBox, 0, 0, u"Box B\r"}};
+  EXPECT_EQ(Frames(doc.Read()), frames);
 }
 
 TEST(DocStreams, PieceMarkedDeletedByItsPropertiesKeepsOnlyBreaks) {
@@ -149,7 +153,7 @@ TEST(DocStreams, PieceMarkedDeletedByItsPropertiesKeepsOnlyBreaks) {
   doc.text = "gone\rgone";
   doc.storyLengths = {9, 0, 0, 0, 0, 0, 0, 0};
   doc.pieceProperties = {0x00, 0x08, 0x01};  // deleted
-  EXPECT_EQ(doc.Read().mainText, u"\r");
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), u"\r");
 }
 
 // A style record: a character style with a one-letter name, its base and its properties.
@@ -208,7 +212,7 @@ TEST(DocStreams, TextHiddenByItsCharacterStyleOrTheStylesBaseIsLeftOut) {
   Append32(pageTable, 4);
   doc.tables[12] = pageTable;
 
-  EXPECT_EQ(doc.Read().mainText, u"Shown opposite plain\r");
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), u"Shown opposite plain\r");
 }
 
 TEST(DocStreams, DamagedStyleSheetHidesNothing) {
@@ -216,7 +220,7 @@ TEST(DocStreams, DamagedStyleSheetHidesNothing) {
   doc.text = "Body\r";
   doc.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
   doc.tables[1] = {18, 0, 200, 0, 10, 0, 0xFF, 0xFF, 0xFF};  // cut off after its header
-  EXPECT_EQ(doc.Read().mainText, u"Body\r");
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), u"Body\r");
 }
 
 TEST(DocStreams, HostileTablesAreErrorsNotHangs) {

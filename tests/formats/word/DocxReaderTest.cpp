@@ -3,8 +3,9 @@
 
 #include <map>
 
-#include "automation/AutomationError.h"
-#include "formats/word/WordDocumentReader.h"
+#include "formats/ReadResult.h"
+#include "formats/word/PieceSummary.h"
+#include "formats/word/WordReader.h"
 #include "formats/word/docx/DocxReader.h"
 #include "support/TempDir.h"
 
@@ -12,8 +13,13 @@ namespace tw {
 namespace {
 
 using test::FixturePath;
+using test::Frames;
+using test::HeadersAndFooters;
+using test::PiecesOf;
+using test::PieceSummary;
 using test::ReadFileBytes;
 using test::TempDir;
+using test::TextOf;
 
 const char* const kNamespaces =
     R"( xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main")"
@@ -76,7 +82,8 @@ std::string TextRun(const std::string& text) {
 
 class DocxReader : public ::testing::Test {
  protected:
-  WordDocument Read(const std::string& body) { return ReadDocxDocument(WriteDocx(dir, body)); }
+  Document Read(const std::string& body) { return ReadDocxDocument(WriteDocx(dir, body)); }
+  std::u16string BodyOf(const std::string& body) { return TextOf(Read(body), PieceKind::Body); }
   TempDir dir;
 };
 
@@ -127,7 +134,7 @@ TEST_F(DocxReader, RunContentBecomesStoryText) {
       {Paragraph(TextRun("\xD0\x9F\xE6\x97\xA5\xF0\xA0\x80\x80")), u"\u041f\u65e5\U00020000\r"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Read(c.body).mainText, c.text) << c.body;
+    EXPECT_EQ(BodyOf(c.body), c.text) << c.body;
   }
 }
 
@@ -135,11 +142,11 @@ TEST_F(DocxReader, OnlyOneBranchOfAlternateContentIsRead) {
   const std::string understood = "<mc:AlternateContent><mc:Choice Requires=\"wps\">" +
                                  TextRun("choice") + "</mc:Choice><mc:Fallback>" +
                                  TextRun("fallback") + "</mc:Fallback></mc:AlternateContent>";
-  EXPECT_EQ(Read(Paragraph(understood)).mainText, u"choice\r");
+  EXPECT_EQ(BodyOf(Paragraph(understood)), u"choice\r");
   const std::string unknown = "<mc:AlternateContent><mc:Choice Requires=\"wps future\">" +
                               TextRun("choice") + "</mc:Choice><mc:Fallback>" +
                               TextRun("fallback") + "</mc:Fallback></mc:AlternateContent>";
-  EXPECT_EQ(Read(Paragraph(unknown)).mainText, u"fallback\r");
+  EXPECT_EQ(BodyOf(Paragraph(unknown)), u"fallback\r");
 }
 
 std::string Anchor(const std::string& graphic) {
@@ -160,22 +167,14 @@ TEST_F(DocxReader, FloatingShapesKeepTheirTextOutOfTheMainText) {
                 Anchor("<pic:pic xmlns:pic=\"p\"/>") +
                 "<w:r><w:drawing><wp:inline><a:graphic><a:graphicData>" + Wsp(true, "inline") +
                 "</a:graphicData></a:graphic></wp:inline></w:drawing></w:r>");
-  const WordDocument document = Read(body);
-  EXPECT_EQ(document.mainText, u"main\r");
-  ASSERT_EQ(document.shapes.size(), 4u);
-  EXPECT_EQ(document.shapes[0].type, WordShapeType::TextBox);
-  EXPECT_EQ(document.shapes[0].frameText, u"box\r");
-  EXPECT_EQ(document.shapes[1].type, WordShapeType::AutoShape);
-  EXPECT_EQ(document.shapes[1].frameText, u"auto\r");
-  const WordShapeModel& group = document.shapes[2];
-  EXPECT_EQ(group.type, WordShapeType::Group);
-  ASSERT_EQ(group.members.size(), 3u);
-  EXPECT_EQ(group.members[0].frameText, u"m1\r");
-  EXPECT_EQ(group.members[1].type, WordShapeType::Group);
-  EXPECT_EQ(group.members[1].members.at(0).frameText, u"m2\r");
-  EXPECT_EQ(group.members[2].type, WordShapeType::Picture);
-  EXPECT_EQ(document.shapes[3].type, WordShapeType::Picture);
-  EXPECT_FALSE(document.shapes[3].frameText.has_value());
+  const Document document = Read(body);
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"main\r");
+  // The group's members a level deeper, the inner group's two; pictures have no frame.
+  const std::vector<PieceSummary> frames = {{PieceKind::TextBox, 0, 0, u"box\r"},
+                                            {PieceKind::AutoShape, 0, 0, u"auto\r"},
+                                            {PieceKind::TextBox, 0, 1, u"m1\r"},
+                                            {PieceKind::AutoShape, 0, 2, u"m2\r"}};
+  EXPECT_EQ(Frames(document), frames);
 }
 
 TEST_F(DocxReader, VmlShapesGroupsAndEmbeddedObjects) {
@@ -194,17 +193,32 @@ TEST_F(DocxReader, VmlShapesGroupsAndEmbeddedObjects) {
       "</w:object></w:r>"
       "<w:r><w:pict><v:shape style=\"width:10pt\"><v:imagedata r:id=\"z\"/></v:shape></w:pict>"
       "</w:r>");
-  const WordDocument document = Read(body);
-  EXPECT_EQ(document.mainText, u"\r");
-  ASSERT_EQ(document.shapes.size(), 3u);
-  EXPECT_EQ(document.shapes[0].type, WordShapeType::TextBox);
-  EXPECT_EQ(document.shapes[0].frameText, u"vml box\r");
-  EXPECT_EQ(document.shapes[1].type, WordShapeType::Group);
-  ASSERT_EQ(document.shapes[1].members.size(), 2u);
-  EXPECT_EQ(document.shapes[1].members[0].type, WordShapeType::AutoShape);
-  EXPECT_EQ(document.shapes[1].members[0].frameText, u"in group\r");
-  EXPECT_EQ(document.shapes[1].members[1].type, WordShapeType::Picture);
-  EXPECT_EQ(document.shapes[2].type, WordShapeType::EmbeddedOleObject);
+  const Document document = Read(body);
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"\r");
+  const std::vector<PieceSummary> frames = {{PieceKind::TextBox, 0, 0, u"vml box\r"},
+                                            {PieceKind::AutoShape, 0, 1, u"in group\r"}};
+  EXPECT_EQ(Frames(document), frames);
+}
+
+TEST_F(DocxReader, TableCellsArePiecesOfTheirOwnEndingAtABreak) {
+  const auto cell = [](const std::string& content) { return "<w:tc>" + content + "</w:tc>"; };
+  const std::string inner = "<w:tbl><w:tr>" + cell(Paragraph(TextRun("in"))) + "</w:tr></w:tbl>";
+  const std::string body = Paragraph(TextRun("before")) + "<w:tbl><w:tr>" +
+                           cell(Paragraph(TextRun("a b"))) +
+                           cell(Paragraph(TextRun("c")) + inner + Paragraph(TextRun("d"))) +
+                           "</w:tr></w:tbl>" + Paragraph(TextRun("after"));
+  const std::vector<PieceSummary> pieces = {
+      {PieceKind::Body, 0, 0, u"before\r"}, {PieceKind::TableCell, 0, 0, u"a b\r"},
+      {PieceKind::TableCell, 0, 0, u"c\r"}, {PieceKind::TableCell, 0, 0, u"in\r"},
+      {PieceKind::TableCell, 0, 0, u"d\r"}, {PieceKind::Body, 0, 0, u"after\r"}};
+  EXPECT_EQ(PiecesOf(Read(body), {PieceKind::Body, PieceKind::TableCell}), pieces);
+  // A cell whose text does not end in a break is not cut off from what follows.
+  const std::string stray = "<w:tbl><w:tr>" + cell(TextRun("x")) + "</w:tr></w:tbl>" +
+                            Paragraph(TextRun("y")) + "<w:tbl><w:tr>" + cell(TextRun("z")) +
+                            "</w:tr></w:tbl>";
+  const std::vector<PieceSummary> joined = {{PieceKind::TableCell, 0, 0, u"xy\r"},
+                                            {PieceKind::Body, 0, 0, u"z"}};
+  EXPECT_EQ(PiecesOf(Read(stray), {PieceKind::Body, PieceKind::TableCell}), joined);
 }
 
 TEST_F(DocxReader, SectionsNotesHeadersAndFootersThroughRelationships) {
@@ -233,15 +247,16 @@ TEST_F(DocxReader, SectionsNotesHeadersAndFootersThroughRelationships) {
       {"word/endnotes.xml",
        Part("w:endnotes", "<w:endnote w:id=\"1\">" + Paragraph(TextRun("end")) + "</w:endnote>")},
   };
-  const WordDocument document = ReadDocxDocument(WriteDocx(dir, body, parts, rels));
-  EXPECT_EQ(document.mainText, u"one\rtwo\r");
-  EXPECT_EQ(document.footnotes, u"note\r\r");
-  EXPECT_EQ(document.endnotes, u"end\r\r");
-  ASSERT_EQ(document.sections.size(), 2u);
-  EXPECT_EQ(document.PrimaryHeader(0), u"Head\r");
-  EXPECT_EQ(document.PrimaryFooter(0), u"Foot\r");
-  EXPECT_EQ(document.PrimaryHeader(1), u"Head\r");  // linked to the first section's
-  EXPECT_EQ(document.PrimaryFooter(1), u"Foot 2\r");
+  const Document document = ReadDocxDocument(WriteDocx(dir, body, parts, rels));
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"one\rtwo\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Footnote), u"note\r\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Endnote), u"end\r\r");
+  EXPECT_EQ(document.sectionCount, 2);
+  // The second section has no header of its own: it shows the first one's.
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"Head\r"},
+                                         {PieceKind::Footer, 0, 0, u"Foot\r"},
+                                         {PieceKind::Footer, 1, 0, u"Foot 2\r"}};
+  EXPECT_EQ(HeadersAndFooters(document), own);
 }
 
 TEST_F(DocxReader, ABodyWithoutClosingSectionPropertiesStillEndsInASection) {
@@ -249,12 +264,13 @@ TEST_F(DocxReader, ABodyWithoutClosingSectionPropertiesStillEndsInASection) {
       Paragraph("<w:pPr><w:sectPr><w:headerReference r:id=\"h1\"/></w:sectPr></w:pPr>" +
                 TextRun("one")) +
       Paragraph(TextRun("two"));
-  const WordDocument document = ReadDocxDocument(
+  const Document document = ReadDocxDocument(
       WriteDocx(dir, body, {{"word/header1.xml", Part("w:hdr", Paragraph(TextRun("Head")))}},
                 Rel("h1", "header", "header1.xml")));
-  ASSERT_EQ(document.sections.size(), 2u);
-  EXPECT_EQ(document.PrimaryHeader(1), u"Head\r");  // linked, having none of its own
-  EXPECT_EQ(Read(Paragraph(TextRun("x"))).sections.size(), 1u);
+  EXPECT_EQ(document.sectionCount, 2);
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"Head\r"}};
+  EXPECT_EQ(HeadersAndFooters(document), own);
+  EXPECT_EQ(Read(Paragraph(TextRun("x"))).sectionCount, 1);
 }
 
 TEST_F(DocxReader, FilesThatAreNotWordDocumentsSayWhy) {
@@ -269,20 +285,14 @@ TEST_F(DocxReader, FilesThatAreNotWordDocumentsSayWhy) {
       {dir.Write("empty.docx", ""), "not a Word document"},
   };
   for (const auto& c : cases) {
-    try {
-      ReadWordDocument(c.path);
-      ADD_FAILURE() << c.path;
-    } catch (const AutomationError& error) {
-      EXPECT_EQ(error.Source(), "Word");
-      EXPECT_NE(error.Description().find(c.says), std::string::npos) << error.Description();
-    }
+    const ReadResult result = ReadWordDocument(c.path);
+    ASSERT_FALSE(result.Ok()) << c.path;
+    EXPECT_NE(result.Error().Reason().find(c.says), std::string::npos) << result.Error().Reason();
   }
-  try {
-    ReadWordDocument(noRels);
-    ADD_FAILURE();
-  } catch (const AutomationError& error) {
-    EXPECT_NE(error.Description().find("not a Word document"), std::string::npos);
-  }
+  const ReadResult result = ReadWordDocument(noRels);
+  ASSERT_FALSE(result.Ok());
+  EXPECT_EQ(result.Error().Reason(),
+            "The file is not a Word document (it names no main document part): " + noRels);
 }
 
 TEST_F(DocxReader, DamagedPackagesAreErrorsNotCrashes) {
@@ -295,10 +305,13 @@ TEST_F(DocxReader, DamagedPackagesAreErrorsNotCrashes) {
   for (size_t k = 100; k < flipped.size(); k += 97) flipped[k] = static_cast<char>(~flipped[k]);
   damaged.push_back(flipped);
   for (const std::string& bytes : damaged) {
-    EXPECT_THROW(ReadWordDocument(dir.Write("bad.docx", bytes)), AutomationError);
+    const ReadResult result = ReadWordDocument(dir.Write("bad.docx", bytes));
+    ASSERT_FALSE(result.Ok());
+    EXPECT_TRUE(result.Error().Reason().starts_with("The document is damaged: "))
+        << result.Error().Reason();
   }
   const std::string malformedXml = WriteDocx(dir, "<w:p><w:r><w:t>open");
-  EXPECT_THROW(ReadDocxDocument(malformedXml), AutomationError);
+  EXPECT_THROW(ReadDocxDocument(malformedXml), ReaderError);
 }
 
 TEST_F(DocxReader, DeepNestingIsRefused) {
@@ -309,8 +322,8 @@ TEST_F(DocxReader, DeepNestingIsRefused) {
   try {
     Read(deep);
     ADD_FAILURE();
-  } catch (const AutomationError& error) {
-    EXPECT_NE(error.Description().find("nested too deeply"), std::string::npos);
+  } catch (const ReaderError& error) {
+    EXPECT_EQ(error.Reason(), "The document is damaged: its elements are nested too deeply.");
   }
 }
 
@@ -333,12 +346,11 @@ TEST_F(DocxReader, OtherPrefixesAndADefaultNamespaceReadTheSame) {
       R"(</txbxContent></s:txbx></s:wsp></g:graphicData></g:graphic></d:anchor></drawing>)"
       R"(</x:Choice><x:Fallback><t>fallback</t></x:Fallback></x:AlternateContent></r></p>)"
       R"(</body></document>)";
-  const WordDocument read = ReadDocxDocument(
+  const Document read = ReadDocxDocument(
       WritePackage(dir, {{"_rels/.rels", kPackageRels}, {"word/document.xml", document}}));
-  EXPECT_EQ(read.mainText, u"plain \r");
-  ASSERT_EQ(read.shapes.size(), 1u);
-  EXPECT_EQ(read.shapes[0].type, WordShapeType::TextBox);
-  EXPECT_EQ(read.shapes[0].frameText, u"boxed\r");
+  EXPECT_EQ(TextOf(read, PieceKind::Body), u"plain \r");
+  const std::vector<PieceSummary> frames = {{PieceKind::TextBox, 0, 0, u"boxed\r"}};
+  EXPECT_EQ(Frames(read), frames);
 }
 
 }  // namespace

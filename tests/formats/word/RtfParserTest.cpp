@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "automation/AutomationError.h"
+#include "formats/ReadResult.h"
+#include "formats/word/PieceSummary.h"
 #include "formats/word/rtf/CodePageDecoder.h"
 #include "formats/word/rtf/RtfParser.h"
 #include "formats/word/rtf/RtfReader.h"
@@ -14,8 +15,17 @@
 namespace tw {
 namespace {
 
-WordDocument Parse(std::string_view rtf) {
+using test::Frames;
+using test::HeadersAndFooters;
+using test::PieceSummary;
+using test::TextOf;
+
+Document Parse(std::string_view rtf) {
   return RtfParser().Parse(rtf);
+}
+
+std::u16string BodyOf(std::string_view rtf) {
+  return TextOf(Parse(rtf), PieceKind::Body);
 }
 
 struct MainTextCase {
@@ -27,7 +37,7 @@ struct MainTextCase {
 class RtfMainText : public ::testing::TestWithParam<MainTextCase> {};
 
 TEST_P(RtfMainText, ReadsAsShown) {
-  EXPECT_EQ(Parse(GetParam().rtf).mainText, GetParam().mainText) << GetParam().name;
+  EXPECT_EQ(BodyOf(GetParam().rtf), GetParam().mainText) << GetParam().name;
 }
 
 const MainTextCase kMainTextCases[] = {
@@ -82,59 +92,62 @@ const MainTextCase kMainTextCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, RtfMainText, ::testing::ValuesIn(kMainTextCases));
 
 TEST(RtfParser, HeadersAndFootersPerSectionPrimaryOnly) {
-  const WordDocument document =
+  const Document document =
       Parse(R"({\rtf1{\header H1}{\headerl L}{\footerf F}{\footer Ft}Body\sect{\headerr H2}More})");
-  EXPECT_EQ(document.mainText, u"Body\rMore");
-  ASSERT_EQ(document.sections.size(), 2u);
-  EXPECT_EQ(document.PrimaryHeader(0), u"H1");
-  EXPECT_EQ(document.PrimaryFooter(0), u"Ft");
-  EXPECT_EQ(document.PrimaryHeader(1), u"H2");
-  EXPECT_FALSE(document.sections[1].primaryFooter.has_value());
-  EXPECT_EQ(document.PrimaryFooter(1), u"Ft");  // linked to the previous section
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"Body\rMore");
+  EXPECT_EQ(document.sectionCount, 2);
+  // The second section has no footer of its own: it shows the first one's.
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"H1"},
+                                         {PieceKind::Footer, 0, 0, u"Ft"},
+                                         {PieceKind::Header, 1, 0, u"H2"}};
+  EXPECT_EQ(HeadersAndFooters(document), own);
 }
 
 TEST(RtfParser, FootnotesAndEndnotesInTheirOwnStories) {
-  const WordDocument document =
+  const Document document =
       Parse(R"({\rtf1 A{\super\chftn{\footnote{\chftn} fn}}B{\footnote\ftnalt en}C})");
-  EXPECT_EQ(document.mainText, u"ABC");
-  EXPECT_EQ(document.footnotes, u" fn\r");
-  EXPECT_EQ(document.endnotes, u"en\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"ABC");
+  EXPECT_EQ(TextOf(document, PieceKind::Footnote), u" fn\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Endnote), u"en\r");
+  EXPECT_EQ(Parse(R"({\rtf1 no notes})").pieces.size(), 1u);
 }
 
 TEST(RtfParser, ShapesWithTextAndGroups) {
-  const WordDocument document = Parse(
+  const Document document = Parse(
       R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt Box text\par}}{\shprslt old}}b)"
       R"({\shpgrp{\*\shpinst{\sp{\sn shapeType}{\sv 202}})"
       R"({\shp{\*\shpinst{\sp{\sn shapeType}{\sv 1}}{\shptxt Member}}})"
-      R"({\shp{\*\shpinst{\sp{\sn shapeType}{\sv 75}}{\sp{\sn pib}{\sv {\pict 0102}}}}}}}c})");
-  EXPECT_EQ(document.mainText, u"abc");
-  ASSERT_EQ(document.shapes.size(), 2u);
-  EXPECT_EQ(document.shapes[0].type, WordShapeType::TextBox);
-  EXPECT_EQ(document.shapes[0].frameText, u"Box text\r");
-  const WordShapeModel& group = document.shapes[1];
-  EXPECT_EQ(group.type, WordShapeType::Group);
-  ASSERT_EQ(group.members.size(), 2u);
-  EXPECT_EQ(group.members[0].type, WordShapeType::AutoShape);
-  EXPECT_EQ(group.members[0].frameText, u"Member");
-  EXPECT_EQ(group.members[1].type, WordShapeType::Picture);
-  EXPECT_FALSE(group.members[1].frameText.has_value());
+      R"({\shpgrp{\*\shpinst{\shp{\*\shpinst{\shptxt Deeper}}}}})"
+      R"({\shp{\*\shpinst{\sp{\sn shapeType}{\sv 75}}{\sp{\sn pib}{\sv {\pict 0102}}}}}}})"
+      R"({\shp{\*\shpinst{\shptxt Typed late}{\sp{\sn shapeType}{\sv 202}}}})"
+      R"({\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}}}{\shp{\*\shpinst}}c})");
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"abc");
+  // A group stays a group whatever its type says; a text box without text still has a frame;
+  // an autoshape without text and a picture have none.
+  const std::vector<PieceSummary> frames = {{PieceKind::TextBox, 0, 0, u"Box text\r"},
+                                            {PieceKind::AutoShape, 0, 1, u"Member"},
+                                            {PieceKind::AutoShape, 0, 2, u"Deeper"},
+                                            {PieceKind::TextBox, 0, 0, u"Typed late"},
+                                            {PieceKind::TextBox, 0, 0, u""}};
+  EXPECT_EQ(Frames(document), frames);
 }
 
 TEST(RtfParser, ShapesInHeadersAreNotDocumentShapes) {
-  const WordDocument document = Parse(
+  const Document document = Parse(
       R"({\rtf1{\header H{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt In header}}}}Body})");
-  EXPECT_TRUE(document.shapes.empty());
-  EXPECT_EQ(document.PrimaryHeader(0), u"H");
+  EXPECT_TRUE(Frames(document).empty());
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"H"}};
+  EXPECT_EQ(HeadersAndFooters(document), own);
 }
 
 TEST(RtfParser, ASecondDocumentStartsAfresh) {
   RtfParser parser;
   EXPECT_THROW(parser.Parse("{\\rtf1\\ansicpg1251{\\footnote a" + std::string(2000, '{')),
                RtfError);
-  const WordDocument second = parser.Parse(R"({\rtf1 \'e4{\footnote n}})");
-  EXPECT_EQ(second.mainText, u"ä");  // not Cyrillic: the code page was the first file's
-  EXPECT_EQ(second.footnotes, u"n\r");
-  EXPECT_EQ(second.sections.size(), 1u);
+  const Document second = parser.Parse(R"({\rtf1 \'e4{\footnote n}})");
+  EXPECT_EQ(TextOf(second, PieceKind::Body), u"ä");  // not Cyrillic: that was the first file's
+  EXPECT_EQ(TextOf(second, PieceKind::Footnote), u"n\r");
+  EXPECT_EQ(second.sectionCount, 1);
 }
 
 TEST(RtfParser, RejectsWhatIsNotRtf) {
@@ -149,7 +162,7 @@ TEST(RtfParser, DeepNestingIsAnErrorNotACrash) {
   std::string shallow = "{\\rtf1 ";
   shallow.append(500, '{');
   shallow += "deep";
-  EXPECT_EQ(Parse(shallow).mainText, u"deep");
+  EXPECT_EQ(BodyOf(shallow), u"deep");
 }
 
 TEST(RtfParser, SectionsAndShapesAreCapped) {
@@ -159,7 +172,7 @@ TEST(RtfParser, SectionsAndShapesAreCapped) {
   std::string shapes = "{\\rtf1 ";
   for (int i = 0; i < 100001; ++i) shapes += "{\\shp}";
   EXPECT_THROW(Parse(shapes), RtfError);
-  EXPECT_EQ(Parse("{\\rtf1 a\\sect b\\sect c}").sections.size(), 3u);
+  EXPECT_EQ(Parse("{\\rtf1 a\\sect b\\sect c}").sectionCount, 3);
 }
 
 TEST(RtfReader, FilesSayWhyTheyCannotBeRead) {
@@ -177,9 +190,8 @@ TEST(RtfReader, FilesSayWhyTheyCannotBeRead) {
     try {
       ReadRtfDocument(path);
       ADD_FAILURE() << path << " was read";
-    } catch (const AutomationError& error) {
-      EXPECT_EQ(error.Source(), "Word");
-      EXPECT_EQ(error.Description(), saying + path);
+    } catch (const ReaderError& error) {
+      EXPECT_EQ(error.Reason(), saying + path);
     }
   }
 }

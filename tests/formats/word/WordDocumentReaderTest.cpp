@@ -1,8 +1,8 @@
-#include <gsf/gsf.h>
 #include <gtest/gtest.h>
 
-#include "automation/AutomationError.h"
-#include "formats/word/WordDocumentReader.h"
+#include "formats/ReadResult.h"
+#include "formats/word/PieceSummary.h"
+#include "formats/word/WordReader.h"
 #include "support/TempDir.h"
 
 namespace tw {
@@ -11,52 +11,49 @@ namespace {
 using test::FixturePath;
 using test::TempDir;
 
-// Writes a compound file holding the named streams, as an encrypting word processor stores a
-// password-protected package.
-std::string WriteCompoundFile(const TempDir& dir, const std::vector<std::string>& streams) {
-  gsf_init();
-  const std::string path = (dir.Path() / "locked.docx").string();
-  GsfOutput* file = gsf_output_stdio_new(path.c_str(), nullptr);
-  GsfOutfile* ole = gsf_outfile_msole_new(file);
-  const std::string payload(600, 'x');
-  for (const std::string& name : streams) {
-    GsfOutput* stream = gsf_outfile_new_child(ole, name.c_str(), FALSE);
-    gsf_output_write(stream, payload.size(), reinterpret_cast<const guint8*>(payload.data()));
-    gsf_output_close(stream);
-    g_object_unref(stream);
+// A compound file holding an "EncryptedPackage" stream, as an encrypting word processor stores a
+// password-protected package: a .doc whose WordDocument stream is renamed in its directory entry.
+std::string WriteEncryptedPackage(const TempDir& dir) {
+  std::string file = test::ReadFileBytes(FixturePath("word/readers/basic.doc"));
+  const size_t entry = file.find(std::string("W\0o\0r\0d\0D\0o\0c\0u\0m\0e\0n\0t\0", 24));
+  EXPECT_NE(entry, std::string::npos);
+  if (entry == std::string::npos) return dir.Write("locked.docx", "");
+  const std::u16string name = u"EncryptedPackage";
+  for (size_t i = 0; i <= name.size(); ++i) {
+    const char16_t c = i < name.size() ? name[i] : 0;
+    file[entry + 2 * i] = static_cast<char>(c & 0xFF);
+    file[entry + 2 * i + 1] = static_cast<char>(c >> 8);
   }
-  gsf_output_close(GSF_OUTPUT(ole));
-  g_object_unref(ole);
-  gsf_output_close(file);
-  g_object_unref(file);
-  return path;
+  file[entry + 64] = static_cast<char>(2 * (name.size() + 1));  // the name's length in bytes
+  return dir.Write("locked.docx", file);
 }
 
-std::string DescriptionOfFailure(const std::string& path) {
-  try {
-    ReadWordDocument(path);
-  } catch (const AutomationError& error) {
-    EXPECT_EQ(error.Source(), "Word");
-    return error.Description();
-  }
-  return "(opened)";
+std::string ReasonOfFailure(const std::string& path) {
+  const ReadResult result = ReadWordDocument(path);
+  return result.Ok() ? "(opened)" : result.Error().Reason();
 }
 
-TEST(WordDocumentReader, AnEncryptedPackageIsReportedAsPasswordProtected) {
+TEST(WordDocumentReader, ReasonsNameTheFile) {
   TempDir dir;
-  const std::string path = WriteCompoundFile(dir, {"EncryptionInfo", "EncryptedPackage"});
-  EXPECT_NE(DescriptionOfFailure(path).find("password-protected"), std::string::npos)
-      << DescriptionOfFailure(path);
+  const std::string locked = WriteEncryptedPackage(dir);
+  const std::string text = dir.Write("text.rtf", "plain text, no rich text header");
+  const std::string missing = (dir.Path() / "missing.doc").string();
+  const std::string folder = dir.Path().string();
+  const std::pair<std::string, std::string> cases[] = {
+      {locked, "The document is password-protected: " + locked},
+      {text, "The file is not a Word document: " + text},
+      {missing, "The file could not be found: " + missing},
+      {folder, "The file could not be found: " + folder},
+  };
+  for (const auto& [path, reason] : cases) EXPECT_EQ(ReasonOfFailure(path), reason);
 }
 
 TEST(WordDocumentReader, FormatIsToldByContentNotByName) {
   TempDir dir;
   const std::string bytes = test::ReadFileBytes(FixturePath("word/plain.docx"));
-  const WordDocument document = ReadWordDocument(dir.Write("renamed.doc", bytes));
-  EXPECT_EQ(document.mainText.substr(0, 9), u"The quick");
-  EXPECT_NE(DescriptionOfFailure(dir.Write("text.rtf", "plain text, no rich text header"))
-                .find("not a Word document"),
-            std::string::npos);
+  const ReadResult result = ReadWordDocument(dir.Write("renamed.doc", bytes));
+  ASSERT_TRUE(result.Ok());
+  EXPECT_EQ(test::TextOf(result.Doc(), PieceKind::Body).substr(0, 9), u"The quick");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "formats/ReadResult.h"
 #include "formats/container/CompoundFile.h"
 #include "formats/container/ContainerError.h"
+#include "formats/word/WordText.h"
 #include "formats/word/doc/DocBytes.h"
 #include "formats/word/doc/DocCharacterRuns.h"
 #include "formats/word/doc/DocFib.h"
@@ -78,30 +79,30 @@ size_t SectionCount(const DocSources& sources) {
   return std::max<size_t>(count, 1);
 }
 
-// A section's own header or footer story, or nothing when it is empty (linked to the previous).
-std::optional<std::u16string> HeaderStory(const DocSources& sources,
-                                          const std::vector<uint32_t>& positions, size_t index) {
-  if (index + 1 >= positions.size() || positions[index + 1] <= positions[index]) {
-    return std::nullopt;
-  }
-  return sources.StoryText(DocStory::Headers, positions[index], positions[index + 1]);
+// A section's own header or footer story, as a piece; none when the story is empty (linked to
+// the previous section's).
+void AddHeaderStory(Document& document, PieceKind kind, const DocSources& sources,
+                    const std::vector<uint32_t>& positions, size_t index, size_t section) {
+  if (index + 1 >= positions.size() || positions[index + 1] <= positions[index]) return;
+  document.Add(kind, sources.StoryText(DocStory::Headers, positions[index], positions[index + 1]),
+               static_cast<int>(section));
 }
 
-std::vector<WordSectionModel> ReadSections(const DocSources& sources) {
-  std::vector<WordSectionModel> sections(SectionCount(sources));
+void AddSections(Document& document, const DocSources& sources) {
+  const size_t count = SectionCount(sources);
+  document.sectionCount = static_cast<int>(count);
   const std::vector<uint32_t> positions = PlexPositions(sources.Table(DocFib::HeaderTable), 0);
-  for (size_t s = 0; s < sections.size(); ++s) {
+  for (size_t s = 0; s < count; ++s) {
     const size_t base = kSeparatorStories + kStoriesPerSection * s;
-    sections[s].primaryHeader = HeaderStory(sources, positions, base + kPrimaryHeader);
-    sections[s].primaryFooter = HeaderStory(sources, positions, base + kPrimaryFooter);
+    AddHeaderStory(document, PieceKind::Header, sources, positions, base + kPrimaryHeader, s);
+    AddHeaderStory(document, PieceKind::Footer, sources, positions, base + kPrimaryFooter, s);
   }
-  return sections;
 }
 
 // Every shape that holds text (text box or autoshape) has a story in the text-box plex; a
 // descriptor with its reusable flag set is a free slot, and the last story is a placeholder that
 // belongs to no shape.
-std::vector<WordShapeModel> ReadTextBoxes(const DocSources& sources) {
+void AddTextBoxes(Document& document, const DocSources& sources) {
   const std::span<const uint8_t> plex = sources.Table(DocFib::TextBoxTable);
   const std::vector<uint32_t> positions = PlexPositions(plex, kTextBoxDescriptorSize);
   const DocBytes bytes(plex);
@@ -109,29 +110,25 @@ std::vector<WordShapeModel> ReadTextBoxes(const DocSources& sources) {
   if (positions.size() > kMaxTextBoxes) {
     throw DocError("The document is damaged (it has too many text boxes)");
   }
-  std::vector<WordShapeModel> shapes;
   for (size_t i = 0; i + 2 < positions.size(); ++i) {
     const bool reusable = bytes.U16(descriptorsAt + kTextBoxDescriptorSize * i + 4) != 0;
     if (reusable || positions[i + 1] <= positions[i]) continue;
-    WordShapeModel shape;
-    shape.type = WordShapeType::TextBox;
-    shape.frameText = sources.StoryText(DocStory::TextBoxes, positions[i], positions[i + 1]);
-    shapes.push_back(std::move(shape));
+    AddFrame(document.pieces, PieceKind::TextBox,
+             sources.StoryText(DocStory::TextBoxes, positions[i], positions[i + 1]), 0);
   }
-  return shapes;
 }
 
-WordDocument ReadFromSources(const DocSources& sources) {
-  WordDocument result;
-  result.mainText = sources.WholeStory(DocStory::Main);
-  result.footnotes = sources.WholeStory(DocStory::Footnotes);
-  result.endnotes = sources.WholeStory(DocStory::Endnotes);
-  result.sections = ReadSections(sources);
-  result.shapes = ReadTextBoxes(sources);
-  return result;
+Document ReadFromSources(const DocSources& sources) {
+  Document document;
+  document.Add(PieceKind::Body, sources.WholeStory(DocStory::Main));
+  AddNotes(document, PieceKind::Footnote, sources.WholeStory(DocStory::Footnotes));
+  AddNotes(document, PieceKind::Endnote, sources.WholeStory(DocStory::Endnotes));
+  AddSections(document, sources);
+  AddTextBoxes(document, sources);
+  return document;
 }
 
-WordDocument ReadDoc(const CompoundFile& file) {
+Document ReadDoc(const CompoundFile& file) {
   if (!file.HasStream("WordDocument")) throw DocError("The file is not a Word document");
   const std::vector<uint8_t> documentStream = file.ReadStream("WordDocument");
   const std::string tableName =
@@ -145,7 +142,7 @@ WordDocument ReadDoc(const CompoundFile& file) {
 
 }  // namespace
 
-WordDocument ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const uint8_t> table) {
+Document ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const uint8_t> table) {
   const DocBytes document(wordDocument);
   const DocFib fib = DocFib::Parse(document);
   const DocBytes tables(table);
@@ -156,7 +153,7 @@ WordDocument ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<con
   return ReadFromSources(sources);
 }
 
-WordDocument ReadDocDocument(const std::string& path) {
+Document ReadDocDocument(const std::string& path) {
   try {
     const CompoundFile file(path);
     return ReadDoc(file);
@@ -164,7 +161,7 @@ WordDocument ReadDocDocument(const std::string& path) {
     throw ReaderError(std::string(error.what()) + ": " + path);
   } catch (const ContainerError& error) {
     throw ReaderError("The file is not a Word document or is damaged (" +
-                                      std::string(error.what()) + "): " + path);
+                      std::string(error.what()) + "): " + path);
   }
 }
 

@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
 
 namespace tw {
 
-// Reads a Word 97-2003 .doc file into the Word document model. Throws ReaderError (source
-// "Word") with a description that says why the file cannot be read (not a document, damaged,
-// password-protected, Word 6/95 or older).
-WordDocument ReadDocDocument(const std::string& path);
+// Reads a Word 97-2003 .doc file. Throws ReaderError saying why the file cannot be read (not a
+// document, damaged, password-protected, Word 6/95 or older).
+Document ReadDocDocument(const std::string& path);
 
 }  // namespace tw

@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <span>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
 #include "formats/word/doc/DocBytes.h"
 
 namespace tw {
 
 // Reads a .doc document from its two streams already taken out of the compound file: the
 // WordDocument stream and the table stream its FIB names. Throws DocError saying why it cannot.
-WordDocument ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const uint8_t> table);
+Document ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const uint8_t> table);
 
 }  // namespace tw

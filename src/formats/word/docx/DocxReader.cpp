@@ -1,5 +1,6 @@
 #include "formats/word/docx/DocxReader.h"
 
+#include <iterator>
 #include <map>
 #include <pugixml.hpp>
 
@@ -7,6 +8,7 @@
 #include "formats/container/ContainerError.h"
 #include "formats/container/XmlPart.h"
 #include "formats/container/ZipPackage.h"
+#include "formats/word/WordText.h"
 #include "formats/word/docx/DocxStoryReader.h"
 #include "formats/word/docx/NamespacePrefixes.h"
 #include "formats/word/docx/PackageRelationships.h"
@@ -18,12 +20,30 @@ namespace {
   throw ReaderError("The file is not a Word document (" + why + "): " + path);
 }
 
-// Reads the parts of one package into the document model.
+// The body's text as pieces: each table cell one of its own. A cut is made only right after a
+// break, so no word is split and the pieces' statistics add up to the body's.
+void AddBody(Document& document, const DocxStory& body) {
+  size_t start = 0;
+  PieceKind kind = PieceKind::Body;
+  for (const DocxStoryMark& mark : body.marks) {
+    if (mark.at > start && body.text[mark.at - 1] == kWordBreak) {
+      document.Add(kind, body.text.substr(start, mark.at - start));
+      start = mark.at;
+    }
+    if (mark.at == start) kind = mark.kind;
+  }
+  // Only a stray run outside any paragraph leaves a cell without its closing break.
+  std::u16string rest = body.text.substr(start);
+  if (!rest.ends_with(kWordBreak)) kind = PieceKind::Body;
+  if (!rest.empty() || document.pieces.empty()) document.Add(kind, std::move(rest));
+}
+
+// Reads the parts of one package into a document.
 class DocxPackageReader {
  public:
   explicit DocxPackageReader(const std::string& path) : path_(path), package_(path, limits_) {}
 
-  WordDocument Read() {
+  Document Read() {
     FindMainPart();
     pugi::xml_document main;
     ParsePart(main, mainPart_);
@@ -38,15 +58,16 @@ class DocxPackageReader {
     // The last section's properties close the body; without them it still is a section, one
     // with no header or footer of its own.
     if (!bodyNode.child("w:sectPr")) body.sections.emplace_back();
-    WordDocument document;
-    document.mainText = std::move(body.text);
-    document.shapes = std::move(body.shapes);
-    document.footnotes = ReadNotes("footnotes", "w:footnote");
-    document.endnotes = ReadNotes("endnotes", "w:endnote");
-    for (const DocxSectionReferences& references : body.sections) {
-      document.sections.push_back(
-          {ReadHeaderFooter(references.headerId), ReadHeaderFooter(references.footerId)});
+    Document document;
+    AddBody(document, body);
+    AddNotes(document, PieceKind::Footnote, ReadNotes("footnotes", "w:footnote"));
+    AddNotes(document, PieceKind::Endnote, ReadNotes("endnotes", "w:endnote"));
+    document.sectionCount = static_cast<int>(body.sections.size());
+    for (size_t i = 0; i < body.sections.size(); ++i) {
+      AddHeaderFooter(document, PieceKind::Header, body.sections[i].headerId, i);
+      AddHeaderFooter(document, PieceKind::Footer, body.sections[i].footerId, i);
     }
+    std::move(body.frames.begin(), body.frames.end(), std::back_inserter(document.pieces));
     return document;
   }
 
@@ -80,18 +101,23 @@ class DocxPackageReader {
     return text;
   }
 
-  std::optional<std::u16string> ReadHeaderFooter(const std::optional<std::string>& id) {
-    if (!id) return std::nullopt;
-    const auto cached = headersFooters_.find(*id);
+  // A section that names no header (footer) of its own gets no piece: it shows the previous one.
+  void AddHeaderFooter(Document& document, PieceKind kind, const std::optional<std::string>& id,
+                       size_t section) {
+    if (id) document.Add(kind, ReadHeaderFooter(*id), static_cast<int>(section));
+  }
+
+  std::u16string ReadHeaderFooter(const std::string& id) {
+    const auto cached = headersFooters_.find(id);
     if (cached != headersFooters_.end()) return cached->second;
-    const PackageRelationships::Relationship* part = relationships_.Find(*id);
+    const PackageRelationships::Relationship* part = relationships_.Find(id);
     std::u16string text;
     if (part && package_.Has(part->partName)) {
       pugi::xml_document xml;
       ParsePart(xml, part->partName);
       text = DocxStoryReader(limits_.maxXmlDepth).Read(xml.document_element()).text;
     }
-    headersFooters_.emplace(*id, text);
+    headersFooters_.emplace(id, text);
     return text;
   }
 
@@ -105,7 +131,7 @@ class DocxPackageReader {
 
 }  // namespace
 
-WordDocument ReadDocxDocument(const std::string& path) {
+Document ReadDocxDocument(const std::string& path) {
   try {
     return DocxPackageReader(path).Read();
   } catch (const ContainerError& error) {

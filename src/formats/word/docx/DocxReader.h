@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
 
 namespace tw {
 
-// Reads an Office Open XML word-processing package (.docx) into the Word document model.
-// Throws ReaderError (source "Word") saying why the file cannot be read.
-WordDocument ReadDocxDocument(const std::string& path);
+// Reads an Office Open XML word-processing package (.docx); the body's table cells are pieces of
+// their own. Throws ReaderError saying why the file cannot be read.
+Document ReadDocxDocument(const std::string& path);
 
 }  // namespace tw

@@ -1,9 +1,11 @@
 #include "formats/word/docx/DocxStoryReader.h"
 
 #include <cstring>
+#include <iterator>
 #include <unordered_map>
 
 #include "formats/ReadResult.h"
+#include "formats/word/WordText.h"
 #include "text/TextDecoding.h"
 
 namespace tw {
@@ -14,6 +16,7 @@ enum class Element {
   Skip,   // properties, deleted text, field codes, text-box content met outside its shape
   Paragraph,
   Run,
+  TableCell,
   Text,
   Tab,
   Break,
@@ -30,6 +33,7 @@ Element ElementOf(const char* name) {
   static const std::unordered_map<std::string_view, Element> elements = {
       {"w:p", Element::Paragraph},
       {"w:r", Element::Run},
+      {"w:tc", Element::TableCell},
       {"w:t", Element::Text},
       {"m:t", Element::Text},
       {"w:tab", Element::Tab},
@@ -148,6 +152,8 @@ void DocxStoryReader::Walk(pugi::xml_node node) {
       return Paragraph(node);
     case Element::Run:
       return Run(node);
+    case Element::TableCell:
+      return TableCell(node);
     case Element::Text:
       return AppendUtf8(node.child_value());
     case Element::Tab:
@@ -188,6 +194,15 @@ void DocxStoryReader::Run(pugi::xml_node run) {
   WalkChildren(run);
 }
 
+void DocxStoryReader::TableCell(pugi::xml_node cell) {
+  story_.marks.push_back({story_.text.size(), PieceKind::TableCell});
+  ++cellDepth_;
+  WalkChildren(cell);
+  --cellDepth_;
+  story_.marks.push_back(
+      {story_.text.size(), cellDepth_ > 0 ? PieceKind::TableCell : PieceKind::Body});
+}
+
 void DocxStoryReader::FieldChar(pugi::xml_node fieldChar) {
   const std::string_view type = fieldChar.attribute("w:fldCharType").value();
   if (type == "begin") {
@@ -224,20 +239,18 @@ void DocxStoryReader::Drawing(pugi::xml_node drawing) {
   if (!anchor) return;
   const pugi::xml_node data = anchor.child("a:graphic").child("a:graphicData");
   for (const pugi::xml_node content : data.children()) {
-    if (std::optional<WordShapeModel> shape = DrawingMLShape(content)) {
-      story_.shapes.push_back(std::move(*shape));
-      return;
-    }
+    if (DrawingMLShape(content, 0, story_.frames)) return;
   }
 }
 
 void DocxStoryReader::VmlContainer(pugi::xml_node pict) {
+  // An embedded object's shape only shows the object: its frames, read all the same so that a
+  // damaged one is still an error, are dropped.
   const bool embeddedObject = static_cast<bool>(pict.child("o:OLEObject"));
   for (const pugi::xml_node child : pict.children()) {
-    std::optional<WordShapeModel> shape = VmlShape(child, true);
-    if (!shape) continue;
-    if (embeddedObject) shape = WordShapeModel{WordShapeType::EmbeddedOleObject, {}, {}};
-    story_.shapes.push_back(std::move(*shape));
+    std::vector<TextPiece> frames;
+    if (!VmlShape(child, true, 0, frames) || embeddedObject) continue;
+    std::move(frames.begin(), frames.end(), std::back_inserter(story_.frames));
   }
 }
 
@@ -292,62 +305,58 @@ std::u16string DocxStoryReader::FrameText(pugi::xml_node txbxContent) const {
   return frame.Read(txbxContent).text;
 }
 
-std::optional<WordShapeModel> DocxStoryReader::DrawingMLShape(pugi::xml_node node) const {
+bool DocxStoryReader::DrawingMLShape(pugi::xml_node node, int groupDepth,
+                                     std::vector<TextPiece>& frames) const {
   const std::string_view name = node.name();
   if (depth_ > maxDepth_) {
     throw ReaderError("The document is damaged: its elements are nested too deeply.");
   }
-  if (name == "pic:pic") return WordShapeModel{WordShapeType::Picture, {}, {}};
+  if (name == "pic:pic") return true;
   if (name == "wps:wsp") {
     const std::string_view txBox = node.child("wps:cNvSpPr").attribute("txBox").value();
-    WordShapeModel shape;
-    shape.type =
-        (txBox == "1" || txBox == "true") ? WordShapeType::TextBox : WordShapeType::AutoShape;
-    shape.frameText = FrameText(node.child("wps:txbx").child("w:txbxContent"));
-    return shape;
+    const bool textBox = txBox == "1" || txBox == "true";
+    AddFrame(frames, textBox ? PieceKind::TextBox : PieceKind::AutoShape,
+             FrameText(node.child("wps:txbx").child("w:txbxContent")), groupDepth);
+    return true;
   }
   if (name == "wpg:wgp" || name == "wpg:grpSp") {
-    WordShapeModel group{WordShapeType::Group, {}, {}};
-    DocxStoryReader inner(maxDepth_, depth_ + 1);
+    const DocxStoryReader inner(maxDepth_, depth_ + 1);
     for (const pugi::xml_node member : node.children()) {
-      if (std::optional<WordShapeModel> shape = inner.DrawingMLShape(member)) {
-        group.members.push_back(std::move(*shape));
-      }
+      inner.DrawingMLShape(member, groupDepth + 1, frames);
     }
-    return group;
+    return true;
   }
-  return std::nullopt;
+  return false;
 }
 
-std::optional<WordShapeModel> DocxStoryReader::VmlShape(pugi::xml_node node, bool topLevel) const {
+bool DocxStoryReader::VmlShape(pugi::xml_node node, bool topLevel, int groupDepth,
+                               std::vector<TextPiece>& frames) const {
   if (depth_ > maxDepth_) {
     throw ReaderError("The document is damaged: its elements are nested too deeply.");
   }
   const std::string_view name = node.name();
   if (name == "v:group") {
-    if (topLevel && !IsAbsolutelyPlaced(node)) return std::nullopt;
-    WordShapeModel group{WordShapeType::Group, {}, {}};
-    DocxStoryReader inner(maxDepth_, depth_ + 1);
+    if (topLevel && !IsAbsolutelyPlaced(node)) return false;
+    const DocxStoryReader inner(maxDepth_, depth_ + 1);
     for (const pugi::xml_node member : node.children()) {
-      if (std::optional<WordShapeModel> shape = inner.VmlShape(member, false)) {
-        group.members.push_back(std::move(*shape));
-      }
+      inner.VmlShape(member, false, groupDepth + 1, frames);
     }
-    return group;
+    return true;
   }
-  if (!IsVmlShapeName(name)) return std::nullopt;
-  if (topLevel && !IsAbsolutelyPlaced(node)) return std::nullopt;  // an inline picture
+  if (!IsVmlShapeName(name)) return false;
+  if (topLevel && !IsAbsolutelyPlaced(node)) return false;  // an inline picture
   const pugi::xml_node textbox = node.child("v:textbox");
   if (textbox) {
     const bool textBoxType = std::string_view(node.attribute("type").value()) == "#_x0000_t202";
-    return WordShapeModel{textBoxType ? WordShapeType::TextBox : WordShapeType::AutoShape,
-                          FrameText(textbox.child("w:txbxContent")),
-                          {}};
+    AddFrame(frames, textBoxType ? PieceKind::TextBox : PieceKind::AutoShape,
+             FrameText(textbox.child("w:txbxContent")), groupDepth);
+    return true;
   }
-  if (node.child("v:imagedata") || name == "v:image") {
-    return WordShapeModel{WordShapeType::Picture, {}, {}};
+  // A picture has no frame; any other shape has an empty one.
+  if (!node.child("v:imagedata") && name != "v:image") {
+    AddFrame(frames, PieceKind::AutoShape, std::u16string(), groupDepth);
   }
-  return WordShapeModel{WordShapeType::AutoShape, std::u16string(), {}};
+  return true;
 }
 
 }  // namespace tw

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
 
 namespace tw {
 
@@ -15,16 +15,23 @@ struct DocxSectionReferences {
   std::optional<std::string> footerId;
 };
 
+// From `at` on, the story's text lies in a table cell or, back out of every table, in the body.
+struct DocxStoryMark {
+  size_t at = 0;
+  PieceKind kind = PieceKind::Body;
+};
+
 // What one story of a package holds once read.
 struct DocxStory {
   std::u16string text;
-  std::vector<WordShapeModel> shapes;           // floating shapes anchored in the story
+  std::vector<DocxStoryMark> marks;             // where table cells begin and end, in order
+  std::vector<TextPiece> frames;                // text frames of the floating shapes anchored here
   std::vector<DocxSectionReferences> sections;  // the story's section ends, in order
 };
 
 // Walks the WordprocessingML of one story (body, header, footer, note, text-box content) into
 // the text the statistics count: field codes, deleted and hidden text are left out; paragraph
-// ends and breaks become kWordBreak; floating shapes are collected, their text kept apart.
+// ends and breaks become kWordBreak; the text frames of floating shapes are kept apart.
 class DocxStoryReader {
  public:
   explicit DocxStoryReader(int maxDepth, int depth = 0) : maxDepth_(maxDepth), depth_(depth) {}
@@ -37,6 +44,7 @@ class DocxStoryReader {
   void Walk(pugi::xml_node node);
   void Paragraph(pugi::xml_node paragraph);
   void Run(pugi::xml_node run);
+  void TableCell(pugi::xml_node cell);
   void FieldChar(pugi::xml_node fieldChar);
   void Symbol(pugi::xml_node symbol);
   void AlternateContent(pugi::xml_node alternate);
@@ -48,14 +56,18 @@ class DocxStoryReader {
   void AppendUtf8(const char* text);
   bool InFieldCode() const { return fieldCodeDepth_ > 0; }
   std::u16string FrameText(pugi::xml_node txbxContent) const;
-  std::optional<WordShapeModel> DrawingMLShape(pugi::xml_node node) const;
-  std::optional<WordShapeModel> VmlShape(pugi::xml_node node, bool topLevel) const;
+  // Add the frames of one shape (a group's members a level deeper) to `frames`; false when the
+  // node is no shape.
+  bool DrawingMLShape(pugi::xml_node node, int groupDepth, std::vector<TextPiece>& frames) const;
+  bool VmlShape(pugi::xml_node node, bool topLevel, int groupDepth,
+                std::vector<TextPiece>& frames) const;
 
   int maxDepth_;
   int depth_;
   DocxStory story_;
   std::vector<bool> fieldInResult_;  // per open field: whether its result has begun
   int fieldCodeDepth_ = 0;           // open fields still in their code
+  int cellDepth_ = 0;                // table cells open around the current text
 };
 
 }  // namespace tw

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/word/WordText.h"
 
 namespace tw {
 namespace {

@@ -1,6 +1,7 @@
 #include "formats/word/rtf/RtfParser.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tw {
@@ -20,22 +21,15 @@ bool StartsAsRtf(std::string_view data) {
   return data.substr(i, 5) == "{\\rtf";
 }
 
-WordShapeType TypeOfShape(const std::string& value) {
-  if (value == "202") return WordShapeType::TextBox;
-  if (value == "75") return WordShapeType::Picture;
-  return WordShapeType::AutoShape;
-}
-
 // Property names and values are short; a hostile file cannot make them grow.
 constexpr size_t kMaxPropertyText = 256;
-// A few bytes of RTF make a section or a shape; these caps keep a hostile file from turning a
-// large input into many times its size in memory. Real documents stay far below them.
+// A few bytes of RTF make a section; the cap keeps a hostile file from turning a large input into
+// many times its size in memory. Real documents stay far below it.
 constexpr size_t kMaxSections = 100000;
-constexpr size_t kMaxShapes = 100000;
 
 }  // namespace
 
-WordDocument RtfParser::Parse(std::string_view data) {
+Document RtfParser::Parse(std::string_view data) {
   if (!StartsAsRtf(data)) throw RtfError("it does not start as Rich Text");
   Reset();
   RtfTokenizer tokenizer(data);
@@ -44,17 +38,35 @@ WordDocument RtfParser::Parse(std::string_view data) {
     if (!SkipFallback(token)) Dispatch(token);
   }
   FlushBytes();
-  return std::move(document_);
+  return TakeDocument();
+}
+
+Document RtfParser::TakeDocument() {
+  Document document;
+  document.Add(PieceKind::Body, std::move(mainText_));
+  AddNotes(document, PieceKind::Footnote, std::move(footnotes_));
+  AddNotes(document, PieceKind::Endnote, std::move(endnotes_));
+  document.sectionCount = static_cast<int>(sections_.size());
+  for (size_t i = 0; i < sections_.size(); ++i) {
+    Section& own = sections_[i];
+    const int section = static_cast<int>(i);
+    if (own.header) document.Add(PieceKind::Header, std::move(*own.header), section);
+    if (own.footer) document.Add(PieceKind::Footer, std::move(*own.footer), section);
+  }
+  std::vector<TextPiece> frames = shapes_.TakeFrames();
+  std::move(frames.begin(), frames.end(), std::back_inserter(document.pieces));
+  return document;
 }
 
 void RtfParser::Reset() {
-  document_ = {};
-  document_.sections.emplace_back();
+  mainText_.clear();
+  footnotes_.clear();
+  endnotes_.clear();
+  sections_.assign(1, Section{});
   stack_.assign(1, GroupState{});
   openNotes_.clear();
   openNoteIsEndnote_.clear();
-  openShapes_.clear();
-  shapeCount_ = 0;
+  shapes_.Clear();
   documentCodePage_ = 1252;
   defaultFont_ = 0;
   fontTableFont_ = 0;
@@ -122,7 +134,7 @@ void RtfParser::OnGroupEnd() {
   const GroupState ended = State();
   stack_.pop_back();
   if (ended.opensNote) FinishNote();
-  if (ended.opensShape) FinishShape();
+  if (ended.opensShape) shapes_.Finish();
   if (ended.opensProperty) ApplyShapeProperty();
 }
 
@@ -317,8 +329,8 @@ void RtfParser::OnBinary() {
 }
 
 void RtfParser::StartSection() {
-  if (document_.sections.size() >= kMaxSections) throw RtfError("it has too many sections");
-  document_.sections.emplace_back();
+  if (sections_.size() >= kMaxSections) throw RtfError("it has too many sections");
+  sections_.emplace_back();
 }
 
 void RtfParser::StartHeaderFooter(Target target) {
@@ -328,9 +340,9 @@ void RtfParser::StartHeaderFooter(Target target) {
     return;
   }
   state.target = target;
-  state.section = document_.sections.size() - 1;
-  WordSectionModel& section = document_.sections[state.section];
-  (target == Target::Header ? section.primaryHeader : section.primaryFooter) = std::u16string();
+  state.section = sections_.size() - 1;
+  Section& section = sections_[state.section];
+  (target == Target::Header ? section.header : section.footer) = std::u16string();
 }
 
 void RtfParser::StartNote() {
@@ -347,7 +359,7 @@ void RtfParser::StartNote() {
 
 void RtfParser::FinishNote() {
   if (openNotes_.empty()) return;
-  std::u16string& notes = openNoteIsEndnote_.back() ? document_.endnotes : document_.footnotes;
+  std::u16string& notes = openNoteIsEndnote_.back() ? endnotes_ : footnotes_;
   notes += openNotes_.back();
   notes += kWordBreak;
   openNotes_.pop_back();
@@ -355,43 +367,17 @@ void RtfParser::FinishNote() {
 }
 
 void RtfParser::StartShape(bool group) {
-  if (++shapeCount_ > kMaxShapes) throw RtfError("it has too many shapes");
   GroupState& state = State();
-  OpenShape open;
-  open.anchoredInMain = !openShapes_.empty() || state.target == Target::Main;
-  if (group) open.shape.type = WordShapeType::Group;
-  openShapes_.push_back(std::move(open));
+  shapes_.Start(group, shapes_.AnyOpen() || state.target == Target::Main);
   state.opensShape = true;
 }
 
 void RtfParser::StartShapeText() {
-  GroupState& state = State();
-  if (openShapes_.empty()) {
-    state.target = Target::Discard;
-    return;
-  }
-  state.target = Target::ShapeText;
-  openShapes_.back().shape.frameText = std::u16string();
-}
-
-void RtfParser::FinishShape() {
-  if (openShapes_.empty()) return;
-  OpenShape finished = std::move(openShapes_.back());
-  openShapes_.pop_back();
-  if (finished.shape.type == WordShapeType::TextBox && !finished.shape.frameText) {
-    finished.shape.frameText = std::u16string();
-  }
-  if (!openShapes_.empty()) {
-    openShapes_.back().shape.members.push_back(std::move(finished.shape));
-  } else if (finished.anchoredInMain) {
-    document_.shapes.push_back(std::move(finished.shape));
-  }
+  State().target = shapes_.StartText() ? Target::ShapeText : Target::Discard;
 }
 
 void RtfParser::ApplyShapeProperty() {
-  if (propertyName_ != "shapeType" || openShapes_.empty()) return;
-  WordShapeModel& shape = openShapes_.back().shape;
-  if (shape.type != WordShapeType::Group) shape.type = TypeOfShape(propertyValue_);
+  if (propertyName_ == "shapeType") shapes_.SetType(propertyValue_);
 }
 
 void RtfParser::Append(char16_t unit) {
@@ -421,18 +407,17 @@ bool RtfParser::Suppressed() const {
 std::u16string* RtfParser::Destination(const GroupState& state) {
   switch (state.target) {
     case Target::Main:
-      return &document_.mainText;
+      return &mainText_;
     case Target::Header:
     case Target::Footer: {
-      WordSectionModel& section = document_.sections[state.section];
-      auto& text = state.target == Target::Header ? section.primaryHeader : section.primaryFooter;
+      Section& section = sections_[state.section];
+      auto& text = state.target == Target::Header ? section.header : section.footer;
       return text ? &*text : nullptr;
     }
     case Target::Note:
       return openNotes_.empty() ? nullptr : &openNotes_.back();
     case Target::ShapeText:
-      if (openShapes_.empty() || !openShapes_.back().shape.frameText) return nullptr;
-      return &*openShapes_.back().shape.frameText;
+      return shapes_.Text();
     case Target::Discard:
       return nullptr;
   }

@@ -1,27 +1,30 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
+#include "formats/word/WordText.h"
 #include "formats/word/rtf/CodePageDecoder.h"
 #include "formats/word/rtf/RtfControlWords.h"
+#include "formats/word/rtf/RtfShapes.h"
 #include "formats/word/rtf/RtfTokenizer.h"
 
 namespace tw {
 
-// Turns RTF into the Word document model: main text, primary headers and footers per section,
-// footnotes and endnotes, and the shapes anchored in the main text. Destinations that carry no
+// Turns RTF into a document: the body, footnotes and endnotes, each section's own primary header
+// and footer, and the text frames of the shapes anchored in the body. Destinations that carry no
 // visible text (tables of fonts, colours and styles, document info, pictures, object data, field
 // instructions, unknown "\*" destinations) are read past; hidden and deleted runs are left out.
 class RtfParser {
  public:
   // Throws RtfError when the data is not RTF or nests beyond the cap.
-  WordDocument Parse(std::string_view data);
+  Document Parse(std::string_view data);
 
  private:
   // Where the text of a group goes.
@@ -43,9 +46,10 @@ class RtfParser {
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
   };
 
-  struct OpenShape {
-    WordShapeModel shape;
-    bool anchoredInMain = false;
+  // A section's own primary header and footer; an absent one is linked to the previous one's.
+  struct Section {
+    std::optional<std::u16string> header;
+    std::optional<std::u16string> footer;
   };
 
   void Reset();
@@ -72,8 +76,8 @@ class RtfParser {
   void StartShape(bool group);
   void StartShapeText();
   void FinishNote();
-  void FinishShape();
   void ApplyShapeProperty();
+  Document TakeDocument();
 
   void Append(char16_t unit);
   void AppendBreak() { Append(kWordBreak); }
@@ -83,12 +87,14 @@ class RtfParser {
   int CodePage(const GroupState& state) const;
   GroupState& State() { return stack_.back(); }
 
-  WordDocument document_;
+  std::u16string mainText_;
+  std::u16string footnotes_;
+  std::u16string endnotes_;
+  std::vector<Section> sections_;
+  RtfShapes shapes_;
   std::vector<GroupState> stack_;
   std::vector<std::u16string> openNotes_;
   std::vector<bool> openNoteIsEndnote_;
-  std::vector<OpenShape> openShapes_;
-  size_t shapeCount_ = 0;
   std::string propertyName_;
   std::string propertyValue_;
 

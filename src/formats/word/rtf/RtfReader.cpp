@@ -10,7 +10,7 @@
 
 namespace tw {
 
-WordDocument ReadRtfDocument(const std::string& path) {
+Document ReadRtfDocument(const std::string& path) {
   RegularFile file;
   if (!file.Open(path)) throw ReaderError("The file could not be opened: " + path);
   // Checked before reading, so a huge file is refused without being loaded.
@@ -27,8 +27,7 @@ WordDocument ReadRtfDocument(const std::string& path) {
     return parser.Parse(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   } catch (const RtfError& error) {
-    throw ReaderError(
-                          "The document is damaged (" + std::string(error.what()) + "): " + path);
+    throw ReaderError("The document is damaged (" + std::string(error.what()) + "): " + path);
   }
 }
 

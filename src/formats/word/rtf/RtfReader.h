@@ -2,12 +2,11 @@
 
 #include <string>
 
-#include "formats/word/WordDocumentModel.h"
+#include "formats/Document.h"
 
 namespace tw {
 
-// Reads an .rtf file into the Word document model. Throws ReaderError (source "Word") with
-// a description that says why the file cannot be read.
-WordDocument ReadRtfDocument(const std::string& path);
+// Reads an .rtf file. Throws ReaderError saying why the file cannot be read.
+Document ReadRtfDocument(const std::string& path);
 
 }  // namespace tw
