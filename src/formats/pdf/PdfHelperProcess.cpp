@@ -74,7 +74,8 @@ std::string Describe(int status) {
     const int signal = WTERMSIG(status);
     if (signal == SIGXCPU) return "used up its processor time";
     if (signal == SIGKILL) return "was killed (out of processor time or memory)";
-    return std::string("crashed (") + strsignal(signal) + ")";
+    const char* description = sigdescr_np(signal);  // unlike strsignal, safe in any thread
+    return "crashed (" + (description ? std::string(description) : std::to_string(signal)) + ")";
   }
   if (WIFEXITED(status) && WEXITSTATUS(status) == PdfHelperCommand::kOutOfMemory) {
     return "ran out of memory";
@@ -82,7 +83,7 @@ std::string Describe(int status) {
   if (WIFEXITED(status) && WEXITSTATUS(status) == PdfHelperCommand::kUsage) {
     return "did not understand its command line";
   }
-  return "sent broken or incomplete data (exit status " +
+  return "ended before it had sent the whole document (exit status " +
          std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + ")";
 }
 
@@ -121,17 +122,20 @@ PdfHelperProcess::~PdfHelperProcess() {
   }
 }
 
-int PdfHelperProcess::Reap() {
-  int status = 0;
-  while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+void PdfHelperProcess::Reap() {
+  while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {
   }
   reaped_ = true;
-  return status;
 }
 
 std::string PdfHelperProcess::Failure() {
-  if (silent_) return "sent nothing for " + std::to_string(idleTimeoutMs_) + " ms";
   if (reaped_) return "has ended";
+  if (silent_) return "sent nothing for " + std::to_string(idleTimeoutMs_) + " ms";
+  if (!closed_) {
+    kill(pid_, SIGKILL);
+    Reap();
+    return "sent data that makes no sense";
+  }
   // Its output has closed, so it is ending; one that lingers is ended.
   const auto deadline = std::chrono::steady_clock::now() + kExitGrace;
   int status = 0;
@@ -159,7 +163,10 @@ bool PdfHelperProcess::Refill() {
   ssize_t got;
   while ((got = read(readFd_, buffer_.data(), buffer_.size())) < 0 && errno == EINTR) {
   }
-  if (got <= 0) return false;
+  if (got <= 0) {
+    closed_ = true;
+    return false;
+  }
   position_ = 0;
   end_ = static_cast<size_t>(got);
   return true;

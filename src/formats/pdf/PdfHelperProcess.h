@@ -26,18 +26,20 @@ class PdfHelperProcess {
   // than the idle limit.
   bool Read(void* into, size_t size);
 
-  // Why the helper stopped delivering, once Read has failed: ends and reaps it, and says how it
-  // went ("crashed (Segmentation fault)", "ran out of its processor time", ...).
+  // Why the helper stopped delivering, once Read has failed or what it delivered made no sense:
+  // ends and reaps it, and says how it went ("crashed (Segmentation fault)", "used up its
+  // processor time", ...).
   std::string Failure();
 
  private:
   bool Refill();
-  int Reap();
+  void Reap();
 
   pid_t pid_ = -1;
   int readFd_ = -1;
   int idleTimeoutMs_;
-  bool silent_ = false;  // the last read waited out the idle limit
+  bool silent_ = false;  // a read waited out the idle limit
+  bool closed_ = false;  // a read found the output closed (or failed)
   bool reaped_ = false;
   std::vector<char> buffer_;
   size_t position_ = 0;

@@ -41,19 +41,20 @@ bool NoChildLeft() {
 // Each way the helper can fail once it has started on a document costs that document, with a
 // reason, quickly, and leaves no process behind.
 TEST(PdfHelperProcess, AFailingHelperCostsTheFileWithAReason) {
-  // A helper that burns processor time sends nothing either, so the idle limit waits longer.
+  // A helper that burns processor time sends nothing either, so there the idle limit waits longer
+  // than a busy machine may take to give it its second of processor time.
   const struct {
     const char* failure;
     int idleTimeoutMs;
     const char* reason;
   } cases[] = {
-    {"crash", 3000, "crashed (Segmentation fault)"},
+    {"crash", 20000, "crashed (Aborted)"},
     {"hang", 300, "sent nothing for 300 ms"},
-    {"spin", 3000, "used up its processor time"},
+    {"spin", 20000, "used up its processor time"},
 #if !defined(__SANITIZE_ADDRESS__)
-    {"hog", 3000, "ran out of memory"},
+    {"hog", 20000, "ran out of memory"},
 #endif
-    {"garbage", 3000, "sent broken or incomplete data"},
+    {"garbage", 20000, "sent data that makes no sense"},
   };
   const std::string path = test::FixturePath("pdf/emptypage.pdf");
   for (const auto& c : cases) {
@@ -61,7 +62,7 @@ TEST(PdfHelperProcess, AFailingHelperCostsTheFileWithAReason) {
     const PdfHelperLimits limits{c.idleTimeoutMs, 1, 256ul << 20};
     const auto start = std::chrono::steady_clock::now();
     const ReadResult result = ReadPdfDocument(path, nullptr, limits);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.failure;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << c.failure;
     ASSERT_FALSE(result.Ok()) << c.failure;
     const std::string reason = result.Error().Reason();
     EXPECT_NE(reason.find(path), std::string::npos) << reason;
@@ -87,8 +88,8 @@ TEST(PdfHelperProcess, TheChosenProgramIsTrustedWithNothing) {
     const char* reason;
   } cases[] = {
       {missing, "TALLYWRIGHT_PDF_READER names no program that can be run"},
-      {"/bin/true", "sent broken or incomplete data (exit status 0)"},
-      {"/bin/echo", "sent broken or incomplete data (exit status 0)"},
+      {"/bin/true", "ended before it had sent the whole document (exit status 0)"},
+      {"/bin/echo", "sent data that makes no sense"},  // its arguments, back
   };
   for (const auto& c : cases) {
     const ScopedVariable program("TALLYWRIGHT_PDF_READER", c.program);
