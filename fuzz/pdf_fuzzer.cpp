@@ -1,5 +1,5 @@
-// Feeds arbitrary bytes to the PDF server's reading side in-process: the document is read with
-// poppler as the helper reads it, its pages go through the wire format and back, and the same
+// Feeds arbitrary bytes to the PDF reading in-process: the document is read with poppler as the
+// helper program reads it, its pages go through the wire format and back, and the same
 // bytes are also taken as a helper's (hostile) reply. Every input must end in words or in a
 // rejection, never in a crash, a hang or a leak.
 #include <algorithm>
@@ -10,10 +10,9 @@
 #include <span>
 #include <string>
 
-#include "formats/pdf/PdfPageText.h"
+#include "counting/TextScan.h"
 #include "formats/pdf/PdfTextExtractor.h"
 #include "formats/pdf/PdfWireFormat.h"
-#include "counting/TextScan.h"
 
 namespace {
 
@@ -38,10 +37,7 @@ void ReadDocument(std::span<const char> bytes) {
     size_t position = 0;
     std::optional<std::u16string> text = tw::PdfWireFormat::ReadPage(Over(wire, position));
     if (!text) continue;
-    const tw::PdfPageText items(std::move(*text));
-    std::u16string joined;
-    for (size_t i = 0; i < items.ItemCount(); ++i) joined += items.Item(i);
-    tw::ScanUtf16Text(joined, {.extraSymbolsAsWords = true, .legacyByteRules = false});
+    tw::ScanUtf16Text(*text, {.extraSymbolsAsWords = true, .legacyByteRules = false});
   }
 }
 

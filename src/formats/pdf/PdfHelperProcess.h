@@ -3,29 +3,20 @@
 #include <sys/types.h>
 
 #include <cstddef>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "formats/pdf/PdfHelperLimits.h"
-
 namespace tw {
 
-// A child process that reads a document and writes what it finds to a pipe, so that a crash,
-// a runaway loop or a memory blow-up inside the PDF library costs one file, never the program.
-// The child runs only the given work and the library it calls, then leaves with _exit: it may
-// have been forked from a process with other threads.
+// A helper program started with its standard output into a pipe, so that a crash, a runaway loop
+// or a memory blow-up inside a document library costs one file, never the program. Started with
+// posix_spawn: the child runs nothing of this (possibly multi-threaded) process before exec.
 class PdfHelperProcess {
  public:
-  // Receives the write end of the pipe; runs in the child.
-  using ChildWork = std::function<void(int writeFd)>;
-
-  // The running helper; null when no process or pipe could be made.
-  static std::unique_ptr<PdfHelperProcess> Start(const ChildWork& work,
-                                                 const PdfHelperLimits& limits);
-  // Takes over a running helper and the read end of its pipe.
-  PdfHelperProcess(pid_t pid, int readFd, int idleTimeoutMs);
+  // Starts `program` with `arguments` (after its name). Throws ReaderError when it cannot be
+  // started.
+  PdfHelperProcess(const std::string& program, const std::vector<std::string>& arguments,
+                   int idleTimeoutMs);
   // Ends the helper if it still runs and reaps it.
   ~PdfHelperProcess();
   PdfHelperProcess(const PdfHelperProcess&) = delete;
@@ -35,15 +26,21 @@ class PdfHelperProcess {
   // than the idle limit.
   bool Read(void* into, size_t size);
 
-  // Writes all of `bytes` to `fd`, for the child's side. False when the reader has gone.
-  static bool WriteAll(int fd, const std::string& bytes);
+  // Why the helper stopped delivering, once Read has failed or what it delivered made no sense:
+  // ends and reaps it, and says how it went ("crashed (Segmentation fault)", "used up its
+  // processor time", ...).
+  std::string Failure();
 
  private:
   bool Refill();
+  void Reap();
 
-  pid_t pid_;
-  int readFd_;
+  pid_t pid_ = -1;
+  int readFd_ = -1;
   int idleTimeoutMs_;
+  bool silent_ = false;  // a read waited out the idle limit
+  bool closed_ = false;  // a read found the output closed (or failed)
+  bool reaped_ = false;
   std::vector<char> buffer_;
   size_t position_ = 0;
   size_t end_ = 0;

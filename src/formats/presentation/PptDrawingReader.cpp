@@ -14,7 +14,6 @@ constexpr uint32_t kFspBackground = 0x400;
 // Shape kinds (the FSP record's instance) that carry no text frame.
 constexpr uint16_t kSptLine = 20;
 constexpr uint16_t kSptPictureFrame = 75;
-constexpr uint16_t kSptTextBox = 202;
 bool IsConnectorSpt(uint16_t spt) {
   return spt >= 32 && spt <= 40;
 }
@@ -24,13 +23,10 @@ bool IsHeaderFooterPlaceholder(uint8_t kind) {
   return kind >= 0x07 && kind <= 0x0A;
 }
 
-// Office's shape type for the drawing's shape kind.
-int32_t TypeOf(uint16_t spt, bool placeholder) {
-  if (placeholder) return kShapePlaceholder;
-  if (spt == kSptTextBox) return kShapeTextBox;
-  if (spt == kSptPictureFrame) return kShapePicture;
-  if (spt == kSptLine || IsConnectorSpt(spt)) return kShapeLine;
-  return kShapeAutoShape;
+// Pictures and lines have no text frame unless they carry text of their own.
+bool HasTextFrame(uint16_t spt, bool placeholder, bool hasTextbox) {
+  if (hasTextbox || placeholder) return true;
+  return spt != kSptPictureFrame && spt != kSptLine && !IsConnectorSpt(spt);
 }
 
 std::optional<uint8_t> PlaceholderKind(Bytes shapeBody) {
@@ -50,7 +46,7 @@ PptDrawingReader::PptDrawingReader(const std::vector<std::u16string>& listedText
       slideLevel_(slideLevel),
       maxDepth_(maxDepth) {}
 
-void PptDrawingReader::Read(Bytes slideBody, std::vector<ShapeModel>& shapes) {
+void PptDrawingReader::Read(Bytes slideBody, std::vector<DrawnText>& shapes) {
   const std::optional<PptRecord> drawing = FindPptChild(slideBody, kRecordDrawing);
   if (!drawing) return;
   const std::optional<PptRecord> dg = FindPptChild(drawing->body, kRecordDgContainer);
@@ -59,20 +55,18 @@ void PptDrawingReader::Read(Bytes slideBody, std::vector<ShapeModel>& shapes) {
   if (group) ReadGroup(group->body, shapes, 0);
 }
 
-void PptDrawingReader::ReadGroup(Bytes groupBody, std::vector<ShapeModel>& shapes, int depth) {
+void PptDrawingReader::ReadGroup(Bytes groupBody, std::vector<DrawnText>& shapes, int depth) {
   if (depth > maxDepth_) throw ContainerError("shapes are nested too deeply");
   for (const PptRecord& child : ReadPptChildren(groupBody)) {
     if (child.type == kRecordSpgrContainer) {
-      ShapeModel group = MakeShape(kShapeGroup);
-      ReadGroup(child.body, group.groupItems, depth + 1);
-      shapes.push_back(std::move(group));
+      ReadGroup(child.body, shapes, depth + 1);
     } else if (child.type == kRecordSpContainer) {
-      ReadShape(child.body, shapes);
+      ReadShape(child.body, shapes, depth);
     }
   }
 }
 
-void PptDrawingReader::ReadShape(Bytes body, std::vector<ShapeModel>& shapes) {
+void PptDrawingReader::ReadShape(Bytes body, std::vector<DrawnText>& shapes, int depth) {
   const std::optional<PptRecord> fsp = FindPptChild(body, kRecordFsp);
   if (!fsp) return;
   // The group's own record, the background and deleted shapes are no shapes of the slide.
@@ -81,10 +75,8 @@ void PptDrawingReader::ReadShape(Bytes body, std::vector<ShapeModel>& shapes) {
   const std::optional<uint8_t> placeholder = PlaceholderKind(body);
   if (slideLevel_ && placeholder && IsHeaderFooterPlaceholder(*placeholder)) return;
   const std::optional<PptRecord> textbox = FindPptChild(body, kRecordClientTextbox);
-  ShapeModel shape = MakeShape(TypeOf(fsp->instance, placeholder.has_value()));
-  shape.hasTextFrame = textbox || (shape.type != kShapePicture && shape.type != kShapeLine);
-  if (textbox) shape.text = TextOfTextbox(textbox->body);
-  shapes.push_back(std::move(shape));
+  if (!HasTextFrame(fsp->instance, placeholder.has_value(), textbox.has_value())) return;
+  shapes.push_back({textbox ? TextOfTextbox(textbox->body) : std::u16string(), depth});
 }
 
 // A text box holds its text itself, or refers to a text of the slide list by index.

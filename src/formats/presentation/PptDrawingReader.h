@@ -4,9 +4,15 @@
 #include <vector>
 
 #include "formats/presentation/PptRecords.h"
-#include "formats/presentation/PresentationModel.h"
 
 namespace tw::powerpoint {
+
+// A shape of a drawing that has a text frame: its text (paragraphs joined by "\r") and how many
+// groups deep it lies.
+struct DrawnText {
+  std::u16string text;
+  int groupDepth = 0;
+};
 
 // Walks the drawing of a slide or master: its shapes in z-order, groups with their items, each
 // shape's text from its client text box or from the slide list's texts that it refers to.
@@ -16,15 +22,16 @@ class PptDrawingReader {
   // number, footer and header placeholders are left out: they are its headers and footers.
   PptDrawingReader(const std::vector<std::u16string>& listedTexts, bool slideLevel, int maxDepth);
 
-  // Appends the shapes of the drawing in `slideBody` (a slide container's body). Throws
-  // ContainerError when groups are nested beyond the limit.
-  void Read(Bytes slideBody, std::vector<ShapeModel>& shapes);
+  // Appends the shapes with a text frame of the drawing in `slideBody` (a slide container's body)
+  // in z-order, group members where their group lies. Throws ContainerError when groups are
+  // nested beyond the limit.
+  void Read(Bytes slideBody, std::vector<DrawnText>& shapes);
   // Which of the listed texts a shape referred to.
   const std::vector<bool>& Referenced() const { return referenced_; }
 
  private:
-  void ReadGroup(Bytes groupBody, std::vector<ShapeModel>& shapes, int depth);
-  void ReadShape(Bytes body, std::vector<ShapeModel>& shapes);
+  void ReadGroup(Bytes groupBody, std::vector<DrawnText>& shapes, int depth);
+  void ReadShape(Bytes body, std::vector<DrawnText>& shapes, int depth);
   std::u16string TextOfTextbox(Bytes body);
 
   const std::vector<std::u16string>& listedTexts_;

@@ -33,13 +33,13 @@ class PptReader {
   PptReader(Bytes currentUser, Bytes document, ContainerLimits limits)
       : currentUser_(currentUser), document_(document), limits_(limits) {}
 
-  PresentationModel Read() {
+  Document Read() {
     const uint32_t documentPersistId = ReadPersistDirectory(CurrentEditOffset());
     const PptRecord documentRecord = PersistObject(documentPersistId, kRecordDocument);
-    PresentationModel model;
-    ReadSlides(documentRecord.body, model);
-    ReadTitleMaster(documentRecord.body, model);
-    return model;
+    Document document;
+    ReadSlides(documentRecord.body, document);
+    ReadTitleMaster(documentRecord.body, document);
+    return document;
   }
 
  private:
@@ -140,41 +140,56 @@ class PptReader {
     return list;
   }
 
-  void ReadSlides(Bytes documentBody, PresentationModel& model) {
+  // Each slide's shapes with a text frame in z-order, then its footer (its own headers and
+  // footers, or the presentation's defaults when it has none).
+  void ReadSlides(Bytes documentBody, Document& document) {
     const std::u16string defaultFooter = FooterOf(documentBody, kHeadersFootersSlideDefaults);
+    int index = 0;
     for (const ListedTexts& listed : ReadSlideList(documentBody, 0)) {
       const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
       ChargeWalk(slide);
-      SlideModel slideModel;
+      std::vector<DrawnText> shapes;
       PptDrawingReader reader(listed.texts, /*slideLevel=*/true, limits_.maxXmlDepth);
-      reader.Read(slide.body, slideModel.shapes);
-      AddUnreferencedTexts(listed.texts, reader.Referenced(), slideModel.shapes);
-      slideModel.footer =
-          FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0) : defaultFooter;
-      model.slides.push_back(std::move(slideModel));
+      reader.Read(slide.body, shapes);
+      AddUnreferencedTexts(listed.texts, reader.Referenced(), shapes);
+      for (DrawnText& shape : shapes) {
+        document.Add(PieceKind::SlideShape, std::move(shape.text), index).groupDepth =
+            shape.groupDepth;
+      }
+      document.Add(
+          PieceKind::SlideFooter,
+          FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0) : defaultFooter,
+          index);
+      ++index;
     }
   }
 
-  // Among the masters, a slide record (rather than a main master) is the title master.
-  void ReadTitleMaster(Bytes documentBody, PresentationModel& model) {
+  // Among the masters, a slide record (rather than a main master) is the title master. Only its
+  // top-level shapes count as its text frames; the members of its groups do not.
+  void ReadTitleMaster(Bytes documentBody, Document& document) {
     for (const ListedTexts& listed : ReadSlideList(documentBody, 1)) {
       const std::optional<PptRecord> master = FindPersistObject(listed.persistId);
       if (!master || master->type != kRecordSlide) continue;
       ChargeWalk(*master);
+      std::vector<DrawnText> shapes;
       PptDrawingReader reader(listed.texts, /*slideLevel=*/false, limits_.maxXmlDepth);
-      reader.Read(master->body, model.titleMasterShapes);
-      model.hasTitleMaster = true;
+      reader.Read(master->body, shapes);
+      document.hasTitleMaster = true;
+      for (DrawnText& shape : shapes) {
+        if (shape.groupDepth == 0) document.Add(PieceKind::TitleMaster, std::move(shape.text));
+      }
       return;
     }
   }
 
-  // Text a slide list holds for a slide but no shape refers to still belongs to the slide.
+  // Text a slide list holds for a slide but no shape refers to still belongs to the slide, as a
+  // text box of its own above the others.
   static void AddUnreferencedTexts(const std::vector<std::u16string>& texts,
                                    const std::vector<bool>& referenced,
-                                   std::vector<ShapeModel>& shapes) {
+                                   std::vector<DrawnText>& shapes) {
     for (size_t i = 0; i < texts.size(); ++i) {
       if (referenced[i] || texts[i].empty()) continue;
-      shapes.push_back(MakeShape(kShapeTextBox, true, texts[i]));
+      shapes.push_back({texts[i], 0});
     }
   }
 
@@ -202,12 +217,12 @@ class PptReader {
 
 }  // namespace
 
-PresentationModel ReadPptStreams(std::span<const uint8_t> currentUser,
-                                 std::span<const uint8_t> document, ContainerLimits limits) {
+Document ReadPptStreams(std::span<const uint8_t> currentUser, std::span<const uint8_t> document,
+                        ContainerLimits limits) {
   return PptReader(currentUser, document, limits).Read();
 }
 
-PresentationModel ReadPpt(const std::string& path, ContainerLimits limits) {
+Document ReadPpt(const std::string& path, ContainerLimits limits) {
   const CompoundFile file(path, limits);
   if (!file.HasStream("PowerPoint Document")) {
     throw ContainerError("not a PowerPoint presentation (no \"PowerPoint Document\" stream)");

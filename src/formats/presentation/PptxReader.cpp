@@ -1,5 +1,6 @@
 #include "formats/presentation/PptxReader.h"
 
+#include <algorithm>
 #include <map>
 #include <pugixml.hpp>
 #include <string_view>
@@ -125,23 +126,22 @@ class PptxReader {
   PptxReader(const std::string& path, ContainerLimits limits)
       : package_(path, limits), limits_(limits) {}
 
-  PresentationModel Read() {
+  // Title masters belong to the older format; an Open XML presentation has none.
+  Document Read() {
     const std::string presentationPart = MainPartName();
-    pugi::xml_document document;
-    ParseXmlPart(document, package_.Read(presentationPart), presentationPart);
+    pugi::xml_document presentation;
+    ParseXmlPart(presentation, package_.Read(presentationPart), presentationPart);
     const std::map<std::string, std::string> targets = Relationships(presentationPart);
-    PresentationModel model;
-    const pugi::xml_node slideList = Child(document.document_element(), "sldIdLst");
+    const pugi::xml_node slideList = Child(presentation.document_element(), "sldIdLst");
     for (pugi::xml_node slideId : slideList.children()) {
       if (!Is(slideId, "sldId")) continue;
       const auto target = targets.find(PrefixedAttribute(slideId, "id").value());
       if (target == targets.end()) {
         throw ContainerError("the slide list names a slide the package does not relate");
       }
-      model.slides.push_back(ReadSlide(target->second));
+      ReadSlide(target->second);
     }
-    // Title masters belong to the older format; an Open XML presentation has none.
-    return model;
+    return std::move(document_);
   }
 
  private:
@@ -173,49 +173,45 @@ class PptxReader {
     return targets;
   }
 
-  SlideModel ReadSlide(const std::string& partName) {
-    pugi::xml_document document;
-    ParseXmlPart(document, package_.Read(partName), partName);
-    SlideModel slide;
-    const pugi::xml_node tree = Child(Child(document.document_element(), "cSld"), "spTree");
-    ReadShapes(tree, slide.shapes, slide, 0);
-    return slide;
+  // The slide's shapes, then its footer: the footer is not a shape of the slide but the text its
+  // headers and footers show.
+  void ReadSlide(const std::string& partName) {
+    pugi::xml_document slide;
+    ParseXmlPart(slide, package_.Read(partName), partName);
+    footer_.clear();
+    ReadShapes(Child(Child(slide.document_element(), "cSld"), "spTree"), 0, 0);
+    document_.Add(PieceKind::SlideFooter, std::move(footer_), slide_);
+    ++slide_;
   }
 
-  void ReadShapes(pugi::xml_node parent, std::vector<ShapeModel>& shapes, SlideModel& slide,
-                  int depth) {
-    if (depth > limits_.maxXmlDepth) throw ContainerError("shapes are nested too deeply");
+  // `nesting` counts every element level walked into, `groupDepth` only the groups.
+  void ReadShapes(pugi::xml_node parent, int groupDepth, int nesting) {
+    if (nesting > limits_.maxXmlDepth) throw ContainerError("shapes are nested too deeply");
     for (pugi::xml_node child : parent.children()) {
       if (Is(child, "sp")) {
-        ReadShape(child, shapes, slide);
+        ReadShape(child, groupDepth);
       } else if (Is(child, "grpSp")) {
-        ShapeModel group = MakeShape(kShapeGroup);
-        ReadShapes(child, group.groupItems, slide, depth + 1);
-        shapes.push_back(std::move(group));
+        ReadShapes(child, groupDepth + 1, nesting + 1);
       } else if (Is(child, "graphicFrame")) {
-        shapes.push_back(ReadGraphicFrame(child));
-      } else if (Is(child, "cxnSp")) {
-        shapes.push_back(MakeShape(kShapeLine));
-      } else if (Is(child, "pic")) {
-        shapes.push_back(MakeShape(kShapePicture));
+        ReadGraphicFrame(child, groupDepth);
       } else if (Is(child, "AlternateContent")) {
         // Both branches describe the same content: only one of them is read.
         pugi::xml_node branch = Child(child, "Choice");
         if (!branch) branch = Child(child, "Fallback");
-        ReadShapes(branch, shapes, slide, depth + 1);
+        ReadShapes(branch, groupDepth, nesting + 1);
       }
+      // Connectors and pictures have no text frame.
     }
   }
 
-  // Footer, date and slide-number placeholders are the slide's headers and footers, reached
-  // through its HeadersFooters, not shapes of their own.
-  static void ReadShape(pugi::xml_node sp, std::vector<ShapeModel>& shapes, SlideModel& slide) {
-    const pugi::xml_node nonVisual = Child(sp, "nvSpPr");
-    const pugi::xml_node placeholder = Child(Child(nonVisual, "nvPr"), "ph");
+  // Footer, date and slide-number placeholders are the slide's headers and footers, not shapes of
+  // their own; lines drawn as shapes have no text frame.
+  void ReadShape(pugi::xml_node sp, int groupDepth) {
+    const pugi::xml_node placeholder = Child(Child(Child(sp, "nvSpPr"), "nvPr"), "ph");
     const std::string_view placeholderType = placeholder.attribute("type").value();
     const pugi::xml_node body = Child(sp, "txBody");
     if (placeholder && placeholderType == "ftr") {
-      slide.footer = TextOfBody(body);
+      footer_ = TextOfBody(body);
       return;
     }
     if (placeholder &&
@@ -224,30 +220,19 @@ class PptxReader {
     }
     const std::string_view geometry =
         Child(Child(sp, "spPr"), "prstGeom").attribute("prst").value();
-    if (geometry == "line" || geometry.starts_with("straightConnector")) {
-      shapes.push_back(MakeShape(kShapeLine));
-      return;
-    }
-    ShapeModel shape = MakeShape(kShapeAutoShape, true, TextOfBody(body));
-    if (placeholder) {
-      shape.type = kShapePlaceholder;
-    } else if (IsTrue(Child(nonVisual, "cNvSpPr").attribute("txBox"))) {
-      shape.type = kShapeTextBox;
-    }
-    shapes.push_back(std::move(shape));
+    if (geometry == "line" || geometry.starts_with("straightConnector")) return;
+    AddShape(TextOfBody(body), groupDepth);
   }
 
-  static ShapeModel ReadGraphicFrame(pugi::xml_node frame) {
-    const pugi::xml_node data = Child(Child(frame, "graphic"), "graphicData");
-    const pugi::xml_node table = Child(data, "tbl");
-    if (!table) {
-      const bool chart = std::string_view(data.attribute("uri").value()).ends_with("/chart");
-      return MakeShape(chart ? kShapeChart : kShapeEmbeddedObject);
-    }
-    return ReadTable(table);
+  // Charts and embedded objects have no text frame; a table's cells each have one.
+  void ReadGraphicFrame(pugi::xml_node frame, int groupDepth) {
+    const pugi::xml_node table = Child(Child(Child(frame, "graphic"), "graphicData"), "tbl");
+    if (table) ReadTable(table, groupDepth);
   }
 
-  static ShapeModel ReadTable(pugi::xml_node table) {
+  // Every cell of the grid row by row; a row with fewer cells than the grid is padded with empty
+  // ones.
+  void ReadTable(pugi::xml_node table, int groupDepth) {
     std::vector<pugi::xml_node> rows;
     size_t columns = 0;
     for (pugi::xml_node column : Child(table, "tblGrid").children())
@@ -262,38 +247,37 @@ class PptxReader {
     if (columns != 0 && rows.size() > kMaxTableCells / columns) {
       throw ContainerError("a table has more cells than a slide can hold");
     }
-    ShapeModel shape = MakeShape(kShapeTable);
-    shape.tableRows = static_cast<int32_t>(rows.size());
-    shape.tableColumns = static_cast<int32_t>(columns);
     for (pugi::xml_node row : rows) {
       size_t taken = 0;
       for (pugi::xml_node cell : row.children()) {
         if (!Is(cell, "tc")) continue;
-        shape.tableCells.push_back(ReadCell(cell));
+        AddShape(TextOfCell(cell), groupDepth);
         ++taken;
       }
-      for (; taken < columns; ++taken) shape.tableCells.push_back(EmptyCell());
+      for (; taken < columns; ++taken) AddShape({}, groupDepth);
     }
-    return shape;
   }
 
   // A cell that a merge covers shows the merged cell's text; it has none of its own.
-  static ShapeModel ReadCell(pugi::xml_node cell) {
-    if (IsTrue(cell.attribute("hMerge")) || IsTrue(cell.attribute("vMerge"))) return EmptyCell();
-    ShapeModel shape = EmptyCell();
-    shape.text = TextOfBody(Child(cell, "txBody"));
-    return shape;
+  static std::u16string TextOfCell(pugi::xml_node cell) {
+    if (IsTrue(cell.attribute("hMerge")) || IsTrue(cell.attribute("vMerge"))) return {};
+    return TextOfBody(Child(cell, "txBody"));
   }
 
-  static ShapeModel EmptyCell() { return MakeShape(kShapeAutoShape, true); }
+  void AddShape(std::u16string text, int groupDepth) {
+    document_.Add(PieceKind::SlideShape, std::move(text), slide_).groupDepth = groupDepth;
+  }
 
   ZipPackage package_;
   ContainerLimits limits_;
+  Document document_;
+  int slide_ = 0;
+  std::u16string footer_;  // of the slide being read
 };
 
 }  // namespace
 
-PresentationModel ReadPptx(const std::string& path, ContainerLimits limits) {
+Document ReadPptx(const std::string& path, ContainerLimits limits) {
   return PptxReader(path, limits).Read();
 }
 

@@ -11,11 +11,11 @@
 #include "formats/presentation/PptxReader.h"
 
 namespace tw {
-using namespace powerpoint;
 namespace {
 
 enum class FileKind { Zip, CompoundFile, Other };
 
+// By content, not by name: a .ppt saved under a .pptx name still opens.
 FileKind SniffFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in)
@@ -29,38 +29,12 @@ FileKind SniffFile(const std::string& path) {
   return FileKind::Other;
 }
 
-void AddSlideShape(Document& document, const ShapeModel& shape, int slide, int depth) {
-  if (shape.type == kShapeGroup) {
-    for (const ShapeModel& item : shape.groupItems) AddSlideShape(document, item, slide, depth + 1);
-    return;
-  }
-  if (shape.type == kShapeTable) {
-    for (const ShapeModel& cell : shape.tableCells) AddSlideShape(document, cell, slide, depth);
-    return;
-  }
-  if (shape.hasTextFrame) document.Add(PieceKind::SlideShape, shape.text, slide).groupDepth = depth;
-}
-
-Document ToDocument(const PresentationModel& model) {
-  Document document;
-  for (size_t i = 0; i < model.slides.size(); ++i) {
-    const int slide = static_cast<int>(i);
-    for (const ShapeModel& shape : model.slides[i].shapes) AddSlideShape(document, shape, slide, 0);
-    document.Add(PieceKind::SlideFooter, model.slides[i].footer, slide);
-  }
-  document.hasTitleMaster = model.hasTitleMaster;
-  for (const ShapeModel& shape : model.titleMasterShapes) {
-    if (shape.hasTextFrame) document.Add(PieceKind::TitleMaster, shape.text);
-  }
-  return document;
-}
-
-PresentationModel ReadPresentationModel(const std::string& path) {
+Document ReadPresentationFile(const std::string& path) {
   switch (SniffFile(path)) {
     case FileKind::Zip:
-      return ReadPptx(path);
+      return powerpoint::ReadPptx(path);
     case FileKind::CompoundFile:
-      return ReadPpt(path);
+      return powerpoint::ReadPpt(path);
     case FileKind::Other:
       break;
   }
@@ -71,7 +45,7 @@ PresentationModel ReadPresentationModel(const std::string& path) {
 
 ReadResult ReadPresentation(const std::string& path) {
   try {
-    return ToDocument(ReadPresentationModel(path));
+    return ReadPresentationFile(path);
   } catch (const std::bad_alloc&) {
     return ReaderError("not enough memory to open " + path);
   } catch (const std::exception& error) {

@@ -1,107 +1,120 @@
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <atomic>
+#include <cerrno>
 #include <chrono>
-#include <thread>
-#include <vector>
+#include <cstdlib>
+#include <optional>
+#include <string>
 
-#include "formats/pdf/PdfHelperProcess.h"
+#include "formats/pdf/PdfHelperCommand.h"
+#include "formats/pdf/PdfReader.h"
+#include "support/TempDir.h"
 
 namespace tw {
 namespace {
 
-// Whether a read from a helper running `work` under `limits` ends without data, and how long
-// it took.
-bool ReadsNothing(const PdfHelperProcess::ChildWork& work, PdfHelperLimits limits) {
-  const std::unique_ptr<PdfHelperProcess> helper = PdfHelperProcess::Start(work, limits);
-  if (!helper) return false;
-  char byte = 0;
-  return !helper->Read(&byte, 1);
+// Sets an environment variable for the life of the object.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedVariable() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+bool NoChildLeft() {
+  return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
 }
 
-TEST(PdfHelperProcess, DeliversWhatTheChildWrites) {
-  std::string big(300000, 'x');  // more than a pipe holds at once
-  big[299999] = 'y';
-  const auto helper =
-      PdfHelperProcess::Start([&big](int fd) { PdfHelperProcess::WriteAll(fd, "abc" + big); }, {});
-  ASSERT_TRUE(helper);
-  std::string got(3 + big.size(), '\0');
-  ASSERT_TRUE(helper->Read(got.data(), got.size()));
-  EXPECT_EQ(got.substr(0, 4), "abcx");
-  EXPECT_EQ(got.back(), 'y');
-  char more = 0;
-  EXPECT_FALSE(helper->Read(&more, 1));  // the child has ended
-}
-
-TEST(PdfHelperProcess, ACrashOrAHangCostsOnlyTheHelper) {
-  PdfHelperLimits limits;
-  limits.idleTimeoutMs = 200;
-  limits.cpuSeconds = 1;
+// Each way the helper can fail once it has started on a document costs that document, with a
+// reason, quickly, and leaves no process behind.
+TEST(PdfHelperProcess, AFailingHelperCostsTheFileWithAReason) {
+  // A helper that burns processor time sends nothing either, so there the idle limit waits longer
+  // than a busy machine may take to give it its second of processor time.
   const struct {
-    const char* what;
-    PdfHelperProcess::ChildWork work;
+    const char* failure;
+    int idleTimeoutMs;
+    const char* reason;
   } cases[] = {
-      {"crash", [](int) { raise(SIGSEGV); }},
-      {"abort", [](int) { abort(); }},
-      {"exception", [](int) { throw std::runtime_error("broken"); }},
-      {"silence", [](int) { std::this_thread::sleep_for(std::chrono::seconds(30)); }},
-      {"endless loop",
-       [](int) {
-         std::atomic<unsigned long> spins{0};
-         for (;;) spins.fetch_add(1, std::memory_order_relaxed);
-       }},
+    {"crash", 20000, "crashed (Aborted)"},
+    {"hang", 300, "sent nothing for 300 ms"},
+    {"spin", 20000, "used up its processor time"},
+#if !defined(__SANITIZE_ADDRESS__)
+    {"hog", 20000, "ran out of memory"},
+#endif
+    {"garbage", 20000, "sent data that makes no sense"},
+  };
+  const std::string path = test::FixturePath("pdf/emptypage.pdf");
+  for (const auto& c : cases) {
+    const ScopedVariable failure(PdfHelperCommand::kFailureVariable, c.failure);
+    const PdfHelperLimits limits{c.idleTimeoutMs, 1, 256ul << 20};
+    const auto start = std::chrono::steady_clock::now();
+    const ReadResult result = ReadPdfDocument(path, nullptr, limits);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << c.failure;
+    ASSERT_FALSE(result.Ok()) << c.failure;
+    const std::string reason = result.Error().Reason();
+    EXPECT_NE(reason.find(path), std::string::npos) << reason;
+    EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+    EXPECT_TRUE(NoChildLeft()) << c.failure;
+  }
+}
+
+TEST(PdfHelperProcess, AStopEndsTheHelper) {
+  const ScopedVariable failure(PdfHelperCommand::kFailureVariable, "hang");
+  const StopFlag stop{true};
+  EXPECT_TRUE(ReadPdfDocument(test::FixturePath("pdf/plain.pdf"), &stop).WasStopped());
+  EXPECT_TRUE(NoChildLeft());
+}
+
+// TALLYWRIGHT_PDF_READER chooses the program; one that is missing or speaks no wire format is an
+// error for the file, never a crash or a document.
+TEST(PdfHelperProcess, TheChosenProgramIsTrustedWithNothing) {
+  test::TempDir dir;
+  const std::string missing = (dir.Path() / "no-such-reader").string();
+  const struct {
+    std::string program;
+    const char* reason;
+  } cases[] = {
+      {missing, "TALLYWRIGHT_PDF_READER names no program that can be run"},
+      {"/bin/true", "ended before it had sent the whole document (exit status 0)"},
+      {"/bin/echo", "sent data that makes no sense"},  // its arguments, back
   };
   for (const auto& c : cases) {
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(ReadsNothing(c.work, limits)) << c.what;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << c.what;
+    const ScopedVariable program("TALLYWRIGHT_PDF_READER", c.program);
+    const ReadResult result = ReadPdfDocument(test::FixturePath("pdf/plain.pdf"));
+    ASSERT_FALSE(result.Ok()) << c.program;
+    EXPECT_NE(result.Error().Reason().find(c.reason), std::string::npos) << result.Error().Reason();
   }
 }
 
-TEST(PdfHelperProcess, CpuTimeIsLimitedEvenWhileTheHelperTalks) {
-  PdfHelperLimits limits;
-  limits.cpuSeconds = 1;
-  const auto helper = PdfHelperProcess::Start(
-      [](int fd) {
-        for (;;) {
-          if (!PdfHelperProcess::WriteAll(fd, "x")) return;
-        }
-      },
-      limits);
-  ASSERT_TRUE(helper);
-  std::vector<char> sink(1 << 16);
-  bool ended = false;
-  for (int i = 0; i < 1000000 && !ended; ++i) ended = !helper->Read(sink.data(), sink.size());
-  EXPECT_TRUE(ended);
-}
-
-#if !defined(__SANITIZE_ADDRESS__)
-TEST(PdfHelperProcess, MemoryIsLimited) {
-  PdfHelperLimits limits;
-  limits.addressSpaceBytes = 256ul << 20;
-  const auto helper = PdfHelperProcess::Start(
-      [](int fd) {
-        std::vector<char> huge(1ul << 30, 1);  // fails: more than the limit
-        PdfHelperProcess::WriteAll(fd, std::string(1, huge.back()));
-      },
-      limits);
-  ASSERT_TRUE(helper);
-  char byte = 0;
-  EXPECT_FALSE(helper->Read(&byte, 1));
-}
-#endif
-
-TEST(PdfHelperProcess, EndingAHelperEarlyReapsIt) {
-  {
-    const auto helper = PdfHelperProcess::Start(
-        [](int) { std::this_thread::sleep_for(std::chrono::seconds(30)); }, {});
-    ASSERT_TRUE(helper);
-  }
-  // No child of this process is left behind, running or unreaped.
-  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+TEST(PdfHelperCommand, ArgumentsReadBackAsWritten) {
+  const PdfHelperCommand command = PdfHelperCommand::For("-odd name.pdf", {1, 7, 1ul << 31});
+  const std::optional<PdfHelperCommand> back = PdfHelperCommand::Parse(command.Arguments());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->path, "-odd name.pdf");
+  EXPECT_EQ(back->cpuSeconds, 7u);
+  EXPECT_EQ(back->addressSpaceBytes, 1ul << 31);
+  const std::vector<std::string> wrong[] = {
+      {},
+      {"--cpu-seconds=7", "--address-space=9", "x.pdf"},
+      {"--cpu-seconds=7x", "--address-space=9", "--", "x.pdf"},
+      {"--cpu-seconds=", "--address-space=9", "--", "x.pdf"},
+      {"--address-space=9", "--cpu-seconds=7", "--", "x.pdf"},
+      {"--cpu-seconds=7", "--address-space=9", "--", ""},
+  };
+  for (const auto& arguments : wrong) EXPECT_FALSE(PdfHelperCommand::Parse(arguments));
 }
 
 }  // namespace

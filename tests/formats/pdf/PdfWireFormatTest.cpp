@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <vector>
-
-#include "formats/pdf/PdfPageText.h"
+#include <string>
 
 #include "formats/pdf/PdfWireFormat.h"
 
@@ -72,31 +70,6 @@ TEST(PdfWireFormat, HostileFiguresAreRejected) {
   for (const std::string& bytes : pages) {
     size_t position = 0;
     EXPECT_FALSE(PdfWireFormat::ReadPage(Over(bytes, position)));
-  }
-}
-
-TEST(PdfPageText, ItemsAreWordsWithTheSeparatorsThatFollowThem) {
-  const struct {
-    std::u16string text;
-    std::vector<std::u16string> items;
-  } cases[] = {
-      {u"The quick  fox.\nHello,\tworld!\n\f",
-       {u"The ", u"quick  ", u"fox.\n", u"Hello,\t", u"world!"}},
-      {u"\n\n  lead", {u"\n\n  ", u"lead"}},
-      {u"one", {u"one"}},
-      {u"\n\f", {}},
-      {u"", {}},
-      {u"\u041f\u0440\u0438\u0432\u0435\u0442 \u00a0x",
-       {u"\u041f\u0440\u0438\u0432\u0435\u0442 ", u"\u00a0x"}},
-  };
-  for (const auto& c : cases) {
-    const PdfPageText page(c.text);
-    std::vector<std::u16string> items;
-    for (size_t i = 0; i < page.ItemCount(); ++i) items.emplace_back(page.Item(i));
-    EXPECT_EQ(items, c.items);
-    std::u16string joined;
-    for (const auto& item : items) joined += item;
-    EXPECT_EQ(joined, page.Text());
   }
 }
 

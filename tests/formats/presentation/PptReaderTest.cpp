@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "formats/container/ContainerError.h"
@@ -140,33 +142,41 @@ struct SampleDeck {
                   Container(kRecordSpgrContainer, {Container(kRecordSpContainer, {Fsp(0, 0x201)}),
                                                    TextShape(202, CharsBox(u"in a group"))}),
                   footerPlaceholder, Container(kRecordSpContainer, {Fsp(20, 0x0A00)})})}));
-    builder.Add(
-        Container(kRecordSlide, {Drawing({TextShape(1, CharsBox(u"Title \u2039#\u203A"))})}));
+    // Only the title master's top-level shapes are its text frames, not its groups' members.
+    builder.Add(Container(
+        kRecordSlide,
+        {Drawing({TextShape(1, CharsBox(u"Title \u2039#\u203A")),
+                  Container(kRecordSpgrContainer, {Container(kRecordSpContainer, {Fsp(0, 0x201)}),
+                                                   TextShape(202, CharsBox(u"grouped"))})})}));
     currentUser = builder.CurrentUser(builder.AddEdit(1, builder.Offsets(), 0));
   }
-  PresentationModel Read() { return ReadPptStreams(currentUser, builder.Stream()); }
+  Document Read() { return ReadPptStreams(currentUser, builder.Stream()); }
 };
+
+// A piece as the tests compare it: kind, slide, group depth, text.
+using Piece = std::tuple<PieceKind, int, int, std::u16string>;
+
+std::vector<Piece> PiecesOf(const Document& document) {
+  std::vector<Piece> pieces;
+  for (const TextPiece& piece : document.pieces) {
+    pieces.emplace_back(piece.kind, piece.container, piece.groupDepth, piece.text);
+  }
+  return pieces;
+}
 
 TEST(PptReader, FollowsUserEditsToTheLiveSlides) {
   SampleDeck deck;
-  const PresentationModel model = deck.Read();
-  ASSERT_EQ(model.slides.size(), 1u);
-  const SlideModel& slide = model.slides[0];
-  // The outline reference, the group, the line; the footer placeholder is the slide's footer.
-  ASSERT_EQ(slide.shapes.size(), 4u);
-  EXPECT_EQ(slide.shapes[0].text, u"Listed title");
-  EXPECT_EQ(slide.shapes[1].type, kShapeGroup);
-  ASSERT_EQ(slide.shapes[1].groupItems.size(), 1u);
-  EXPECT_EQ(slide.shapes[1].groupItems[0].type, kShapeTextBox);
-  EXPECT_EQ(slide.shapes[1].groupItems[0].text, u"in a group");
-  EXPECT_EQ(slide.shapes[2].type, kShapeLine);
-  EXPECT_FALSE(slide.shapes[2].hasTextFrame);
-  // Text the slide list holds that no shape refers to still counts, as a shape of its own.
-  EXPECT_EQ(slide.shapes[3].text, u"orphan");
-  EXPECT_EQ(slide.footer, u"Slide foot");
-  EXPECT_TRUE(model.hasTitleMaster);
-  ASSERT_EQ(model.titleMasterShapes.size(), 1u);
-  EXPECT_EQ(model.titleMasterShapes[0].text, u"Title \u2039#\u203A");
+  const Document document = deck.Read();
+  // The outline reference, the group's member, then the text the slide list holds that no shape
+  // refers to; the line has no text frame and the footer placeholder is the slide's footer.
+  EXPECT_EQ(PiecesOf(document), (std::vector<Piece>{
+                                    {PieceKind::SlideShape, 0, 0, u"Listed title"},
+                                    {PieceKind::SlideShape, 0, 1, u"in a group"},
+                                    {PieceKind::SlideShape, 0, 0, u"orphan"},
+                                    {PieceKind::SlideFooter, 0, 0, u"Slide foot"},
+                                    {PieceKind::TitleMaster, 0, 0, u"Title \u2039#\u203A"},
+                                }));
+  EXPECT_TRUE(document.hasTitleMaster);
 }
 
 TEST(PptReader, ANewerEditHidesTheOlderSlide) {
@@ -175,10 +185,12 @@ TEST(PptReader, ANewerEditHidesTheOlderSlide) {
   const uint32_t newSlide = static_cast<uint32_t>(deck.builder.Stream().size());
   deck.builder.Add(Container(kRecordSlide, {Drawing({TextShape(202, CharsBox(u"edited"))})}));
   deck.currentUser = deck.builder.CurrentUser(deck.builder.AddEdit(2, {newSlide}, firstEdit));
-  const PresentationModel model = deck.Read();
-  ASSERT_EQ(model.slides.size(), 1u);
-  EXPECT_EQ(model.slides[0].shapes[0].text, u"edited");
-  EXPECT_EQ(model.slides[0].footer, u"Default foot");  // the new slide keeps no footer of its own
+  const std::vector<Piece> pieces = PiecesOf(deck.Read());
+  ASSERT_GE(pieces.size(), 3u);
+  EXPECT_EQ(pieces[0], Piece(PieceKind::SlideShape, 0, 0, u"edited"));
+  EXPECT_EQ(pieces[1], Piece(PieceKind::SlideShape, 0, 0, u"Listed title"));  // now unreferenced
+  // The new slide has no headers and footers of its own: it shows the presentation's default.
+  EXPECT_EQ(pieces[3], Piece(PieceKind::SlideFooter, 0, 0, u"Default foot"));
 }
 
 TEST(PptReader, ALoopOfUserEditsEnds) {
@@ -188,7 +200,7 @@ TEST(PptReader, ALoopOfUserEditsEnds) {
   deck.currentUser =
       deck.builder.CurrentUser(deck.builder.AddEdit(1, deck.builder.Offsets(), edit));
   EXPECT_EQ(ReadU32(deck.currentUser, 16), edit);
-  EXPECT_EQ(deck.Read().slides.size(), 1u);
+  EXPECT_EQ(deck.Read().pieces.size(), 5u);
 }
 
 TEST(PptReader, ASlideListedOverAndOverIsAnError) {

@@ -3,6 +3,8 @@
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "formats/container/ContainerError.h"
 #include "formats/presentation/PptxReader.h"
@@ -75,29 +77,41 @@ std::map<std::string, std::string> Package(const std::vector<std::string>& slide
   return parts;
 }
 
+// A piece as the tests compare it: kind, slide, group depth, text.
+using Piece = std::tuple<PieceKind, int, int, std::u16string>;
+
+std::vector<Piece> PiecesOf(const Document& document) {
+  std::vector<Piece> pieces;
+  for (const TextPiece& piece : document.pieces) {
+    pieces.emplace_back(piece.kind, piece.container, piece.groupDepth, piece.text);
+  }
+  return pieces;
+}
+
+constexpr PieceKind kShape = PieceKind::SlideShape;
+constexpr PieceKind kFooter = PieceKind::SlideFooter;
+
 TEST(PptxReader, ReadsOneBranchOfAlternateContent) {
   TempDir dir;
-  const PresentationModel model = ReadPptx(
+  const Document document = ReadPptx(
       WritePackage(dir, Package({"<mc:AlternateContent><mc:Choice Requires=\"p14\">" +
                                  Sp("chosen") + "</mc:Choice><mc:Fallback>" + Sp("fallback") +
                                  "</mc:Fallback></mc:AlternateContent>"})));
-  ASSERT_EQ(model.slides.size(), 1u);
-  ASSERT_EQ(model.slides[0].shapes.size(), 1u);
-  EXPECT_EQ(model.slides[0].shapes[0].text, u"chosen");
+  EXPECT_EQ(PiecesOf(document),
+            (std::vector<Piece>{{kShape, 0, 0, u"chosen"}, {kFooter, 0, 0, u""}}));
 }
 
 TEST(PptxReader, HeaderAndFooterPlaceholdersAreNotShapes) {
   TempDir dir;
-  const PresentationModel model = ReadPptx(WritePackage(
+  const Document document = ReadPptx(WritePackage(
       dir, Package({Sp("Title", "<p:ph type=\"title\"/>") + Sp("Foot", "<p:ph type=\"ftr\"/>") +
                         Sp("1/1/2026", "<p:ph type=\"dt\"/>") + Sp("7", "<p:ph type=\"sldNum\"/>"),
                     Sp("plain")})));
-  ASSERT_EQ(model.slides.size(), 2u);
-  ASSERT_EQ(model.slides[0].shapes.size(), 1u);
-  EXPECT_EQ(model.slides[0].shapes[0].type, kShapePlaceholder);
-  EXPECT_EQ(model.slides[0].footer, u"Foot");
-  EXPECT_EQ(model.slides[1].footer, u"");
-  EXPECT_FALSE(model.hasTitleMaster);
+  EXPECT_EQ(PiecesOf(document), (std::vector<Piece>{{kShape, 0, 0, u"Title"},
+                                                    {kFooter, 0, 0, u"Foot"},
+                                                    {kShape, 1, 0, u"plain"},
+                                                    {kFooter, 1, 0, u""}}));
+  EXPECT_FALSE(document.hasTitleMaster);
 }
 
 TEST(PptxReader, TextAsPowerPointHandsItOut) {
@@ -107,29 +121,35 @@ TEST(PptxReader, TextAsPowerPointHandsItOut) {
       "<p:txBody><a:bodyPr/><a:p><a:r><a:t>one </a:t></a:r><a:r><a:t>two</a:t></a:r><a:br/>"
       "<a:fld type=\"slidenum\"><a:t>3</a:t></a:fld></a:p><a:p/><a:p><a:r><a:t>"
       "\xD0\x9F\xD1\x80\xD0\xB8 \xF0\x9F\x98\x80 \xFF</a:t></a:r></a:p></p:txBody></p:sp>";
-  const PresentationModel model = ReadPptx(WritePackage(dir, Package({body})));
-  ASSERT_EQ(model.slides[0].shapes.size(), 1u);
-  EXPECT_EQ(model.slides[0].shapes[0].type, kShapeTextBox);
-  EXPECT_EQ(model.slides[0].shapes[0].text, u"one two\v3\r\r\u041F\u0440\u0438 \U0001F600 \uFFFD");
+  const Document document = ReadPptx(WritePackage(dir, Package({body})));
+  ASSERT_EQ(document.pieces.size(), 2u);
+  EXPECT_EQ(document.pieces[0].text, u"one two\v3\r\r\u041F\u0440\u0438 \U0001F600 \uFFFD");
 }
 
-TEST(PptxReader, MergedCellsHoldNoTextOfTheirOwn) {
+// Lines, connectors and pictures have no text frame; a group's members lie one level deeper, and
+// so do the cells of a table inside it.
+TEST(PptxReader, GroupsTablesAndShapesWithoutText) {
   TempDir dir;
+  const std::string line =
+      "<p:sp><p:nvSpPr><p:nvPr/></p:nvSpPr><p:spPr><a:prstGeom prst=\"line\"/></p:spPr></p:sp>"
+      "<p:cxnSp/><p:pic/>";
   const std::string table =
       "<p:graphicFrame><a:graphic><a:graphicData><a:tbl><a:tblGrid><a:gridCol/><a:gridCol/>"
       "</a:tblGrid><a:tr><a:tc gridSpan=\"2\"><a:txBody><a:p><a:r><a:t>wide</a:t></a:r></a:p>"
       "</a:txBody></a:tc><a:tc hMerge=\"1\"><a:txBody><a:p><a:r><a:t>wide</a:t></a:r></a:p>"
       "</a:txBody></a:tc></a:tr><a:tr><a:tc><a:txBody><a:p><a:r><a:t>a</a:t></a:r></a:p>"
       "</a:txBody></a:tc></a:tr></a:tbl></a:graphicData></a:graphic></p:graphicFrame>";
-  const PresentationModel model = ReadPptx(WritePackage(dir, Package({table})));
-  const ShapeModel& shape = model.slides[0].shapes.at(0);
-  EXPECT_EQ(shape.type, kShapeTable);
-  EXPECT_FALSE(shape.hasTextFrame);
-  ASSERT_EQ(shape.tableRows, 2);
-  ASSERT_EQ(shape.tableColumns, 2);
-  std::vector<std::u16string> cells;
-  for (const ShapeModel& cell : shape.tableCells) cells.push_back(cell.text);
-  EXPECT_EQ(cells, (std::vector<std::u16string>{u"wide", u"", u"a", u""}));
+  const Document document = ReadPptx(WritePackage(
+      dir, Package({line + "<p:grpSp>" + Sp("member") + table + "<p:grpSp>" + Sp("deeper") +
+                    "</p:grpSp></p:grpSp>" + Sp("top", "<p:ph type=\"body\"/>")})));
+  EXPECT_EQ(PiecesOf(document), (std::vector<Piece>{{kShape, 0, 1, u"member"},
+                                                    {kShape, 0, 1, u"wide"},
+                                                    {kShape, 0, 1, u""},
+                                                    {kShape, 0, 1, u"a"},
+                                                    {kShape, 0, 1, u""},
+                                                    {kShape, 0, 2, u"deeper"},
+                                                    {kShape, 0, 0, u"top"},
+                                                    {kFooter, 0, 0, u""}}));
 }
 
 TEST(PptxReader, DamagedPackagesSayWhy) {

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formats/presentation/PresentationReader.h"
+#include "support/TempDir.h"
+
+namespace tw {
+namespace {
+
+// The texts of one slide that are not empty, then its footer, as the fixtures' README describes
+// them.
+struct SlideTexts {
+  std::vector<std::u16string> shapes;
+  std::u16string footer;
+};
+
+std::vector<SlideTexts> SlidesOf(const Document& document) {
+  std::vector<SlideTexts> slides;
+  for (const TextPiece& piece : document.pieces) {
+    if (static_cast<size_t>(piece.container) >= slides.size()) slides.resize(piece.container + 1);
+    SlideTexts& slide = slides[piece.container];
+    if (piece.kind == PieceKind::SlideFooter) slide.footer = piece.text;
+    if (piece.kind == PieceKind::SlideShape && !piece.text.empty())
+      slide.shapes.push_back(piece.text);
+  }
+  return slides;
+}
+
+TEST(PresentationReader, ReadsTheFixtureDecksAsWritten) {
+  const std::vector<SlideTexts> deck = {
+      {{u"Quarterly review", u"Hello, world!"}, u"Sales review"},
+      {{u"one", u"two", u"three four", u"\u041F\u0440\u0438\u0432\u0435\u0442 \u043C\u0438\u0440"},
+       u""},
+      {{u"alpha", u"beta", u"gamma delta", u"Red green\rblue\vsky"}, u"Sales review"},
+  };
+  const struct {
+    const char* file;
+    std::vector<SlideTexts> slides;
+  } cases[] = {
+      {"powerpoint/deck.pptx", deck},
+      {"powerpoint/deck.ppt", deck},
+      {"powerpoint/plan.pptx",
+       {{{u"Project plan", u"First point here\rSecond point"}, u""},
+        {{u"Task", u"Owner", u"Week", u"Design", u"\u0410\u043D\u043D\u0430", u"3",
+          u"\u0421\u044A\u0451\u043C\u043A\u0430 \u0444\u0438\u043B\u044C\u043C\u0430 "
+          u"\u0437\u0430\u0432\u0435\u0440\u0448\u0435\u043D\u0430"},
+         u""},
+        {{u"Boxed text"}, u""}}},
+  };
+  for (const auto& c : cases) {
+    const ReadResult result = ReadPresentation(test::FixturePath(c.file));
+    ASSERT_TRUE(result.Ok()) << c.file << ": " << result.Error().Reason();
+    const std::vector<SlideTexts> slides = SlidesOf(result.Doc());
+    ASSERT_EQ(slides.size(), c.slides.size()) << c.file;
+    for (size_t i = 0; i < slides.size(); ++i) {
+      EXPECT_EQ(slides[i].shapes, c.slides[i].shapes) << c.file << " slide " << i + 1;
+      EXPECT_EQ(slides[i].footer, c.slides[i].footer) << c.file << " slide " << i + 1;
+    }
+  }
+}
+
+TEST(PresentationReader, SaysWhyItCannotOpenAFile) {
+  test::TempDir dir;
+  const std::string missing = (dir.Path() / "x.pptx").string();
+  const std::string text = dir.Write("x.ppt", "not a presentation at all");
+  const std::string source = test::FixturePath("powerpoint/deck.fodp");
+  const struct {
+    std::string path;
+    std::string reason;
+  } cases[] = {
+      {missing,
+       "cannot open " + missing + ": the file cannot be opened (No such file or directory)"},
+      {text, "cannot open " + text + ": not a PowerPoint presentation"},
+      {source, "cannot open " + source + ": not a PowerPoint presentation"},
+  };
+  for (const auto& c : cases) {
+    const ReadResult result = ReadPresentation(c.path);
+    ASSERT_FALSE(result.Ok()) << c.path;
+    EXPECT_EQ(result.Error().Reason(), c.reason);
+  }
+}
+
+}  // namespace
+}  // namespace tw
