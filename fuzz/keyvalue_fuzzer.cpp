@@ -6,13 +6,13 @@
 #include <cstring>
 #include <string>
 
-#include "text/CNumbers.h"
-#include "counting/CountList.h"
+#include "counting/CountRow.h"
 #include "counting/RateEntry.h"
-#include "store/CKeyValueFile.h"
 #include "store/CurrencyList.h"
 #include "store/HtmlReport.h"
+#include "store/KeyValueFile.h"
 #include "store/SettingsModel.h"
+#include "text/CNumbers.h"
 #include "text/Utf16Text.h"
 
 namespace {
@@ -25,14 +25,14 @@ std::u16string AsUtf16Le(const uint8_t* data, size_t size) {
   return text;
 }
 
-int32_t Edge(const tw::CKeyValueFile& file, const char* key) {
+int32_t Edge(const tw::KeyValueFile& file, const char* key) {
   return static_cast<int32_t>(tw::ParseCInteger(file.GetValue(std::string_view(key))));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tw::CKeyValueFile file;
+  tw::KeyValueFile file;
   file.SetText(AsUtf16Le(data, size));
   for (const char* key : {"Directory", "CurrencyValue", "Top", "Left", "currencies", ""}) {
     (void)file.GetValue(std::string_view(key));
@@ -53,8 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   // Runs of extra dots cost quadratically many messages; a short prefix covers every path.
   (void)tw::CheckRateText(bytes.substr(0, 48));
-  tw::CountList list;
-  list.AppendRow({bytes, bytes, bytes, bytes, bytes, bytes, bytes});
-  (void)tw::BuildHtmlReport(list, bytes, tw::CountTotals{});
+  tw::CountRow row;
+  row.path = bytes;
+  row.currency = bytes;
+  row.rateText = bytes;
+  row.rate = tw::ParseCDouble(bytes);
+  row.counts = tw::FileCounts{tw::ParseCInteger(bytes), static_cast<int64_t>(size), 0};
+  row.amount = row.rate;
+  (void)tw::BuildHtmlReport({row}, bytes, tw::CountTotals{});
   return 0;
 }
