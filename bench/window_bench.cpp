@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/CListCtrlColor.h"
+#include "app/CountListView.h"
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
 #include "app/WindowCountHost.h"
@@ -115,7 +115,7 @@ void BM_RateChangeOnShownList(benchmark::State& state) {
   tw::CountListModel model;
   tw::CountListAdder::AddAll(model, Paths(rows), kCurrent);
   for (int row = 0; row < rows; ++row) model.SetCell(row, tw::kWordsColumn, "120");
-  tw::CListCtrlColor view;
+  tw::CountListView view;
   view.SetCountModel(&model);
   view.resize(1000, 600);
   view.show();

@@ -12,7 +12,7 @@
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
+#include "app/CountListView.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
 #include "browser/CFileListCtrl.h"
@@ -47,7 +47,7 @@ class CountFromWindowTest : public WindowFixture {
     QTRY_COMPARE(gate.started.load(), 1);
   }
   void FinishRun() {
-    QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+    QSignalSpy finished(&W(), &MainWindow::countRunFinished);
     gate.Allow(1000);
     ASSERT_TRUE(finished.wait(10000));
   }
@@ -85,7 +85,7 @@ TEST_F(CountFromWindowTest, ARunWithoutCountersLeavesTheControlsAsTheyWere) {
   W().OnCountStatistic();
   // From the start of the run nothing can take rows out from under it.
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, false));
-  QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+  QSignalSpy finished(&W(), &MainWindow::countRunFinished);
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>({true, true, true, true, false, true}));
   EXPECT_EQ(gate.started.load(), 0);
@@ -179,7 +179,7 @@ TEST_F(CountFromWindowTest, AddSubfoldersDuringACountAsksToWait) {
 TEST_F(CountFromWindowTest, ClosingDuringARunStopsItAndClosesWhenItHasUnwound) {
   W().show();
   StartHeldRun();
-  QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+  QSignalSpy finished(&W(), &MainWindow::countRunFinished);
   W().close();  // answered OK
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Are you sure to exit?"});
   EXPECT_TRUE(W().isVisible());  // waits for the run

@@ -9,7 +9,7 @@
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
+#include "app/CountListView.h"
 #include "app/ControlIds.h"
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"

@@ -8,7 +8,7 @@
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
+#include "app/CountListView.h"
 #include "app/ControlIds.h"
 #include "app/WindowLayout.h"
 #include "browser/CFileListCtrl.h"

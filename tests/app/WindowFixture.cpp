@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
+#include "app/CountListView.h"
 #include "app/CountListModel.h"
 #include "browser/CFileListCtrl.h"
 
@@ -53,7 +53,7 @@ void WindowFixture::TearDown() {
   if (window) {
     if (window->IsCounting()) {
       // Let a held run finish so the window can go.
-      QSignalSpy finished(window.get(), &CTallywrightDlg::countRunFinished);
+      QSignalSpy finished(window.get(), &MainWindow::countRunFinished);
       finished.wait(5000);
     }
     window.reset();
@@ -61,8 +61,8 @@ void WindowFixture::TearDown() {
   std::filesystem::current_path(previousDir);
 }
 
-CTallywrightDlg& WindowFixture::Open() {
-  window = std::make_unique<CTallywrightDlg>(messages);
+MainWindow& WindowFixture::Open() {
+  window = std::make_unique<MainWindow>(messages);
   window->SetReportFileChooser(&chooser);
   return *window;
 }
@@ -107,7 +107,7 @@ void WindowFixture::SelectInFileList(const std::vector<int>& rows) {
 }
 
 void WindowFixture::SelectCountRows(const std::vector<int>& rows) {
-  CListCtrlColor* view = window->CountList();
+  CountListView* view = window->CountList();
   view->selectionModel()->clearSelection();
   for (int row : rows) {
     view->selectionModel()->select(view->model()->index(row, 0),
@@ -123,7 +123,7 @@ void WindowFixture::Choose(QComboBox* combo, const QString& text) {
 }
 
 void WindowFixture::CountAndWait() {
-  QSignalSpy finished(window.get(), &CTallywrightDlg::countRunFinished);
+  QSignalSpy finished(window.get(), &MainWindow::countRunFinished);
   window->OnCountStatistic();
   ASSERT_TRUE(finished.wait(20000));
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CTallywrightDlg.h"
+#include "app/MainWindow.h"
 #include "app/ReportFileChooser.h"
 #include "counting/CounterFactory.h"
 #include "support/RecordingMessageService.h"
@@ -52,8 +52,8 @@ class WindowFixture : public ::testing::Test {
   void TearDown() override;
 
   // Creates the window (after a test has prepared the current directory).
-  CTallywrightDlg& Open();
-  CTallywrightDlg& W() { return *window; }
+  MainWindow& Open();
+  MainWindow& W() { return *window; }
 
   QAbstractButton* Button(int id) const;
   QComboBox* Combo(int id) const;
@@ -76,7 +76,7 @@ class WindowFixture : public ::testing::Test {
   std::filesystem::path previousDir;
   RecordingMessageService messages;
   ScriptedReportFileChooser chooser;
-  std::unique_ptr<CTallywrightDlg> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace tw::test

@@ -10,11 +10,11 @@ namespace tw {
 
 // "New currency": one edit field, "OK" and "Cancel". OK hands back the typed text untrimmed;
 // Cancel hands back nothing.
-class CAddNewCurrency : public QDialog {
+class AddCurrencyDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAddNewCurrency(QWidget* parent = nullptr);
+  explicit AddCurrencyDialog(QWidget* parent = nullptr);
 
   QLineEdit* NameEdit() const { return edit_; }
   // The typed text after OK, empty otherwise.

@@ -1,4 +1,4 @@
-#include "app/CAddNewCurrency.h"
+#include "app/AddCurrencyDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -9,7 +9,7 @@
 
 namespace tw {
 
-CAddNewCurrency::CAddNewCurrency(QWidget* parent) : QDialog(parent) {
+AddCurrencyDialog::AddCurrencyDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("New currency"));
   setObjectName(QStringLiteral("newCurrencyDialog"));
   edit_ = new QLineEdit(this);
@@ -28,7 +28,7 @@ CAddNewCurrency::CAddNewCurrency(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
 }
 
-void CAddNewCurrency::accept() {
+void AddCurrencyDialog::accept() {
   newCurrency_ = edit_->text().toStdString();
   QDialog::accept();
 }

@@ -5,11 +5,11 @@
 namespace tw {
 
 // "About": the application icon, "TLW Version 3.0" and "OK".
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit CAboutDlg(QWidget* parent = nullptr);
+  explicit AboutDialog(QWidget* parent = nullptr);
 };
 
 }  // namespace tw

@@ -10,11 +10,11 @@ namespace tw {
 
 // "Options": three switches over the window's count options. A click takes effect at once, so
 // "Close", Escape and the close box all simply end the dialog.
-class COptions : public QDialog {
+class OptionsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  COptions(CountOptions& options, QWidget* parent = nullptr);
+  OptionsDialog(CountOptions& options, QWidget* parent = nullptr);
 
   QCheckBox* HeadersAndFooters() const { return headersAndFooters_; }
   QCheckBox* ExtraSymbols() const { return extraSymbols_; }

@@ -1,30 +1,30 @@
-#include "app/CTallywrightApp.h"
+#include "app/Application.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
-#include "app/CTallywrightDlg.h"
+#include "app/MainWindow.h"
 #include "app/GuiMessageService.h"
 
 namespace tw {
 
-CTallywrightApp::CTallywrightApp(int& argc, char** argv) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Tallywright"));
   setApplicationVersion(QStringLiteral(TALLYWRIGHT_VERSION));
   setDesktopFileName(QStringLiteral("tallywright"));
   setWindowIcon(ApplicationIcon());
 }
 
-QIcon CTallywrightApp::ApplicationIcon() {
+QIcon Application::ApplicationIcon() {
   QIcon icon;
   icon.addFile(QStringLiteral(":/tallywright/icon-48.png"));
   icon.addFile(QStringLiteral(":/tallywright/icon-256.png"));
   return icon;
 }
 
-int CTallywrightApp::Run() {
+int Application::Run() {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Counts and prices translation jobs."));
   parser.addHelpOption();
@@ -38,7 +38,7 @@ int CTallywrightApp::Run() {
   parser.process(*this);
 
   GuiMessageService messages;
-  CTallywrightDlg window(messages);
+  MainWindow window(messages);
   messages.SetParent(&window);
   std::vector<std::string> files;
   for (const QString& file : parser.positionalArguments()) {
@@ -46,7 +46,7 @@ int CTallywrightApp::Run() {
   }
   if (!files.empty()) window.AddFiles(files);
   window.show();
-  if (parser.isSet(count)) QTimer::singleShot(0, &window, &CTallywrightDlg::OnCountStatistic);
+  if (parser.isSet(count)) QTimer::singleShot(0, &window, &MainWindow::OnCountStatistic);
   return exec();
 }
 

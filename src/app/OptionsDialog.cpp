@@ -1,4 +1,4 @@
-#include "app/COptions.h"
+#include "app/OptionsDialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -16,7 +16,7 @@ constexpr int kIdLegacyBytes = 1080;
 
 }  // namespace
 
-COptions::COptions(CountOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
+OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
   setWindowTitle(QStringLiteral("Options"));
   setObjectName(QStringLiteral("optionsDialog"));
   auto* layout = new QVBoxLayout(this);
@@ -40,7 +40,7 @@ COptions::COptions(CountOptions& options, QWidget* parent) : QDialog(parent), op
   resize(468, 315);
 }
 
-QCheckBox* COptions::AddSwitch(const QString& caption, int id, bool& option) {
+QCheckBox* OptionsDialog::AddSwitch(const QString& caption, int id, bool& option) {
   auto* box = new QCheckBox(caption, this);
   box->setProperty(kControlIdProperty, id);
   box->setChecked(option);

@@ -1,4 +1,4 @@
-#include "app/CCurrencyDialog.h"
+#include "app/CurrencyDialog.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/CAddNewCurrency.h"
+#include "app/AddCurrencyDialog.h"
 #include "app/ControlIds.h"
 #include "counting/MessageService.h"
 #include "store/CurrencyList.h"
@@ -17,7 +17,7 @@ namespace tw {
 namespace {
 
 std::optional<std::string> AskWithDialog(QWidget* parent) {
-  CAddNewCurrency dialog(parent);
+  AddCurrencyDialog dialog(parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.NewCurrency();
 }
@@ -32,7 +32,7 @@ QPushButton* MakeButton(const QString& caption, const char* name, int id, QWidge
 
 }  // namespace
 
-CCurrencyDialog::CCurrencyDialog(MessageService& messages, ComboAdder addToCombo, QWidget* parent)
+CurrencyDialog::CurrencyDialog(MessageService& messages, ComboAdder addToCombo, QWidget* parent)
     : QDialog(parent),
       messages_(messages),
       addToCombo_(std::move(addToCombo)),
@@ -55,8 +55,8 @@ CCurrencyDialog::CCurrencyDialog(MessageService& messages, ComboAdder addToCombo
   QPushButton* add = MakeButton(QStringLiteral("Add"), "addButton", 1019, this);
   QPushButton* remove = MakeButton(QStringLiteral("Delete"), "deleteButton", 1004, this);
   QPushButton* close = MakeButton(QStringLiteral("Close"), "closeButton", 1, this);
-  connect(add, &QPushButton::clicked, this, &CCurrencyDialog::OnAdd);
-  connect(remove, &QPushButton::clicked, this, &CCurrencyDialog::OnDelete);
+  connect(add, &QPushButton::clicked, this, &CurrencyDialog::OnAdd);
+  connect(remove, &QPushButton::clicked, this, &CurrencyDialog::OnDelete);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* buttons = new QVBoxLayout;
@@ -70,7 +70,7 @@ CCurrencyDialog::CCurrencyDialog(MessageService& messages, ComboAdder addToCombo
   resize(360, 260);
 }
 
-std::vector<std::string> CCurrencyDialog::Names() const {
+std::vector<std::string> CurrencyDialog::Names() const {
   std::vector<std::string> names;
   for (int i = 0; i < list_->topLevelItemCount(); ++i) {
     names.push_back(list_->topLevelItem(i)->text(0).toStdString());
@@ -78,7 +78,7 @@ std::vector<std::string> CCurrencyDialog::Names() const {
   return names;
 }
 
-void CCurrencyDialog::OnAdd() {
+void CurrencyDialog::OnAdd() {
   const std::optional<std::string> typed = askName_(this);
   const std::string name = typed.value_or(std::string());
   const CurrencyAddCheck check = CheckNewCurrency(name, Names());
@@ -92,13 +92,13 @@ void CCurrencyDialog::OnAdd() {
   if (addToCombo_) addToCombo_(name);
 }
 
-void CCurrencyDialog::InsertSorted(const std::string& name) {
+void CurrencyDialog::InsertSorted(const std::string& name) {
   const size_t at = CurrencyInsertIndex(Names(), name);
   list_->insertTopLevelItem(static_cast<int>(at),
                             new QTreeWidgetItem({QString::fromStdString(name)}));
 }
 
-void CCurrencyDialog::OnDelete() {
+void CurrencyDialog::OnDelete() {
   const QList<QTreeWidgetItem*> selected = list_->selectedItems();
   if (selected.isEmpty()) {
     messages_.Show(kNothingToDeleteMessage, MessageButtons::Ok, MessageIcon::None);
@@ -110,7 +110,7 @@ void CCurrencyDialog::OnDelete() {
   }
 }
 
-void CCurrencyDialog::done(int result) {
+void CurrencyDialog::done(int result) {
   // "Close", Escape and the close box all keep what the list shows.
   SaveCurrencyDialogNames(kCurrencyFileName, Names());
   QDialog::done(result);

@@ -6,11 +6,11 @@ namespace tw {
 
 // The application object: names the program, sets its icon and runs the main window until it
 // closes.
-class CTallywrightApp : public QApplication {
+class Application : public QApplication {
   Q_OBJECT
 
  public:
-  CTallywrightApp(int& argc, char** argv);
+  Application(int& argc, char** argv);
 
   // Shows the main window and runs until it has closed; the program's exit status.
   int Run();

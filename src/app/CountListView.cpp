@@ -1,4 +1,4 @@
-#include "app/CListCtrlColor.h"
+#include "app/CountListView.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 
 namespace tw {
 
-CListCtrlColor::CListCtrlColor(QWidget* parent) : QTableView(parent) {
+CountListView::CountListView(QWidget* parent) : QTableView(parent) {
   setShowGrid(true);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -26,11 +26,11 @@ CListCtrlColor::CListCtrlColor(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setStretchLastSection(false);
 }
 
-void CListCtrlColor::SetCountModel(CountListModel* model) {
+void CountListView::SetCountModel(CountListModel* model) {
   setModel(model);
 }
 
-std::vector<int> CListCtrlColor::SelectedRows() const {
+std::vector<int> CountListView::SelectedRows() const {
   std::vector<int> rows;
   if (selectionModel() == nullptr) return rows;
   // Whole rows are selected, so each selection range spans every column: its rows are the rows.
@@ -42,7 +42,7 @@ std::vector<int> CListCtrlColor::SelectedRows() const {
   return rows;
 }
 
-void CListCtrlColor::SetColumnWidths(const std::vector<int>& widths) {
+void CountListView::SetColumnWidths(const std::vector<int>& widths) {
   for (size_t column = 0; column < widths.size(); ++column) {
     setColumnWidth(static_cast<int>(column), widths[column]);
   }

@@ -10,11 +10,11 @@ class CountListModel;
 
 // The count list's view: report style with grid lines, whole-row selection of several rows,
 // header sections that can be dragged into another order. The model paints the priced column.
-class CListCtrlColor : public QTableView {
+class CountListView : public QTableView {
   Q_OBJECT
 
  public:
-  explicit CListCtrlColor(QWidget* parent = nullptr);
+  explicit CountListView(QWidget* parent = nullptr);
 
   void SetCountModel(CountListModel* model);
   // Selected rows in ascending order.

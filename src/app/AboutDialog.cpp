@@ -1,4 +1,4 @@
-#include "app/CAboutDlg.h"
+#include "app/AboutDialog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -9,7 +9,7 @@
 
 namespace tw {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About"));
   setObjectName(QStringLiteral("aboutDialog"));
   auto* icon = new QLabel(this);

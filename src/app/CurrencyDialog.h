@@ -17,7 +17,7 @@ class MessageService;
 // "Currency": the user's currency names from currency.dat, sorted, with "Add", "Delete" and
 // "Close". Every way of leaving the dialog writes the list back. A name added here goes into the
 // main window's currency combo at once; a deleted one stays there until the next start.
-class CCurrencyDialog : public QDialog {
+class CurrencyDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -25,7 +25,7 @@ class CCurrencyDialog : public QDialog {
   using NameAsker = std::function<std::optional<std::string>(QWidget* parent)>;
   using ComboAdder = std::function<void(const std::string& name)>;
 
-  CCurrencyDialog(MessageService& messages, ComboAdder addToCombo, QWidget* parent = nullptr);
+  CurrencyDialog(MessageService& messages, ComboAdder addToCombo, QWidget* parent = nullptr);
 
   // Replaces the "New currency" dialog (tests answer for the user).
   void SetNameAsker(NameAsker asker) { askName_ = std::move(asker); }
