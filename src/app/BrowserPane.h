@@ -15,8 +15,8 @@ class QWidget;
 
 namespace tw {
 
-class CFileListCtrl;
-class CTreeFileCtrl;
+class FileList;
+class FolderTree;
 struct StoredSettings;
 
 // Everything of the main window that belongs to the folder browser: the folder tree (1018), the
@@ -37,8 +37,8 @@ class BrowserPane : public QObject {
   // Creates the controls as children of `area` (positions come from the window's layout).
   explicit BrowserPane(QWidget* area);
 
-  CTreeFileCtrl* Tree() const { return tree_; }
-  CFileListCtrl* FileList() const { return fileList_; }
+  FolderTree* Tree() const { return tree_; }
+  FileList* FileList() const { return fileList_; }
   QCheckBox* TypeCheckBox(FileType type) const;
   QPushButton* AddAllButton() const { return addAll_; }
   QPushButton* AddSelectedButton() const { return addSelected_; }
@@ -71,8 +71,8 @@ class BrowserPane : public QObject {
   void OnTypeBoxClicked(FileType type);
   void OnTypeToggled(FileType type, bool enabled);
 
-  CTreeFileCtrl* tree_;
-  CFileListCtrl* fileList_;
+  FolderTree* tree_;
+  FileList* fileList_;
   std::array<QCheckBox*, 7> typeBoxes_{};
   QPushButton* addSubfolders_;
   QPushButton* addSelected_;

@@ -8,13 +8,13 @@
 
 namespace tw {
 
-class CTreeFileCtrl;
+class FolderTree;
 class EscapeMonitor;
 class FileListModel;
 
 // The file list (id 1000): the countable files of one folder or one folder subtree, filtered by
 // the seven enabled-type flags, in five columns "Name", "Size", "Type", "Modifed", "Full path".
-class CFileListCtrl : public QTreeView {
+class FileList : public QTreeView {
   Q_OBJECT
  public:
   static constexpr int kControlId = 1000;
@@ -23,8 +23,8 @@ class CFileListCtrl : public QTreeView {
   static constexpr int kWalkDone = 1;
   static constexpr int kWalkEscaped = 2;
 
-  explicit CFileListCtrl(QWidget* parent = nullptr);
-  ~CFileListCtrl() override;
+  explicit FileList(QWidget* parent = nullptr);
+  ~FileList() override;
 
   // Applies the type filter and the duplicate test and, when both pass, inserts a row at the top.
   void AddFileToList(const std::string& path);
@@ -34,7 +34,7 @@ class CFileListCtrl : public QTreeView {
   // stopped the walk. Does not empty the list first.
   int ListFolderTreeFiles(const std::string& folder);
   // Inverts the type's flag and refills the list from the tree's selected folder.
-  void ToggleFileType(FileType type, const CTreeFileCtrl& tree);
+  void ToggleFileType(FileType type, const FolderTree& tree);
   void DeleteAllItems();
 
   int RowCount() const;

@@ -19,16 +19,16 @@
 
 namespace tw {
 
-class CFileListCtrl;
+class FileList;
 struct DirectoryEntry;
-class CTreeFileItem;
+class FolderTreeItem;
 class FolderMonitor;
 class MessageService;
 
 // The folder tree (id 1018): the computer node, the mounted file systems under it and their
 // folders, each level read when first expanded. It fills the file list when the selection moves,
 // keeps itself in step with the disk through change monitors, and offers a few shell commands.
-class CTreeFileCtrl : public QTreeWidget {
+class FolderTree : public QTreeWidget {
   Q_OBJECT
  public:
   static constexpr int kControlId = 1018;
@@ -62,14 +62,14 @@ class CTreeFileCtrl : public QTreeWidget {
   // Extension display for file labels.
   enum ExtensionDisplay { kNameWithoutExtension = 0, kNameAsStored = 1, kShellTitle = 2 };
 
-  explicit CTreeFileCtrl(QWidget* parent = nullptr);
-  ~CTreeFileCtrl() override;
+  explicit FolderTree(QWidget* parent = nullptr);
+  ~FolderTree() override;
 
   // The main window's configuration: no root, every file, no files in the tree, computer node
   // without network node, shared overlay, monitoring on, and only the harmless commands allowed.
   void ConfigureForMainWindow();
-  void SetFileList(CFileListCtrl* fileList);
-  CFileListCtrl* FileList() const { return fileList_; }
+  void SetFileList(FileList* fileList);
+  FileList* FileList() const { return fileList_; }
   // Where the tree's commands report failures and ask before removing for good (default: a
   // message box of its own).
   void SetMessageService(MessageService* messages) { messages_ = messages; }
@@ -150,18 +150,18 @@ class CTreeFileCtrl : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  CTreeFileItem* ItemOf(QTreeWidgetItem* item) const;
-  CTreeFileItem* InsertItem(QTreeWidgetItem* parent, const std::string& path,
+  FolderTreeItem* ItemOf(QTreeWidgetItem* item) const;
+  FolderTreeItem* InsertItem(QTreeWidgetItem* parent, const std::string& path,
                             const std::string& keyText, bool isFile);
   void InsertComputerNode();
   void ListDrives(QTreeWidgetItem* parent);
   void ListChildren(QTreeWidgetItem* item, const std::string& path);
-  void Populate(CTreeFileItem* item);
+  void Populate(FolderTreeItem* item);
   void EnsurePopulated(QTreeWidgetItem* item);
   bool HasSubEntries(const std::string& path, bool removableRoot) const;
   bool FileShown(const DirectoryEntry& entry) const;
-  bool PassesMediaCheck(const CTreeFileItem* item);
-  const MountEntry* MountOfItem(const CTreeFileItem* item) const;
+  bool PassesMediaCheck(const FolderTreeItem* item);
+  const MountEntry* MountOfItem(const FolderTreeItem* item) const;
   const MountEntry* MountOfPath(const std::string& path) const;
   QTreeWidgetItem* StartOfWalk(const std::string& path, std::string& rest);
   QTreeWidgetItem* FindChildByKey(QTreeWidgetItem* parent, const std::string& key);
@@ -181,7 +181,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void DeleteSelected();
   void StartRename();
   void EndRename();
-  std::error_code RenameOnDisk(CTreeFileItem* item, const std::string& newName);
+  std::error_code RenameOnDisk(FolderTreeItem* item, const std::string& newName);
   void GoUp();
   bool Confirm(const QString& text);
   void ReportFailure(const QString& text);
@@ -194,7 +194,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void OnChangeNotice(int monitorId);
   void WatchShownFolder(const std::string& path);
 
-  CFileListCtrl* fileList_ = nullptr;
+  FileList* fileList_ = nullptr;
   MessageService* messages_ = nullptr;
   QTreeWidgetItem* computerNode_ = nullptr;
   std::vector<MountEntry> mounts_;

@@ -1,9 +1,9 @@
-#include "browser/CFileListCtrl.h"
+#include "browser/FileList.h"
 
 #include <QHeaderView>
 #include <algorithm>
 
-#include "browser/CTreeFileCtrl.h"
+#include "browser/FolderTree.h"
 #include "browser/DirectoryEntries.h"
 #include "browser/EscapeMonitor.h"
 #include "browser/FileListModel.h"
@@ -19,7 +19,7 @@ std::string FileNameOf(const std::string& path) {
 
 }  // namespace
 
-CFileListCtrl::CFileListCtrl(QWidget* parent) : QTreeView(parent), model_(new FileListModel(this)) {
+FileList::FileList(QWidget* parent) : QTreeView(parent), model_(new FileListModel(this)) {
   setObjectName(QStringLiteral("fileList"));
   setModel(model_);
   setItemDelegate(new GridLineDelegate(this));
@@ -39,14 +39,14 @@ CFileListCtrl::CFileListCtrl(QWidget* parent) : QTreeView(parent), model_(new Fi
   });
 }
 
-CFileListCtrl::~CFileListCtrl() = default;
+FileList::~FileList() = default;
 
-void CFileListCtrl::AddFileToList(const std::string& path) {
+void FileList::AddFileToList(const std::string& path) {
   StageFile(path);
   model_->Publish();
 }
 
-void CFileListCtrl::StageFile(const std::string& rawPath) {
+void FileList::StageFile(const std::string& rawPath) {
   std::string path = rawPath;
   if (!path.empty() && path.back() == '/') path.pop_back();
   const std::string fileName = FileNameOf(path);
@@ -60,7 +60,7 @@ void CFileListCtrl::StageFile(const std::string& rawPath) {
   model_->Stage(std::move(row));
 }
 
-void CFileListCtrl::ListFolderFiles(const std::string& folder) {
+void FileList::ListFolderFiles(const std::string& folder) {
   // The walk delivers events while it runs (a change notice may ask for a refill): the list
   // belongs to the walk until it ends.
   if (walking_) return;
@@ -75,7 +75,7 @@ void CFileListCtrl::ListFolderFiles(const std::string& folder) {
   model_->Publish();
 }
 
-int CFileListCtrl::ListFolderTreeFiles(const std::string& folder) {
+int FileList::ListFolderTreeFiles(const std::string& folder) {
   EscapeMonitor* escape = Escape();
   escape->Clear();
   EscapeMonitor::InputGate gate(escape);
@@ -89,7 +89,7 @@ int CFileListCtrl::ListFolderTreeFiles(const std::string& folder) {
 // Depth-first in enumeration order, with an explicit stack so that deep trees need neither deep
 // recursion nor one open folder handle per level. Links to folders are not followed (a link loop
 // would never end) and an unreadable folder is passed over.
-int CFileListCtrl::WalkFolder(const std::string& folder) {
+int FileList::WalkFolder(const std::string& folder) {
   struct Level {
     std::string path;
     std::vector<DirectoryEntry> entries;
@@ -116,7 +116,7 @@ int CFileListCtrl::WalkFolder(const std::string& folder) {
   return kWalkDone;
 }
 
-void CFileListCtrl::ToggleFileType(FileType type, const CTreeFileCtrl& tree) {
+void FileList::ToggleFileType(FileType type, const FolderTree& tree) {
   int& flag = flags_.Flag(type);
   flag = flag ? 0 : 1;
   emit fileTypeToggled(type, flag != 0);
@@ -127,19 +127,19 @@ void CFileListCtrl::ToggleFileType(FileType type, const CTreeFileCtrl& tree) {
   ListFolderFiles(folder);
 }
 
-void CFileListCtrl::DeleteAllItems() {
+void FileList::DeleteAllItems() {
   model_->Clear();
 }
 
-int CFileListCtrl::RowCount() const {
+int FileList::RowCount() const {
   return model_->rowCount();
 }
 
-std::string CFileListCtrl::CellText(int row, int column) const {
+std::string FileList::CellText(int row, int column) const {
   return model_->Cell(row, column);
 }
 
-std::vector<std::string> CFileListCtrl::SelectedFullPaths() const {
+std::vector<std::string> FileList::SelectedFullPaths() const {
   std::vector<int> rows;
   for (const QModelIndex& index : selectionModel()->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
@@ -149,7 +149,7 @@ std::vector<std::string> CFileListCtrl::SelectedFullPaths() const {
   return paths;
 }
 
-std::vector<std::string> CFileListCtrl::AllFullPaths() const {
+std::vector<std::string> FileList::AllFullPaths() const {
   std::vector<std::string> paths;
   const int rows = model_->rowCount();
   paths.reserve(static_cast<size_t>(rows));
@@ -157,7 +157,7 @@ std::vector<std::string> CFileListCtrl::AllFullPaths() const {
   return paths;
 }
 
-EscapeMonitor* CFileListCtrl::Escape() const {
+EscapeMonitor* FileList::Escape() const {
   return escape_ ? escape_ : EscapeMonitor::Application();
 }
 
