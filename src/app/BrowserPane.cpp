@@ -53,6 +53,9 @@ BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
   connect(addAll_, &QPushButton::clicked, this, &BrowserPane::addAllRequested);
   connect(fileList_, &FileList::fileDoubleClicked, this, &BrowserPane::addSelectedRequested);
   connect(fileList_, &FileList::fileTypeToggled, this, &BrowserPane::OnTypeToggled);
+  connect(fileList_, &FileList::subtreeListed, this, [this] {
+    if (!replacingSubtree_) emit subtreeListed();
+  });
 }
 
 void BrowserPane::CreateTypeBoxes(QWidget* area) {
@@ -101,10 +104,11 @@ void BrowserPane::SelectFolder(const std::string& path) {
 }
 
 void BrowserPane::ListSubtree(const std::string& folder) {
-  fileList_->setUpdatesEnabled(false);
+  // A walk this one replaces ends quietly: the status it would clear belongs to the new walk now.
+  replacingSubtree_ = true;
   fileList_->DeleteAllItems();
+  replacingSubtree_ = false;
   fileList_->ListFolderTreeFiles(folder);
-  fileList_->setUpdatesEnabled(true);
 }
 
 void BrowserPane::RefreshFileList() {

@@ -3,21 +3,12 @@
 #include <QHeaderView>
 #include <algorithm>
 
-#include "browser/FolderTree.h"
-#include "browser/DirectoryEntries.h"
 #include "browser/EscapeMonitor.h"
 #include "browser/FileListModel.h"
+#include "browser/FolderTree.h"
 #include "browser/GridLineDelegate.h"
 
 namespace tw {
-namespace {
-
-std::string FileNameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-}  // namespace
 
 FileList::FileList(QWidget* parent) : QTreeView(parent), model_(new FileListModel(this)) {
   setObjectName(QStringLiteral("fileList"));
@@ -37,83 +28,97 @@ FileList::FileList(QWidget* parent) : QTreeView(parent), model_(new FileListMode
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.isValid()) emit fileDoubleClicked();
   });
+  SetEscapeMonitor(EscapeMonitor::Application());
 }
 
-FileList::~FileList() = default;
+// The walks' threads end before the list they report to.
+FileList::~FileList() {
+  walk_.reset();
+  retired_.clear();
+}
 
-void FileList::AddFileToList(const std::string& path) {
-  StageFile(path);
+void FileList::SetEscapeMonitor(EscapeMonitor* monitor) {
+  disconnect(escapeConnection_);
+  escape_ = monitor;
+  escapeConnection_ = connect(monitor, &EscapeMonitor::escapePressed, this, [this] {
+    if (IsListingSubtree()) CancelListing();
+  });
+}
+
+void FileList::AddFileToList(const std::string& rawPath) {
+  std::string_view path = rawPath;
+  if (!path.empty() && path.back() == '/') path.remove_suffix(1);
+  if (!flags_.AcceptsPath(path)) return;
+  Stage(FileListRow::OfFile(path));
   model_->Publish();
 }
 
-void FileList::StageFile(const std::string& rawPath) {
-  std::string path = rawPath;
-  if (!path.empty() && path.back() == '/') path.pop_back();
-  const std::string fileName = FileNameOf(path);
-  if (!flags_.AcceptsFileName(fileName)) return;
-  if (model_->HasName(fileName)) return;
-  FileListRow row;
-  row.type = FileListRow::TypeOfName(fileName);
-  row.name = FileListRow::NameOfName(fileName, row.type);
-  row.fullPath = path;
-  row.FillFromDisk();
+void FileList::Stage(FileListRow row) {
+  if (model_->HasName(row.DuplicateKey())) return;
   model_->Stage(std::move(row));
 }
 
 void FileList::ListFolderFiles(const std::string& folder) {
-  // The walk delivers events while it runs (a change notice may ask for a refill): the list
-  // belongs to the walk until it ends.
-  if (walking_) return;
+  RetireWalk();
   model_->Clear();
-  for (const DirectoryEntry& entry : DirectoryEntries::Read(folder)) {
-    if (entry.kind == DirectoryEntry::Kind::Folder ||
-        entry.kind == DirectoryEntry::Kind::LinkToFolder)
-      continue;
-    if (!DirectoryEntries::MatchesMask(entry.name, fileMask_)) continue;
-    StageFile(DirectoryEntries::Join(folder, entry.name));
-  }
+  StartWalk(FolderWalk::Scope::Folder, folder);
+}
+
+void FileList::ListFolderTreeFiles(const std::string& folder) {
+  RetireWalk();
+  StartWalk(FolderWalk::Scope::Subtree, folder);
+}
+
+void FileList::StartWalk(FolderWalk::Scope scope, const std::string& folder) {
+  walk_ = std::make_unique<FolderWalk>(FolderWalk::Request{folder, scope, fileMask_, flags_});
+  FolderWalk* walk = walk_.get();
+  // Context `this`: the rows arrive as queued calls on the window thread, in the order found.
+  connect(walk, &FolderWalk::rowsFound, this,
+          [this, walk](const std::vector<FileListRow>& rows) { OnRowsFound(walk, rows); });
+  connect(walk, &FolderWalk::ended, this,
+          [this, walk](bool completed) { OnWalkEnded(walk, completed); });
+  walk->Start();
+}
+
+void FileList::CancelListing() {
+  RetireWalk();
+}
+
+bool FileList::IsListingSubtree() const {
+  return walk_ && walk_->GetScope() == FolderWalk::Scope::Subtree;
+}
+
+// The running walk is told to stop and set aside until its thread ends; what it found and has
+// not delivered yet is dropped, so the list shows exactly what was listed when it was stopped.
+void FileList::RetireWalk() {
+  if (!walk_) return;
+  walk_->Cancel();
+  const FolderWalk::Scope scope = walk_->GetScope();
+  retired_.push_back(std::move(walk_));
+  EmitEnded(scope, false);
+}
+
+void FileList::OnRowsFound(const FolderWalk* walk, const std::vector<FileListRow>& rows) {
+  if (walk != walk_.get()) return;
+  for (const FileListRow& row : rows) Stage(row);
   model_->Publish();
 }
 
-int FileList::ListFolderTreeFiles(const std::string& folder) {
-  EscapeMonitor* escape = Escape();
-  escape->Clear();
-  EscapeMonitor::InputGate gate(escape);
-  walking_ = true;
-  const int result = WalkFolder(folder);
-  walking_ = false;
-  model_->Publish();
-  return result;
+void FileList::OnWalkEnded(FolderWalk* walk, bool completed) {
+  if (walk == walk_.get()) {
+    const FolderWalk::Scope scope = walk->GetScope();
+    walk_.reset();
+    EmitEnded(scope, completed);
+    return;
+  }
+  std::erase_if(retired_, [walk](const std::unique_ptr<FolderWalk>& w) { return w.get() == walk; });
 }
 
-// Depth-first in enumeration order, with an explicit stack so that deep trees need neither deep
-// recursion nor one open folder handle per level. Links to folders are not followed (a link loop
-// would never end) and an unreadable folder is passed over.
-int FileList::WalkFolder(const std::string& folder) {
-  struct Level {
-    std::string path;
-    std::vector<DirectoryEntry> entries;
-    size_t next = 0;
-  };
-  EscapeMonitor* escape = Escape();
-  std::vector<Level> stack;
-  stack.push_back({folder, DirectoryEntries::Read(folder), 0});
-  while (!stack.empty()) {
-    Level& level = stack.back();
-    if (level.next == level.entries.size()) {
-      stack.pop_back();
-      continue;
-    }
-    if (escape->Poll([this] { model_->Publish(); })) return kWalkEscaped;
-    const DirectoryEntry& entry = level.entries[level.next++];
-    const std::string path = DirectoryEntries::Join(level.path, entry.name);
-    if (entry.kind == DirectoryEntry::Kind::Folder) {
-      stack.push_back({path, DirectoryEntries::Read(path), 0});
-    } else if (entry.kind != DirectoryEntry::Kind::LinkToFolder) {
-      StageFile(path);
-    }
-  }
-  return kWalkDone;
+void FileList::EmitEnded(FolderWalk::Scope scope, bool completed) {
+  if (scope == FolderWalk::Scope::Folder)
+    emit folderListed(completed);
+  else
+    emit subtreeListed(completed);
 }
 
 void FileList::ToggleFileType(FileType type, const FolderTree& tree) {
@@ -128,6 +133,7 @@ void FileList::ToggleFileType(FileType type, const FolderTree& tree) {
 }
 
 void FileList::DeleteAllItems() {
+  RetireWalk();
   model_->Clear();
 }
 
@@ -155,10 +161,6 @@ std::vector<std::string> FileList::AllFullPaths() const {
   paths.reserve(static_cast<size_t>(rows));
   for (int row = 0; row < rows; ++row) paths.push_back(model_->Cell(row, kFullPath));
   return paths;
-}
-
-EscapeMonitor* FileList::Escape() const {
-  return escape_ ? escape_ : EscapeMonitor::Application();
 }
 
 }  // namespace tw

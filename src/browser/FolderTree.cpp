@@ -12,10 +12,10 @@
 #include <QStorageInfo>
 #include <QTimer>
 
-#include "browser/FileList.h"
-#include "browser/FolderTreeItem.h"
 #include "browser/DirectoryEntries.h"
+#include "browser/FileList.h"
 #include "browser/FolderMonitor.h"
+#include "browser/FolderTreeItem.h"
 
 namespace tw {
 namespace {
@@ -212,7 +212,7 @@ void FolderTree::SetAllowSwitches(unsigned bits) {
 }
 
 void FolderTree::SetShareSources(const std::string& usershareDir, const std::string& smbConf,
-                                    const std::string& exports) {
+                                 const std::string& exports) {
   shareSources_ = {usershareDir, smbConf, exports};
   RebuildIfBuilt();
 }
@@ -292,11 +292,11 @@ void FolderTree::ListDrives(QTreeWidgetItem* parent) {
 }
 
 FolderTreeItem* FolderTree::InsertItem(QTreeWidgetItem* parent, const std::string& path,
-                                         const std::string& keyText, bool isFile) {
+                                       const std::string& keyText, bool isFile) {
   static const QIcon folderIcon = QFileIconProvider().icon(QFileIconProvider::Folder);
   static const QIcon fileIcon = QFileIconProvider().icon(QFileIconProvider::File);
-  auto* item = new FolderTreeItem(isFile ? FolderTreeItem::Kind::File : FolderTreeItem::Kind::Folder,
-                                 path, keyText);
+  auto* item = new FolderTreeItem(
+      isFile ? FolderTreeItem::Kind::File : FolderTreeItem::Kind::Folder, path, keyText);
   QString text = QString::fromStdString(keyText);
   if (isFile && extensionDisplay_ == kNameWithoutExtension) {
     const qsizetype dot = text.lastIndexOf('.');
@@ -350,7 +350,7 @@ void FolderTree::ListChildren(QTreeWidgetItem* item, const std::string& path) {
         entry.kind == DirectoryEntry::Kind::LinkToFolder)
       InsertItem(item, DirectoryEntries::Join(path, entry.name), entry.name, false);
   }
-  if (fileList_) fileList_->ListFolderFiles(path);
+  ShowFilesOf(path);
   if (showFiles_) {
     for (const DirectoryEntry& entry : entries) {
       if (entry.kind == DirectoryEntry::Kind::Folder ||
@@ -433,7 +433,7 @@ void FolderTree::RemoveVanishedItem(QTreeWidgetItem* item) {
   if (wasSelected && fileList_) {
     const FolderTreeItem* now = ItemOf(parent);
     if (now && !now->IsVirtualNode())
-      fileList_->ListFolderFiles(now->Path());
+      ShowFilesOf(now->Path());
     else
       fileList_->DeleteAllItems();
   }
@@ -526,8 +526,16 @@ void FolderTree::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* p
       if (auto id = volumeIdOf_(mount->path)) volumeIds_[mount->path] = *id;
     }
   }
-  if (record->kind() != FolderTreeItem::Kind::Computer && fileList_ && !listingDeferred_)
-    fileList_->ListFolderFiles(record->Path());
+  if (record->kind() != FolderTreeItem::Kind::Computer && !listingDeferred_)
+    ShowFilesOf(record->Path());
+}
+
+// A change on disk re-reads the tree while "Add all files in subfolders" may be filling the
+// list: the walk the user asked for goes on, and the notice leaves the list alone.
+void FolderTree::ShowFilesOf(const std::string& path) {
+  if (!fileList_) return;
+  if (handlingNotice_ && fileList_->IsListingSubtree()) return;
+  fileList_->ListFolderFiles(path);
 }
 
 void FolderTree::RecordHistory(QTreeWidgetItem* previous) {

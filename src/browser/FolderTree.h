@@ -31,8 +31,6 @@ class MessageService;
 class FolderTree : public QTreeWidget {
   Q_OBJECT
  public:
-  static constexpr int kControlId = 1018;
-
   enum Command : int {
     kCmdUpOneLevel = 32783,
     kCmdOpen = 32784,
@@ -69,7 +67,6 @@ class FolderTree : public QTreeWidget {
   // without network node, shared overlay, monitoring on, and only the harmless commands allowed.
   void ConfigureForMainWindow();
   void SetFileList(FileList* fileList);
-  FileList* FileList() const { return fileList_; }
   // Where the tree's commands report failures and ask before removing for good (default: a
   // message box of its own).
   void SetMessageService(MessageService* messages) { messages_ = messages; }
@@ -152,7 +149,7 @@ class FolderTree : public QTreeWidget {
  private:
   FolderTreeItem* ItemOf(QTreeWidgetItem* item) const;
   FolderTreeItem* InsertItem(QTreeWidgetItem* parent, const std::string& path,
-                            const std::string& keyText, bool isFile);
+                             const std::string& keyText, bool isFile);
   void InsertComputerNode();
   void ListDrives(QTreeWidgetItem* parent);
   void ListChildren(QTreeWidgetItem* item, const std::string& path);
@@ -167,6 +164,7 @@ class FolderTree : public QTreeWidget {
   QTreeWidgetItem* FindChildByKey(QTreeWidgetItem* parent, const std::string& key);
   void RemoveVanishedItem(QTreeWidgetItem* item);
   void DeleteChildren(QTreeWidgetItem* item);
+  void ShowFilesOf(const std::string& path);
   void OnItemExpanded(QTreeWidgetItem* item);
   void OnItemCollapsed(QTreeWidgetItem* item);
   void OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
@@ -230,6 +228,7 @@ class FolderTree : public QTreeWidget {
   bool listingDeferred_ = false;   // the expansion that selects an item lists its files itself
   Qt::KeyboardModifiers commandModifiers_ = Qt::NoModifier;
   bool selectingPath_ = false;  // SelectPath's own selection goes through even when programmatic
+  bool handlingNotice_ = false;
   QPersistentModelIndex dragged_;
   std::vector<QPersistentModelIndex> back_;
   std::vector<QPersistentModelIndex> forward_;

@@ -13,9 +13,9 @@
 #include <filesystem>
 
 #include "browser/FileList.h"
-#include "browser/PropertiesDialog.h"
 #include "browser/FolderTree.h"
 #include "browser/FolderTreeItem.h"
+#include "browser/PropertiesDialog.h"
 #include "counting/MessageService.h"
 
 namespace tw {
@@ -212,7 +212,7 @@ std::error_code FolderTree::RenameOnDisk(FolderTreeItem* item, const std::string
     programmatic_ = was;
   }
   // The file list must not go on offering paths that no longer exist.
-  if (currentItem() == item && fileList_) fileList_->ListFolderFiles(newPath);
+  if (currentItem() == item) ShowFilesOf(newPath);
   return {};
 }
 
@@ -221,7 +221,7 @@ void FolderTree::PruneHistory(std::vector<QPersistentModelIndex>& stack) const {
 }
 
 void FolderTree::MoveInHistory(std::vector<QPersistentModelIndex>& from,
-                                  std::vector<QPersistentModelIndex>& to) {
+                               std::vector<QPersistentModelIndex>& to) {
   PruneHistory(from);
   PruneHistory(to);
   if (from.empty()) return;
@@ -303,7 +303,7 @@ void FolderTree::mouseDoubleClickEvent(QMouseEvent* event) {
 // ---- drag-and-drop ---------------------------------------------------------------------------
 
 bool FolderTree::IsValidDropTarget(const QTreeWidgetItem* dragged,
-                                      const QTreeWidgetItem* target) const {
+                                   const QTreeWidgetItem* target) const {
   const auto* from = dynamic_cast<const FolderTreeItem*>(dragged);
   const auto* to = dynamic_cast<const FolderTreeItem*>(target);
   if (!from || !to || to->IsFile() || to->IsVirtualNode() || to->Path().empty()) return false;

@@ -2,9 +2,9 @@
 // window thread as queued calls and re-read the mount's first level.
 #include <QMetaObject>
 
+#include "browser/FolderMonitor.h"
 #include "browser/FolderTree.h"
 #include "browser/FolderTreeItem.h"
-#include "browser/FolderMonitor.h"
 
 namespace tw {
 
@@ -68,12 +68,14 @@ void FolderTree::OnChangeNotice(int monitorId) {
   }
   if (!mountItem) return;
   setUpdatesEnabled(false);
+  handlingNotice_ = true;
   const std::string selected = GetSelectedPath();
   const bool wasExpanded = currentItem() && currentItem()->isExpanded();
   ListChildren(mountItem, mountPath);
   movingInHistory_ = true;  // putting the selection back is not a move of the user's
   if (!selected.empty()) SelectPath(selected, wasExpanded);
   movingInHistory_ = false;
+  handlingNotice_ = false;
   setUpdatesEnabled(true);
   emit changeNoticeHandled(QString::fromStdString(mountPath));
 }
