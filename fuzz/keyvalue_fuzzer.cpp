@@ -9,7 +9,7 @@
 #include "text/CNumbers.h"
 #include "counting/CountList.h"
 #include "counting/RateEntry.h"
-#include "store/CKeyValueFile.h"
+#include "store/KeyValueFile.h"
 #include "store/CurrencyList.h"
 #include "store/HtmlReport.h"
 #include "store/SettingsModel.h"
@@ -25,14 +25,14 @@ std::u16string AsUtf16Le(const uint8_t* data, size_t size) {
   return text;
 }
 
-int32_t Edge(const tw::CKeyValueFile& file, const char* key) {
+int32_t Edge(const tw::KeyValueFile& file, const char* key) {
   return static_cast<int32_t>(tw::ParseCInteger(file.GetValue(std::string_view(key))));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  tw::CKeyValueFile file;
+  tw::KeyValueFile file;
   file.SetText(AsUtf16Le(data, size));
   for (const char* key : {"Directory", "CurrencyValue", "Top", "Left", "currencies", ""}) {
     (void)file.GetValue(std::string_view(key));

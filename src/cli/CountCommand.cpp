@@ -1,41 +1,43 @@
 #include "cli/CountCommand.h"
 
-#include "cli/CliCountHost.h"
 #include "cli/FileCollector.h"
 #include "cli/ResultWriter.h"
-#include "counting/CountColumns.h"
-#include "counting/CountRun.h"
+#include "counting/CountJob.h"
+#include "counting/FileTypes.h"
 #include "store/HtmlReport.h"
+#include "text/CNumbers.h"
 
 namespace tw::cli {
 namespace {
 
-std::string TrimLeft(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first);
-}
+constexpr const char* kNotCounted = "not counted";
+constexpr const char* kNotCountable = "not a countable file type";
 
-std::vector<ResultRow> ResultsOf(const CountList& list, const CliCountHost& host) {
-  std::vector<ResultRow> rows;
-  for (int i = 0; i < list.RowCount(); ++i) {
-    const CountRowCells& cells = list.Row(i);
-    ResultRow row;
-    row.path = cells[kFileColumn];
-    row.counted = !cells[kWordsColumn].empty();
-    row.words = cells[kWordsColumn];
-    row.charsWithSpaces = cells[kCharsWithSpacesColumn];
-    row.chars = cells[kCharsColumn];
-    row.currency = cells[kCurrencyColumn];
-    row.rate = cells[kRateColumn];
-    row.amount = TrimLeft(cells[kAmountColumn]);
-    row.error = host.ErrorOfRow(i);
-    if (!row.counted && row.error.empty()) {
-      row.error = BatchKindOfPath(row.path) ? "not counted" : "not a countable file type";
-    }
-    rows.push_back(std::move(row));
+// Records what the job reports into the rows; a file's failure goes to stderr as it happens.
+class RowRecorder : public CountJobObserver {
+ public:
+  RowRecorder(std::vector<ResultRow>& rows, std::ostream& errors) : rows_(rows), errors_(errors) {}
+
+  void FileStarted(int, const std::string&, int, int) override {}
+  void FileCounted(int row, const FileCounts& counts, double amount, const CountTotals&) override {
+    CountRow& counted = rows_.at(static_cast<size_t>(row)).row;
+    counted.counts = counts;
+    counted.amount = amount;
   }
-  return rows;
-}
+  void FileFailed(int row, const std::string& message) override {
+    ResultRow& failed = rows_.at(static_cast<size_t>(row));
+    errors_ << failed.row.path << ": " << message << '\n';
+    failed.error = message;
+  }
+  void Finished(bool, const CountTotals& totals) override { totals_ = totals; }
+
+  const CountTotals& Totals() const { return totals_; }
+
+ private:
+  std::vector<ResultRow>& rows_;
+  std::ostream& errors_;
+  CountTotals totals_;
+};
 
 // Report failures go to stderr like every other message of the command line.
 class StderrMessageService : public MessageService {
@@ -50,44 +52,69 @@ class StderrMessageService : public MessageService {
   std::ostream& errors_;
 };
 
+std::vector<ResultRow> RowsOf(const std::vector<std::string>& files, const CommandLine& line) {
+  std::vector<ResultRow> rows;
+  for (const std::string& file : files) {
+    ResultRow& result = rows.emplace_back();
+    result.row.path = file;
+    result.row.currency = line.currency;
+    result.row.rateText = line.rate;
+    result.row.rate = ParseCDouble(line.rate);
+  }
+  return rows;
+}
+
+CountJobInput JobInputOf(const std::vector<ResultRow>& rows, const CommandLine& line) {
+  CountJobInput input;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    input.files.push_back({static_cast<int>(i), rows[i].row.path, rows[i].row.rate});
+  }
+  input.options = line.options;
+  input.pricing = PricingModeOf(line.pricing);
+  return input;
+}
+
+CountTotals Count(std::vector<ResultRow>& rows, const CommandLine& line, std::ostream& errors) {
+  RowRecorder recorder(rows, errors);
+  if (!rows.empty()) CountJob(JobInputOf(rows, line)).Run(recorder);
+  return recorder.Totals();
+}
+
+// Rows the job left without counts or a reason are told apart by their type.
+bool ReportUncounted(std::vector<ResultRow>& rows, std::ostream& errors) {
+  bool allCounted = true;
+  for (ResultRow& result : rows) {
+    if (result.row.counts) continue;
+    allCounted = false;
+    if (!result.error.empty()) continue;
+    result.error = BatchKindOfPath(result.row.path) ? kNotCounted : kNotCountable;
+    errors << result.row.path << ": " << result.error << '\n';
+  }
+  return allCounted;
+}
+
+std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
+  std::vector<CountRow> countRows;
+  for (const ResultRow& result : rows) countRows.push_back(result.row);
+  return countRows;
+}
+
 }  // namespace
 
-int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& errors,
-                    ServerRegistry& servers) {
+int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& errors) {
   const CollectedFiles collected = CollectFiles(line.paths, line.recursive);
   for (const std::string& error : collected.errors)
     errors << "tallywright-count: " << error << '\n';
 
-  CountList list;
-  for (const std::string& file : collected.files) {
-    list.AppendRow({file, "", "", "", line.currency, line.rate, ""});
-  }
-  CliCountHost host(list, errors);
-  host.SetControlValues({line.rate, line.currency, line.pricing});
-  CountContext context;
-  context.options = line.options;
-  context.servers = &servers;
-  context.current = host.ControlValues();
-
-  bool allCounted = collected.errors.empty();
-  if (list.RowCount() > 0) {
-    OnCountStatistic(host, context, StandardCounterFactory());
-  }
-  const std::vector<ResultRow> rows = ResultsOf(list, host);
-  for (const ResultRow& row : rows) {
-    if (!row.counted) {
-      allCounted = false;
-      if (row.error == "not counted" || row.error == "not a countable file type") {
-        errors << row.path << ": " << row.error << '\n';
-      }
-    }
-  }
-  WriteResults(out, line.format, rows, context.totals);
+  std::vector<ResultRow> rows = RowsOf(collected.files, line);
+  const CountTotals totals = Count(rows, line, errors);
+  const bool allCounted = ReportUncounted(rows, errors) && collected.errors.empty();
+  WriteResults(out, line.format, rows, totals);
   bool reportWritten = true;
   if (!line.reportPath.empty()) {
     StderrMessageService messages(errors);
     reportWritten =
-        WriteHtmlReport(line.reportPath, list, context.current.pricing, context.totals, messages);
+        WriteHtmlReport(line.reportPath, CountRowsOf(rows), line.pricing, totals, messages);
   }
   return allCounted && reportWritten ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "counting/CountRun.h"
+#include "counting/FileTypes.h"
 
 namespace tw::cli {
 namespace fs = std::filesystem;
@@ -19,6 +19,7 @@ void WalkFolder(const std::string& folder, CollectedFiles& collected) {
     std::error_code statusError;
     if (!it->is_regular_file(statusError)) continue;
     const std::string path = it->path().string();
+    // Spreadsheets are listed by the window but never counted, so a walk leaves them out.
     if (BatchKindOfPath(path)) found.push_back(path);
   }
   if (error) collected.errors.push_back(folder + ": " + error.message());

@@ -11,7 +11,8 @@ struct CollectedFiles {
 };
 
 // The files to count, in the order given; a folder (with `recursive`) contributes every file
-// under it whose tail a counter takes, in sorted path order, without following links to folders.
+// under it whose extension the file-type table gives a batch, in sorted path order, without
+// following links to folders.
 CollectedFiles CollectFiles(const std::vector<std::string>& paths, bool recursive);
 
 }  // namespace tw::cli

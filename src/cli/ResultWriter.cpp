@@ -10,9 +10,25 @@ namespace {
 
 using Fields = std::array<std::string, 7>;
 
-Fields FieldsOf(const ResultRow& row) {
-  if (!row.counted) return {row.path, "", "", "", row.currency, row.rate, ""};
-  return {row.path, row.words, row.charsWithSpaces, row.chars, row.currency, row.rate, row.amount};
+bool IsCounted(const ResultRow& result) {
+  return result.row.counts.has_value();
+}
+
+// The amount as the list shows it, without the list's right-aligning blanks.
+std::string AmountText(const CountRow& row) {
+  return FormatFixed(row.amount.value_or(0.0), 2);
+}
+
+Fields FieldsOf(const ResultRow& result) {
+  const CountRow& row = result.row;
+  if (!IsCounted(result)) return {row.path, "", "", "", row.currency, row.rateText, ""};
+  return {row.path,
+          std::to_string(row.counts->words),
+          std::to_string(row.counts->CharactersWithSpaces()),
+          std::to_string(row.counts->characters),
+          row.currency,
+          row.rateText,
+          AmountText(row)};
 }
 
 Fields TotalFields(const CountTotals& totals) {
@@ -91,18 +107,23 @@ std::string JsonNumberOrNull(bool present, const std::string& number) {
   return present ? number : "null";
 }
 
+void WriteJsonRow(std::ostream& out, const ResultRow& result) {
+  const Fields fields = FieldsOf(result);
+  const bool counted = IsCounted(result);
+  out << "{\"path\":" << JsonString(fields[0])
+      << ",\"words\":" << JsonNumberOrNull(counted, fields[1])
+      << ",\"chars_with_spaces\":" << JsonNumberOrNull(counted, fields[2])
+      << ",\"chars\":" << JsonNumberOrNull(counted, fields[3])
+      << ",\"currency\":" << JsonString(fields[4]) << ",\"rate\":" << JsonString(fields[5])
+      << ",\"amount\":" << JsonNumberOrNull(counted, fields[6])
+      << ",\"error\":" << (result.error.empty() ? "null" : JsonString(result.error)) << '}';
+}
+
 void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
   out << "{\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
-    const ResultRow& row = rows[i];
     if (i > 0) out << ',';
-    out << "{\"path\":" << JsonString(row.path)
-        << ",\"words\":" << JsonNumberOrNull(row.counted, row.words)
-        << ",\"chars_with_spaces\":" << JsonNumberOrNull(row.counted, row.charsWithSpaces)
-        << ",\"chars\":" << JsonNumberOrNull(row.counted, row.chars)
-        << ",\"currency\":" << JsonString(row.currency) << ",\"rate\":" << JsonString(row.rate)
-        << ",\"amount\":" << JsonNumberOrNull(row.counted, row.amount)
-        << ",\"error\":" << (row.error.empty() ? "null" : JsonString(row.error)) << '}';
+    WriteJsonRow(out, rows[i]);
   }
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars

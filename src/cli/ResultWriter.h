@@ -5,16 +5,15 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "counting/CountRow.h"
 #include "counting/CountTotals.h"
 
 namespace tw::cli {
 
-// One counted (or not counted) file as the command line prints it.
+// One row of the count list as the command line prints it: counted, or not with the reason.
 struct ResultRow {
-  std::string path;
-  bool counted = false;
-  std::string words, charsWithSpaces, chars, currency, rate, amount;
-  std::string error;
+  CountRow row;
+  std::string error;  // empty when the row was counted
 };
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,

@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "automation/ServerRegistry.h"
 #include "cli/CommandLine.h"
 #include "cli/CountCommand.h"
 
@@ -22,7 +21,5 @@ int main(int argc, char** argv) {
     std::cout << "tallywright-count " << TALLYWRIGHT_VERSION << '\n';
     return 0;
   }
-  tw::ServerRegistry servers;
-  tw::RegisterStandardServers(servers);
-  return tw::cli::RunCountCommand(line, std::cout, std::cerr, servers);
+  return tw::cli::RunCountCommand(line, std::cout, std::cerr);
 }

@@ -1,24 +1,41 @@
 #include "counting/ByteFileCounter.h"
 
-namespace tw {
+#include "counting/TextFileScan.h"
+#include "counting/TextScan.h"
+#include "text/WholeFileReader.h"
 
-FileOutcome ByteFileCounter::CountFile(const std::string& path) {
-  FileCounts counts;
-  switch (ScanFile(path, counts)) {
+namespace tw {
+namespace {
+
+FileCountResult ResultOf(ReadStatus status, const std::string& path, const FileCounts& counts) {
+  switch (status) {
     case ReadStatus::OpenFailed:
-      ShowMessage("Couldn't open file: " + path);
-      return FileOutcome::Skipped;
+      return FileCountResult::Failed("Couldn't open file: " + path);
     case ReadStatus::AllocationFailed:
-      ShowMessage("Couldn't allocate memory for read buffer");
-      return FileOutcome::Skipped;
+      return FileCountResult::Failed("Couldn't allocate memory for read buffer");
     case ReadStatus::ReadFailed:
-      ShowMessage("File read error!");
-      return FileOutcome::Skipped;
+      return FileCountResult::Failed("File read error!");
     case ReadStatus::Ok:
       break;
   }
-  Counts() = counts;
-  return FileOutcome::Counted;
+  return FileCountResult::Counted(counts);
+}
+
+}  // namespace
+
+FileCountResult CountTextFile(const std::string& path, const CountOptions& options) {
+  FileCounts counts;
+  const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
+  const ReadStatus status = ScanTextFile(path, rules, counts);
+  return ResultOf(status, path, counts);
+}
+
+FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
+  WholeFileReader reader;
+  const ReadStatus status = reader.Read(path);
+  FileCounts counts;
+  if (status == ReadStatus::Ok) counts = ScanHtml(reader.Bytes(), options.legacyByteRules);
+  return ResultOf(status, path, counts);
 }
 
 }  // namespace tw

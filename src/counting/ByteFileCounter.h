@@ -1,19 +1,19 @@
 #pragma once
 
-#include "counting/Counter.h"
-#include "text/WholeFileReader.h"
+#include <string>
+
+#include "counting/CountOptions.h"
+#include "counting/FileCountResult.h"
 
 namespace tw {
 
-// The shared part of the counters that read each file themselves and scan its bytes: the text and
-// the HTML counter. A file that cannot be opened, allocated or read is reported and skipped; the
-// files after it are still counted.
-class ByteFileCounter : public Counter {
- protected:
-  using Counter::Counter;
+// The counters that read a file's bytes themselves. A file that cannot be opened, allocated or
+// read fails with the message the user has always been shown for it.
 
-  FileOutcome CountFile(const std::string& path) final;
-  virtual ReadStatus ScanFile(const std::string& path, FileCounts& counts) = 0;
-};
+// Plain text, judged byte by byte or decoded first where the text calls for it.
+FileCountResult CountTextFile(const std::string& path, const CountOptions& options);
+
+// HTML: text outside tags and entities.
+FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options);
 
 }  // namespace tw

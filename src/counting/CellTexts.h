@@ -39,4 +39,8 @@ CountRowCells HeaderTextsOf(const std::string& fileHeader, const CountTotals& to
 // Header texts of a fresh count list, as the window shows them at start-up.
 CountRowCells InitialCountHeaders();
 
+// The count column shown highlighted (grey in the list, blue in the report) for a pricing text:
+// exactly "Words", "Chars & spaces" or "Chars" name theirs; any other text marks none (-1).
+int HighlightedCountColumn(const std::string& pricingText);
+
 }  // namespace tw

@@ -2,10 +2,13 @@
 
 #include <atomic>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "counting/CountOptions.h"
 #include "counting/CountTotals.h"
+#include "counting/FileCountResult.h"
+#include "counting/FileTypes.h"
 #include "counting/Pricing.h"
 
 namespace tw {
@@ -64,6 +67,10 @@ class CountJob {
   bool IsBusy() const { return busy_.load(); }
 
  private:
+  struct RunState;
+  void RunBatch(CounterKind kind, const std::vector<const JobFile*>& batch, RunState& run);
+  void ReportFile(const JobFile& file, const FileCountResult& result, RunState& run);
+
   CountJobInput input_;
   std::atomic<bool> stopBatch_{false};
   std::atomic<bool> cancelled_{false};

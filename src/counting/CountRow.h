@@ -13,8 +13,8 @@ struct CountRow {
   std::string path;
   std::optional<FileCounts> counts;  // empty until the file has been counted
   std::string currency;
-  std::string rateText;  // the rate as the rate edit showed it when the row took it
-  double rate = 0.0;     // rateText read as a C-locale number
+  std::string rateText;          // the rate as the rate edit showed it when the row took it
+  double rate = 0.0;             // rateText read as a C-locale number
   std::optional<double> amount;  // empty until counted or priced again
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "text/CharacterClass.h"
 #include "counting/CountTotals.h"
+#include "text/CharacterClass.h"
 
 namespace tw {
 

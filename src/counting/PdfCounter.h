@@ -1,46 +1,22 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
-#include "formats/pdf/AVDoc.h"
-#include "formats/pdf/AVPageView.h"
-#include "formats/pdf/HiliteList.h"
-#include "formats/pdf/PDDoc.h"
-#include "formats/pdf/PDTextSelect.h"
-#include "formats/pdf/PdfApp.h"
-#include "counting/Counter.h"
+#include "counting/CountOptions.h"
+#include "counting/FileCountResult.h"
+#include "formats/Document.h"
+#include "formats/ReadResult.h"
 
 namespace tw {
 
-// Counts PDF files through the PDF server: each file is opened in one document view and the text
-// of every page is taken from a word selection and scanned with every character above the blank
-// as part of a word.
-class PdfCounter : public Counter {
- public:
-  PdfCounter(CountHost& host, CountContext& context) : Counter(CounterKind::Pdf, host, context) {}
+// The counts of a PDF's pages: each page's text, closed by a line break so no word runs into the
+// next page, judged with every character above the blank joining a word, whatever the
+// extra-symbols option says.
+FileCounts CountPdfDocument(const Document& document, const CountOptions& options);
 
- protected:
-  bool StartServer() override;
-  void ReleaseServer() override;
-  // The stop request is tested before each page instead.
-  bool StopsBeforeEachFile() const override { return false; }
-  FileOutcome CountFile(const std::string& path) override;
-
- private:
-  FileOutcome CountDocument(const std::string& path);
-  FileOutcome CountPages(AVPageView& pageView, HiliteList& hilites);
-  std::u16string PageText(AVPageView& pageView, long page, HiliteList& hilites);
-  void SkipFile(const std::string& path);
-  void QuitApp(bool closeDocuments);
-  template <class T>
-  std::unique_ptr<T> CreateServer(const char* progId);
-
-  std::unique_ptr<PdfApp> app_;
-  std::unique_ptr<AVDoc> avDoc_;
-  // The last word selection made: a page whose selection fails contributes nothing from it.
-  std::unique_ptr<PDTextSelect> selection_;
-  long pageCount_ = 0;
-};
+// Reads and counts a PDF, testing `stop` before each page. Any failure is told as
+// "Failed to opening file " and the path.
+FileCountResult CountPdfFile(const std::string& path, const CountOptions& options,
+                             const StopFlag& stop);
 
 }  // namespace tw

@@ -7,8 +7,8 @@
 #endif
 
 #include "counting/HtmlScanner.h"
-#include "text/TextDecoding.h"
 #include "counting/WordScanner.h"
+#include "text/TextDecoding.h"
 
 namespace tw {
 namespace {

@@ -1,185 +1,102 @@
 #include "counting/WordCounter.h"
 
-#include "automation/AutomationError.h"
-#include "automation/ServerRegistry.h"
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "counting/WordTextStatistics.h"
+#include "formats/word/WordReader.h"
 
 namespace tw {
 namespace {
 
-constexpr int32_t kShapeAutoShape = 1;
-constexpr int32_t kShapeGroup = 6;
-constexpr int32_t kShapeEmbeddedOleObject = 7;
-constexpr int32_t kShapeTextBox = 17;
-constexpr int16_t kIncludeFootnotesAndEndnotes = 1;
+// Taking a group apart reaches only one level: members of a nested group are never counted.
+constexpr int kDeepestCountedShape = 1;
 
-// Nothing is saved, no format is asked for and nothing is routed.
-constexpr int kDoNotSaveChanges = 0;
-constexpr int kOriginalFormat = 0;
-constexpr int kDoNotRoute = 0;
-
-word::OpenArguments OpenArgumentsFor(const std::string& path) {
-  word::OpenArguments arguments;
-  arguments.fileName = path;  // every other argument keeps Word's quiet, read-as-is value
-  return arguments;
+FileCounts CountsOf(const WordTextStatistics& statistics) {
+  return {statistics.words, statistics.characters,
+          statistics.charactersWithSpaces - statistics.characters};
 }
+
+// Hidden text and deleted revisions are not part of Word's figures.
+bool IsShown(const TextPiece& piece) {
+  return !piece.hidden && piece.revision != Revision::Deleted;
+}
+
+bool IsStatisticsText(const TextPiece& piece) {
+  switch (piece.kind) {
+    case PieceKind::Body:
+    case PieceKind::TableCell:
+    case PieceKind::Footnote:
+    case PieceKind::Endnote:
+      return true;
+    case PieceKind::TextBox:
+    case PieceKind::AutoShape:
+      return piece.groupDepth <= kDeepestCountedShape;
+    default:
+      return false;
+  }
+}
+
+// Per section, the primary header and footer it shows: its own, or else the one of the latest
+// section before it that has one. A document without sections still shows one.
+class SectionHeadersFooters {
+ public:
+  explicit SectionHeadersFooters(const Document& document)
+      : headers_(Sections(document)), footers_(Sections(document)) {
+    for (const TextPiece& piece : document.pieces) {
+      if (piece.headerFooter != HeaderFooterType::Primary || !IsShown(piece)) continue;
+      if (piece.kind == PieceKind::Header) Own(headers_, piece);
+      if (piece.kind == PieceKind::Footer) Own(footers_, piece);
+    }
+  }
+
+  FileCounts Counts(bool legacyByteRules) const {
+    FileCounts counts;
+    for (const std::vector<const TextPiece*>* shown : {&headers_, &footers_}) {
+      const TextPiece* inEffect = nullptr;
+      for (const TextPiece* own : *shown) {
+        if (own != nullptr) inEffect = own;
+        if (inEffect != nullptr)
+          counts += CountsOf(WordTextStatistics::Of(inEffect->text, legacyByteRules));
+      }
+    }
+    return counts;
+  }
+
+ private:
+  static size_t Sections(const Document& document) {
+    return static_cast<size_t>(std::max(1, document.sectionCount));
+  }
+  static void Own(std::vector<const TextPiece*>& shown, const TextPiece& piece) {
+    if (piece.container >= 0 && static_cast<size_t>(piece.container) < shown.size()) {
+      shown[static_cast<size_t>(piece.container)] = &piece;
+    }
+  }
+
+  std::vector<const TextPiece*> headers_;
+  std::vector<const TextPiece*> footers_;
+};
 
 }  // namespace
 
-WordCounter::WordCounter(CountHost& host, CountContext& context)
-    : Counter(CounterKind::Word, host, context) {}
-
-WordCounter::~WordCounter() = default;
-
-void WordCounter::TakeOptions(const CountOptions& options) {
-  headersAndFooters_ = options.headersAndFooters;
-}
-
-bool WordCounter::StartServer() {
-  if (Context().servers) {
-    application_ = Context().servers->Create<word::Application>("Word.Application");
+FileCounts CountWordDocument(const Document& document, const CountOptions& options) {
+  FileCounts counts;
+  for (const TextPiece& piece : document.pieces) {
+    if (!IsShown(piece) || !IsStatisticsText(piece)) continue;
+    counts += CountsOf(WordTextStatistics::Of(piece.text, options.legacyByteRules));
   }
-  if (!application_) {
-    ShowMessage("Do you have a MS Word?!");
-    return false;
+  if (options.headersAndFooters) {
+    counts += SectionHeadersFooters(document).Counts(options.legacyByteRules);
   }
-  try {
-    StartApplication();
-    return true;
-  } catch (const AutomationError& error) {
-    ReportFailure(error);
-    QuitQuietly();
-    return false;
-  }
+  return counts;
 }
 
-void WordCounter::StartApplication() {
-  application_->SetLegacyByteRules(LegacyByteRules());
-  application_->SetVisible(false);
-  application_->SetWindowState(word::kWindowStateMinimize);
-  application_->SetScreenUpdating(false);
-  documents_ = application_->Documents();
-}
-
-void WordCounter::ReleaseServer() {
-  if (!application_) return;
-  try {
-    application_->Quit(kDoNotSaveChanges, kOriginalFormat, kDoNotRoute);
-  } catch (const AutomationError& error) {
-    ReportFailure(error);
-  }
-  documents_.reset();
-  application_.reset();
-}
-
-FileOutcome WordCounter::CountFile(const std::string& path) {
-  try {
-    CountDocument(path);
-    return FileOutcome::Counted;
-  } catch (const std::exception& error) {
-    // AutomationError above all; anything else the server lets escape is still one file's fault.
-    ReportFailure(error);
-    CloseAfterFailure();
-    return FileOutcome::Skipped;
-  }
-}
-
-void WordCounter::CountDocument(const std::string& path) {
-  documentOpen_ = false;
-  documents_->Open(OpenArgumentsFor(path));
-  documentOpen_ = true;
-  // The first open document is the one just opened: every file is closed before the next.
-  const std::unique_ptr<word::Document> document = documents_->Item(1);
-  CountMainStatistics(*document);
-  if (headersAndFooters_) HeaderFooterPass(*document);
-  UngroupPass(*document, kShapeEmbeddedOleObject);
-  UngroupPass(*document, kShapeGroup);
-  TextFramePass(*document);
-  // Nothing is saved, so the ungrouping above never reaches the file.
-  documents_->Close(kDoNotSaveChanges, kOriginalFormat, kDoNotRoute);
-  documentOpen_ = false;
-}
-
-void WordCounter::CountMainStatistics(word::Document& document) {
-  FileCounts& counts = Counts();
-  counts.words = document.ComputeStatistics(word::kStatisticWords, kIncludeFootnotesAndEndnotes);
-  counts.characters =
-      document.ComputeStatistics(word::kStatisticCharacters, kIncludeFootnotesAndEndnotes);
-  const int64_t withSpaces = document.ComputeStatistics(word::kStatisticCharactersWithSpaces,
-                                                        kIncludeFootnotesAndEndnotes);
-  counts.spaces = withSpaces - document.ComputeStatistics(word::kStatisticCharacters,
-                                                          kIncludeFootnotesAndEndnotes);
-}
-
-// The primary header and footer of every section. Word links a section without its own to the
-// previous one's, so linked text is counted once per section, as Word shows it.
-void WordCounter::HeaderFooterPass(word::Document& document) {
-  const std::unique_ptr<word::Sections> sections = document.Sections();
-  const int32_t count = sections->Count();
-  for (int32_t i = 1; i <= count; ++i) {
-    const std::unique_ptr<word::Section> section = sections->Item(i);
-    AddRangeStatistics(*section->Headers()->Item(word::kHeaderFooterPrimary)->Range());
-    AddRangeStatistics(*section->Footers()->Item(word::kHeaderFooterPrimary)->Range());
-  }
-}
-
-// The count is read once: shapes an Ungroup appends are not visited in the same pass.
-void WordCounter::UngroupPass(word::Document& document, int32_t shapeType) {
-  const std::unique_ptr<word::Shapes> shapes = document.Shapes();
-  const int32_t count = shapes->Count();
-  for (int32_t i = 1; i <= count; ++i) {
-    const std::unique_ptr<word::Shape> shape = shapes->Item(i);
-    if (shape->Type() == shapeType) shape->Ungroup();
-  }
-}
-
-void WordCounter::TextFramePass(word::Document& document) {
-  const std::unique_ptr<word::Shapes> shapes = document.Shapes();
-  const int32_t count = shapes->Count();
-  for (int32_t i = 1; i <= count; ++i) {
-    const std::unique_ptr<word::Shape> shape = shapes->Item(i);
-    const int32_t type = shape->Type();
-    const std::unique_ptr<word::TextFrame> frame = shape->TextFrame();
-    if (frame && (type == kShapeTextBox || type == kShapeAutoShape)) {
-      AddRangeStatistics(*frame->TextRange());
-    }
-  }
-}
-
-void WordCounter::AddRangeStatistics(word::Range& range) {
-  FileCounts& counts = Counts();
-  counts.words += range.ComputeStatistics(word::kStatisticWords);
-  counts.characters += range.ComputeStatistics(word::kStatisticCharacters);
-  const int64_t withSpaces = range.ComputeStatistics(word::kStatisticCharactersWithSpaces);
-  counts.spaces += withSpaces - range.ComputeStatistics(word::kStatisticCharacters);
-}
-
-void WordCounter::ReportFailure(const std::exception& error) {
-  if (const auto* automation = dynamic_cast<const AutomationError*>(&error)) {
-    ShowMessage(FormatAutomationError(*automation));
-  } else {
-    ShowMessage(FormatAutomationError(AutomationError("Word", error.what())));
-  }
-}
-
-// Leaves no document open for the next file, which is taken as Item(1).
-void WordCounter::CloseAfterFailure() {
-  if (!documentOpen_) return;
-  documentOpen_ = false;
-  try {
-    documents_->Close(kDoNotSaveChanges, kOriginalFormat, kDoNotRoute);
-  } catch (const AutomationError& error) {
-    ReportFailure(error);
-  }
-}
-
-void WordCounter::QuitQuietly() {
-  try {
-    application_->Quit(kDoNotSaveChanges, kOriginalFormat, kDoNotRoute);
-  } catch (const AutomationError&) {
-    // The server is already unusable; its first failure has been reported.
-  }
-  documents_.reset();
-  application_.reset();
+FileCountResult CountWordFile(const std::string& path, const CountOptions& options) {
+  const ReadResult read = ReadWordDocument(path);
+  if (read.WasStopped()) return FileCountResult::Stopped();
+  if (!read.Ok()) return FileCountResult::Failed("Word - " + read.Error().Reason());
+  return FileCountResult::Counted(CountWordDocument(read.Doc(), options));
 }
 
 }  // namespace tw

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "text/CharacterClass.h"
 #include "counting/CountTotals.h"
+#include "text/CharacterClass.h"
 
 namespace tw {
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <limits>
 
-#include "automation/AutomationError.h"
 #include "text/CharacterClass.h"
 
 namespace tw {
@@ -125,10 +124,6 @@ WordTextStatistics ScanLowBytes(std::u16string_view text) {
   return scanner.Result();
 }
 
-int32_t Clamped(int64_t value) {
-  return static_cast<int32_t>(std::min<int64_t>(value, std::numeric_limits<int32_t>::max()));
-}
-
 }  // namespace
 
 WordTextStatistics& WordTextStatistics::operator+=(const WordTextStatistics& other) {
@@ -136,20 +131,6 @@ WordTextStatistics& WordTextStatistics::operator+=(const WordTextStatistics& oth
   characters += other.characters;
   charactersWithSpaces += other.charactersWithSpaces;
   return *this;
-}
-
-int32_t WordTextStatistics::Statistic(int statistic) const {
-  switch (statistic) {
-    case 0:
-      return Clamped(words);
-    case 3:
-      return Clamped(characters);
-    case 5:
-      return Clamped(charactersWithSpaces);
-    default:
-      throw AutomationError("Word", "The statistic " + std::to_string(statistic) +
-                                        " is not available for this document.");
-  }
 }
 
 WordTextStatistics WordTextStatistics::Of(std::u16string_view text, bool legacyByteRules) {

@@ -21,10 +21,6 @@ struct WordTextStatistics {
   WordTextStatistics& operator+=(const WordTextStatistics& other);
   bool operator==(const WordTextStatistics&) const = default;
 
-  // The value of Word's statistic number (0 words, 3 characters, 5 characters with spaces),
-  // held to the 32-bit range Word returns. Throws AutomationError for other numbers.
-  int32_t Statistic(int statistic) const;
-
   static WordTextStatistics Of(std::u16string_view text, bool legacyByteRules);
 };
 

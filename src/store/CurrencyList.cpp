@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "store/CKeyValueFile.h"
+#include "store/KeyValueFile.h"
 
 namespace tw {
 namespace {
@@ -24,7 +24,7 @@ std::string TrimSpaces(const std::string& piece) {
 }
 
 // The stored list, or "" when the file is missing, unreadable or has no such line.
-std::string StoredList(const CKeyValueFile& file) {
+std::string StoredList(const KeyValueFile& file) {
   return file.GetValue(std::string_view(kCurrenciesKey));
 }
 
@@ -83,7 +83,7 @@ std::string JoinCurrencyList(const std::vector<std::string>& names) {
 }
 
 std::vector<std::string> FillCurrencyComboNames(const std::string& currencyFilePath) {
-  CKeyValueFile file;
+  KeyValueFile file;
   const bool loaded = file.Load(currencyFilePath) == 0;
   if (loaded) {
     const std::string stored = StoredList(file);
@@ -100,7 +100,7 @@ std::vector<std::string> FillCurrencyComboNames(const std::string& currencyFileP
 }
 
 std::vector<std::string> LoadCurrencyDialogNames(const std::string& currencyFilePath) {
-  CKeyValueFile file;
+  KeyValueFile file;
   if (file.Load(currencyFilePath) != 0) return {};
   const std::string stored = StoredList(file);
   if (stored.empty()) return {};
@@ -109,7 +109,7 @@ std::vector<std::string> LoadCurrencyDialogNames(const std::string& currencyFile
 
 bool SaveCurrencyDialogNames(const std::string& currencyFilePath,
                              const std::vector<std::string>& listOrder) {
-  CKeyValueFile file;
+  KeyValueFile file;
   file.SetValue(kCurrenciesKey, JoinCurrencyList(listOrder));
   return file.Save(currencyFilePath) == 0;
 }

@@ -1,12 +1,10 @@
 #include "store/HtmlReport.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "text/CNumbers.h"
-#include "counting/CountColumns.h"
-#include "counting/PricingMode.h"
+#include "counting/CellTexts.h"
 #include "store/AtomicFileWriter.h"
+#include "text/CNumbers.h"
 #include "text/Utf16Text.h"
 
 namespace tw {
@@ -82,35 +80,6 @@ void AppendTail(std::string& html) {
   html += "</html>";
 }
 
-std::u16string BuildFromRows(const std::vector<CountRowCells>& rows, const std::string& pricingMode,
-                             const CountTotals& totals) {
-  const int highlighted = HighlightedCountColumn(pricingMode);
-  std::string html;
-  AppendHead(html);
-  AppendHeaderRow(html);
-  for (const CountRowCells& cells : rows) AppendRow(html, cells, highlighted);
-  AppendTotalsRow(html, totals);
-  AppendTail(html);
-  return Utf8ToUtf16(html);
-}
-
-std::vector<CountRowCells> RowsOf(const CountList& list) {
-  std::vector<CountRowCells> rows;
-  rows.reserve(static_cast<size_t>(list.RowCount()));
-  for (int row = 0; row < list.RowCount(); ++row) rows.push_back(list.Row(row));
-  return rows;
-}
-
-std::vector<CountRowCells> RowsOf(CountHost& host) {
-  std::vector<CountRowCells> rows(static_cast<size_t>(std::max(host.RowCount(), 0)));
-  for (size_t row = 0; row < rows.size(); ++row) {
-    for (int column = 0; column < kCountColumnCount; ++column) {
-      rows[row][static_cast<size_t>(column)] = host.CellText(static_cast<int>(row), column);
-    }
-  }
-  return rows;
-}
-
 bool WriteReportText(const std::string& path, const std::u16string& text,
                      MessageService& messages) {
   const std::string bytes = "\xFF\xFE" + Utf16LeBytes(text);
@@ -145,24 +114,22 @@ std::string EscapeHtmlText(std::string_view text) {
   return escaped;
 }
 
-std::u16string BuildHtmlReport(const CountList& list, const std::string& pricingMode,
+std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::string& pricingText,
                                const CountTotals& totals) {
-  return BuildFromRows(RowsOf(list), pricingMode, totals);
+  const int highlighted = HighlightedCountColumn(pricingText);
+  std::string html;
+  AppendHead(html);
+  AppendHeaderRow(html);
+  for (const CountRow& row : rows) AppendRow(html, CellTextsOf(row), highlighted);
+  AppendTotalsRow(html, totals);
+  AppendTail(html);
+  return Utf8ToUtf16(html);
 }
 
-std::u16string BuildHtmlReport(CountHost& host, const std::string& pricingMode,
-                               const CountTotals& totals) {
-  return BuildFromRows(RowsOf(host), pricingMode, totals);
-}
-
-bool WriteHtmlReport(const std::string& path, const CountList& list, const std::string& pricingMode,
-                     const CountTotals& totals, MessageService& messages) {
-  return WriteReportText(path, BuildHtmlReport(list, pricingMode, totals), messages);
-}
-
-bool WriteHtmlReport(const std::string& path, CountHost& host, const std::string& pricingMode,
-                     const CountTotals& totals) {
-  return WriteReportText(path, BuildHtmlReport(host, pricingMode, totals), host.Messages());
+bool WriteHtmlReport(const std::string& path, const std::vector<CountRow>& rows,
+                     const std::string& pricingText, const CountTotals& totals,
+                     MessageService& messages) {
+  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals), messages);
 }
 
 }  // namespace tw

@@ -4,8 +4,8 @@
 #include <limits>
 #include <utility>
 
+#include "store/KeyValueFile.h"
 #include "text/CNumbers.h"
-#include "store/CKeyValueFile.h"
 
 namespace tw {
 namespace {
@@ -34,7 +34,7 @@ int32_t ReadInteger(const std::string& text) {
   return Saturate32(ParseCInteger(text));
 }
 
-int32_t ReadEdge(const CKeyValueFile& file, const char* key, int32_t desktopEdge) {
+int32_t ReadEdge(const KeyValueFile& file, const char* key, int32_t desktopEdge) {
   const std::string text = file.GetValue(std::string_view(key));
   return text.empty() ? desktopEdge : ReadInteger(text);
 }
@@ -59,7 +59,7 @@ void ClampFarEdge(int64_t& nearEdge, int64_t& farEdge, int64_t desktopFar, int64
 }  // namespace
 
 bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
-  CKeyValueFile file;
+  KeyValueFile file;
   file.SetValue("Directory", settings.directory);
   file.SetValue("CurrencyValue", settings.rate);
   file.SetValue("CurrencyName", std::to_string(settings.currencyIndex));
@@ -76,7 +76,7 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
 }
 
 std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRect desktop) {
-  CKeyValueFile file;
+  KeyValueFile file;
   if (file.Load(path) != 0) return std::nullopt;
 
   StoredSettings settings;

@@ -1,8 +1,8 @@
-#include "store/CKeyValueFile.h"
+#include "store/KeyValueFile.h"
 
-#include "text/WholeFileReader.h"
 #include "store/AtomicFileWriter.h"
 #include "text/Utf16Text.h"
+#include "text/WholeFileReader.h"
 
 namespace tw {
 namespace {
@@ -44,27 +44,27 @@ size_t FindLineStartingWith(std::u16string_view text, std::u16string_view head,
 
 }  // namespace
 
-int CKeyValueFile::Load(const std::string& path) {
+int KeyValueFile::Load(const std::string& path) {
   WholeFileReader reader;
   if (reader.Read(path) != ReadStatus::Ok) return -1;
   text_ = DecodeUtf16Le(reader.Bytes());
   return 0;
 }
 
-int CKeyValueFile::Save(const std::string& path) const {
+int KeyValueFile::Save(const std::string& path) const {
   if (text_.empty()) return -1;
   return WriteFileAtomically(path, Utf16LeBytes(text_)) ? 0 : -1;
 }
 
-size_t CKeyValueFile::FindKeyLine(std::u16string_view key) const {
+size_t KeyValueFile::FindKeyLine(std::u16string_view key) const {
   return FindLineStartingWith(text_, key, u"=", false);
 }
 
-bool CKeyValueFile::HasKey(std::u16string_view key) const {
+bool KeyValueFile::HasKey(std::u16string_view key) const {
   return FindKeyLine(key) != std::u16string::npos;
 }
 
-std::u16string CKeyValueFile::GetValue(std::u16string_view key) const {
+std::u16string KeyValueFile::GetValue(std::u16string_view key) const {
   const size_t line = FindKeyLine(key);
   if (line == std::u16string::npos) return {};
   const size_t valueStart = line + key.size() + 1;
@@ -74,8 +74,8 @@ std::u16string CKeyValueFile::GetValue(std::u16string_view key) const {
   return text_.substr(valueStart, valueEnd - valueStart);
 }
 
-void CKeyValueFile::SetValue(std::u16string_view key, std::u16string_view value,
-                             std::u16string_view section) {
+void KeyValueFile::SetValue(std::u16string_view key, std::u16string_view value,
+                            std::u16string_view section) {
   // A carriage return would end the line early and could forge further lines (a folder name may
   // hold one on this platform), so such a value is not stored at all.
   for (std::u16string_view part : {key, value, section}) {
@@ -106,12 +106,12 @@ void CKeyValueFile::SetValue(std::u16string_view key, std::u16string_view value,
   text_.insert(afterHeader + kLineEnd.size(), line);
 }
 
-std::string CKeyValueFile::GetValue(std::string_view key) const {
+std::string KeyValueFile::GetValue(std::string_view key) const {
   return Utf16ToUtf8(GetValue(std::u16string_view(Utf8ToUtf16(key))));
 }
 
-void CKeyValueFile::SetValue(std::string_view key, std::string_view value,
-                             std::string_view section) {
+void KeyValueFile::SetValue(std::string_view key, std::string_view value,
+                            std::string_view section) {
   SetValue(std::u16string_view(Utf8ToUtf16(key)), std::u16string_view(Utf8ToUtf16(value)),
            std::u16string_view(Utf8ToUtf16(section)));
 }

@@ -13,7 +13,7 @@ namespace tw {
 // a leading U+FEFF) and is followed directly by "=". A key name inside a value (a folder called
 // "Top") is therefore never taken for the key itself. Files written by earlier versions read the
 // same; the format does not change. Sections do not scope the lookup.
-class CKeyValueFile {
+class KeyValueFile {
  public:
   // Replaces the text with the file's content: n bytes give n/2 code units (an odd last byte is
   // ignored; a leading byte-order mark stays as U+FEFF). Returns 0, or -1 when the file cannot

@@ -1,0 +1,110 @@
+#include "counting/CountJob.h"
+
+#include <array>
+
+#include "counting/ByteFileCounter.h"
+#include "counting/FileTypes.h"
+#include "counting/PdfCounter.h"
+#include "counting/PowerPointCounter.h"
+#include "counting/WordCounter.h"
+
+namespace tw {
+namespace {
+
+using Batch = std::vector<const JobFile*>;
+using Batches = std::array<Batch, kCounterKindCount>;
+
+Batches SortIntoBatches(const std::vector<JobFile>& files) {
+  Batches batches;
+  for (const JobFile& file : files) {
+    if (const std::optional<CounterKind> kind = BatchKindOfPath(file.path)) {
+      batches[static_cast<size_t>(*kind)].push_back(&file);
+    }
+  }
+  return batches;
+}
+
+int FileCount(const Batches& batches) {
+  size_t count = 0;
+  for (const Batch& batch : batches) count += batch.size();
+  return static_cast<int>(count);
+}
+
+FileCountResult CountFile(CounterKind kind, const std::string& path, const CountOptions& options,
+                          const StopFlag& stop) {
+  switch (kind) {
+    case CounterKind::Text:
+      return CountTextFile(path, options);
+    case CounterKind::Word:
+      return CountWordFile(path, options);
+    case CounterKind::PowerPoint:
+      return CountPresentationFile(path, options, stop);
+    case CounterKind::Html:
+      return CountHtmlFile(path, options);
+    case CounterKind::Pdf:
+      break;
+  }
+  return CountPdfFile(path, options, stop);
+}
+
+}  // namespace
+
+// Everything one run shares between its batches.
+struct CountJob::RunState {
+  CountJobObserver& observer;
+  int filesInRun = 0;
+  int filesStarted = 0;
+  CountTotals totals;
+  bool stopped = false;
+};
+
+void CountJob::Run(CountJobObserver& observer) {
+  const Batches batches = SortIntoBatches(input_.files);
+  RunState run{.observer = observer,
+               .filesInRun = FileCount(batches),
+               .filesStarted = 0,
+               .totals = {},
+               .stopped = false};
+  for (size_t kind = 0; kind < batches.size(); ++kind) {
+    if (batches[kind].empty()) continue;
+    // A stop ends the batch it reached; the next batch starts afresh, unless the run was
+    // cancelled (Cancel sets its flag before the stop flag, so it is seen here or at the next
+    // test point).
+    stopBatch_.store(false);
+    if (cancelled_.load()) break;
+    RunBatch(static_cast<CounterKind>(kind), batches[kind], run);
+  }
+  observer.Finished(run.stopped || cancelled_.load(), run.totals);
+}
+
+void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& batch, RunState& run) {
+  busy_.store(true);
+  run.observer.BatchStarted();
+  for (const JobFile* file : batch) {
+    if (stopBatch_.load()) {
+      run.stopped = true;
+      break;
+    }
+    run.observer.FileStarted(file->row, file->path, ++run.filesStarted, run.filesInRun);
+    const FileCountResult result = CountFile(kind, file->path, input_.options, stopBatch_);
+    if (result.status == FileCountResult::Status::Stopped) {
+      run.stopped = true;
+      break;
+    }
+    ReportFile(*file, result, run);
+  }
+  busy_.store(false);
+  run.observer.BatchEnded();
+}
+
+void CountJob::ReportFile(const JobFile& file, const FileCountResult& result, RunState& run) {
+  if (result.status == FileCountResult::Status::Failed) {
+    run.observer.FileFailed(file.row, result.message);
+    return;
+  }
+  const double amount = AmountOf(result.counts, input_.pricing, file.rate);
+  run.totals.Add(result.counts, amount);
+  run.observer.FileCounted(file.row, result.counts, amount, run.totals);
+}
+
+}  // namespace tw
