@@ -12,10 +12,10 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "browser/CFileListCtrl.h"
-#include "browser/CPropertiesDialog.h"
-#include "browser/CTreeFileCtrl.h"
-#include "browser/CTreeFileItem.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
+#include "browser/FolderTreeItem.h"
+#include "browser/PropertiesDialog.h"
 #include "counting/MessageService.h"
 
 namespace tw {
@@ -47,21 +47,21 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
-bool CTreeFileCtrl::Confirm(const QString& text) {
+bool FolderTree::Confirm(const QString& text) {
   if (messages_)
     return messages_->Show(text.toStdString(), MessageButtons::YesNo) == MessageAnswer::Yes;
   return QMessageBox::question(this, QApplication::applicationName(), text) == QMessageBox::Yes;
 }
 
-void CTreeFileCtrl::ReportFailure(const QString& text) {
+void FolderTree::ReportFailure(const QString& text) {
   if (messages_)
     messages_->Show(text.toStdString(), MessageButtons::Ok);
   else
     QMessageBox::warning(this, QApplication::applicationName(), text);
 }
 
-bool CTreeFileCtrl::IsCommandEnabled(Command command) const {
-  const auto* item = dynamic_cast<const CTreeFileItem*>(currentItem());
+bool FolderTree::IsCommandEnabled(Command command) const {
+  const auto* item = dynamic_cast<const FolderTreeItem*>(currentItem());
   const bool hasPath = item && !item->Path().empty();
   const bool changeable = hasPath && !item->IsDriveRoot() && !item->IsVirtualNode();
   switch (command) {
@@ -87,7 +87,7 @@ bool CTreeFileCtrl::IsCommandEnabled(Command command) const {
   return false;
 }
 
-void CTreeFileCtrl::RunCommand(Command command) {
+void FolderTree::RunCommand(Command command) {
   if (!IsCommandEnabled(command)) return;
   switch (command) {
     case kCmdUpOneLevel:
@@ -109,24 +109,24 @@ void CTreeFileCtrl::RunCommand(Command command) {
   }
 }
 
-void CTreeFileCtrl::GoUp() {
+void FolderTree::GoUp() {
   QTreeWidgetItem* parent = currentItem()->parent();
   setCurrentItem(parent);
   scrollToItem(parent);
 }
 
-void CTreeFileCtrl::OpenSelected() {
+void FolderTree::OpenSelected() {
   QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(GetSelectedPath())));
 }
 
-void CTreeFileCtrl::ShowProperties() {
-  auto* dialog = new CPropertiesDialog(GetSelectedPath(), this);
+void FolderTree::ShowProperties() {
+  auto* dialog = new PropertiesDialog(GetSelectedPath(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->open();
 }
 
-void CTreeFileCtrl::DeleteSelected() {
-  CTreeFileItem* item = ItemOf(currentItem());
+void FolderTree::DeleteSelected() {
+  FolderTreeItem* item = ItemOf(currentItem());
   const std::string path = item->Path();
   const QString qpath = QString::fromStdString(path);
   const bool forGood = (commandModifiers_ | QApplication::keyboardModifiers()) & Qt::ShiftModifier;
@@ -149,7 +149,7 @@ void CTreeFileCtrl::DeleteSelected() {
   RemoveVanishedItem(item);
 }
 
-void CTreeFileCtrl::StartRename() {
+void FolderTree::StartRename() {
   EndRename();
   QTreeWidgetItem* item = currentItem();
   item->setFlags(item->flags() | Qt::ItemIsEditable);
@@ -157,14 +157,14 @@ void CTreeFileCtrl::StartRename() {
   editItem(item, 0);                                      // itself reports the item as changed
 }
 
-void CTreeFileCtrl::EndRename() {
+void FolderTree::EndRename() {
   QTreeWidgetItem* item = itemFromIndex(renamed_);
   renamed_ = QPersistentModelIndex();
   if (item) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
 }
 
-void CTreeFileCtrl::OnItemChanged(QTreeWidgetItem* changed, int column) {
-  CTreeFileItem* item = ItemOf(changed);
+void FolderTree::OnItemChanged(QTreeWidgetItem* changed, int column) {
+  FolderTreeItem* item = ItemOf(changed);
   if (!renamed_.isValid() || itemFromIndex(renamed_) != changed || !item || column != 0) return;
   const QSignalBlocker block(this);
   EndRename();
@@ -187,7 +187,7 @@ void CTreeFileCtrl::OnItemChanged(QTreeWidgetItem* changed, int column) {
 
 // Renames the item's file or folder within its folder and updates the item; an empty or
 // unchanged name does nothing, and an existing name is refused rather than replaced.
-std::error_code CTreeFileCtrl::RenameOnDisk(CTreeFileItem* item, const std::string& newName) {
+std::error_code FolderTree::RenameOnDisk(FolderTreeItem* item, const std::string& newName) {
   if (newName.empty() || newName == item->KeyText()) return {};
   if (newName.find('/') != std::string::npos || newName == "." || newName == "..")
     return std::make_error_code(std::errc::invalid_argument);
@@ -212,16 +212,16 @@ std::error_code CTreeFileCtrl::RenameOnDisk(CTreeFileItem* item, const std::stri
     programmatic_ = was;
   }
   // The file list must not go on offering paths that no longer exist.
-  if (currentItem() == item && fileList_) fileList_->ListFolderFiles(newPath);
+  if (currentItem() == item) ShowFilesOf(newPath);
   return {};
 }
 
-void CTreeFileCtrl::PruneHistory(std::vector<QPersistentModelIndex>& stack) const {
+void FolderTree::PruneHistory(std::vector<QPersistentModelIndex>& stack) const {
   std::erase_if(stack, [](const QPersistentModelIndex& index) { return !index.isValid(); });
 }
 
-void CTreeFileCtrl::MoveInHistory(std::vector<QPersistentModelIndex>& from,
-                                  std::vector<QPersistentModelIndex>& to) {
+void FolderTree::MoveInHistory(std::vector<QPersistentModelIndex>& from,
+                               std::vector<QPersistentModelIndex>& to) {
   PruneHistory(from);
   PruneHistory(to);
   if (from.empty()) return;
@@ -234,7 +234,7 @@ void CTreeFileCtrl::MoveInHistory(std::vector<QPersistentModelIndex>& from,
   scrollToItem(target);
 }
 
-std::unique_ptr<QMenu> CTreeFileCtrl::CreateContextMenu() {
+std::unique_ptr<QMenu> FolderTree::CreateContextMenu() {
   auto menu = std::make_unique<QMenu>(this);
   const std::pair<Command, QString> entries[] = {
       {kCmdOpen, tr("&Open")},       {kCmdProperties, tr("P&roperties")},
@@ -252,14 +252,14 @@ std::unique_ptr<QMenu> CTreeFileCtrl::CreateContextMenu() {
   return menu;
 }
 
-void CTreeFileCtrl::contextMenuEvent(QContextMenuEvent* event) {
+void FolderTree::contextMenuEvent(QContextMenuEvent* event) {
   QPoint at = event->globalPos();
   if (event->reason() == QContextMenuEvent::Keyboard && currentItem())
     at = viewport()->mapToGlobal(visualItemRect(currentItem()).bottomLeft());
   CreateContextMenu()->exec(at);
 }
 
-void CTreeFileCtrl::keyPressEvent(QKeyEvent* event) {
+void FolderTree::keyPressEvent(QKeyEvent* event) {
   if (state() == QAbstractItemView::EditingState) return QTreeWidget::keyPressEvent(event);
   const bool alt = event->modifiers() & Qt::AltModifier;
   const int key = event->key();
@@ -290,7 +290,7 @@ void CTreeFileCtrl::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
-void CTreeFileCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+void FolderTree::mouseDoubleClickEvent(QMouseEvent* event) {
   QTreeWidgetItem* item = itemAt(event->position().toPoint());
   if (item && item == currentItem() &&
       item->childIndicatorPolicy() == QTreeWidgetItem::DontShowIndicator) {
@@ -302,10 +302,10 @@ void CTreeFileCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
 
 // ---- drag-and-drop ---------------------------------------------------------------------------
 
-bool CTreeFileCtrl::IsValidDropTarget(const QTreeWidgetItem* dragged,
-                                      const QTreeWidgetItem* target) const {
-  const auto* from = dynamic_cast<const CTreeFileItem*>(dragged);
-  const auto* to = dynamic_cast<const CTreeFileItem*>(target);
+bool FolderTree::IsValidDropTarget(const QTreeWidgetItem* dragged,
+                                   const QTreeWidgetItem* target) const {
+  const auto* from = dynamic_cast<const FolderTreeItem*>(dragged);
+  const auto* to = dynamic_cast<const FolderTreeItem*>(target);
   if (!from || !to || to->IsFile() || to->IsVirtualNode() || to->Path().empty()) return false;
   if (to == from || to == from->parent()) return false;
   for (const QTreeWidgetItem* up = to->parent(); up; up = up->parent())
@@ -313,7 +313,7 @@ bool CTreeFileCtrl::IsValidDropTarget(const QTreeWidgetItem* dragged,
   return true;
 }
 
-void CTreeFileCtrl::startDrag(Qt::DropActions /*supportedActions*/) {
+void FolderTree::startDrag(Qt::DropActions /*supportedActions*/) {
   const auto* item = ItemOf(currentItem());
   if (!(allow_ & kAllowDragDrop) || !item || !item->IsFile() || item->IsDriveRoot()) return;
   dragged_ = QPersistentModelIndex(indexFromItem(currentItem()));
@@ -326,14 +326,14 @@ void CTreeFileCtrl::startDrag(Qt::DropActions /*supportedActions*/) {
   dragged_ = QPersistentModelIndex();
 }
 
-void CTreeFileCtrl::dragEnterEvent(QDragEnterEvent* event) {
+void FolderTree::dragEnterEvent(QDragEnterEvent* event) {
   if ((allow_ & kAllowDragDrop) && event->source() == this && dragged_.isValid())
     event->acceptProposedAction();
   else
     event->ignore();
 }
 
-void CTreeFileCtrl::dragMoveEvent(QDragMoveEvent* event) {
+void FolderTree::dragMoveEvent(QDragMoveEvent* event) {
   QTreeWidgetItem* target = itemAt(event->position().toPoint());
   if (event->source() != this || !IsValidDropTarget(itemFromIndex(dragged_), target)) {
     event->ignore();
@@ -345,7 +345,7 @@ void CTreeFileCtrl::dragMoveEvent(QDragMoveEvent* event) {
   event->accept();
 }
 
-void CTreeFileCtrl::dropEvent(QDropEvent* event) {
+void FolderTree::dropEvent(QDropEvent* event) {
   QTreeWidgetItem* target = itemAt(event->position().toPoint());
   QTreeWidgetItem* dragged = itemFromIndex(dragged_);
   if (event->source() != this || !IsValidDropTarget(dragged, target)) {
@@ -356,10 +356,10 @@ void CTreeFileCtrl::dropEvent(QDropEvent* event) {
   if (DropOnto(dragged, target, copy)) event->acceptProposedAction();
 }
 
-bool CTreeFileCtrl::DropOnto(QTreeWidgetItem* draggedItem, QTreeWidgetItem* targetItem, bool copy) {
+bool FolderTree::DropOnto(QTreeWidgetItem* draggedItem, QTreeWidgetItem* targetItem, bool copy) {
   if (!IsValidDropTarget(draggedItem, targetItem)) return false;
-  CTreeFileItem* dragged = ItemOf(draggedItem);
-  CTreeFileItem* target = ItemOf(targetItem);
+  FolderTreeItem* dragged = ItemOf(draggedItem);
+  FolderTreeItem* target = ItemOf(targetItem);
   const std::string name = dragged->KeyText();
   const std::string destination = JoinPath(target->Path(), name);
   std::error_code error;

@@ -1,4 +1,4 @@
-#include "browser/CTreeFileCtrl.h"
+#include "browser/FolderTree.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -12,10 +12,10 @@
 #include <QStorageInfo>
 #include <QTimer>
 
-#include "browser/CFileListCtrl.h"
-#include "browser/CTreeFileItem.h"
 #include "browser/DirectoryEntries.h"
+#include "browser/FileList.h"
 #include "browser/FolderMonitor.h"
+#include "browser/FolderTreeItem.h"
 
 namespace tw {
 namespace {
@@ -76,7 +76,7 @@ struct WaitCursor {
 
 }  // namespace
 
-CTreeFileCtrl::CTreeFileCtrl(QWidget* parent) : QTreeWidget(parent) {
+FolderTree::FolderTree(QWidget* parent) : QTreeWidget(parent) {
   setObjectName(QStringLiteral("folderTree"));
   setColumnCount(1);
   setHeaderHidden(true);
@@ -84,22 +84,22 @@ CTreeFileCtrl::CTreeFileCtrl(QWidget* parent) : QTreeWidget(parent) {
   setUniformRowHeights(true);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setAutoExpandDelay(900);  // three ticks of 300 ms over a collapsed drop target
-  connect(this, &QTreeWidget::itemExpanded, this, &CTreeFileCtrl::OnItemExpanded);
-  connect(this, &QTreeWidget::itemCollapsed, this, &CTreeFileCtrl::OnItemCollapsed);
-  connect(this, &QTreeWidget::currentItemChanged, this, &CTreeFileCtrl::OnSelectionChanged);
-  connect(this, &QTreeWidget::itemChanged, this, &CTreeFileCtrl::OnItemChanged);
+  connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::OnItemExpanded);
+  connect(this, &QTreeWidget::itemCollapsed, this, &FolderTree::OnItemCollapsed);
+  connect(this, &QTreeWidget::currentItemChanged, this, &FolderTree::OnSelectionChanged);
+  connect(this, &QTreeWidget::itemChanged, this, &FolderTree::OnItemChanged);
   Refresh();
   built_ = true;
 }
 
-CTreeFileCtrl::~CTreeFileCtrl() {
+FolderTree::~FolderTree() {
   StopAllMonitoring();
   programmatic_ = true;
   disconnect(this, nullptr, this, nullptr);
   clear();
 }
 
-void CTreeFileCtrl::ConfigureForMainWindow() {
+void FolderTree::ConfigureForMainWindow() {
   built_ = false;  // one rebuild at the end instead of one per setting
   SetRootFolder("");
   SetFileMask("*.*");
@@ -117,92 +117,92 @@ void CTreeFileCtrl::ConfigureForMainWindow() {
   Refresh();
 }
 
-void CTreeFileCtrl::SetFileList(CFileListCtrl* fileList) {
+void FolderTree::SetFileList(FileList* fileList) {
   fileList_ = fileList;
   if (fileList_) fileList_->SetFileMask(fileMask_);
 }
 
 // ---- configuration -------------------------------------------------------------------------
 
-void CTreeFileCtrl::RebuildIfBuilt() {
+void FolderTree::RebuildIfBuilt() {
   if (built_) Refresh();
 }
 
-void CTreeFileCtrl::SetRootFolder(const std::string& root) {
+void FolderTree::SetRootFolder(const std::string& root) {
   rootFolder_ = root;
   while (rootFolder_.size() > 1 && rootFolder_.back() == '/') rootFolder_.pop_back();
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetFileMask(const std::string& mask) {
+void FolderTree::SetFileMask(const std::string& mask) {
   fileMask_ = mask;
   if (fileList_) fileList_->SetFileMask(mask);
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetShowFiles(bool on) {
+void FolderTree::SetShowFiles(bool on) {
   showFiles_ = on;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetHiddenAttributes(unsigned attributes) {
+void FolderTree::SetHiddenAttributes(unsigned attributes) {
   hiddenAttributes_ = attributes;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetShowComputerNode(bool on) {
+void FolderTree::SetShowComputerNode(bool on) {
   showComputerNode_ = on;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetShowNetworkNode(bool on) {
+void FolderTree::SetShowNetworkNode(bool on) {
   showNetworkNode_ = on;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetDriveTypesToHide(unsigned driveTypeBits) {
+void FolderTree::SetDriveTypesToHide(unsigned driveTypeBits) {
   hiddenDriveTypes_ = driveTypeBits;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetShowSharedOverlay(bool on) {
+void FolderTree::SetShowSharedOverlay(bool on) {
   sharedOverlay_ = on;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetCompressedColour(bool on, QColor colour) {
+void FolderTree::SetCompressedColour(bool on, QColor colour) {
   colourCompressed_ = on;
   compressedColour_ = colour;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetEncryptedColour(bool on, QColor colour) {
+void FolderTree::SetEncryptedColour(bool on, QColor colour) {
   colourEncrypted_ = on;
   encryptedColour_ = colour;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetMonitoring(bool on) {
+void FolderTree::SetMonitoring(bool on) {
   monitoring_.exchange(on ? 1 : 0);
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetDisplayNames(bool on) {
+void FolderTree::SetDisplayNames(bool on) {
   displayNames_ = on;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetExtensionDisplay(int mode) {
+void FolderTree::SetExtensionDisplay(int mode) {
   extensionDisplay_ = mode;
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetMaxHistory(int entries) {
+void FolderTree::SetMaxHistory(int entries) {
   maxHistory_ = std::max(0, entries);
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetAllowSwitches(unsigned bits) {
+void FolderTree::SetAllowSwitches(unsigned bits) {
   allow_ = bits & ~1u;
   setDragEnabled((allow_ & kAllowDragDrop) != 0);
   setAcceptDrops((allow_ & kAllowDragDrop) != 0);
@@ -211,17 +211,17 @@ void CTreeFileCtrl::SetAllowSwitches(unsigned bits) {
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetShareSources(const std::string& usershareDir, const std::string& smbConf,
-                                    const std::string& exports) {
+void FolderTree::SetShareSources(const std::string& usershareDir, const std::string& smbConf,
+                                 const std::string& exports) {
   shareSources_ = {usershareDir, smbConf, exports};
   RebuildIfBuilt();
 }
 
-void CTreeFileCtrl::SetVolumeIdReader(VolumeIdReader reader) {
+void FolderTree::SetVolumeIdReader(VolumeIdReader reader) {
   volumeIdOf_ = reader ? std::move(reader) : VolumeIdReader(&MountTable::VolumeId);
 }
 
-void CTreeFileCtrl::SetMountsForTesting(std::vector<MountEntry> mounts) {
+void FolderTree::SetMountsForTesting(std::vector<MountEntry> mounts) {
   mounts_ = std::move(mounts);
   mountsOverridden_ = true;
   RebuildIfBuilt();
@@ -229,7 +229,7 @@ void CTreeFileCtrl::SetMountsForTesting(std::vector<MountEntry> mounts) {
 
 // ---- building ------------------------------------------------------------------------------
 
-void CTreeFileCtrl::Refresh() {
+void FolderTree::Refresh() {
   WaitCursor wait;
   UpdatesOff updatesOff(this);
   const std::string selected = GetSelectedPath();
@@ -259,8 +259,8 @@ void CTreeFileCtrl::Refresh() {
   movingInHistory_ = false;
 }
 
-void CTreeFileCtrl::InsertComputerNode() {
-  auto* node = new CTreeFileItem(CTreeFileItem::Kind::Computer, "", "Computer");
+void FolderTree::InsertComputerNode() {
+  auto* node = new FolderTreeItem(FolderTreeItem::Kind::Computer, "", "Computer");
   node->setText(0, QStringLiteral("Computer"));
   node->setIcon(0, QFileIconProvider().icon(QFileIconProvider::Computer));
   node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
@@ -268,11 +268,11 @@ void CTreeFileCtrl::InsertComputerNode() {
   computerNode_ = node;
 }
 
-void CTreeFileCtrl::ListDrives(QTreeWidgetItem* parent) {
+void FolderTree::ListDrives(QTreeWidgetItem* parent) {
   const QIcon driveIcon = QFileIconProvider().icon(QFileIconProvider::Drive);
   for (const MountEntry& mount : mounts_) {
     if (hiddenDriveTypes_ & static_cast<unsigned>(mount.type)) continue;
-    auto* item = new CTreeFileItem(CTreeFileItem::Kind::Drive, mount.path, mount.path);
+    auto* item = new FolderTreeItem(FolderTreeItem::Kind::Drive, mount.path, mount.path);
     QString text = QString::fromStdString(mount.path);
     // A network mount whose server is gone would hold the window in every call that touches it,
     // so it is neither asked for its name nor read before the user expands it.
@@ -291,12 +291,12 @@ void CTreeFileCtrl::ListDrives(QTreeWidgetItem* parent) {
   }
 }
 
-CTreeFileItem* CTreeFileCtrl::InsertItem(QTreeWidgetItem* parent, const std::string& path,
-                                         const std::string& keyText, bool isFile) {
+FolderTreeItem* FolderTree::InsertItem(QTreeWidgetItem* parent, const std::string& path,
+                                       const std::string& keyText, bool isFile) {
   static const QIcon folderIcon = QFileIconProvider().icon(QFileIconProvider::Folder);
   static const QIcon fileIcon = QFileIconProvider().icon(QFileIconProvider::File);
-  auto* item = new CTreeFileItem(isFile ? CTreeFileItem::Kind::File : CTreeFileItem::Kind::Folder,
-                                 path, keyText);
+  auto* item = new FolderTreeItem(
+      isFile ? FolderTreeItem::Kind::File : FolderTreeItem::Kind::Folder, path, keyText);
   QString text = QString::fromStdString(keyText);
   if (isFile && extensionDisplay_ == kNameWithoutExtension) {
     const qsizetype dot = text.lastIndexOf('.');
@@ -321,7 +321,7 @@ CTreeFileItem* CTreeFileCtrl::InsertItem(QTreeWidgetItem* parent, const std::str
   return item;
 }
 
-bool CTreeFileCtrl::FileShown(const DirectoryEntry& entry) const {
+bool FolderTree::FileShown(const DirectoryEntry& entry) const {
   const std::string& name = entry.name;
   if (!DirectoryEntries::MatchesMask(name, fileMask_)) return false;
   if ((hiddenAttributes_ & kHiddenDotName) && !name.empty() && name[0] == '.') return false;
@@ -331,7 +331,7 @@ bool CTreeFileCtrl::FileShown(const DirectoryEntry& entry) const {
   return true;
 }
 
-bool CTreeFileCtrl::HasSubEntries(const std::string& path, bool removableRoot) const {
+bool FolderTree::HasSubEntries(const std::string& path, bool removableRoot) const {
   if (removableRoot) return true;  // the disk is not read
   for (const DirectoryEntry& entry : DirectoryEntries::Read(path)) {
     if (entry.kind == DirectoryEntry::Kind::Folder ||
@@ -342,7 +342,7 @@ bool CTreeFileCtrl::HasSubEntries(const std::string& path, bool removableRoot) c
   return false;
 }
 
-void CTreeFileCtrl::ListChildren(QTreeWidgetItem* item, const std::string& path) {
+void FolderTree::ListChildren(QTreeWidgetItem* item, const std::string& path) {
   DeleteChildren(item);
   const std::vector<DirectoryEntry> entries = DirectoryEntries::Read(path);
   for (const DirectoryEntry& entry : entries) {
@@ -350,7 +350,7 @@ void CTreeFileCtrl::ListChildren(QTreeWidgetItem* item, const std::string& path)
         entry.kind == DirectoryEntry::Kind::LinkToFolder)
       InsertItem(item, DirectoryEntries::Join(path, entry.name), entry.name, false);
   }
-  if (fileList_) fileList_->ListFolderFiles(path);
+  ShowFilesOf(path);
   if (showFiles_) {
     for (const DirectoryEntry& entry : entries) {
       if (entry.kind == DirectoryEntry::Kind::Folder ||
@@ -365,7 +365,7 @@ void CTreeFileCtrl::ListChildren(QTreeWidgetItem* item, const std::string& path)
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
 }
 
-void CTreeFileCtrl::DeleteChildren(QTreeWidgetItem* item) {
+void FolderTree::DeleteChildren(QTreeWidgetItem* item) {
   // The selection leaves the doomed items quietly; the caller puts it back where it belongs.
   for (QTreeWidgetItem* at = currentItem(); at; at = at->parent()) {
     if (at->parent() == item || (item == invisibleRootItem() && !at->parent())) {
@@ -377,7 +377,7 @@ void CTreeFileCtrl::DeleteChildren(QTreeWidgetItem* item) {
     }
   }
   for (int i = 0; i < item->childCount(); ++i) {
-    const CTreeFileItem* child = ItemOf(item->child(i));
+    const FolderTreeItem* child = ItemOf(item->child(i));
     if (child && child->IsDriveRoot()) StopMonitoring(child->Path());
   }
   qDeleteAll(item->takeChildren());
@@ -385,19 +385,19 @@ void CTreeFileCtrl::DeleteChildren(QTreeWidgetItem* item) {
 
 // ---- expansion and selection ---------------------------------------------------------------
 
-CTreeFileItem* CTreeFileCtrl::ItemOf(QTreeWidgetItem* item) const {
-  return dynamic_cast<CTreeFileItem*>(item);
+FolderTreeItem* FolderTree::ItemOf(QTreeWidgetItem* item) const {
+  return dynamic_cast<FolderTreeItem*>(item);
 }
 
-void CTreeFileCtrl::EnsurePopulated(QTreeWidgetItem* item) {
-  CTreeFileItem* record = ItemOf(item);
+void FolderTree::EnsurePopulated(QTreeWidgetItem* item) {
+  FolderTreeItem* record = ItemOf(item);
   if (!record || item->childCount() > 0) return;
   if (item->childIndicatorPolicy() != QTreeWidgetItem::ShowIndicator) return;
   Populate(record);
 }
 
-void CTreeFileCtrl::Populate(CTreeFileItem* item) {
-  if (item->kind() == CTreeFileItem::Kind::Computer) {
+void FolderTree::Populate(FolderTreeItem* item) {
+  if (item->kind() == FolderTreeItem::Kind::Computer) {
     ListDrives(item);
     return;
   }
@@ -419,7 +419,7 @@ void CTreeFileCtrl::Populate(CTreeFileItem* item) {
   RemoveVanishedItem(item);
 }
 
-void CTreeFileCtrl::RemoveVanishedItem(QTreeWidgetItem* item) {
+void FolderTree::RemoveVanishedItem(QTreeWidgetItem* item) {
   QTreeWidgetItem* parent = item->parent();
   const bool wasSelected = currentItem() == item;
   const bool was = programmatic_;
@@ -431,15 +431,15 @@ void CTreeFileCtrl::RemoveVanishedItem(QTreeWidgetItem* item) {
   programmatic_ = was;
   // The file list showed the removed folder; its rows would name paths that are gone.
   if (wasSelected && fileList_) {
-    const CTreeFileItem* now = ItemOf(parent);
+    const FolderTreeItem* now = ItemOf(parent);
     if (now && !now->IsVirtualNode())
-      fileList_->ListFolderFiles(now->Path());
+      ShowFilesOf(now->Path());
     else
       fileList_->DeleteAllItems();
   }
 }
 
-bool CTreeFileCtrl::PassesMediaCheck(const CTreeFileItem* item) {
+bool FolderTree::PassesMediaCheck(const FolderTreeItem* item) {
   const MountEntry* mount = MountOfItem(item);
   if (!mount || !mount->IsRemovableOrCdRom()) return true;
   const std::optional<unsigned long long> id = volumeIdOf_(mount->path);
@@ -456,13 +456,13 @@ bool CTreeFileCtrl::PassesMediaCheck(const CTreeFileItem* item) {
   return false;
 }
 
-const MountEntry* CTreeFileCtrl::MountOfItem(const CTreeFileItem* item) const {
+const MountEntry* FolderTree::MountOfItem(const FolderTreeItem* item) const {
   for (const MountEntry& mount : mounts_)
     if (mount.path == item->Path()) return &mount;
   return nullptr;
 }
 
-const MountEntry* CTreeFileCtrl::MountOfPath(const std::string& path) const {
+const MountEntry* FolderTree::MountOfPath(const std::string& path) const {
   const MountEntry* best = nullptr;
   for (const MountEntry& mount : mounts_) {
     if (!IsPrefixFolder(mount.path, path)) continue;
@@ -471,7 +471,7 @@ const MountEntry* CTreeFileCtrl::MountOfPath(const std::string& path) const {
   return best;
 }
 
-void CTreeFileCtrl::ExpandProgrammatically(QTreeWidgetItem* item) {
+void FolderTree::ExpandProgrammatically(QTreeWidgetItem* item) {
   const bool was = programmatic_;
   programmatic_ = true;
   EnsurePopulated(item);
@@ -479,8 +479,8 @@ void CTreeFileCtrl::ExpandProgrammatically(QTreeWidgetItem* item) {
   programmatic_ = was;
 }
 
-void CTreeFileCtrl::OnItemExpanded(QTreeWidgetItem* item) {
-  CTreeFileItem* record = ItemOf(item);
+void FolderTree::OnItemExpanded(QTreeWidgetItem* item) {
+  FolderTreeItem* record = ItemOf(item);
   if (!programmatic_ && record) {
     // Clicking an item's expand button also makes it the selected folder. When the item is read
     // now, its population lists its files, so the selection need not list them first.
@@ -494,8 +494,8 @@ void CTreeFileCtrl::OnItemExpanded(QTreeWidgetItem* item) {
   EnsurePopulated(item);
 }
 
-void CTreeFileCtrl::OnItemCollapsed(QTreeWidgetItem* item) {
-  CTreeFileItem* record = ItemOf(item);
+void FolderTree::OnItemCollapsed(QTreeWidgetItem* item) {
+  FolderTreeItem* record = ItemOf(item);
   if (programmatic_ || !record) return;
   WaitCursor wait;
   if (currentItem() != item) setCurrentItem(item);
@@ -507,10 +507,10 @@ void CTreeFileCtrl::OnItemCollapsed(QTreeWidgetItem* item) {
   programmatic_ = was;
 }
 
-void CTreeFileCtrl::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+void FolderTree::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
   EndRename();  // a label edit left without a new name ends when the selection moves on
   if (programmatic_ && !selectingPath_) return;
-  CTreeFileItem* record = ItemOf(current);
+  FolderTreeItem* record = ItemOf(current);
   if (!record) return;
   if (!record->IsVirtualNode() && !record->IsDriveRoot() && !record->IsFile() &&
       !IsFolder(record->Path())) {
@@ -526,11 +526,19 @@ void CTreeFileCtrl::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem
       if (auto id = volumeIdOf_(mount->path)) volumeIds_[mount->path] = *id;
     }
   }
-  if (record->kind() != CTreeFileItem::Kind::Computer && fileList_ && !listingDeferred_)
-    fileList_->ListFolderFiles(record->Path());
+  if (record->kind() != FolderTreeItem::Kind::Computer && !listingDeferred_)
+    ShowFilesOf(record->Path());
 }
 
-void CTreeFileCtrl::RecordHistory(QTreeWidgetItem* previous) {
+// A change on disk re-reads the tree while "Add all files in subfolders" may be filling the
+// list: the walk the user asked for goes on, and the notice leaves the list alone.
+void FolderTree::ShowFilesOf(const std::string& path) {
+  if (!fileList_) return;
+  if (handlingNotice_ && fileList_->IsListingSubtree()) return;
+  fileList_->ListFolderFiles(path);
+}
+
+void FolderTree::RecordHistory(QTreeWidgetItem* previous) {
   if (!previous || maxHistory_ == 0) return;
   while (static_cast<int>(back_.size()) >= maxHistory_) back_.erase(back_.begin());
   back_.emplace_back(indexFromItem(previous));
@@ -538,23 +546,23 @@ void CTreeFileCtrl::RecordHistory(QTreeWidgetItem* previous) {
 
 // ---- paths ---------------------------------------------------------------------------------
 
-std::string CTreeFileCtrl::GetSelectedPath() const {
-  const auto* record = dynamic_cast<const CTreeFileItem*>(currentItem());
+std::string FolderTree::GetSelectedPath() const {
+  const auto* record = dynamic_cast<const FolderTreeItem*>(currentItem());
   return record ? record->Path() : std::string();
 }
 
-std::string CTreeFileCtrl::ItemPath(const QTreeWidgetItem* item) const {
-  const auto* record = dynamic_cast<const CTreeFileItem*>(item);
+std::string FolderTree::ItemPath(const QTreeWidgetItem* item) const {
+  const auto* record = dynamic_cast<const FolderTreeItem*>(item);
   return record ? record->Path() : std::string();
 }
 
-bool CTreeFileCtrl::IsComputerNodeSelected() const {
+bool FolderTree::IsComputerNodeSelected() const {
   return computerNode_ && currentItem() == computerNode_;
 }
 
-QTreeWidgetItem* CTreeFileCtrl::FindChildByKey(QTreeWidgetItem* parent, const std::string& key) {
+QTreeWidgetItem* FolderTree::FindChildByKey(QTreeWidgetItem* parent, const std::string& key) {
   for (int i = 0; i < parent->childCount(); ++i) {
-    CTreeFileItem* child = ItemOf(parent->child(i));
+    FolderTreeItem* child = ItemOf(parent->child(i));
     if (child && child->KeyText() == key) return child;
   }
   return nullptr;
@@ -562,7 +570,7 @@ QTreeWidgetItem* CTreeFileCtrl::FindChildByKey(QTreeWidgetItem* parent, const st
 
 // The item a path's walk starts from and the rest of the path below it: the top of the tree
 // under a root folder, otherwise the mount the path lies on (the longest matching mount point).
-QTreeWidgetItem* CTreeFileCtrl::StartOfWalk(const std::string& path, std::string& rest) {
+QTreeWidgetItem* FolderTree::StartOfWalk(const std::string& path, std::string& rest) {
   if (!rootFolder_.empty()) {
     if (path == rootFolder_ || !IsPrefixFolder(rootFolder_, path)) return nullptr;
     rest = path.substr(rootFolder_ == "/" ? 1 : rootFolder_.size() + 1);
@@ -586,7 +594,7 @@ QTreeWidgetItem* CTreeFileCtrl::StartOfWalk(const std::string& path, std::string
   return best;
 }
 
-QTreeWidgetItem* CTreeFileCtrl::SelectPath(const std::string& rawPath, bool expandLast) {
+QTreeWidgetItem* FolderTree::SelectPath(const std::string& rawPath, bool expandLast) {
   std::string path = rawPath;
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   if (path.empty()) return nullptr;

@@ -1,15 +1,15 @@
-#include "browser/CTreeFileItem.h"
+#include "browser/FolderTreeItem.h"
 
 namespace tw {
 
-CTreeFileItem::CTreeFileItem(Kind kind, std::string path, std::string keyText)
+FolderTreeItem::FolderTreeItem(Kind kind, std::string path, std::string keyText)
     : QTreeWidgetItem(QTreeWidgetItem::UserType),
       kind_(kind),
       path_(std::move(path)),
       keyText_(std::move(keyText)) {}
 
-bool CTreeFileItem::operator<(const QTreeWidgetItem& other) const {
-  const auto* that = dynamic_cast<const CTreeFileItem*>(&other);
+bool FolderTreeItem::operator<(const QTreeWidgetItem& other) const {
+  const auto* that = dynamic_cast<const FolderTreeItem*>(&other);
   if (!that) return QTreeWidgetItem::operator<(other);
   if (IsFile() != that->IsFile()) return !IsFile();
   const int order = QString::fromStdString(keyText_).compare(QString::fromStdString(that->keyText_),

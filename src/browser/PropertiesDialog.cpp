@@ -1,4 +1,4 @@
-#include "browser/CPropertiesDialog.h"
+#include "browser/PropertiesDialog.h"
 
 #include <sys/stat.h>
 
@@ -34,7 +34,7 @@ QString TypeText(const QFileInfo& info) {
 
 }  // namespace
 
-CPropertiesDialog::CPropertiesDialog(const std::string& path, QWidget* parent) : QDialog(parent) {
+PropertiesDialog::PropertiesDialog(const std::string& path, QWidget* parent) : QDialog(parent) {
   const QString qpath = QString::fromStdString(path);
   const QFileInfo info(qpath);
   setWindowTitle(tr("Properties of %1").arg(info.fileName().isEmpty() ? qpath : info.fileName()));
@@ -66,12 +66,12 @@ CPropertiesDialog::CPropertiesDialog(const std::string& path, QWidget* parent) :
   layout->addWidget(buttons);
 }
 
-QString CPropertiesDialog::FieldText(const QString& field) const {
+QString PropertiesDialog::FieldText(const QString& field) const {
   const auto* label = findChild<QLabel*>(field);
   return label ? label->text() : QString();
 }
 
-QString CPropertiesDialog::PermissionText(unsigned mode) {
+QString PropertiesDialog::PermissionText(unsigned mode) {
   QString text;
   const char* const letters = "rwxrwxrwx";
   for (int bit = 0; bit < 9; ++bit)

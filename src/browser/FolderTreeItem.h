@@ -7,11 +7,11 @@ namespace tw {
 
 // A tree item with its record: the path, the key text a path component is matched against,
 // and the flags the tree draws and sorts by.
-class CTreeFileItem : public QTreeWidgetItem {
+class FolderTreeItem : public QTreeWidgetItem {
  public:
   enum class Kind { Computer, Network, Drive, Folder, File };
 
-  CTreeFileItem(Kind kind, std::string path, std::string keyText);
+  FolderTreeItem(Kind kind, std::string path, std::string keyText);
 
   Kind kind() const { return kind_; }
   const std::string& Path() const { return path_; }

@@ -6,10 +6,10 @@
 namespace tw {
 
 // The properties of one file or folder: name, type, location, size, modified, permissions.
-class CPropertiesDialog : public QDialog {
+class PropertiesDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CPropertiesDialog(const std::string& path, QWidget* parent = nullptr);
+  explicit PropertiesDialog(const std::string& path, QWidget* parent = nullptr);
 
   // The text shown for a field ("Name", "Type", "Location", "Size", "Modified", "Permissions").
   QString FieldText(const QString& field) const;

@@ -19,20 +19,18 @@
 
 namespace tw {
 
-class CFileListCtrl;
+class FileList;
 struct DirectoryEntry;
-class CTreeFileItem;
+class FolderTreeItem;
 class FolderMonitor;
 class MessageService;
 
 // The folder tree (id 1018): the computer node, the mounted file systems under it and their
 // folders, each level read when first expanded. It fills the file list when the selection moves,
 // keeps itself in step with the disk through change monitors, and offers a few shell commands.
-class CTreeFileCtrl : public QTreeWidget {
+class FolderTree : public QTreeWidget {
   Q_OBJECT
  public:
-  static constexpr int kControlId = 1018;
-
   enum Command : int {
     kCmdUpOneLevel = 32783,
     kCmdOpen = 32784,
@@ -62,14 +60,13 @@ class CTreeFileCtrl : public QTreeWidget {
   // Extension display for file labels.
   enum ExtensionDisplay { kNameWithoutExtension = 0, kNameAsStored = 1, kShellTitle = 2 };
 
-  explicit CTreeFileCtrl(QWidget* parent = nullptr);
-  ~CTreeFileCtrl() override;
+  explicit FolderTree(QWidget* parent = nullptr);
+  ~FolderTree() override;
 
   // The main window's configuration: no root, every file, no files in the tree, computer node
   // without network node, shared overlay, monitoring on, and only the harmless commands allowed.
   void ConfigureForMainWindow();
-  void SetFileList(CFileListCtrl* fileList);
-  CFileListCtrl* FileList() const { return fileList_; }
+  void SetFileList(FileList* fileList);
   // Where the tree's commands report failures and ask before removing for good (default: a
   // message box of its own).
   void SetMessageService(MessageService* messages) { messages_ = messages; }
@@ -150,23 +147,24 @@ class CTreeFileCtrl : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  CTreeFileItem* ItemOf(QTreeWidgetItem* item) const;
-  CTreeFileItem* InsertItem(QTreeWidgetItem* parent, const std::string& path,
-                            const std::string& keyText, bool isFile);
+  FolderTreeItem* ItemOf(QTreeWidgetItem* item) const;
+  FolderTreeItem* InsertItem(QTreeWidgetItem* parent, const std::string& path,
+                             const std::string& keyText, bool isFile);
   void InsertComputerNode();
   void ListDrives(QTreeWidgetItem* parent);
   void ListChildren(QTreeWidgetItem* item, const std::string& path);
-  void Populate(CTreeFileItem* item);
+  void Populate(FolderTreeItem* item);
   void EnsurePopulated(QTreeWidgetItem* item);
   bool HasSubEntries(const std::string& path, bool removableRoot) const;
   bool FileShown(const DirectoryEntry& entry) const;
-  bool PassesMediaCheck(const CTreeFileItem* item);
-  const MountEntry* MountOfItem(const CTreeFileItem* item) const;
+  bool PassesMediaCheck(const FolderTreeItem* item);
+  const MountEntry* MountOfItem(const FolderTreeItem* item) const;
   const MountEntry* MountOfPath(const std::string& path) const;
   QTreeWidgetItem* StartOfWalk(const std::string& path, std::string& rest);
   QTreeWidgetItem* FindChildByKey(QTreeWidgetItem* parent, const std::string& key);
   void RemoveVanishedItem(QTreeWidgetItem* item);
   void DeleteChildren(QTreeWidgetItem* item);
+  void ShowFilesOf(const std::string& path);
   void OnItemExpanded(QTreeWidgetItem* item);
   void OnItemCollapsed(QTreeWidgetItem* item);
   void OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
@@ -181,7 +179,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void DeleteSelected();
   void StartRename();
   void EndRename();
-  std::error_code RenameOnDisk(CTreeFileItem* item, const std::string& newName);
+  std::error_code RenameOnDisk(FolderTreeItem* item, const std::string& newName);
   void GoUp();
   bool Confirm(const QString& text);
   void ReportFailure(const QString& text);
@@ -194,7 +192,7 @@ class CTreeFileCtrl : public QTreeWidget {
   void OnChangeNotice(int monitorId);
   void WatchShownFolder(const std::string& path);
 
-  CFileListCtrl* fileList_ = nullptr;
+  FileList* fileList_ = nullptr;
   MessageService* messages_ = nullptr;
   QTreeWidgetItem* computerNode_ = nullptr;
   std::vector<MountEntry> mounts_;
@@ -230,6 +228,7 @@ class CTreeFileCtrl : public QTreeWidget {
   bool listingDeferred_ = false;   // the expansion that selects an item lists its files itself
   Qt::KeyboardModifiers commandModifiers_ = Qt::NoModifier;
   bool selectingPath_ = false;  // SelectPath's own selection goes through even when programmatic
+  bool handlingNotice_ = false;
   QPersistentModelIndex dragged_;
   std::vector<QPersistentModelIndex> back_;
   std::vector<QPersistentModelIndex> forward_;

@@ -2,13 +2,13 @@
 // window thread as queued calls and re-read the mount's first level.
 #include <QMetaObject>
 
-#include "browser/CTreeFileCtrl.h"
-#include "browser/CTreeFileItem.h"
 #include "browser/FolderMonitor.h"
+#include "browser/FolderTree.h"
+#include "browser/FolderTreeItem.h"
 
 namespace tw {
 
-void CTreeFileCtrl::StartMonitoring(const std::string& path) {
+void FolderTree::StartMonitoring(const std::string& path) {
   StopMonitoring(path);
   const int id = nextMonitorId_++;
   auto monitor =
@@ -22,7 +22,7 @@ void CTreeFileCtrl::StartMonitoring(const std::string& path) {
   monitors_.emplace(id, std::move(monitor));
 }
 
-void CTreeFileCtrl::StopMonitoring(const std::string& path) {
+void FolderTree::StopMonitoring(const std::string& path) {
   for (auto it = monitors_.begin(); it != monitors_.end(); ++it) {
     if (it->second->Path() == path) {
       monitors_.erase(it);  // the monitor's destructor stops and joins its worker
@@ -31,18 +31,18 @@ void CTreeFileCtrl::StopMonitoring(const std::string& path) {
   }
 }
 
-void CTreeFileCtrl::StopAllMonitoring() {
+void FolderTree::StopAllMonitoring() {
   monitors_.clear();
 }
 
-std::vector<std::string> CTreeFileCtrl::MonitoredPaths() const {
+std::vector<std::string> FolderTree::MonitoredPaths() const {
   std::vector<std::string> paths;
   for (const auto& [id, monitor] : monitors_)
     if (monitor->Running()) paths.push_back(monitor->Path());
   return paths;
 }
 
-void CTreeFileCtrl::WatchShownFolder(const std::string& path) {
+void FolderTree::WatchShownFolder(const std::string& path) {
   FolderMonitor* best = nullptr;
   for (const auto& [id, monitor] : monitors_) {
     const std::string& root = monitor->Path();
@@ -52,7 +52,7 @@ void CTreeFileCtrl::WatchShownFolder(const std::string& path) {
   if (best) best->Watch(path);
 }
 
-void CTreeFileCtrl::OnChangeNotice(int monitorId) {
+void FolderTree::OnChangeNotice(int monitorId) {
   auto found = monitors_.find(monitorId);
   // A notice of a monitor that has since been stopped is dropped.
   if (found == monitors_.end()) return;
@@ -68,12 +68,14 @@ void CTreeFileCtrl::OnChangeNotice(int monitorId) {
   }
   if (!mountItem) return;
   setUpdatesEnabled(false);
+  handlingNotice_ = true;
   const std::string selected = GetSelectedPath();
   const bool wasExpanded = currentItem() && currentItem()->isExpanded();
   ListChildren(mountItem, mountPath);
   movingInHistory_ = true;  // putting the selection back is not a move of the user's
   if (!selected.empty()) SelectPath(selected, wasExpanded);
   movingInHistory_ = false;
+  handlingNotice_ = false;
   setUpdatesEnabled(true);
   emit changeNoticeHandled(QString::fromStdString(mountPath));
 }
