@@ -5,8 +5,8 @@
 #include <QIcon>
 #include <QTimer>
 
-#include "app/MainWindow.h"
 #include "app/GuiMessageService.h"
+#include "app/MainWindow.h"
 
 namespace tw {
 

@@ -60,12 +60,12 @@ void CountJobRunner::Work() {
 }
 
 void CountJobRunner::FileStarted(int row, const std::string& path, int number, int total) {
-  if (hook_) hook_(row);
   Report report = Make(Report::Kind::Started, row);
   report.text = path;
   report.number = number;
   report.total = total;
   Post(std::move(report));
+  if (hook_) hook_(row);
 }
 
 void CountJobRunner::FileCounted(int row, const FileCounts& counts, double amount,

@@ -39,8 +39,8 @@ class CountJobRunner : public QObject, private CountJobObserver {
   void RequestStop();
   void Cancel();
 
-  // Test seam: called on the worker thread before each file is reported as started, so a test
-  // can hold the job on a file while it looks at the window.
+  // Test seam: called on the worker thread when a file has been reported as started and before
+  // it is counted, so a test can hold the job on a file while it looks at the window.
   void SetWorkerHook(std::function<void(int row)> hook) { hook_ = std::move(hook); }
 
  signals:

@@ -113,7 +113,11 @@ void CountListModel::SetCounted(int row, const FileCounts& counts, double amount
   if (row < 0 || row >= RowCount()) return;
   rows_[row].counts = counts;
   rows_[row].amount = amount;
-  emit dataChanged(index(row, kWordsColumn), index(row, kAmountColumn), {Qt::DisplayRole});
+  // Cell by cell: the view repaints a single changed cell only where it shows it, but a range
+  // repaints the whole view, and a run changes rows thousands of times.
+  for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
+    emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+  }
 }
 
 void CountListModel::SetRate(const std::string& rateText, double rate) {

@@ -25,8 +25,8 @@
 #include "app/PricingControls.h"
 #include "app/WindowCountRun.h"
 #include "app/WindowLayout.h"
-#include "browser/CFileListCtrl.h"
-#include "browser/CTreeFileCtrl.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
 #include "store/HtmlReport.h"
 #include "store/SettingsModel.h"
 
@@ -72,6 +72,9 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
   resize(kInitialWidth, kInitialHeight);
   setMinimumSize(WindowLayout::kMinimumWidth, WindowLayout::kMinimumHeight);
   statusPanes_[0]->setFixedWidth(kInitialWidth / 2);
+  // A pane of fixed size never asks the window for a new layout when its text changes: during
+  // a count it changes with every file.
+  statusPanes_[0]->setFixedHeight(statusPanes_[0]->sizeHint().height());
   area->installEventFilter(this);
   ApplyLayout(area->width(), area->height());
 
@@ -112,7 +115,7 @@ void MainWindow::CreateControls(QWidget* area) {
   // Failures of the tree's own commands appear in the application's message boxes.
   browser_->Tree()->SetMessageService(&service_);
   for (QWidget* control : std::initializer_list<QWidget*>{
-           browser_->Tree(), browser_->FileList(), browser_->AddAllButton(),
+           browser_->Tree(), browser_->Files(), browser_->AddAllButton(),
            browser_->AddSelectedButton(), browser_->AddSubfoldersButton()}) {
     controls_[control->property(kControlIdProperty).toInt()] = control;
   }
@@ -122,6 +125,7 @@ void MainWindow::CreateControls(QWidget* area) {
   connect(browser_, &BrowserPane::addSelectedRequested, this, &MainWindow::OnAddSelected);
   connect(browser_, &BrowserPane::addAllRequested, this, &MainWindow::OnAddAll);
   connect(browser_, &BrowserPane::addSubfoldersRequested, this, &MainWindow::OnAddSubfolders);
+  connect(browser_, &BrowserPane::subtreeListed, this, [this] { SetStatus(QStringLiteral(" ")); });
 
   model_ = new CountListModel(this);
   countList_ = new CountListView(area);
@@ -158,8 +162,12 @@ void MainWindow::CreateCountRun() {
   parts.pricing = pricing_;
   parts.messages = &messages_;
   parts.status = statusPanes_[0];
-  parts.countControls = {pricing_->PricingCombo(), pricing_->RateEdit(), countStatistic_,
-                         removeAll_,               saveReport_,           remove_};
+  parts.countControls = {pricing_->PricingCombo(),
+                         pricing_->RateEdit(),
+                         countStatistic_,
+                         removeAll_,
+                         saveReport_,
+                         remove_};
   run_ = new WindowCountRun(std::move(parts), this);
   connect(run_, &WindowCountRun::finished, this, &MainWindow::OnRunFinished);
 }
@@ -172,8 +180,7 @@ void MainWindow::CreateMenus() {
     commands_[id] = action;
   };
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  add(file, QStringLiteral("Count statistics"), kCmdCountStatistics,
-      &MainWindow::OnCountStatistic);
+  add(file, QStringLiteral("Count statistics"), kCmdCountStatistics, &MainWindow::OnCountStatistic);
   add(file, QStringLiteral("Currency converter"), kCmdCurrencyConverter, nullptr);
   add(file, QStringLiteral("Exit"), kCmdExit, &MainWindow::OnExitCommand);
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -273,8 +280,8 @@ void MainWindow::OnAddSubfolders() {
   const std::string folder = browser_->SelectedFolder();
   if (folder.empty()) return;
   SetStatus(QString::fromLatin1(kAddingSubfolders));
+  // The walk runs on its own; the status clears when it ends (done or stopped by Escape).
   browser_->ListSubtree(folder);
-  SetStatus(QStringLiteral(" "));
 }
 
 void MainWindow::OnRemove() {

@@ -66,6 +66,7 @@ class MainWindow : public QMainWindow {
   CountListView* CountList() const { return countList_; }
   BrowserPane* Browser() const { return browser_; }
   CountJobRunner& Runner() const;
+  PricingControls& Pricing() const { return *pricing_; }
   CountOptions& Options() { return options_; }
   QWidget* Control(int id) const;
   QAction* Command(int id) const;

@@ -16,7 +16,8 @@ constexpr int kIdLegacyBytes = 1080;
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
+OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
+    : QDialog(parent), options_(options) {
   setWindowTitle(QStringLiteral("Options"));
   setObjectName(QStringLiteral("optionsDialog"));
   auto* layout = new QVBoxLayout(this);

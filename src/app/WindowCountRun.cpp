@@ -13,6 +13,7 @@ namespace tw {
 namespace {
 
 constexpr const char* kNothingToCount = "There is nothing to count! Choose files first!";
+constexpr int kProgressMilliseconds = 40;
 
 }  // namespace
 
@@ -31,6 +32,9 @@ WindowCountRun::WindowCountRun(Parts parts, QObject* parent)
   });
   connect(runner_, &CountJobRunner::finished, this,
           [this](bool, const CountTotals& totals) { OnFinished(totals); });
+  progressTimer_.setSingleShot(true);
+  progressTimer_.setInterval(kProgressMilliseconds);
+  connect(&progressTimer_, &QTimer::timeout, this, &WindowCountRun::ShowProgress);
 }
 
 bool WindowCountRun::IsRunning() const {
@@ -84,13 +88,22 @@ void WindowCountRun::SwitchCountControls(bool enabled) {
 }
 
 void WindowCountRun::OnFileStarted(const QString& path, int number, int total) {
-  parts_.status->setText(QStringLiteral("Counting %1 (%2 of %3)").arg(path).arg(number).arg(total));
+  status_ = QStringLiteral("Counting %1 (%2 of %3)").arg(path).arg(number).arg(total);
+  if (!progressTimer_.isActive()) progressTimer_.start();
 }
 
 void WindowCountRun::OnFileCounted(int row, const FileCounts& counts, double amount,
                                    const CountTotals& totals) {
   parts_.model->SetCounted(row, counts, amount);
-  parts_.model->ShowTotals(totals);
+  totals_ = totals;
+  if (!progressTimer_.isActive()) progressTimer_.start();
+}
+
+void WindowCountRun::ShowProgress() {
+  if (!status_.isEmpty()) parts_.status->setText(status_);
+  status_.clear();
+  if (totals_) parts_.model->ShowTotals(*totals_);
+  totals_.reset();
 }
 
 void WindowCountRun::OnFileFailed(const QString& message) {
@@ -98,6 +111,8 @@ void WindowCountRun::OnFileFailed(const QString& message) {
 }
 
 void WindowCountRun::OnFinished(const CountTotals& totals) {
+  progressTimer_.stop();
+  ShowProgress();
   parts_.model->SetTotals(totals);
   parts_.status->setText(QStringLiteral(" "));
   if (batchRan_) {

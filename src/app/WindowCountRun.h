@@ -1,13 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QObject>
+#include <QString>
+#include <QTimer>
 
 #include "counting/CountJob.h"
 
 class QLabel;
-class QString;
 class QWidget;
 
 namespace tw {
@@ -56,11 +58,17 @@ class WindowCountRun : public QObject {
   void OnFileCounted(int row, const FileCounts& counts, double amount, const CountTotals& totals);
   void OnFileFailed(const QString& message);
   void OnFinished(const CountTotals& totals);
+  void ShowProgress();
 
   Parts parts_;
   CountJobRunner* runner_;
   std::vector<bool> controlsBeforeRun_;  // the count controls' states when the run began
   bool batchRan_ = false;                // a batch of this run was counted
+  // The status text and the totals reach the screen a few times a second, not once per file:
+  // every header change lays out and repaints the whole count list.
+  QTimer progressTimer_;
+  QString status_;
+  std::optional<CountTotals> totals_;
 };
 
 }  // namespace tw

@@ -12,9 +12,9 @@
 #include "WindowFixture.h"
 #include "app/AboutDialog.h"
 #include "app/AddCurrencyDialog.h"
+#include "app/ControlIds.h"
 #include "app/CurrencyDialog.h"
 #include "app/OptionsDialog.h"
-#include "app/ControlIds.h"
 
 namespace tw {
 namespace {
