@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 
 #include "app/AboutDialog.h"
@@ -25,10 +24,10 @@
 #include "app/PricingControls.h"
 #include "app/WindowCountRun.h"
 #include "app/WindowLayout.h"
+#include "app/WindowSettings.h"
 #include "browser/FileList.h"
 #include "browser/FolderTree.h"
 #include "store/HtmlReport.h"
-#include "store/SettingsModel.h"
 
 namespace tw {
 namespace {
@@ -413,42 +412,11 @@ void MainWindow::FillCurrencyCombo() {
 // ---- settings ------------------------------------------------------------------------------
 
 int MainWindow::LoadSettings() {
-  const QRect desk = screen()->availableGeometry();
-  const WindowRect desktop{desk.left(), desk.top(), desk.left() + desk.width(),
-                           desk.top() + desk.height()};
-  const std::optional<StoredSettings> stored = LoadSettingsFile(kSettingsFileName, desktop);
-  if (!stored) return 0;
-  if (!stored->directory.empty()) browser_->SelectFolder(stored->directory);
-  pricing_->ApplyStored(stored->rate, stored->currencyIndex, stored->pricingIndex);
-  browser_->ApplyTypeChecks(*stored);
-  // The folder was selected before its types were known: list it again with them.
-  if (!stored->directory.empty()) browser_->RefreshFileList();
-  const WindowRect& w = stored->window;
-  ApplyPlacement(QRect(w.left, w.top, w.right - w.left, w.bottom - w.top));
-  return 1;
+  return WindowSettings::Load(*this, *browser_, *pricing_) ? 1 : 0;
 }
 
 void MainWindow::SaveSettings() {
-  StoredSettings settings;
-  settings.directory = browser_->SelectedFolder();
-  settings.rate = pricing_->RateEdit()->text().toStdString();
-  settings.currencyIndex = pricing_->CurrencyCombo()->currentIndex();
-  settings.pricingIndex = pricing_->PricingCombo()->currentIndex();
-  browser_->StoreTypeChecks(settings);
-  const QRect r = RestoredRect();
-  settings.window = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-  // A settings file that cannot be written is skipped: leaving the program goes on.
-  SaveSettingsFile(kSettingsFileName, settings);
-}
-
-void MainWindow::ApplyPlacement(const QRect& rect) {
-  if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
-  setGeometry(rect);
-}
-
-QRect MainWindow::RestoredRect() const {
-  if (isMaximized() || isMinimized() || isFullScreen()) return normalGeometry();
-  return geometry();
+  WindowSettings::Save(*this, *browser_, *pricing_);
 }
 
 }  // namespace tw

@@ -89,8 +89,6 @@ class MainWindow : public QMainWindow {
   QPushButton* AddButton(QWidget* area, const QString& caption, const char* name, int id);
   void Register(QWidget* control, int id, const char* name);
   void ApplyLayout(int cx, int cy);
-  void ApplyPlacement(const QRect& rect);
-  QRect RestoredRect() const;
 
   // The six count controls: pricing combo, rate edit, "Count Statistic", "Remove All",
   // "Save Report", "Remove".
