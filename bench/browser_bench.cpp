@@ -13,7 +13,7 @@
 
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
-#include "browser/CFileListCtrl.h"
+#include "browser/FileList.h"
 #include "browser/DirectoryEntries.h"
 #include "browser/EscapeMonitor.h"
 #include "browser/FileListRow.h"
@@ -98,7 +98,7 @@ BENCHMARK(BM_Floor_EnumerateAndStatFlat)->Unit(benchmark::kMillisecond)->Iterati
 void BM_ListFolderFiles100k(benchmark::State& state) {
   App();
   const std::string folder = FlatFolder().string();
-  tw::CFileListCtrl list;
+  tw::FileList list;
   list.TypeFlags().CountTxt = 1;
   for (auto _ : state) list.ListFolderFiles(folder);
   state.counters["rows"] = list.RowCount();
@@ -107,7 +107,7 @@ BENCHMARK(BM_ListFolderFiles100k)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_AddAll100k(benchmark::State& state) {
   App();
-  tw::CFileListCtrl list;
+  tw::FileList list;
   list.TypeFlags().CountTxt = 1;
   list.ListFolderFiles(FlatFolder().string());
   const tw::CurrentValues current{"0.05", "USD", "Words"};
@@ -134,7 +134,7 @@ BENCHMARK(BM_Floor_EnumerateAndStatDeep)->Unit(benchmark::kMillisecond)->Iterati
 void BM_SubtreeWalk100kIn1000Folders(benchmark::State& state) {
   App();
   const std::string folder = DeepFolder().string();
-  tw::CFileListCtrl list;
+  tw::FileList list;
   list.TypeFlags().CountTxt = 1;
   // A zero timer fires at every event delivery of the walk: the longest gap between two firings
   // is the longest an Escape press waits to be seen.
@@ -164,7 +164,7 @@ BENCHMARK(BM_SubtreeWalk100kIn1000Folders)->Unit(benchmark::kMillisecond)->Itera
 void BM_SubtreeWalkEscapeLatency(benchmark::State& state) {
   App();
   const std::string folder = DeepFolder().string();
-  tw::CFileListCtrl list;
+  tw::FileList list;
   list.TypeFlags().CountTxt = 1;
   double worstMs = 0;
   for (auto _ : state) {
@@ -176,7 +176,7 @@ void BM_SubtreeWalkEscapeLatency(benchmark::State& state) {
     });
     const int result = list.ListFolderTreeFiles(folder);
     const auto returned = std::chrono::steady_clock::now();
-    if (result != tw::CFileListCtrl::kWalkEscaped) state.SkipWithError("walk was not stopped");
+    if (result != tw::FileList::kWalkEscaped) state.SkipWithError("walk was not stopped");
     worstMs =
         std::max(worstMs, std::chrono::duration<double, std::milli>(returned - pressed).count());
   }
@@ -205,7 +205,7 @@ void BM_ListFolderFiles10k(benchmark::State& state) {
   App();
   const fs::path folder = BenchRoot() / "flat10k";
   if (!fs::exists(folder / "file9999.txt")) MakeFiles(folder, 10'000);
-  tw::CFileListCtrl list;
+  tw::FileList list;
   list.TypeFlags().CountTxt = 1;
   for (auto _ : state) list.ListFolderFiles(folder.string());
 }

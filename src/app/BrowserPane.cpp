@@ -4,8 +4,8 @@
 #include <QPushButton>
 
 #include "app/ControlIds.h"
-#include "browser/CFileListCtrl.h"
-#include "browser/CTreeFileCtrl.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
 #include "store/SettingsModel.h"
 
 namespace tw {
@@ -32,10 +32,10 @@ const std::array<BrowserPane::TypeBox, 7> BrowserPane::kTypeBoxes = {{
 }};
 
 BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
-  tree_ = new CTreeFileCtrl(area);
+  tree_ = new FolderTree(area);
   tree_->setObjectName(QStringLiteral("folderTree"));
   tree_->setProperty(kControlIdProperty, kIdFolderTree);
-  fileList_ = new CFileListCtrl(area);
+  fileList_ = new FileList(area);
   fileList_->setObjectName(QStringLiteral("fileList"));
   fileList_->setProperty(kControlIdProperty, kIdFileList);
   tree_->SetFileList(fileList_);
@@ -51,8 +51,11 @@ BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
   connect(addSubfolders_, &QPushButton::clicked, this, &BrowserPane::addSubfoldersRequested);
   connect(addSelected_, &QPushButton::clicked, this, &BrowserPane::addSelectedRequested);
   connect(addAll_, &QPushButton::clicked, this, &BrowserPane::addAllRequested);
-  connect(fileList_, &CFileListCtrl::fileDoubleClicked, this, &BrowserPane::addSelectedRequested);
-  connect(fileList_, &CFileListCtrl::fileTypeToggled, this, &BrowserPane::OnTypeToggled);
+  connect(fileList_, &FileList::fileDoubleClicked, this, &BrowserPane::addSelectedRequested);
+  connect(fileList_, &FileList::fileTypeToggled, this, &BrowserPane::OnTypeToggled);
+  connect(fileList_, &FileList::subtreeListed, this, [this] {
+    if (!replacingSubtree_) emit subtreeListed();
+  });
 }
 
 void BrowserPane::CreateTypeBoxes(QWidget* area) {
@@ -101,10 +104,11 @@ void BrowserPane::SelectFolder(const std::string& path) {
 }
 
 void BrowserPane::ListSubtree(const std::string& folder) {
-  fileList_->setUpdatesEnabled(false);
+  // A walk this one replaces ends quietly: the status it would clear belongs to the new walk now.
+  replacingSubtree_ = true;
   fileList_->DeleteAllItems();
+  replacingSubtree_ = false;
   fileList_->ListFolderTreeFiles(folder);
-  fileList_->setUpdatesEnabled(true);
 }
 
 void BrowserPane::RefreshFileList() {

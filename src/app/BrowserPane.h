@@ -7,7 +7,7 @@
 
 #include <QObject>
 
-#include "browser/FileTypeFlags.h"
+#include "counting/FileTypes.h"
 
 class QCheckBox;
 class QPushButton;
@@ -15,8 +15,8 @@ class QWidget;
 
 namespace tw {
 
-class CFileListCtrl;
-class CTreeFileCtrl;
+class FileList;
+class FolderTree;
 struct StoredSettings;
 
 // Everything of the main window that belongs to the folder browser: the folder tree (1018), the
@@ -37,8 +37,8 @@ class BrowserPane : public QObject {
   // Creates the controls as children of `area` (positions come from the window's layout).
   explicit BrowserPane(QWidget* area);
 
-  CTreeFileCtrl* Tree() const { return tree_; }
-  CFileListCtrl* FileList() const { return fileList_; }
+  FolderTree* Tree() const { return tree_; }
+  FileList* Files() const { return fileList_; }
   QCheckBox* TypeCheckBox(FileType type) const;
   QPushButton* AddAllButton() const { return addAll_; }
   QPushButton* AddSelectedButton() const { return addSelected_; }
@@ -49,8 +49,8 @@ class BrowserPane : public QObject {
   std::string SelectedFolder() const;
   // Selects and expands the folder stored in the settings.
   void SelectFolder(const std::string& path);
-  // Lists every countable file under `folder` into the file list, with the list's redraw off;
-  // Escape ends the walk early, keeping what was listed.
+  // Empties the file list and starts listing every countable file under `folder` into it; returns
+  // at once. Escape ends the walk early, keeping what was listed; subtreeListed follows either way.
   void ListSubtree(const std::string& folder);
   // Lists the selected folder again (after the type flags changed without a click).
   void RefreshFileList();
@@ -65,18 +65,21 @@ class BrowserPane : public QObject {
   void addSelectedRequested();
   void addAllRequested();
   void addSubfoldersRequested();
+  // The walk ListSubtree started has ended: done, stopped by Escape or superseded.
+  void subtreeListed();
 
  private:
   void CreateTypeBoxes(QWidget* area);
   void OnTypeBoxClicked(FileType type);
   void OnTypeToggled(FileType type, bool enabled);
 
-  CTreeFileCtrl* tree_;
-  CFileListCtrl* fileList_;
+  FolderTree* tree_;
+  FileList* fileList_;
   std::array<QCheckBox*, 7> typeBoxes_{};
   QPushButton* addSubfolders_;
   QPushButton* addSelected_;
   QPushButton* addAll_;
+  bool replacingSubtree_ = false;
 };
 
 }  // namespace tw

@@ -5,19 +5,23 @@
 #include <unordered_set>
 
 #include "app/CountListModel.h"
-#include "counting/CountColumns.h"
 
 namespace tw {
 namespace {
 
-CountRowCells NewRow(const std::string& path, const CurrentValues& current) {
-  return {path, "", "", "", current.currency, current.rate, ""};
+CountRow NewRow(const std::string& path, const CurrentPricing& current) {
+  CountRow row;
+  row.path = path;
+  row.currency = current.currency;
+  row.rateText = current.rateText;
+  row.rate = current.rate;
+  return row;
 }
 
 std::unordered_set<std::string_view> ListedPaths(const CountListModel& model) {
   std::unordered_set<std::string_view> listed;
-  listed.reserve(static_cast<size_t>(model.Rows()) * 2);
-  for (int row = 0; row < model.Rows(); ++row) listed.insert(model.Cell(row, kFileColumn));
+  listed.reserve(model.Rows().size() * 2);
+  for (const CountRow& row : model.Rows()) listed.insert(row.path);
   return listed;
 }
 
@@ -25,11 +29,13 @@ std::unordered_set<std::string_view> ListedPaths(const CountListModel& model) {
 
 int CountListAdder::AddSelected(CountListModel& model,
                                 const std::vector<std::string>& selectedPaths,
-                                const CurrentValues& current) {
-  const std::unordered_set<std::string_view> before = ListedPaths(model);
-  std::vector<CountRowCells> added;
-  for (const std::string& path : selectedPaths) {
-    if (!before.contains(path)) added.push_back(NewRow(path, current));
+                                const CurrentPricing& current) {
+  std::vector<CountRow> added;
+  {
+    const std::unordered_set<std::string_view> before = ListedPaths(model);
+    for (const std::string& path : selectedPaths) {
+      if (!before.contains(path)) added.push_back(NewRow(path, current));
+    }
   }
   // Each new row goes to the old row count, pushing the earlier new rows down: the block lands
   // at the end in reverse order.
@@ -40,12 +46,14 @@ int CountListAdder::AddSelected(CountListModel& model,
 }
 
 int CountListAdder::AddAll(CountListModel& model, const std::vector<std::string>& paths,
-                           const CurrentValues& current) {
-  std::unordered_set<std::string_view> listed = ListedPaths(model);
-  std::vector<CountRowCells> added;
-  for (const std::string& path : paths) {
-    // `paths` outlives this call, so its strings can stand in the set for the new rows.
-    if (listed.insert(path).second) added.push_back(NewRow(path, current));
+                           const CurrentPricing& current) {
+  std::vector<CountRow> added;
+  {
+    std::unordered_set<std::string_view> listed = ListedPaths(model);
+    for (const std::string& path : paths) {
+      // `paths` outlives the set, so its strings can stand in it for the new rows.
+      if (listed.insert(path).second) added.push_back(NewRow(path, current));
+    }
   }
   const int count = static_cast<int>(added.size());
   model.AppendRows(std::move(added));

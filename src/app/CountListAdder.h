@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "counting/CountOptions.h"
+#include "app/CurrentPricing.h"
 
 namespace tw {
 
 class CountListModel;
 
-// Moves file-list paths into the count list. A path already in column 0 of a compared row is
+// Moves file-list paths into the count list. A path already listed in a compared row is
 // skipped (exact, case-sensitive); the comparison goes through a hash set, so adding k files to
 // r rows costs about k + r steps instead of k × r.
 class CountListAdder {
@@ -18,11 +18,11 @@ class CountListAdder {
   // that old row count, so the new rows stand below the old ones in reverse order. Returns how
   // many rows were inserted.
   static int AddSelected(CountListModel& model, const std::vector<std::string>& selectedPaths,
-                         const CurrentValues& current);
+                         const CurrentPricing& current);
   // "Add all": appends every path not yet listed (rows added by this call included), in order.
   static int AddAll(CountListModel& model, const std::vector<std::string>& paths,
-                    const CurrentValues& current);
-  // The header of column 0 after an add or a remove.
+                    const CurrentPricing& current);
+  // The header of the file column after an add or a remove.
   static std::string RowCountHeader(int rows);
 };
 

@@ -4,8 +4,6 @@
 
 #include <QColor>
 
-#include "counting/PricingMode.h"
-
 namespace tw {
 namespace {
 
@@ -31,42 +29,48 @@ std::vector<Range> RangesFromTheEnd(const std::vector<int>& sorted) {
   return ranges;
 }
 
+// The grey column: only the three mode names mark one; any other text marks none.
+int HighlightedColumn(const std::string& pricing) {
+  if (pricing == kPricingWords) return kWordsColumn;
+  if (pricing == kPricingCharsAndSpaces) return kCharsWithSpacesColumn;
+  if (pricing == kPricingChars) return kCharsColumn;
+  return -1;
+}
+
 }  // namespace
 
-CountListModel::CountListModel(QObject* parent) : QAbstractTableModel(parent) {}
+CountListModel::CountListModel(QObject* parent)
+    : QAbstractTableModel(parent), headers_(InitialCountHeaders()) {}
 
-void CountListModel::SetCell(int row, int column, const std::string& text) {
-  if (row < 0 || row >= list_.RowCount() || column < 0 || column >= kCountColumnCount) return;
-  list_.SetCell(row, column, text);
-  const QModelIndex changed = index(row, column);
-  emit dataChanged(changed, changed, {Qt::DisplayRole});
+std::string CountListModel::Cell(int row, int column) const {
+  if (row < 0 || row >= RowCount() || column < 0 || column >= kCountColumnCount) return {};
+  return CellTextsOf(rows_[row])[column];
+}
+
+std::string CountListModel::Header(int column) const {
+  if (column < 0 || column >= kCountColumnCount) return {};
+  return headers_[column];
 }
 
 void CountListModel::SetHeader(int column, const std::string& text) {
   if (column < 0 || column >= kCountColumnCount) return;
-  list_.SetHeader(column, text);
+  headers_[column] = text;
   emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-void CountListModel::InsertRow(int index, CountRowCells cells) {
-  index = std::clamp(index, 0, list_.RowCount());
-  beginInsertRows(QModelIndex(), index, index);
-  list_.InsertRow(index, std::move(cells));
-  endInsertRows();
-}
-
-void CountListModel::AppendRows(std::vector<CountRowCells> rows) {
+void CountListModel::AppendRows(std::vector<CountRow> rows) {
   if (rows.empty()) return;
-  const int first = list_.RowCount();
+  const int first = RowCount();
   beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-  for (CountRowCells& row : rows) list_.AppendRow(std::move(row));
+  rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
+               std::make_move_iterator(rows.end()));
   endInsertRows();
 }
 
 void CountListModel::RemoveRows(std::vector<int> indexes) {
   std::sort(indexes.begin(), indexes.end());
   indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
-  std::erase_if(indexes, [this](int i) { return i < 0 || i >= list_.RowCount(); });
+  std::erase_if(indexes, [this](int i) { return i < 0 || i >= RowCount(); });
   if (indexes.empty()) return;
   const std::vector<Range> ranges = RangesFromTheEnd(indexes);
   if (ranges.size() > kMaxRangesRemovedOneByOne) {
@@ -78,42 +82,78 @@ void CountListModel::RemoveRows(std::vector<int> indexes) {
 
 void CountListModel::RemoveRange(int first, int last) {
   beginRemoveRows(QModelIndex(), first, last);
-  std::vector<int> doomed;
-  for (int i = first; i <= last; ++i) doomed.push_back(i);
-  if (first == 0 && last + 1 == list_.RowCount()) {
-    list_.Clear();
-  } else {
-    list_.RemoveRows(std::move(doomed));
-  }
+  rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
   endRemoveRows();
 }
 
 void CountListModel::RebuildWithout(const std::vector<int>& sortedIndexes) {
   beginResetModel();
-  std::vector<CountRowCells> kept;
-  kept.reserve(list_.RowCount() - sortedIndexes.size());
+  std::vector<CountRow> kept;
+  kept.reserve(rows_.size() - sortedIndexes.size());
   auto doomed = sortedIndexes.begin();
-  for (int i = 0; i < list_.RowCount(); ++i) {
+  for (int i = 0; i < RowCount(); ++i) {
     if (doomed != sortedIndexes.end() && *doomed == i) {
       ++doomed;
       continue;
     }
-    kept.push_back(list_.Row(i));
+    kept.push_back(std::move(rows_[i]));
   }
-  list_.Clear();
-  for (CountRowCells& row : kept) list_.AppendRow(std::move(row));
+  rows_ = std::move(kept);
   endResetModel();
 }
 
 void CountListModel::Clear() {
-  if (list_.RowCount() == 0) return;
+  if (rows_.empty()) return;
   beginResetModel();
-  list_.Clear();
+  rows_.clear();
   endResetModel();
 }
 
+void CountListModel::SetCounted(int row, const FileCounts& counts, double amount) {
+  if (row < 0 || row >= RowCount()) return;
+  rows_[row].counts = counts;
+  rows_[row].amount = amount;
+  // Cell by cell: the view repaints a single changed cell only where it shows it, but a range
+  // repaints the whole view, and a run changes rows thousands of times.
+  for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
+    emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
+  }
+}
+
+void CountListModel::SetRate(const std::string& rateText, double rate) {
+  for (CountRow& row : rows_) {
+    row.rateText = rateText;
+    row.rate = rate;
+  }
+  ColumnChanged(kRateColumn);
+}
+
+void CountListModel::SetCurrency(const std::string& currency) {
+  for (CountRow& row : rows_) row.currency = currency;
+  ColumnChanged(kCurrencyColumn);
+}
+
+void CountListModel::Reprice(PricingMode mode) {
+  const CountTotals totals = RepriceRows(rows_, mode);
+  ColumnChanged(kAmountColumn);
+  ShowTotals(totals);
+}
+
+void CountListModel::ShowTotals(const CountTotals& totals) {
+  totals_ = totals;
+  const CountRowCells texts = HeaderTextsOf(headers_[kFileColumn], totals);
+  for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
+    if (headers_[column] != texts[column]) SetHeader(column, texts[column]);
+  }
+}
+
+void CountListModel::ColumnChanged(int column) {
+  if (rows_.empty()) return;
+  emit dataChanged(index(0, column), index(RowCount() - 1, column), {Qt::DisplayRole});
+}
+
 int CountListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : list_.RowCount();
+  return parent.isValid() ? 0 : RowCount();
 }
 
 int CountListModel::columnCount(const QModelIndex& parent) const {
@@ -121,14 +161,14 @@ int CountListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CountListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= list_.RowCount()) return {};
+  if (!index.isValid() || index.row() >= RowCount()) return {};
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(list_.Cell(index.row(), index.column()));
+      return QString::fromStdString(Cell(index.row(), index.column()));
     case Qt::ForegroundRole:
       return QColor(Qt::black);
     case Qt::BackgroundRole: {
-      const int grey = pricing_ ? HighlightedCountColumn(pricing_()) : -1;
+      const int grey = pricing_ ? HighlightedColumn(pricing_()) : -1;
       return index.column() == grey ? QColor(227, 227, 227) : QColor(Qt::white);
     }
     default:
@@ -138,7 +178,7 @@ QVariant CountListModel::data(const QModelIndex& index, int role) const {
 
 QVariant CountListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kCountColumnCount) return {};
-  if (role == Qt::DisplayRole) return QString::fromStdString(list_.Header(section));
+  if (role == Qt::DisplayRole) return QString::fromStdString(headers_[section]);
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }

@@ -6,32 +6,48 @@
 
 #include <QAbstractTableModel>
 
-#include "counting/CountList.h"
+#include "counting/CellTexts.h"
+#include "counting/CountRow.h"
+#include "counting/CountTotals.h"
+#include "counting/Pricing.h"
 
 namespace tw {
 
-// The count list as the view sees it: the core CountList's cells and headers as text, black on
-// white, with the priced column grey. The view asks only for the rows it shows, so a list of
-// 100 000 rows costs nothing per row beyond its cells.
+// The count list: its rows as numbers, the run totals, and the texts the view shows for them
+// (cells and headers), black on white with the priced column grey. The view asks only for the
+// rows it shows, so a list of 100 000 rows costs nothing per row beyond the row itself.
 class CountListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   explicit CountListModel(QObject* parent = nullptr);
 
-  // The current pricing mode, asked at every repaint so the grey column follows it.
+  // The current pricing text, asked at every repaint so the grey column follows it.
   void SetPricingSource(std::function<std::string()> source) { pricing_ = std::move(source); }
 
-  const CountList& List() const { return list_; }
-  int Rows() const { return list_.RowCount(); }
-  const std::string& Cell(int row, int column) const { return list_.Cell(row, column); }
-  void SetCell(int row, int column, const std::string& text);
+  const std::vector<CountRow>& Rows() const { return rows_; }
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+  std::string Cell(int row, int column) const;
+  std::string Header(int column) const;
   void SetHeader(int column, const std::string& text);
-  void InsertRow(int index, CountRowCells cells);
-  void AppendRows(std::vector<CountRowCells> rows);
+  void AppendRows(std::vector<CountRow> rows);
   // Removes the rows at the given indexes (any order, duplicates ignored).
   void RemoveRows(std::vector<int> indexes);
   void Clear();
+
+  // A file's counts and amount from a count run.
+  void SetCounted(int row, const FileCounts& counts, double amount);
+  // Every row takes the rate (the edit's text and its value) or the currency.
+  void SetRate(const std::string& rateText, double rate);
+  void SetCurrency(const std::string& currency);
+  // Prices every row again with its own rate and shows the totals of all rows.
+  void Reprice(PricingMode mode);
+
+  const CountTotals& Totals() const { return totals_; }
+  // The totals, also written into the headers of the count and amount columns.
+  void ShowTotals(const CountTotals& totals);
+  // The totals without touching the headers: they keep what they show until a file is counted.
+  void SetTotals(const CountTotals& totals) { totals_ = totals; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -42,8 +58,11 @@ class CountListModel : public QAbstractTableModel {
  private:
   void RemoveRange(int first, int last);
   void RebuildWithout(const std::vector<int>& sortedIndexes);
+  void ColumnChanged(int column);
 
-  CountList list_;
+  std::vector<CountRow> rows_;
+  CountRowCells headers_;
+  CountTotals totals_;
   std::function<std::string()> pricing_;
 };
 

@@ -1,6 +1,6 @@
-#include "app/CTallywrightApp.h"
+#include "app/Application.h"
 
 int main(int argc, char** argv) {
-  tw::CTallywrightApp app(argc, argv);
+  tw::Application app(argc, argv);
   return app.Run();
 }

@@ -1,6 +1,6 @@
 #include "browser/FileListModel.h"
 
-#include "browser/CFileListCtrl.h"
+#include "browser/FileList.h"
 
 namespace tw {
 
@@ -11,7 +11,7 @@ int FileListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int FileListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : CFileListCtrl::kColumnCount;
+  return parent.isValid() ? 0 : FileList::kColumnCount;
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
@@ -23,7 +23,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   static const char* const kHeaders[] = {"Name", "Size", "Type", "Modifed", "Full path"};
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  if (section < 0 || section >= CFileListCtrl::kColumnCount) return {};
+  if (section < 0 || section >= FileList::kColumnCount) return {};
   return QString::fromLatin1(kHeaders[section]);
 }
 
@@ -59,15 +59,15 @@ std::string FileListModel::Cell(int displayRow, int column) const {
   if (displayRow < 0 || displayRow >= rowCount()) return {};
   const FileListRow& row = Row(displayRow);
   switch (column) {
-    case CFileListCtrl::kName:
+    case FileList::kName:
       return row.name;
-    case CFileListCtrl::kSize:
+    case FileList::kSize:
       return row.size;
-    case CFileListCtrl::kType:
+    case FileList::kType:
       return row.type;
-    case CFileListCtrl::kModified:
+    case FileList::kModified:
       return row.modified;
-    case CFileListCtrl::kFullPath:
+    case FileList::kFullPath:
       return row.fullPath;
     default:
       return {};

@@ -5,8 +5,6 @@
 
 #include <ctime>
 
-#include "browser/FileTypeFlags.h"
-
 namespace tw {
 namespace {
 
@@ -18,11 +16,25 @@ locale_t CLocale() {
 
 }  // namespace
 
+FileListRow FileListRow::OfFile(std::string_view path) {
+  if (!path.empty() && path.back() == '/') path.remove_suffix(1);
+  FileListRow row;
+  const std::string_view fileName = FileNameOf(path);
+  row.type = TypeOfName(fileName);
+  row.name = NameOfName(fileName, row.type);
+  row.fullPath = std::string(path);
+  row.FillFromDisk();
+  return row;
+}
+
+std::string_view FileListRow::FileNameOf(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::string FileListRow::TypeOfName(std::string_view fileName) {
-  const std::string key = FileTypeFlags::ExtensionKey(fileName);
-  const size_t length = (key == "docx" || key == "pptx" || key == "html") ? 4 : 3;
-  return std::string(fileName.size() < length ? fileName
-                                              : fileName.substr(fileName.size() - length));
+  const size_t dot = fileName.rfind('.');
+  return dot == std::string_view::npos ? std::string() : std::string(fileName.substr(dot + 1));
 }
 
 std::string FileListRow::NameOfName(std::string_view fileName, std::string_view type) {

@@ -1,7 +1,5 @@
 #include "browser/FileTypeFlags.h"
 
-#include <algorithm>
-
 namespace tw {
 
 int& FileTypeFlags::Flag(FileType type) {
@@ -28,20 +26,9 @@ int FileTypeFlags::Flag(FileType type) const {
   return const_cast<FileTypeFlags*>(this)->Flag(type);
 }
 
-std::string FileTypeFlags::ExtensionKey(std::string_view fileName) {
-  std::string key(fileName.size() < 4 ? fileName : fileName.substr(fileName.size() - 4));
-  // Only ASCII letters take part in the keys, so a byte-wise lower-casing is exact here.
-  std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return key;
-}
-
-bool FileTypeFlags::Accepts(std::string_view key) const {
-  return (CountDoc && (key == ".doc" || key == "docx")) || (CountTxt && key == ".txt") ||
-         (CountRtf && key == ".rtf") || (CountXls && key == ".xls") ||
-         (CountHtm && (key == ".htm" || key == "html")) ||
-         (CountPPT && (key == ".ppt" || key == "pptx")) || (CountPdf && key == ".pdf");
+bool FileTypeFlags::AcceptsPath(std::string_view path) const {
+  const FileTypeEntry* entry = FileTypeOfPath(path);
+  return entry != nullptr && Flag(entry->box) != 0;
 }
 
 }  // namespace tw

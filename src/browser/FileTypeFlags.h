@@ -1,14 +1,12 @@
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "counting/FileTypes.h"
 
 namespace tw {
 
-// The seven countable types the user can tick under the file list, in check-box order.
-enum class FileType { Doc, Rtf, Xls, Txt, Htm, Ppt, Pdf };
-
-// The seven enabled-type flags (0 or 1 each) and the extension test the file list filters by.
+// The seven enabled-type flags (0 or 1 each, named as the settings keys), one per type box.
 struct FileTypeFlags {
   int CountDoc = 0;
   int CountRtf = 0;
@@ -21,13 +19,9 @@ struct FileTypeFlags {
   int& Flag(FileType type);
   int Flag(FileType type) const;
 
-  // The last four characters of a file name, lower-cased; a shorter name is its own key. The dot
-  // is part of the three-letter keys (".doc") and absent from the four-letter ones ("docx").
-  static std::string ExtensionKey(std::string_view fileName);
-
-  // True when the key belongs to a type whose flag is set.
-  bool Accepts(std::string_view extensionKey) const;
-  bool AcceptsFileName(std::string_view fileName) const { return Accepts(ExtensionKey(fileName)); }
+  // True when the path's extension is in the table of file types and its box is ticked, so the
+  // file list lists exactly what the count run and the command line take for that type.
+  bool AcceptsPath(std::string_view path) const;
 };
 
 }  // namespace tw

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 #include <QAbstractButton>
@@ -12,18 +14,15 @@
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
-#include "browser/CFileListCtrl.h"
-#include "counting/CountColumns.h"
-#include "counting/CountRun.h"
-#include "counting/ListCountHost.h"
+#include "app/CountListView.h"
+#include "browser/FileList.h"
+#include "counting/CellTexts.h"
 
 namespace tw {
 namespace {
 
-using test::GatedCounterFactory;
 using test::WindowFixture;
 
 constexpr const char* kStopQuestion = "Counting in a progress! Would you like to stop it?";
@@ -33,21 +32,21 @@ class CountFromWindowTest : public WindowFixture {
   void SetUp() override {
     WindowFixture::SetUp();
     Open();
-    W().SetCounterFactory(&gate);
-    ListInFileList({Write("a.txt", "a"), Write("b.txt", "b"), Write("c.txt", "c")});
+    gate.Install(W().Runner());
+    ListInFileList({Write("a.txt", "a b"), Write("b.txt", "c d"), Write("c.txt", "e f")});
     W().OnAddAll();
     Choose(Combo(kIdPricingCombo), "Words");
     Choose(Combo(kIdCurrencyCombo), "EUR");
     Edit(kIdRateEdit)->setText("0.01");
   }
-  // Starts a run and waits until its counter is busy on the first file.
+  // Starts a run and waits until the job is held on its first file.
   void StartHeldRun() {
     W().OnCountStatistic();
-    QTRY_VERIFY(W().IsBusy());
-    QTRY_COMPARE(gate.started.load(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return gate.Started() == 1; }));
+    ASSERT_TRUE(W().IsBusy());
   }
   void FinishRun() {
-    QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+    QSignalSpy finished(&W(), &MainWindow::countRunFinished);
     gate.Allow(1000);
     ASSERT_TRUE(finished.wait(10000));
   }
@@ -59,8 +58,6 @@ class CountFromWindowTest : public WindowFixture {
     }
     return enabled;
   }
-
-  GatedCounterFactory gate;
 };
 
 TEST_F(CountFromWindowTest, TheCountControlsAreOffWhileACounterRunsAndOnAfterwards) {
@@ -69,8 +66,9 @@ TEST_F(CountFromWindowTest, TheCountControlsAreOffWhileACounterRunsAndOnAfterwar
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, false));
   EXPECT_TRUE(Combo(kIdCurrencyCombo)->isEnabled());
   EXPECT_TRUE(Button(kIdAddAll)->isEnabled());
-  EXPECT_EQ(W().StatusPane(0)->text().toStdString(),
-            "Counting " + (dir.Path() / "a.txt").string() + " (1 of 3)");
+  const std::string counting = "Counting " + (dir.Path() / "a.txt").string() + " (1 of 3)";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return W().StatusPane(0)->text().toStdString() == counting; }));
+  EXPECT_EQ(W().StatusPane(0)->text().toStdString(), counting);
   FinishRun();
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, true));
   EXPECT_EQ(W().StatusPane(0)->text(), " ");
@@ -78,32 +76,57 @@ TEST_F(CountFromWindowTest, TheCountControlsAreOffWhileACounterRunsAndOnAfterwar
 
 TEST_F(CountFromWindowTest, ARunWithoutCountersLeavesTheControlsAsTheyWere) {
   W().OnRemoveAll();
-  W().Browser()->FileList()->TypeFlags().CountXls = 1;
+  W().Browser()->Files()->TypeFlags().CountXls = 1;
   ListInFileList({Write("sheet.xls", "x")});
   W().OnAddAll();
-  ASSERT_EQ(W().Model().Rows(), 1);
+  ASSERT_EQ(W().Model().RowCount(), 1);
   W().OnCountStatistic();
   // From the start of the run nothing can take rows out from under it.
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, false));
-  QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+  QSignalSpy finished(&W(), &MainWindow::countRunFinished);
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>({true, true, true, true, false, true}));
-  EXPECT_EQ(gate.started.load(), 0);
+  EXPECT_EQ(gate.Started(), 0);
 }
 
 TEST_F(CountFromWindowTest, RowsAndHeadersFillAsEachFileFinishes) {
   StartHeldRun();
   gate.Allow(1);
-  QTRY_COMPARE(QString::fromStdString(Cell(0, kWordsColumn)), QString("10"));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return Header(kWordsColumn) == "Words: 2"; }));
+  EXPECT_EQ(Cell(0, kWordsColumn), "2");
   EXPECT_EQ(Cell(1, kWordsColumn), "");
-  QTRY_COMPARE(QString::fromStdString(Header(kWordsColumn)), QString("Words: 10"));
+  EXPECT_EQ(Header(kWordsColumn), "Words: 2");
   FinishRun();
-  EXPECT_EQ(Header(kWordsColumn), "Words: 30");
-  EXPECT_EQ(Header(kCharsWithSpacesColumn), "Characters with spaces: 147");
-  EXPECT_EQ(Header(kCharsColumn), "Characters: 120");
-  // 10 words at the rate 0.01 each.
-  EXPECT_EQ(Cell(2, kAmountColumn), "   0.10");
-  EXPECT_EQ(Header(kAmountColumn), "Amount:      0.30");
+  // Each file holds two one-letter words and a space.
+  EXPECT_EQ(Header(kWordsColumn), "Words: 6");
+  EXPECT_EQ(Header(kCharsWithSpacesColumn), "Characters with spaces: 9");
+  EXPECT_EQ(Header(kCharsColumn), "Characters: 6");
+  EXPECT_EQ(Cell(2, kAmountColumn), "   0.02");
+  EXPECT_EQ(Header(kAmountColumn), "Amount:      0.06");
+}
+
+TEST_F(CountFromWindowTest, TheTotalsAreTheSumsOfTheRows) {
+  W().OnRemoveAll();
+  std::vector<std::string> paths;
+  for (int i = 0; i < 40; ++i) {
+    paths.push_back(Write("f" + std::to_string(i) + ".txt", std::string(i % 7 + 1, 'w') + " x"));
+  }
+  paths.push_back(Write("page.html", "<p>one two</p>"));
+  ListInFileList(paths);
+  W().OnAddAll();
+  gate.Allow(1000);
+  CountAndWait();
+  FileCounts sum;
+  double amount = 0.0;
+  for (const CountRow& row : W().Model().Rows()) {
+    ASSERT_TRUE(row.counts.has_value()) << row.path;
+    sum += *row.counts;
+    amount += row.amount.value_or(0.0);
+  }
+  EXPECT_EQ(W().Model().Totals().words, sum.words);
+  EXPECT_EQ(Header(kWordsColumn), "Words: " + std::to_string(sum.words));
+  EXPECT_EQ(Header(kCharsColumn), "Characters: " + std::to_string(sum.characters));
+  EXPECT_DOUBLE_EQ(W().Model().Totals().amount, amount);
 }
 
 TEST_F(CountFromWindowTest, ASecondRunDoesNotStartWhileOneRuns) {
@@ -112,11 +135,13 @@ TEST_F(CountFromWindowTest, ASecondRunDoesNotStartWhileOneRuns) {
   W().OnCountStatistic();
   FinishRun();
   // One run: each of the three files was started once.
-  EXPECT_EQ(gate.started.load(), 3);
-  EXPECT_EQ(Header(kWordsColumn), "Words: 30");
+  EXPECT_EQ(gate.Started(), 3);
+  EXPECT_EQ(Header(kWordsColumn), "Words: 6");
 }
 
-TEST_F(CountFromWindowTest, EscapeOffersToStopAndYesStopsTheCounter) {
+TEST_F(CountFromWindowTest, YesToTheStopOfferEndsTheBatchBeingCountedOnly) {
+  ListInFileList({Write("page.html", "<p>one two three</p>")});
+  W().OnAddAll();
   StartHeldRun();
   messages.ScriptAnswer(MessageAnswer::Yes);
   W().OnCloseRequest(true);
@@ -124,9 +149,10 @@ TEST_F(CountFromWindowTest, EscapeOffersToStopAndYesStopsTheCounter) {
   EXPECT_EQ(messages.Boxes()[0].buttons, MessageButtons::YesNo);
   EXPECT_EQ(messages.Boxes()[0].icon, MessageIcon::Question);
   FinishRun();
-  EXPECT_EQ(Cell(0, kWordsColumn), "10");  // the file being counted is finished
+  EXPECT_EQ(Cell(0, kWordsColumn), "2");  // the file being counted is finished
   EXPECT_EQ(Cell(1, kWordsColumn), "");
   EXPECT_EQ(Cell(2, kWordsColumn), "");
+  EXPECT_EQ(Cell(3, kWordsColumn), "3");  // the HTML batch after it still runs
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, true));
 }
 
@@ -141,7 +167,7 @@ TEST_F(CountFromWindowTest, TheEscapeKeyReachesTheStopOfferFromTheCountList) {
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{kStopQuestion});
   EXPECT_TRUE(W().isVisible());
   FinishRun();
-  EXPECT_EQ(Cell(2, kWordsColumn), "10");
+  EXPECT_EQ(Cell(2, kWordsColumn), "2");
 }
 
 TEST_F(CountFromWindowTest, AnsweringNoLetsTheCountGoOn) {
@@ -150,7 +176,7 @@ TEST_F(CountFromWindowTest, AnsweringNoLetsTheCountGoOn) {
   W().Command(kCmdExit)->trigger();
   ASSERT_EQ(messages.Texts(), std::vector<std::string>{kStopQuestion});
   FinishRun();
-  EXPECT_EQ(Cell(2, kWordsColumn), "10");
+  EXPECT_EQ(Cell(2, kWordsColumn), "2");
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "settings.ini"));
 }
 
@@ -179,15 +205,15 @@ TEST_F(CountFromWindowTest, AddSubfoldersDuringACountAsksToWait) {
 TEST_F(CountFromWindowTest, ClosingDuringARunStopsItAndClosesWhenItHasUnwound) {
   W().show();
   StartHeldRun();
-  QSignalSpy finished(&W(), &CTallywrightDlg::countRunFinished);
+  QSignalSpy finished(&W(), &MainWindow::countRunFinished);
   W().close();  // answered OK
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Are you sure to exit?"});
   EXPECT_TRUE(W().isVisible());  // waits for the run
   gate.Allow(1000);
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_FALSE(W().isVisible());
-  // The busy counter finished its file; nothing after it was counted.
-  EXPECT_EQ(gate.started.load(), 1);
+  // The file being counted was finished; nothing after it was started.
+  EXPECT_EQ(gate.Started(), 1);
   EXPECT_EQ(Cell(1, kWordsColumn), "");
   EXPECT_TRUE(std::filesystem::exists(dir.Path() / "settings.ini"));
 }
@@ -199,26 +225,44 @@ TEST_F(CountFromWindowTest, AWindowTornDownDuringARunLetsTheWorkerUnwind) {
   SUCCEED();
 }
 
-// A counter that fails in a way no counter catches.
-class ThrowingFactory : public CounterFactory {
-  class Thrower : public Counter {
+TEST_F(CountFromWindowTest, FailuresAppearInOrderOneBoxAtATime) {
+  // A box runs its own event loop: the whole rest of the run arrives while the first one is open.
+  class SlowReader : public MessageService {
    public:
-    using Counter::Counter;
-
-   protected:
-    FileOutcome CountFile(const std::string&) override { throw std::runtime_error("boom"); }
+    MessageAnswer Show(const std::string& text, MessageButtons, MessageIcon) override {
+      ++open;
+      deepest = std::max(deepest, open);
+      texts.push_back(text);
+      if (texts.size() == 1) whileFirstOpen();
+      --open;
+      return MessageAnswer::Ok;
+    }
+    std::function<void()> whileFirstOpen;
+    int open = 0;
+    int deepest = 0;
+    std::vector<std::string> texts;
+  } reader;
+  window.reset();
+  Open(&reader);
+  gate.Install(W().Runner());
+  reader.whileFirstOpen = [this] {
+    gate.Allow(1000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !W().IsCounting(); }));
   };
+  const std::string gone = (dir.Path() / "gone").string();
+  ListInFileList({gone + "1.txt", Write("here.txt", "x"), gone + "2.txt", gone + "3.txt"});
+  W().OnAddAll();
+  gate.Allow(1);
+  CountAndWait();
+  EXPECT_EQ(reader.texts, (std::vector<std::string>{"Couldn't open file: " + gone + "1.txt",
+                                                    "Couldn't open file: " + gone + "2.txt",
+                                                    "Couldn't open file: " + gone + "3.txt"}));
+  EXPECT_EQ(reader.deepest, 1);
+  EXPECT_EQ(Cell(1, kWordsColumn), "1");
+}
 
- public:
-  std::unique_ptr<Counter> Create(CounterKind kind, CountHost& host,
-                                  CountContext& context) const override {
-    return std::make_unique<Thrower>(kind, host, context);
-  }
-};
-
-TEST_F(CountFromWindowTest, AnUncaughtFailureEndsTheRunNotTheProgram) {
-  ThrowingFactory throwing;
-  W().SetCounterFactory(&throwing);
+TEST_F(CountFromWindowTest, AFailureTheJobDoesNotCatchEndsTheRunNotTheProgram) {
+  W().Runner().SetWorkerHook([](int) { throw std::runtime_error("boom"); });
   CountAndWait();
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Counting stopped: boom"});
   EXPECT_FALSE(W().IsBusy());
@@ -241,20 +285,6 @@ TEST_F(EndToEndTest, CountsTheSampleFolderAndSavesAReport) {
   // "Hello, world!" and "This sample holds nine words in all." hold nine words.
   EXPECT_EQ(Cell(0, kWordsColumn), "9");
   EXPECT_EQ(Cell(0, kAmountColumn), "   0.90");
-  // The window shows what the count run gives over the same list without a window.
-  CountList list;
-  test::RecordingMessageService quiet;
-  ListCountHost host(list, quiet);
-  host.SetControlValues({"0.1", "", "Words"});
-  for (int row = 0; row < 2; ++row) list.AppendRow(W().Model().List().Row(row));
-  CountContext context;
-  OnCountStatistic(host, context, StandardCounterFactory());
-  for (int row = 0; row < 2; ++row) {
-    for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
-      EXPECT_EQ(Cell(row, column), list.Cell(row, column)) << row << " " << column;
-    }
-  }
-  EXPECT_EQ(Header(kWordsColumn), list.Header(kWordsColumn));
   EXPECT_TRUE(Button(kIdSaveReport)->isEnabled());
 
   chooser.next = (dir.Path() / "job.html").string();

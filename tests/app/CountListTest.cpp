@@ -5,27 +5,28 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
 #include "app/ControlIds.h"
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
-#include "browser/CFileListCtrl.h"
-#include "counting/CountColumns.h"
+#include "app/CountListView.h"
+#include "browser/FileList.h"
+#include "counting/CellTexts.h"
 
 namespace tw {
 namespace {
 
 std::vector<std::string> Paths(const CountListModel& model) {
   std::vector<std::string> paths;
-  for (int row = 0; row < model.Rows(); ++row) paths.push_back(model.Cell(row, kFileColumn));
+  for (int row = 0; row < model.RowCount(); ++row) paths.push_back(model.Cell(row, kFileColumn));
   return paths;
 }
 
-const CurrentValues kCurrent{"0.05", "EUR", "Words"};
+const CurrentPricing kCurrent{"0.05", 0.05, "EUR", "Words"};
 
 TEST(CountListAdder, AddSelectedPutsNewRowsBelowTheOldOnesInReverseOrder) {
   CountListModel model;
@@ -33,7 +34,9 @@ TEST(CountListAdder, AddSelectedPutsNewRowsBelowTheOldOnesInReverseOrder) {
   EXPECT_EQ(CountListAdder::AddSelected(model, {"/w/a.txt", "/w/old.txt", "/w/b.txt"}, kCurrent),
             2);
   EXPECT_EQ(Paths(model), (std::vector<std::string>{"/w/old.txt", "/w/b.txt", "/w/a.txt"}));
-  EXPECT_EQ(model.List().Row(2), (CountRowCells{"/w/a.txt", "", "", "", "EUR", "0.05", ""}));
+  EXPECT_EQ(CellTextsOf(model.Rows()[2]),
+            (CountRowCells{"/w/a.txt", "", "", "", "EUR", "0.05", ""}));
+  EXPECT_EQ(model.Rows()[2].rate, 0.05);
 }
 
 TEST(CountListAdder, AddAllKeepsFileListOrderAndSkipsListedPathsCaseSensitively) {
@@ -154,7 +157,7 @@ TEST_F(CountListOperations, AddSelectedReversesTheSelectionAndCountsTheRows) {
 TEST_F(CountListOperations, AddSelectedWithoutSelectionDoesNothing) {
   ListInFileList({a, b});
   W().OnAddSelected();
-  EXPECT_EQ(W().Model().Rows(), 0);
+  EXPECT_EQ(W().Model().RowCount(), 0);
   EXPECT_EQ(Header(0), "List files to count statistics: 0");
 }
 
@@ -166,16 +169,18 @@ TEST_F(CountListOperations, AddAllTwiceAddsOnceButRewritesTheHeader) {
   EXPECT_EQ(W().StatusPane(0)->text(), " ");
   W().Model().SetHeader(0, "marker");
   W().OnAddAll();
-  EXPECT_EQ(W().Model().Rows(), 3);
+  EXPECT_EQ(W().Model().RowCount(), 3);
   EXPECT_EQ(Header(0), "List files to count statistics: 3");
 }
 
 TEST_F(CountListOperations, NewRowsTakeTheCurrentRateAndCurrency) {
-  W().Context().current = {"0.07", "RUR", "Words"};
+  Choose(Combo(kIdCurrencyCombo), "RUR");
+  Edit(kIdRateEdit)->setText("0.07");
   ListInFileList({a});
   W().OnAddAll();
   EXPECT_EQ(Cell(0, kCurrencyColumn), "RUR");
   EXPECT_EQ(Cell(0, kRateColumn), "0.07");
+  EXPECT_EQ(W().Model().Rows()[0].rate, 0.07);
 }
 
 TEST_F(CountListOperations, RemoveTakesTheSelectedRowsAndKeepsTheTotalsHeaders) {
@@ -199,7 +204,7 @@ TEST_F(CountListOperations, RemoveWithoutSelectionChangesNothing) {
   W().OnAddAll();
   W().Model().SetHeader(0, "marker");
   W().OnRemove();
-  EXPECT_EQ(W().Model().Rows(), 1);
+  EXPECT_EQ(W().Model().RowCount(), 1);
   EXPECT_EQ(Header(0), "marker");
 }
 
@@ -208,7 +213,7 @@ TEST_F(CountListOperations, RemoveAllResetsTheHeadersButCurrencyAndRate) {
   W().OnAddAll();
   for (int column = 0; column < 7; ++column) W().Model().SetHeader(column, "x");
   W().OnRemoveAll();
-  EXPECT_EQ(W().Model().Rows(), 0);
+  EXPECT_EQ(W().Model().RowCount(), 0);
   EXPECT_EQ(Header(0), "List files to count statistic: ");
   EXPECT_EQ(Header(1), "Words: ");
   EXPECT_EQ(Header(2), "Characters with spaces: ");
@@ -222,23 +227,26 @@ TEST_F(CountListOperations, RemoveAllResetsTheHeadersButCurrencyAndRate) {
 TEST_F(CountListOperations, TheAddButtonsAndADoubleClickReachTheOperations) {
   ListInFileList({a, b});
   Button(kIdAddAll)->click();
-  EXPECT_EQ(W().Model().Rows(), 2);
+  EXPECT_EQ(W().Model().RowCount(), 2);
   W().OnRemoveAll();
   SelectInFileList({1});
-  emit W().Browser()->FileList()->fileDoubleClicked();
+  emit W().Browser()->Files()->fileDoubleClicked();
   EXPECT_EQ(Paths(W().Model()), (std::vector<std::string>{b}));
 }
 
 TEST_F(CountListOperations, AddSubfoldersListsTheSelectedFolderTree) {
   Write("sub/deeper/d.txt", "four");
-  W().Browser()->FileList()->TypeFlags().CountTxt = 1;
+  W().Browser()->Files()->TypeFlags().CountTxt = 1;
   W().Browser()->SelectFolder(dir.Path().string());
   if (W().Browser()->SelectedFolder() != dir.Path().string()) {
     GTEST_SKIP() << "the temporary folder is not reachable in the folder tree here";
   }
+  QSignalSpy listed(W().Browser(), &BrowserPane::subtreeListed);
   Button(kIdAddSubfolders)->click();
-  EXPECT_EQ(W().Browser()->FileList()->RowCount(), 4);
-  EXPECT_EQ(W().Model().Rows(), 0);
+  EXPECT_EQ(W().StatusPane(0)->text(), "Adding files - be patient! (Press ESC to cancel)");
+  ASSERT_TRUE(listed.wait(10000));
+  EXPECT_EQ(W().Browser()->Files()->RowCount(), 4);
+  EXPECT_EQ(W().Model().RowCount(), 0);
   EXPECT_EQ(W().StatusPane(0)->text(), " ");
 }
 

@@ -10,11 +10,11 @@
 #include <QTreeWidget>
 
 #include "WindowFixture.h"
-#include "app/CAboutDlg.h"
-#include "app/CAddNewCurrency.h"
-#include "app/CCurrencyDialog.h"
-#include "app/COptions.h"
+#include "app/AboutDialog.h"
+#include "app/AddCurrencyDialog.h"
 #include "app/ControlIds.h"
+#include "app/CurrencyDialog.h"
+#include "app/OptionsDialog.h"
 
 namespace tw {
 namespace {
@@ -32,10 +32,10 @@ std::string Utf16(const std::string& ascii) {
   return bytes;
 }
 
-TEST(COptions, ClicksTakeEffectAtOnceAndOutliveTheDialog) {
+TEST(OptionsDialog, ClicksTakeEffectAtOnceAndOutliveTheDialog) {
   CountOptions options;
   {
-    COptions dialog(options);
+    OptionsDialog dialog(options);
     EXPECT_EQ(dialog.windowTitle(), "Options");
     EXPECT_EQ(dialog.HeadersAndFooters()->text(), "Count in headers and footers");
     EXPECT_EQ(dialog.HeadersAndFooters()->property(kControlIdProperty).toInt(), 1067);
@@ -51,7 +51,7 @@ TEST(COptions, ClicksTakeEffectAtOnceAndOutliveTheDialog) {
     QTest::mouseClick(dialog.LegacyByteRules(), Qt::LeftButton);
     EXPECT_TRUE(options.legacyByteRules);
   }
-  COptions reopened(options);
+  OptionsDialog reopened(options);
   EXPECT_TRUE(reopened.HeadersAndFooters()->isChecked());
   EXPECT_FALSE(reopened.ExtraSymbols()->isChecked());
   EXPECT_TRUE(reopened.LegacyByteRules()->isChecked());
@@ -60,22 +60,22 @@ TEST(COptions, ClicksTakeEffectAtOnceAndOutliveTheDialog) {
   EXPECT_EQ(close->text(), "Close");
 }
 
-TEST(CAboutDlg, ShowsTheVersion) {
-  CAboutDlg about;
+TEST(AboutDialog, ShowsTheVersion) {
+  AboutDialog about;
   EXPECT_EQ(about.windowTitle(), "About");
   EXPECT_EQ(about.findChild<QLabel*>("aboutText")->text(), "TLW Version 3.0");
   EXPECT_EQ(about.findChild<QPushButton*>("okButton")->text(), "OK");
 }
 
-TEST(CAddNewCurrency, OkHandsBackTheTextUntrimmedAndCancelNothing) {
-  CAddNewCurrency ok;
+TEST(AddCurrencyDialog, OkHandsBackTheTextUntrimmedAndCancelNothing) {
+  AddCurrencyDialog ok;
   EXPECT_EQ(ok.windowTitle(), "New currency");
   QTest::keyClicks(ok.NameEdit(), " gbp ");
   ok.findChild<QPushButton*>("okButton")->click();
   EXPECT_EQ(ok.result(), QDialog::Accepted);
   EXPECT_EQ(ok.NewCurrency(), " gbp ");
 
-  CAddNewCurrency cancel;
+  AddCurrencyDialog cancel;
   QTest::keyClicks(cancel.NameEdit(), "GBP");
   cancel.findChild<QPushButton*>("cancelButton")->click();
   EXPECT_EQ(cancel.result(), QDialog::Rejected);
@@ -91,8 +91,8 @@ class CurrencyDialogTest : public WindowFixture {
     for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
     return items;
   }
-  std::unique_ptr<CCurrencyDialog> Dialog(std::vector<std::string>* comboAdds = nullptr) {
-    auto dialog = std::make_unique<CCurrencyDialog>(messages, [comboAdds](const std::string& n) {
+  std::unique_ptr<CurrencyDialog> Dialog(std::vector<std::string>* comboAdds = nullptr) {
+    auto dialog = std::make_unique<CurrencyDialog>(messages, [comboAdds](const std::string& n) {
       if (comboAdds) comboAdds->push_back(n);
     });
     dialog->SetNameAsker([this](QWidget*) -> std::optional<std::string> {
@@ -173,7 +173,7 @@ TEST_F(CurrencyDialogTest, TheToolsMenuOpensTheDialogAndAnAddedNameReachesTheCom
   W().show();
   bool seen = false;
   QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<CCurrencyDialog*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<CurrencyDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     seen = true;
     dialog->SetNameAsker([](QWidget*) { return std::optional<std::string>("AUD"); });
@@ -193,7 +193,7 @@ TEST_F(CurrencyDialogTest, TheOptionsCommandEditsTheWindowsOptions) {
   Open();
   W().show();
   QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<COptions*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     dialog->HeadersAndFooters()->click();
     dialog->reject();

@@ -8,10 +8,10 @@
 
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
 #include "app/ControlIds.h"
+#include "app/CountListView.h"
 #include "app/WindowLayout.h"
-#include "browser/CFileListCtrl.h"
+#include "browser/FileList.h"
 
 namespace tw {
 namespace {
@@ -80,7 +80,7 @@ TEST_F(WindowLayoutTest, ARealClientAreaOf1000x700PlacesTheControls) {
   for (int column = 0; column < 7; ++column) {
     EXPECT_EQ(countHeader->sectionSize(column), countWidths[column]) << column;
   }
-  CFileListCtrl* fileList = W().Browser()->FileList();
+  FileList* fileList = W().Browser()->Files();
   const int fileWidths[] = {209, 69, 69, 104, 244};
   for (int column = 0; column < 5; ++column) {
     EXPECT_EQ(fileList->columnWidth(column), fileWidths[column]) << column;

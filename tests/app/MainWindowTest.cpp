@@ -12,7 +12,7 @@
 #include "WindowFixture.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
-#include "counting/CountColumns.h"
+#include "counting/CellTexts.h"
 
 namespace tw {
 namespace {
@@ -157,7 +157,8 @@ TEST_F(MainWindowTest, FileExitClosesWithoutAskingAndSaves) {
 }
 
 TEST_F(MainWindowTest, CountingAnEmptyListSaysSo) {
-  CountAndWait();
+  W().OnCountStatistic();
+  EXPECT_FALSE(W().IsCounting());
   EXPECT_EQ(Shown(), std::vector<std::string>{"There is nothing to count! Choose files first!"});
   EXPECT_EQ(Header(0), "List files to count statistics: 0");
 }
@@ -188,8 +189,9 @@ TEST_F(MainWindowTest, ThePricedColumnIsGreyFollowingThePricingMode) {
   EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{kWordsColumn});
   Choose(Combo(kIdPricingCombo), "Chars & spaces");
   EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{kCharsWithSpacesColumn});
-  // A typed pricing text marks no column.
-  W().Context().current.pricing = "words";
+  // A typed pricing text, taken at the end of a run, marks no column.
+  Combo(kIdPricingCombo)->setEditText("words");
+  CountAndWait();
   EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{});
 }
 

@@ -7,7 +7,8 @@
 #include "WindowFixture.h"
 #include "app/ControlIds.h"
 #include "app/CountListModel.h"
-#include "counting/CountColumns.h"
+#include "app/PricingControls.h"
+#include "counting/CellTexts.h"
 
 namespace tw {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(PricingControlsTest, RateTypingSequences) {
     const std::vector<std::string> all = messages.Texts();
     EXPECT_EQ(std::vector<std::string>(all.begin() + before, all.end()), c.messages)
         << c.start << " + " << c.typed;
-    EXPECT_EQ(W().Context().current.rate, c.finalText);
+    EXPECT_EQ(W().Pricing().Current().rateText, c.finalText);
   }
   for (const auto& box : messages.Boxes()) EXPECT_EQ(box.icon, MessageIcon::Exclamation);
 }
@@ -69,9 +70,8 @@ TEST_F(PricingControlsTest, RateAndModeRepriceEveryRow) {
   ListInFileList({Write("a.txt", "")});
   W().OnAddAll();
   CountListModel& model = W().Model();
-  model.SetCell(0, kWordsColumn, "100");
-  model.SetCell(0, kCharsWithSpacesColumn, "620");
-  model.SetCell(0, kCharsColumn, "520");
+  // 100 words, 520 characters and 100 spaces: 620 characters with spaces.
+  model.SetCounted(0, FileCounts{100, 520, 100}, 0.0);
   Choose(Combo(kIdPricingCombo), "Words");
   rate->clear();
   QTest::keyClicks(rate, "0.1");
@@ -90,7 +90,7 @@ TEST_F(PricingControlsTest, RateAndModeRepriceEveryRow) {
 TEST_F(PricingControlsTest, ACurrencyChoiceRelabelsRowsAndLaterRows) {
   ListInFileList({Write("a.txt", ""), Write("b.txt", "")});
   Choose(Combo(kIdCurrencyCombo), "RUR");
-  EXPECT_EQ(W().Context().current.currency, "RUR");
+  EXPECT_EQ(W().Pricing().Current().currency, "RUR");
   SelectInFileList({0});
   W().OnAddSelected();
   EXPECT_EQ(Cell(0, kCurrencyColumn), "RUR");
@@ -103,9 +103,9 @@ TEST_F(PricingControlsTest, ATypedPricingTextIsTakenOnlyAtTheEndOfARun) {
   ListInFileList({Write("a.txt", "one two")});
   W().OnAddAll();
   Combo(kIdPricingCombo)->setEditText("words");
-  EXPECT_EQ(W().Context().current.pricing, "");
+  EXPECT_EQ(W().Pricing().Current().pricing, "");
   CountAndWait();
-  EXPECT_EQ(W().Context().current.pricing, "words");
+  EXPECT_EQ(W().Pricing().Current().pricing, "words");
 }
 
 }  // namespace

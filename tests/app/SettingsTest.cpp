@@ -6,10 +6,13 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <QTest>
+
 #include "WindowFixture.h"
 #include "app/BrowserPane.h"
 #include "app/ControlIds.h"
-#include "browser/CFileListCtrl.h"
+#include "app/PricingControls.h"
+#include "browser/FileList.h"
 
 namespace tw {
 namespace {
@@ -54,9 +57,9 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
   EXPECT_EQ(Edit(kIdRateEdit)->text(), "0.05");
   EXPECT_EQ(Combo(kIdCurrencyCombo)->currentText(), "USD");
   EXPECT_EQ(Combo(kIdPricingCombo)->currentText(), "Chars & spaces");
-  EXPECT_EQ(W().Context().current.rate, "0.05");
-  EXPECT_EQ(W().Context().current.currency, "USD");
-  EXPECT_EQ(W().Context().current.pricing, "Chars & spaces");
+  EXPECT_EQ(W().Pricing().Current().rateText, "0.05");
+  EXPECT_EQ(W().Pricing().Current().currency, "USD");
+  EXPECT_EQ(W().Pricing().Current().pricing, "Chars & spaces");
   EXPECT_TRUE(Checked(kIdTxtCheck));
   EXPECT_FALSE(Checked(kIdDocCheck));
   EXPECT_TRUE(Checked(kIdRtfCheck));
@@ -64,16 +67,18 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
   EXPECT_TRUE(Checked(kIdHtmCheck));
   EXPECT_FALSE(Checked(kIdPptCheck));
   EXPECT_TRUE(Checked(kIdPdfCheck));
-  const FileTypeFlags& flags = W().Browser()->FileList()->TypeFlags();
+  const FileTypeFlags& flags = W().Browser()->Files()->TypeFlags();
   EXPECT_EQ(flags.CountTxt, 1);
   EXPECT_EQ(flags.CountDoc, 0);
   EXPECT_EQ(flags.CountPdf, 1);
   EXPECT_EQ(W().geometry(), QRect(10, 20, 780, 560));
   EXPECT_TRUE(messages.Texts().empty());
   EXPECT_EQ(W().Browser()->SelectedFolder(), folder);
-  // The selected folder is listed with the stored types: the text file, not the Word file.
-  EXPECT_EQ(W().Browser()->FileList()->AllFullPaths(),
-            std::vector<std::string>{(dir.Path() / "x.txt").string()});
+  // The selected folder is listed with the stored types: the text file, not the Word file. The
+  // listing runs on its own and arrives a moment later.
+  const std::vector<std::string> listed{(dir.Path() / "x.txt").string()};
+  EXPECT_TRUE(QTest::qWaitFor([&] { return W().Browser()->Files()->AllFullPaths() == listed; }));
+  EXPECT_EQ(W().Browser()->Files()->AllFullPaths(), listed);
 
   std::filesystem::remove(dir.Path() / "settings.ini");
   W().SaveSettings();

@@ -1,7 +1,5 @@
 #include "WindowFixture.h"
 
-#include <thread>
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -10,38 +8,34 @@
 #include <QTest>
 
 #include "app/BrowserPane.h"
-#include "app/CListCtrlColor.h"
 #include "app/CountListModel.h"
-#include "browser/CFileListCtrl.h"
+#include "app/CountListView.h"
+#include "browser/FileList.h"
 
 namespace tw::test {
-namespace {
 
-class GatedCounter : public Counter {
- public:
-  GatedCounter(CountHost& host, CountContext& context, const GatedCounterFactory& factory)
-      : Counter(CounterKind::Text, host, context), factory_(factory) {}
+void FileGate::Install(CountJobRunner& runner) {
+  runner.SetWorkerHook([this](int) { Pass(); });
+}
 
- protected:
-  FileOutcome CountFile(const std::string&) override {
-    ++factory_.started;
-    // Waits on the worker thread until the test lets one more file through.
-    while (factory_.allowed.load() <= 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    --factory_.allowed;
-    Counts() = FileCounts{10, 40, 9};
-    return FileOutcome::Counted;
+void FileGate::Allow(int files) {
+  {
+    const std::lock_guard lock(mutex_);
+    allowed_ += files;
   }
+  opened_.notify_all();
+}
 
- private:
-  const GatedCounterFactory& factory_;
-};
+int FileGate::Started() {
+  const std::lock_guard lock(mutex_);
+  return started_;
+}
 
-}  // namespace
-
-std::unique_ptr<Counter> GatedCounterFactory::Create(CounterKind kind, CountHost& host,
-                                                     CountContext& context) const {
-  if (kind != CounterKind::Text) return StandardCounterFactory().Create(kind, host, context);
-  return std::make_unique<GatedCounter>(host, context, *this);
+void FileGate::Pass() {
+  std::unique_lock lock(mutex_);
+  ++started_;
+  opened_.wait(lock, [this] { return allowed_ > 0; });
+  --allowed_;
 }
 
 void WindowFixture::SetUp() {
@@ -50,10 +44,11 @@ void WindowFixture::SetUp() {
 }
 
 void WindowFixture::TearDown() {
+  gate.Allow(1 << 20);
   if (window) {
     if (window->IsCounting()) {
       // Let a held run finish so the window can go.
-      QSignalSpy finished(window.get(), &CTallywrightDlg::countRunFinished);
+      QSignalSpy finished(window.get(), &MainWindow::countRunFinished);
       finished.wait(5000);
     }
     window.reset();
@@ -61,8 +56,8 @@ void WindowFixture::TearDown() {
   std::filesystem::current_path(previousDir);
 }
 
-CTallywrightDlg& WindowFixture::Open() {
-  window = std::make_unique<CTallywrightDlg>(messages);
+MainWindow& WindowFixture::Open(MessageService* service) {
+  window = std::make_unique<MainWindow>(service != nullptr ? *service : messages);
   window->SetReportFileChooser(&chooser);
   return *window;
 }
@@ -88,7 +83,7 @@ std::string WindowFixture::Cell(int row, int column) const {
 }
 
 void WindowFixture::ListInFileList(const std::vector<std::string>& paths) {
-  CFileListCtrl* list = window->Browser()->FileList();
+  FileList* list = window->Browser()->Files();
   FileTypeFlags& flags = list->TypeFlags();
   flags.CountTxt = flags.CountDoc = flags.CountRtf = flags.CountHtm = flags.CountPPT =
       flags.CountPdf = 1;
@@ -98,7 +93,7 @@ void WindowFixture::ListInFileList(const std::vector<std::string>& paths) {
 }
 
 void WindowFixture::SelectInFileList(const std::vector<int>& rows) {
-  CFileListCtrl* list = window->Browser()->FileList();
+  FileList* list = window->Browser()->Files();
   list->selectionModel()->clearSelection();
   for (int row : rows) {
     list->selectionModel()->select(list->model()->index(row, 0),
@@ -107,7 +102,7 @@ void WindowFixture::SelectInFileList(const std::vector<int>& rows) {
 }
 
 void WindowFixture::SelectCountRows(const std::vector<int>& rows) {
-  CListCtrlColor* view = window->CountList();
+  CountListView* view = window->CountList();
   view->selectionModel()->clearSelection();
   for (int row : rows) {
     view->selectionModel()->select(view->model()->index(row, 0),
@@ -123,7 +118,7 @@ void WindowFixture::Choose(QComboBox* combo, const QString& text) {
 }
 
 void WindowFixture::CountAndWait() {
-  QSignalSpy finished(window.get(), &CTallywrightDlg::countRunFinished);
+  QSignalSpy finished(window.get(), &MainWindow::countRunFinished);
   window->OnCountStatistic();
   ASSERT_TRUE(finished.wait(20000));
 }

@@ -2,16 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <condition_variable>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/CTallywrightDlg.h"
+#include "app/CountJobRunner.h"
+#include "app/MainWindow.h"
 #include "app/ReportFileChooser.h"
-#include "counting/CounterFactory.h"
 #include "support/RecordingMessageService.h"
 #include "support/TempDir.h"
 
@@ -32,16 +33,23 @@ class ScriptedReportFileChooser : public ReportFileChooser {
   int asked = 0;
 };
 
-// Text counters that hold each file until the test lets it through, so a test can look at the
-// window while a counter is busy. Each file counts as 10 words, 40 characters and 9 spaces.
-class GatedCounterFactory : public CounterFactory {
+// Holds the count job's worker before each file until the test lets the file through, so a test
+// can look at the window while a batch is busy. The window thread is never held.
+class FileGate {
  public:
-  std::unique_ptr<Counter> Create(CounterKind kind, CountHost& host,
-                                  CountContext& context) const override;
+  void Install(CountJobRunner& runner);
   // Lets `files` more files through (a large number opens the gate for good).
-  void Allow(int files) { allowed += files; }
-  mutable std::atomic<int> allowed{0};
-  mutable std::atomic<int> started{0};
+  void Allow(int files);
+  // How many files have reached the gate.
+  int Started();
+
+ private:
+  void Pass();
+
+  std::mutex mutex_;
+  std::condition_variable opened_;
+  int allowed_ = 0;
+  int started_ = 0;
 };
 
 // A main window in a fresh temporary current directory (settings.ini and currency.dat go there),
@@ -51,9 +59,10 @@ class WindowFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Creates the window (after a test has prepared the current directory).
-  CTallywrightDlg& Open();
-  CTallywrightDlg& W() { return *window; }
+  // Creates the window (after a test has prepared the current directory), showing its boxes
+  // through `service` (the recording service unless told).
+  MainWindow& Open(MessageService* service = nullptr);
+  MainWindow& W() { return *window; }
 
   QAbstractButton* Button(int id) const;
   QComboBox* Combo(int id) const;
@@ -66,7 +75,7 @@ class WindowFixture : public ::testing::Test {
   void SelectCountRows(const std::vector<int>& rows);
   // Picks an entry of a combo as the user does.
   void Choose(QComboBox* combo, const QString& text);
-  // Runs a count and waits until its worker has finished.
+  // Runs a count and waits until the window has taken its end.
   void CountAndWait();
   std::string Write(const std::string& name, std::string_view bytes) {
     return dir.Write(name, bytes);
@@ -76,7 +85,8 @@ class WindowFixture : public ::testing::Test {
   std::filesystem::path previousDir;
   RecordingMessageService messages;
   ScriptedReportFileChooser chooser;
-  std::unique_ptr<CTallywrightDlg> window;
+  FileGate gate;  // installed by tests that hold files
+  std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace tw::test

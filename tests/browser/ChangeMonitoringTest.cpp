@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "BrowserTestTree.h"
-#include "browser/CFileListCtrl.h"
-#include "browser/CTreeFileCtrl.h"
-#include "browser/CTreeFileItem.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
+#include "browser/FolderTreeItem.h"
 #include "browser/FolderMonitor.h"
 
 namespace tw {
@@ -21,8 +21,8 @@ constexpr int kQuietWaitMs = 600;
 struct MonitorFixture {
   BrowserTestTree first;
   BrowserTestTree second;
-  CTreeFileCtrl tree;
-  CFileListCtrl list;
+  FolderTree tree;
+  FileList list;
 
   MonitorFixture() {
     tree.SetMountsForTesting({MountEntry{first.Root(), "", "ext4", DriveType::Fixed},
@@ -35,7 +35,7 @@ struct MonitorFixture {
   std::vector<std::string> Keys(QTreeWidgetItem* item) {
     std::vector<std::string> keys;
     for (int i = 0; i < item->childCount(); ++i)
-      keys.push_back(static_cast<CTreeFileItem*>(item->child(i))->KeyText());
+      keys.push_back(static_cast<FolderTreeItem*>(item->child(i))->KeyText());
     return keys;
   }
 };
@@ -46,7 +46,7 @@ TEST(ChangeMonitoring, NewFolderAnywhereRereadsTheMountAndKeepsTheSelection) {
   f.first.File("a/b/note.txt");
   ASSERT_NE(f.tree.SelectPath(f.first.PathOf("a/b"), true), nullptr);
   EXPECT_EQ(f.tree.MonitoredPaths(), std::vector<std::string>{f.first.Root()});
-  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  QSignalSpy handled(&f.tree, &FolderTree::changeNoticeHandled);
   f.first.Folder("fresh");
   ASSERT_TRUE(handled.wait(kNoticeWaitMs));
   EXPECT_EQ(handled.takeFirst().at(0).toString(), QString::fromStdString(f.first.Root()));
@@ -54,7 +54,7 @@ TEST(ChangeMonitoring, NewFolderAnywhereRereadsTheMountAndKeepsTheSelection) {
   EXPECT_EQ(f.tree.GetSelectedPath(), f.first.PathOf("a/b"));
   EXPECT_TRUE(f.tree.currentItem()->isExpanded());
   ASSERT_EQ(f.list.RowCount(), 1);
-  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.first.PathOf("a/b/note.txt"));
+  EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.first.PathOf("a/b/note.txt"));
   // Deep below what the tree shows, too.
   f.first.Folder("a/b/c/d/e");
   ASSERT_TRUE(handled.wait(kNoticeWaitMs));
@@ -64,7 +64,7 @@ TEST(ChangeMonitoring, NewFileCausesNoRereadWhileFilesAreNotShown) {
   MonitorFixture f;
   f.first.Folder("a");
   ASSERT_NE(f.tree.SelectPath(f.first.PathOf("a"), true), nullptr);
-  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  QSignalSpy handled(&f.tree, &FolderTree::changeNoticeHandled);
   f.first.File("a/new.txt");
   f.first.File("top.txt");
   EXPECT_FALSE(handled.wait(kQuietWaitMs));
@@ -77,7 +77,7 @@ TEST(ChangeMonitoring, CollapsingStopsTheMonitorAndOthersKeepTheirIdentity) {
   ASSERT_NE(f.tree.SelectPath(f.first.PathOf("x"), false), nullptr);
   ASSERT_NE(f.tree.SelectPath(f.second.PathOf("y"), false), nullptr);
   EXPECT_EQ(f.tree.MonitoredPaths().size(), 2u);
-  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  QSignalSpy handled(&f.tree, &FolderTree::changeNoticeHandled);
   f.MountItem(0)->setExpanded(false);  // as a click on the collapse button does
   EXPECT_EQ(f.tree.MonitoredPaths(), std::vector<std::string>{f.second.Root()});
   f.first.Folder("ignored");
@@ -96,7 +96,7 @@ TEST(ChangeMonitoring, SwitchingOffEndsEveryMonitor) {
   ASSERT_FALSE(f.tree.MonitoredPaths().empty());
   f.tree.SetMonitoring(false);
   EXPECT_TRUE(f.tree.MonitoredPaths().empty());
-  QSignalSpy handled(&f.tree, &CTreeFileCtrl::changeNoticeHandled);
+  QSignalSpy handled(&f.tree, &FolderTree::changeNoticeHandled);
   f.first.Folder("later");
   EXPECT_FALSE(handled.wait(kQuietWaitMs));
 }
@@ -119,7 +119,7 @@ TEST(ChangeMonitoring, DestroyingTheTreeEndsEveryWorker) {
   first.Folder("a");
   second.Folder("b");
   const int before = MonitorThreads();
-  auto tree = std::make_unique<CTreeFileCtrl>();
+  auto tree = std::make_unique<FolderTree>();
   tree->SetMountsForTesting({MountEntry{first.Root(), "", "ext4", DriveType::Fixed},
                              MountEntry{second.Root(), "", "ext4", DriveType::Fixed}});
   tree->ConfigureForMainWindow();

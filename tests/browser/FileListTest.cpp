@@ -13,8 +13,8 @@
 #include <set>
 
 #include "BrowserTestTree.h"
-#include "browser/CFileListCtrl.h"
-#include "browser/CTreeFileCtrl.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
 #include "browser/EscapeMonitor.h"
 
 namespace tw {
@@ -22,20 +22,20 @@ namespace {
 
 using test::BrowserTestTree;
 
-std::set<std::string> Column(const CFileListCtrl& list, int column) {
+std::set<std::string> Column(const FileList& list, int column) {
   std::set<std::string> values;
   for (int row = 0; row < list.RowCount(); ++row) values.insert(list.CellText(row, column));
   return values;
 }
 
-void EnableAll(CFileListCtrl& list) {
+void EnableAll(FileList& list) {
   for (FileType type : {FileType::Doc, FileType::Rtf, FileType::Xls, FileType::Txt, FileType::Htm,
                         FileType::Ppt, FileType::Pdf})
     list.TypeFlags().Flag(type) = 1;
 }
 
 TEST(FileList, HasTheFiveColumnsSpelledAsShown) {
-  CFileListCtrl list;
+  FileList list;
   const char* headers[] = {"Name", "Size", "Type", "Modifed", "Full path"};
   ASSERT_EQ(list.model()->columnCount(), 5);
   for (int column = 0; column < 5; ++column)
@@ -59,19 +59,19 @@ TEST(FileList, RendersNameTypeSizeAndFullPath) {
   tree.File("doc", "x");  // three characters: its key is "doc", not ".doc"
   tree.File("sheet.xlsx");
   tree.File("letter.docm");
-  CFileListCtrl list;
+  FileList list;
   EnableAll(list);
   list.ListFolderFiles(tree.Root());
   ASSERT_EQ(list.RowCount(), 4);
   for (const Case& c : cases) {
     int found = -1;
     for (int row = 0; row < list.RowCount(); ++row)
-      if (list.CellText(row, CFileListCtrl::kFullPath) == tree.PathOf(c.file)) found = row;
+      if (list.CellText(row, FileList::kFullPath) == tree.PathOf(c.file)) found = row;
     ASSERT_GE(found, 0) << c.file;
-    EXPECT_EQ(list.CellText(found, CFileListCtrl::kName), c.name);
-    EXPECT_EQ(list.CellText(found, CFileListCtrl::kType), c.type);
-    EXPECT_EQ(list.CellText(found, CFileListCtrl::kSize), "5");
-    EXPECT_EQ(list.CellText(found, CFileListCtrl::kModified).size(), 17u);  // "MM/DD/YY HH:MM:SS"
+    EXPECT_EQ(list.CellText(found, FileList::kName), c.name);
+    EXPECT_EQ(list.CellText(found, FileList::kType), c.type);
+    EXPECT_EQ(list.CellText(found, FileList::kSize), "5");
+    EXPECT_EQ(list.CellText(found, FileList::kModified).size(), 17u);  // "MM/DD/YY HH:MM:SS"
   }
 }
 
@@ -79,7 +79,7 @@ TEST(FileList, ListsTheReverseOfTheEnumerationOrderAndSkipsFolders) {
   BrowserTestTree tree;
   for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) tree.File(name);
   tree.Folder("folder.txt");
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   list.ListFolderFiles(tree.Root());
   ASSERT_EQ(list.RowCount(), 4);
@@ -99,10 +99,10 @@ TEST(FileList, LargeFilesShowTheirFullSize) {
     const std::string path = tree.File(name, "");
     ASSERT_EQ(::truncate(path.c_str(), size), 0);  // sparse: no disk space used
   }
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   list.ListFolderFiles(tree.Root());
-  EXPECT_EQ(Column(list, CFileListCtrl::kSize),
+  EXPECT_EQ(Column(list, FileList::kSize),
             (std::set<std::string>{"5000000000", "3000000000"}));
 }
 
@@ -113,7 +113,7 @@ TEST(FileList, DuplicateTestComparesNameDotTypeOnly) {
   const std::string upper = tree.File("b/NOTES.txt");
   const std::string dotless1 = tree.File("a/mydocx");
   const std::string dotless2 = tree.File("b/mydocx");
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   list.TypeFlags().CountDoc = 1;
   list.AddFileToList(first);
@@ -128,29 +128,29 @@ TEST(FileList, DuplicateTestComparesNameDotTypeOnly) {
 }
 
 TEST(FileList, VanishedFileKeepsARowWithoutSizeAndTime) {
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountPdf = 1;
   list.AddFileToList("/nonexistent-folder-xyz/gone.pdf");
   ASSERT_EQ(list.RowCount(), 1);
-  EXPECT_EQ(list.CellText(0, CFileListCtrl::kName), "gone");
-  EXPECT_EQ(list.CellText(0, CFileListCtrl::kSize), "");
-  EXPECT_EQ(list.CellText(0, CFileListCtrl::kModified), "");
-  EXPECT_EQ(list.CellText(0, CFileListCtrl::kFullPath), "/nonexistent-folder-xyz/gone.pdf");
+  EXPECT_EQ(list.CellText(0, FileList::kName), "gone");
+  EXPECT_EQ(list.CellText(0, FileList::kSize), "");
+  EXPECT_EQ(list.CellText(0, FileList::kModified), "");
+  EXPECT_EQ(list.CellText(0, FileList::kFullPath), "/nonexistent-folder-xyz/gone.pdf");
 }
 
 TEST(FileList, WithEveryFlagClearedListingsAreEmpty) {
   BrowserTestTree tree;
   tree.File("a.txt");
   tree.File("b.doc");
-  CFileListCtrl list;
+  FileList list;
   list.ListFolderFiles(tree.Root());
   EXPECT_EQ(list.RowCount(), 0);
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
   EXPECT_EQ(list.RowCount(), 0);
 }
 
 TEST(FileList, UnreadableFolderLeavesTheListEmpty) {
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   list.AddFileToList("/x/y.txt");
   list.ListFolderFiles("/nonexistent-folder-xyz");
@@ -163,12 +163,12 @@ TEST(FileListWalk, ListsTheWholeSubtreeWithoutEmptyingTheList) {
   const std::string deep = tree.File("a/b/c/deep.txt");
   const std::string other = tree.File("a/other.pdf");
   tree.File("a/b/skip.xls");
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   list.TypeFlags().CountPdf = 1;
   list.AddFileToList("/elsewhere/kept.txt");
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
-  EXPECT_EQ(Column(list, CFileListCtrl::kFullPath),
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
+  EXPECT_EQ(Column(list, FileList::kFullPath),
             (std::set<std::string>{"/elsewhere/kept.txt", top, deep, other}));
 }
 
@@ -183,11 +183,11 @@ TEST(FileListWalk, DoesNotFollowLinksToFoldersNorStopAtUnreadableOnes) {
   // A link to a file is listed like the file.
   std::filesystem::create_symlink(inner, tree.PathOf("z/link.txt"));
   ::chmod(locked.c_str(), 0);
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
   ::chmod(locked.c_str(), 0700);
-  std::set<std::string> paths = Column(list, CFileListCtrl::kFullPath);
+  std::set<std::string> paths = Column(list, FileList::kFullPath);
   paths.erase(tree.PathOf("m/locked/secret.txt"));  // readable when the tests run as root
   EXPECT_EQ(paths, (std::set<std::string>{inner, after, tree.PathOf("z/link.txt")}));
 }
@@ -196,7 +196,7 @@ TEST(FileListWalk, EscapeStopsTheWalkAndKeepsTheRowsSoFar) {
   BrowserTestTree tree;
   for (int i = 0; i < 50; ++i)
     tree.File("f" + std::to_string(i) + "/n" + std::to_string(i) + ".txt");
-  CFileListCtrl list;
+  FileList list;
   EscapeMonitor escape;
   escape.SetPollInterval(0);
   list.SetEscapeMonitor(&escape);
@@ -205,11 +205,11 @@ TEST(FileListWalk, EscapeStopsTheWalkAndKeepsTheRowsSoFar) {
   // The key press waits in the event queue; the walk delivers it at its first test.
   QCoreApplication::postEvent(&list,
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkEscaped);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkEscaped);
   EXPECT_EQ(list.RowCount(), 1);  // stopped before the first entry
-  EXPECT_EQ(list.CellText(list.RowCount() - 1, CFileListCtrl::kFullPath), "/elsewhere/kept.txt");
+  EXPECT_EQ(list.CellText(list.RowCount() - 1, FileList::kFullPath), "/elsewhere/kept.txt");
   // Without Escape the same walk runs to the end.
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
   EXPECT_EQ(list.RowCount(), 51);
 }
 
@@ -233,7 +233,7 @@ TEST(FileListWalk, RefillsAskedForDuringTheWalkWait) {
   for (int i = 0; i < 20; ++i)
     tree.File("d" + std::to_string(i) + "/x" + std::to_string(i) + ".txt");
   tree.File("other/single.txt");
-  CFileListCtrl list;
+  FileList list;
   EscapeMonitor escape;
   escape.SetPollInterval(0);
   list.SetEscapeMonitor(&escape);
@@ -241,9 +241,9 @@ TEST(FileListWalk, RefillsAskedForDuringTheWalkWait) {
   list.AddFileToList("/elsewhere/kept.txt");
   // A change notice handled while the walk delivers events asks for another folder's files.
   QTimer::singleShot(0, &list, [&] { list.ListFolderFiles(tree.PathOf("other")); });
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
   EXPECT_EQ(list.RowCount(), 22);
-  EXPECT_EQ(list.CellText(21, CFileListCtrl::kFullPath), "/elsewhere/kept.txt");
+  EXPECT_EQ(list.CellText(21, FileList::kFullPath), "/elsewhere/kept.txt");
   list.ListFolderFiles(tree.PathOf("other"));  // after the walk it refills as usual
   EXPECT_EQ(list.RowCount(), 1);
 }
@@ -251,7 +251,7 @@ TEST(FileListWalk, RefillsAskedForDuringTheWalkWait) {
 TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
   BrowserTestTree tree;
   tree.File("a/x.txt");
-  CFileListCtrl list;
+  FileList list;
   EscapeMonitor escape;
   escape.SetPollInterval(0);
   list.SetEscapeMonitor(&escape);
@@ -282,7 +282,7 @@ TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
   } window;
   window.show();
   QCoreApplication::postEvent(&window, new QCloseEvent);
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), CFileListCtrl::kWalkDone);
+  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
   EXPECT_FALSE(keySeen);
   EXPECT_FALSE(window.asked);  // no close request while the walk runs
   EXPECT_FALSE(triggered);     // and no menu command
@@ -292,20 +292,20 @@ TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
   BrowserTestTree tree;
   tree.File("a.txt");
   tree.File("b.doc");
-  CTreeFileCtrl folders;
+  FolderTree folders;
   folders.SetMountsForTesting({MountEntry{tree.Root(), "", "ext4", DriveType::Fixed}});
-  CFileListCtrl list;
+  FileList list;
   folders.SetFileList(&list);
   list.TypeFlags().CountTxt = 1;
   list.TypeFlags().CountDoc = 1;
   std::vector<std::pair<FileType, bool>> toggled;
-  QObject::connect(&list, &CFileListCtrl::fileTypeToggled,
+  QObject::connect(&list, &FileList::fileTypeToggled,
                    [&](FileType type, bool on) { toggled.emplace_back(type, on); });
   ASSERT_NE(folders.SelectPath(tree.Root(), false), nullptr);
   EXPECT_EQ(list.RowCount(), 2);
   list.ToggleFileType(FileType::Txt, folders);
   EXPECT_EQ(list.TypeFlags().CountTxt, 0);
-  EXPECT_EQ(Column(list, CFileListCtrl::kType), (std::set<std::string>{"doc"}));
+  EXPECT_EQ(Column(list, FileList::kType), (std::set<std::string>{"doc"}));
   list.ToggleFileType(FileType::Txt, folders);
   EXPECT_EQ(list.RowCount(), 2);
   ASSERT_EQ(toggled.size(), 2u);
@@ -320,7 +320,7 @@ TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
 }
 
 TEST(FileListSelection, SelectedPathsComeInAscendingRowOrder) {
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   for (const char* path : {"/w/a.txt", "/w/b.txt", "/w/c.txt", "/w/d.txt"})
     list.AddFileToList(path);
@@ -336,11 +336,11 @@ TEST(FileListSelection, SelectedPathsComeInAscendingRowOrder) {
 }
 
 TEST(FileListSelection, DoubleClickOnARowIsReported) {
-  CFileListCtrl list;
+  FileList list;
   list.TypeFlags().CountTxt = 1;
   list.AddFileToList("/w/a.txt");
   int doubleClicks = 0;
-  QObject::connect(&list, &CFileListCtrl::fileDoubleClicked, [&] { ++doubleClicks; });
+  QObject::connect(&list, &FileList::fileDoubleClicked, [&] { ++doubleClicks; });
   emit list.doubleClicked(list.model()->index(0, 0));
   emit list.doubleClicked(QModelIndex());  // below the last row: nothing
   EXPECT_EQ(doubleClicks, 1);

@@ -5,9 +5,9 @@
 #include <set>
 
 #include "BrowserTestTree.h"
-#include "browser/CFileListCtrl.h"
-#include "browser/CTreeFileCtrl.h"
-#include "browser/CTreeFileItem.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
+#include "browser/FolderTreeItem.h"
 
 namespace tw {
 namespace {
@@ -17,8 +17,8 @@ using test::BrowserTestTree;
 // A tree whose only mount is a temporary folder, configured as the main window does.
 struct TreeFixture {
   BrowserTestTree disk;
-  CTreeFileCtrl tree;
-  CFileListCtrl list;
+  FolderTree tree;
+  FileList list;
 
   TreeFixture() {
     tree.SetMountsForTesting({MountEntry{disk.Root(), "", "ext4", DriveType::Fixed}});
@@ -33,7 +33,7 @@ struct TreeFixture {
   std::vector<std::string> ChildKeys(QTreeWidgetItem* item) {
     std::vector<std::string> keys;
     for (int i = 0; i < item->childCount(); ++i)
-      keys.push_back(static_cast<CTreeFileItem*>(item->child(i))->KeyText());
+      keys.push_back(static_cast<FolderTreeItem*>(item->child(i))->KeyText());
     return keys;
   }
 };
@@ -89,7 +89,7 @@ TEST(FolderTree, SelectionListsTheFolderIntoTheFileList) {
   EXPECT_EQ(f.list.RowCount(), 2);
   f.Select("b");
   ASSERT_EQ(f.list.RowCount(), 1);
-  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.disk.PathOf("b/three.txt"));
+  EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.disk.PathOf("b/three.txt"));
   f.tree.setCurrentItem(f.tree.ComputerNode());
   EXPECT_EQ(f.list.RowCount(), 1);  // the computer node lists nothing
   EXPECT_EQ(f.tree.GetSelectedPath(), "");
@@ -160,7 +160,7 @@ TEST(FolderTree, RefreshKeepsTheSelection) {
 TEST(FolderTree, RemovableMediaAreNotReadUntilExpandedAndHiddenTypesStayOut) {
   BrowserTestTree fixed;
   BrowserTestTree stick;
-  CTreeFileCtrl tree;
+  FolderTree tree;
   tree.SetMountsForTesting({MountEntry{fixed.Root(), "", "ext4", DriveType::Fixed},
                             MountEntry{stick.Root(), "/dev/sdz1", "vfat", DriveType::Removable}});
   tree.ConfigureForMainWindow();
@@ -182,7 +182,7 @@ TEST(FolderTree, RemovableMediaAreNotReadUntilExpandedAndHiddenTypesStayOut) {
 TEST(FolderTree, ASwappedMediumIsReadAfresh) {
   BrowserTestTree stick;
   stick.Folder("first-disk");
-  CTreeFileCtrl tree;
+  FolderTree tree;
   unsigned long long medium = 1;
   tree.SetVolumeIdReader([&](const std::string&) { return std::optional(medium); });
   tree.SetMountsForTesting({MountEntry{stick.Root(), "/dev/sdz1", "vfat", DriveType::Removable}});
@@ -218,7 +218,7 @@ TEST(FolderTree, ASwappedMediumIsReadAfresh) {
 TEST(FolderTree, TheSystemsMountsReachHomeAndTheTemporaryFolder) {
   BrowserTestTree disk;
   disk.Folder("inner");
-  CTreeFileCtrl tree;
+  FolderTree tree;
   tree.ConfigureForMainWindow();
   QTreeWidgetItem* computer = tree.ComputerNode();
   computer->setExpanded(true);
@@ -241,8 +241,8 @@ TEST(FolderTree, SharedFoldersCarryTheOverlay) {
   f.tree.SetShareSources("/nonexistent-xyz", "/nonexistent-xyz", exports);
   QTreeWidgetItem* root = f.Select("", true);
   ASSERT_EQ(root->childCount(), 2);
-  auto* priv = static_cast<CTreeFileItem*>(root->child(0));
-  auto* pub = static_cast<CTreeFileItem*>(root->child(1));
+  auto* priv = static_cast<FolderTreeItem*>(root->child(0));
+  auto* pub = static_cast<FolderTreeItem*>(root->child(1));
   EXPECT_TRUE(pub->shared);
   EXPECT_FALSE(priv->shared);
   EXPECT_NE(pub->icon(0).pixmap(16, 16).toImage(), priv->icon(0).pixmap(16, 16).toImage());
@@ -258,14 +258,14 @@ TEST(FolderTreeHistory, BackAndForwardRetraceTheSelection) {
   f.Select("A");
   f.Select("B");
   f.Select("C");
-  f.tree.RunCommand(CTreeFileCtrl::kCmdBack);
-  f.tree.RunCommand(CTreeFileCtrl::kCmdBack);
+  f.tree.RunCommand(FolderTree::kCmdBack);
+  f.tree.RunCommand(FolderTree::kCmdBack);
   EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.PathOf("A"));
-  f.tree.RunCommand(CTreeFileCtrl::kCmdForward);
+  f.tree.RunCommand(FolderTree::kCmdForward);
   EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.PathOf("B"));
-  f.tree.RunCommand(CTreeFileCtrl::kCmdForward);
+  f.tree.RunCommand(FolderTree::kCmdForward);
   EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.PathOf("C"));
-  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdForward));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(FolderTree::kCmdForward));
 }
 
 TEST(FolderTreeHistory, IsCappedAndDropsDeletedItems) {
@@ -275,9 +275,9 @@ TEST(FolderTreeHistory, IsCappedAndDropsDeletedItems) {
   EXPECT_EQ(f.tree.BackHistorySize(), 20);
   // Collapsing the mount deletes every item the history names.
   f.tree.currentItem()->parent()->setExpanded(false);
-  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdBack));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(FolderTree::kCmdBack));
   const std::string before = f.tree.GetSelectedPath();
-  f.tree.RunCommand(CTreeFileCtrl::kCmdBack);
+  f.tree.RunCommand(FolderTree::kCmdBack);
   EXPECT_EQ(f.tree.GetSelectedPath(), before);
 }
 

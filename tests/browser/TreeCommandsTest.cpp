@@ -6,22 +6,22 @@
 #include <set>
 
 #include "BrowserTestTree.h"
-#include "browser/CFileListCtrl.h"
-#include "browser/CPropertiesDialog.h"
-#include "browser/CTreeFileCtrl.h"
-#include "browser/CTreeFileItem.h"
+#include "browser/FileList.h"
+#include "browser/PropertiesDialog.h"
+#include "browser/FolderTree.h"
+#include "browser/FolderTreeItem.h"
 #include "support/RecordingMessageService.h"
 
 namespace tw {
 namespace {
 
 using test::BrowserTestTree;
-using Cmd = CTreeFileCtrl::Command;
+using Cmd = FolderTree::Command;
 
 struct CommandFixture {
   BrowserTestTree disk;
-  CTreeFileCtrl tree;
-  CFileListCtrl list;
+  FolderTree tree;
+  FileList list;
   test::RecordingMessageService messages;
 
   CommandFixture() {
@@ -39,7 +39,7 @@ struct CommandFixture {
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(&tree, static_cast<Qt::Key>(key), modifiers);
   }
-  CPropertiesDialog* Properties() { return tree.findChild<CPropertiesDialog*>(); }
+  PropertiesDialog* Properties() { return tree.findChild<PropertiesDialog*>(); }
 };
 
 TEST(TreeCommands, MainWindowSwitchesLeaveOnlyTheHarmlessCommands) {
@@ -47,9 +47,9 @@ TEST(TreeCommands, MainWindowSwitchesLeaveOnlyTheHarmlessCommands) {
   f.disk.Folder("folder/sub");
   f.Select("folder");
   const std::pair<Cmd, bool> cases[] = {
-      {CTreeFileCtrl::kCmdUpOneLevel, true}, {CTreeFileCtrl::kCmdOpen, false},
-      {CTreeFileCtrl::kCmdDelete, false},    {CTreeFileCtrl::kCmdRename, false},
-      {CTreeFileCtrl::kCmdProperties, true}, {CTreeFileCtrl::kCmdRefresh, true},
+      {FolderTree::kCmdUpOneLevel, true}, {FolderTree::kCmdOpen, false},
+      {FolderTree::kCmdDelete, false},    {FolderTree::kCmdRename, false},
+      {FolderTree::kCmdProperties, true}, {FolderTree::kCmdRefresh, true},
   };
   for (const auto& [command, enabled] : cases)
     EXPECT_EQ(f.tree.IsCommandEnabled(command), enabled) << command;
@@ -59,30 +59,30 @@ TEST(TreeCommands, MainWindowSwitchesLeaveOnlyTheHarmlessCommands) {
     if (!action->isSeparator() && action->isEnabled())
       enabledEntries.insert(action->data().toInt());
   EXPECT_EQ(enabledEntries,
-            (std::set<int>{CTreeFileCtrl::kCmdUpOneLevel, CTreeFileCtrl::kCmdProperties,
-                           CTreeFileCtrl::kCmdRefresh}));
+            (std::set<int>{FolderTree::kCmdUpOneLevel, FolderTree::kCmdProperties,
+                           FolderTree::kCmdRefresh}));
   f.Select("folder/sub");
   EXPECT_TRUE(f.tree.CreateContextMenu()->actions().size() > 8);
-  EXPECT_TRUE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdBack));
+  EXPECT_TRUE(f.tree.IsCommandEnabled(FolderTree::kCmdBack));
 }
 
 TEST(TreeCommands, EnablingRulesFollowTheItemAndTheSwitches) {
   CommandFixture f;
   f.disk.Folder("folder");
-  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDelete | CTreeFileCtrl::kAllowRename |
-                          CTreeFileCtrl::kAllowOpen | CTreeFileCtrl::kAllowProperties | 1u);
+  f.tree.SetAllowSwitches(FolderTree::kAllowDelete | FolderTree::kAllowRename |
+                          FolderTree::kAllowOpen | FolderTree::kAllowProperties | 1u);
   EXPECT_EQ(f.tree.AllowSwitches() & 1u, 0u);  // bit 0 is ignored
   f.Select("folder");
-  for (Cmd command : {CTreeFileCtrl::kCmdDelete, CTreeFileCtrl::kCmdRename, CTreeFileCtrl::kCmdOpen,
-                      CTreeFileCtrl::kCmdProperties})
+  for (Cmd command : {FolderTree::kCmdDelete, FolderTree::kCmdRename, FolderTree::kCmdOpen,
+                      FolderTree::kCmdProperties})
     EXPECT_TRUE(f.tree.IsCommandEnabled(command)) << command;
   f.Select("");  // a mount root is neither deleted nor renamed
-  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdDelete));
-  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdRename));
-  EXPECT_TRUE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdOpen));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(FolderTree::kCmdDelete));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(FolderTree::kCmdRename));
+  EXPECT_TRUE(f.tree.IsCommandEnabled(FolderTree::kCmdOpen));
   f.tree.setCurrentItem(f.tree.ComputerNode());
-  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdUpOneLevel));
-  EXPECT_FALSE(f.tree.IsCommandEnabled(CTreeFileCtrl::kCmdProperties));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(FolderTree::kCmdUpOneLevel));
+  EXPECT_FALSE(f.tree.IsCommandEnabled(FolderTree::kCmdProperties));
 }
 
 TEST(TreeCommands, KeysDoOnlyWhatTheSwitchesAllow) {
@@ -118,13 +118,13 @@ TEST(TreeCommands, KeysDoOnlyWhatTheSwitchesAllow) {
 }
 
 TEST(TreeCommands, PropertiesOfAFileShowItsSize) {
-  CPropertiesDialog dialog("/nonexistent-xyz");
+  PropertiesDialog dialog("/nonexistent-xyz");
   EXPECT_EQ(dialog.FieldText("Size"), "");
   BrowserTestTree disk;
   const std::string path = disk.File("data.txt", "hello");
-  CPropertiesDialog file(path);
+  PropertiesDialog file(path);
   EXPECT_TRUE(file.FieldText("Size").startsWith("5 "));
-  EXPECT_EQ(CPropertiesDialog::PermissionText(0754), "rwxr-xr--");
+  EXPECT_EQ(PropertiesDialog::PermissionText(0754), "rwxr-xr--");
 }
 
 TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
@@ -132,7 +132,7 @@ TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(f.disk.PathOf("xdg")));
   f.disk.File("trash-me/inner.txt");
   f.disk.File("remove-me/inner.txt");
-  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDelete);
+  f.tree.SetAllowSwitches(FolderTree::kAllowDelete);
   QTreeWidgetItem* folder = f.Select("remove-me");
   QTreeWidgetItem* parent = folder->parent();
   const int children = parent->childCount();
@@ -153,7 +153,7 @@ TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
   f.Key(Qt::Key_Delete);
   EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.Root());
   ASSERT_EQ(f.list.RowCount(), 1);  // the parent's files, no longer the deleted folder's
-  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.disk.PathOf("keep.txt"));
+  EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.disk.PathOf("keep.txt"));
   EXPECT_FALSE(std::filesystem::exists(f.disk.PathOf("trash-me")));
   EXPECT_EQ(f.messages.Boxes().size(), 2u);  // no question before the trash
   qunsetenv("XDG_DATA_HOME");
@@ -164,7 +164,7 @@ TEST(TreeCommands, RenameEditsTheLabelAndRenamesOnDisk) {
   f.disk.File("old/inside/x.txt");
   f.list.TypeFlags().CountTxt = 1;
   f.disk.Folder("taken");
-  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowRename);
+  f.tree.SetAllowSwitches(FolderTree::kAllowRename);
   auto rename = [&](const QString& text) {
     f.Key(Qt::Key_F2);
     auto* editor = f.tree.viewport()->findChild<QLineEdit*>();
@@ -178,7 +178,7 @@ TEST(TreeCommands, RenameEditsTheLabelAndRenamesOnDisk) {
   rename("renamed");
   EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("old/renamed/x.txt")));
   ASSERT_EQ(f.list.RowCount(), 1);  // the list shows the files under their new path
-  EXPECT_EQ(f.list.CellText(0, CFileListCtrl::kFullPath), f.disk.PathOf("old/renamed/x.txt"));
+  EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.disk.PathOf("old/renamed/x.txt"));
   item = f.Select("old");
   rename("new");
   EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("new/renamed")));
@@ -195,7 +195,7 @@ TEST(TreeDragAndDrop, RefusesItselfItsParentAndItsOwnSubfolders) {
   f.disk.Folder("a/b/c");
   f.disk.Folder("other");
   f.tree.SetShowFiles(true);
-  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDragDrop);
+  f.tree.SetAllowSwitches(FolderTree::kAllowDragDrop);
   QTreeWidgetItem* b = f.Select("a/b");
   QTreeWidgetItem* c = f.Select("a/b/c");
   QTreeWidgetItem* a = f.Select("a");
@@ -215,7 +215,7 @@ TEST(TreeDragAndDrop, DropMovesOrCopiesTheFileIntoTheFolder) {
   f.disk.File("a/two.txt", "2");
   f.disk.File("target/old.txt");
   f.tree.SetShowFiles(true);
-  f.tree.SetAllowSwitches(CTreeFileCtrl::kAllowDragDrop);
+  f.tree.SetAllowSwitches(FolderTree::kAllowDragDrop);
   QTreeWidgetItem* target = f.Select("target");
   target->setExpanded(true);
   ASSERT_EQ(target->childCount(), 1);

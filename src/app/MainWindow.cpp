@@ -1,0 +1,422 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/AboutDialog.h"
+#include "app/BrowserPane.h"
+#include "app/ControlIds.h"
+#include "app/CountListAdder.h"
+#include "app/CountListModel.h"
+#include "app/CountListView.h"
+#include "app/CurrencyDialog.h"
+#include "app/DialogReportFileChooser.h"
+#include "app/OptionsDialog.h"
+#include "app/PricingControls.h"
+#include "app/WindowCountRun.h"
+#include "app/WindowLayout.h"
+#include "app/WindowSettings.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
+#include "store/HtmlReport.h"
+
+namespace tw {
+namespace {
+
+constexpr const char* kExitQuestion = "Are you sure to exit?";
+constexpr const char* kStopQuestion = "Counting in a progress! Would you like to stop it?";
+constexpr const char* kPleaseWait = "Counting in a progress. Please wait.";
+constexpr const char* kAddingToCountList = "Adding files to count list";
+constexpr const char* kAddingSubfolders = "Adding files - be patient! (Press ESC to cancel)";
+
+// The designed size of the window, 605 x 426 dialog units at 8 points.
+constexpr int kInitialWidth = 908;
+constexpr int kInitialHeight = 693;
+
+}  // namespace
+
+MainWindow::MainWindow(MessageService& messages, QWidget* parent)
+    : QMainWindow(parent),
+      service_(messages),
+      messages_(messages),
+      ownChooser_(std::make_unique<DialogReportFileChooser>()),
+      chooser_(ownChooser_.get()) {
+  setWindowTitle(QStringLiteral("TLW"));
+  setObjectName(QStringLiteral("mainWindow"));
+  setWindowIcon(QApplication::windowIcon());
+  // The layout's sizes were drawn for an 8-point dialog font.
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
+
+  auto* area = new QWidget(this);
+  area->setObjectName(QStringLiteral("clientArea"));
+  setCentralWidget(area);
+  CreateControls(area);
+  CreateMenus();
+  CreateStatusBar();
+  CreateCountRun();
+  SetSaveReportEnabled(false);
+  pricing_->Label()->setText(QStringLiteral("Pricing:"));
+
+  resize(kInitialWidth, kInitialHeight);
+  setMinimumSize(WindowLayout::kMinimumWidth, WindowLayout::kMinimumHeight);
+  statusPanes_[0]->setFixedWidth(kInitialWidth / 2);
+  // A pane of fixed size never asks the window for a new layout when its text changes: during
+  // a count it changes with every file.
+  statusPanes_[0]->setFixedHeight(statusPanes_[0]->sizeHint().height());
+  area->installEventFilter(this);
+  ApplyLayout(area->width(), area->height());
+
+  FillCurrencyCombo();
+  LoadSettings();
+}
+
+// The runner, a child, cancels a job still running and waits for its thread as it goes.
+MainWindow::~MainWindow() = default;
+
+void MainWindow::SetReportFileChooser(ReportFileChooser* chooser) {
+  chooser_ = chooser != nullptr ? chooser : ownChooser_.get();
+}
+
+// ---- construction --------------------------------------------------------------------------
+
+void MainWindow::Register(QWidget* control, int id, const char* name) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setProperty(kControlIdProperty, id);
+  controls_[id] = control;
+}
+
+QPushButton* MainWindow::AddButton(QWidget* area, const QString& caption, const char* name,
+                                   int id) {
+  auto* button = new QPushButton(caption, area);
+  button->setAutoDefault(false);
+  Register(button, id, name);
+  return button;
+}
+
+void MainWindow::CreateControls(QWidget* area) {
+  // The frames first, so every control they surround is drawn above them.
+  Register(new QGroupBox(area), kIdTypeFrame, "typeFrame");
+  Register(new QGroupBox(area), kIdRemoveFrame, "removeFrame");
+  Register(new QGroupBox(area), kIdBottomFrame, "bottomFrame");
+
+  browser_ = new BrowserPane(area);
+  // Failures of the tree's own commands appear in the application's message boxes.
+  browser_->Tree()->SetMessageService(&service_);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           browser_->Tree(), browser_->Files(), browser_->AddAllButton(),
+           browser_->AddSelectedButton(), browser_->AddSubfoldersButton()}) {
+    controls_[control->property(kControlIdProperty).toInt()] = control;
+  }
+  for (const BrowserPane::TypeBox& box : BrowserPane::kTypeBoxes) {
+    controls_[box.id] = browser_->TypeCheckBox(box.type);
+  }
+  connect(browser_, &BrowserPane::addSelectedRequested, this, &MainWindow::OnAddSelected);
+  connect(browser_, &BrowserPane::addAllRequested, this, &MainWindow::OnAddAll);
+  connect(browser_, &BrowserPane::addSubfoldersRequested, this, &MainWindow::OnAddSubfolders);
+  connect(browser_, &BrowserPane::subtreeListed, this, [this] { SetStatus(QStringLiteral(" ")); });
+
+  model_ = new CountListModel(this);
+  countList_ = new CountListView(area);
+  countList_->SetCountModel(model_);
+  Register(countList_, kIdCountList, "countList");
+
+  removeAll_ = AddButton(area, QStringLiteral("Remove All"), "removeAllButton", kIdRemoveAll);
+  remove_ = AddButton(area, QStringLiteral("Remove"), "removeButton", kIdRemove);
+  countStatistic_ =
+      AddButton(area, QStringLiteral("Count Statistic"), "countStatisticButton", kIdCountStatistic);
+  saveReport_ = AddButton(area, QStringLiteral("Save Report"), "saveReportButton", kIdSaveReport);
+  connect(removeAll_, &QPushButton::clicked, this, &MainWindow::OnRemoveAll);
+  connect(remove_, &QPushButton::clicked, this, &MainWindow::OnRemove);
+  connect(countStatistic_, &QPushButton::clicked, this, &MainWindow::OnCountStatistic);
+  connect(saveReport_, &QPushButton::clicked, this, &MainWindow::OnSaveReport);
+  CreatePricingControls(area);
+}
+
+void MainWindow::CreatePricingControls(QWidget* area) {
+  pricing_ = new PricingControls(area, *model_, messages_);
+  Register(pricing_->Calc(), kIdCalc, "calcButton");
+  Register(pricing_->Label(), kIdPricingLabel, "pricingLabel");
+  Register(pricing_->RateEdit(), kIdRateEdit, "rateEdit");
+  Register(pricing_->CurrencyCombo(), kIdCurrencyCombo, "currencyCombo");
+  Register(pricing_->PricingCombo(), kIdPricingCombo, "pricingCombo");
+  model_->SetPricingSource([this] { return pricing_->Current().pricing; });
+  connect(pricing_, &PricingControls::pricingModeChanged, countList_->viewport(),
+          qOverload<>(&QWidget::update));
+}
+
+void MainWindow::CreateCountRun() {
+  WindowCountRun::Parts parts;
+  parts.model = model_;
+  parts.pricing = pricing_;
+  parts.messages = &messages_;
+  parts.status = statusPanes_[0];
+  parts.countControls = {pricing_->PricingCombo(),
+                         pricing_->RateEdit(),
+                         countStatistic_,
+                         removeAll_,
+                         saveReport_,
+                         remove_};
+  run_ = new WindowCountRun(std::move(parts), this);
+  connect(run_, &WindowCountRun::finished, this, &MainWindow::OnRunFinished);
+}
+
+void MainWindow::CreateMenus() {
+  auto add = [this](QMenu* menu, const QString& caption, int id, void (MainWindow::*slot)()) {
+    QAction* action = menu->addAction(caption);
+    action->setProperty(kCommandIdProperty, id);
+    if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
+    commands_[id] = action;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  add(file, QStringLiteral("Count statistics"), kCmdCountStatistics, &MainWindow::OnCountStatistic);
+  add(file, QStringLiteral("Currency converter"), kCmdCurrencyConverter, nullptr);
+  add(file, QStringLiteral("Exit"), kCmdExit, &MainWindow::OnExitCommand);
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  add(tools, QStringLiteral("Currency"), kCmdCurrency, &MainWindow::OnCurrencyCommand);
+  add(tools, QStringLiteral("Options"), kCmdOptions, &MainWindow::OnOptionsCommand);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  add(help, QStringLiteral("About"), kCmdAbout, &MainWindow::OnAboutCommand);
+
+  // Escape never closes the window: it is the stop request of a running count.
+  auto* escape = new QAction(this);
+  escape->setObjectName(QStringLiteral("escapeAction"));
+  escape->setShortcut(QKeySequence(Qt::Key_Escape));
+  escape->setShortcutContext(Qt::WindowShortcut);
+  connect(escape, &QAction::triggered, this, [this] { OnCloseRequest(true); });
+  addAction(escape);
+}
+
+void MainWindow::CreateStatusBar() {
+  statusPanes_[0] = new QLabel(QStringLiteral("  "), this);
+  statusPanes_[0]->setObjectName(QStringLiteral("statusPane0"));
+  statusPanes_[1] = new QLabel(QStringLiteral(" "), this);
+  statusPanes_[1]->setObjectName(QStringLiteral("statusPane1"));
+  statusBar()->addWidget(statusPanes_[0]);
+  statusBar()->addWidget(statusPanes_[1], 1);
+}
+
+// ---- layout --------------------------------------------------------------------------------
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    ApplyLayout(centralWidget()->width(), centralWidget()->height());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::ApplyLayout(int cx, int cy) {
+  for (const WindowLayout::Placement& placement : WindowLayout::Controls(cx, cy)) {
+    if (QWidget* control = Control(placement.id)) control->setGeometry(placement.rect);
+  }
+  const std::array<int, 7> countWidths = WindowLayout::CountListColumnWidths(cx);
+  countList_->SetColumnWidths(std::vector<int>(countWidths.begin(), countWidths.end()));
+  browser_->SetFileListColumnWidths(WindowLayout::FileListColumnWidths(cx));
+  update();
+}
+
+QWidget* MainWindow::Control(int id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+QAction* MainWindow::Command(int id) const {
+  const auto found = commands_.find(id);
+  return found == commands_.end() ? nullptr : found->second;
+}
+
+QLabel* MainWindow::StatusPane(int pane) const {
+  return pane == 0 || pane == 1 ? statusPanes_[pane] : nullptr;
+}
+
+void MainWindow::SetStatus(const QString& text) {
+  statusPanes_[0]->setText(text);
+}
+
+void MainWindow::SetSaveReportEnabled(bool enabled) {
+  saveReport_->setEnabled(enabled);
+}
+
+// ---- count list: adding and removing ---------------------------------------------------------
+
+void MainWindow::OnAddSelected() {
+  const std::vector<std::string> paths = browser_->SelectedPaths();
+  if (paths.empty()) return;
+  if (CountListAdder::AddSelected(*model_, paths, pricing_->Current()) == 0) return;
+  model_->SetHeader(kFileColumn, CountListAdder::RowCountHeader(model_->RowCount()));
+  SetSaveReportEnabled(false);
+}
+
+void MainWindow::OnAddAll() {
+  AddFiles(browser_->AllPaths());
+}
+
+void MainWindow::AddFiles(const std::vector<std::string>& paths) {
+  countList_->setUpdatesEnabled(false);
+  SetStatus(QString::fromLatin1(kAddingToCountList));
+  SetSaveReportEnabled(false);
+  CountListAdder::AddAll(*model_, paths, pricing_->Current());
+  SetStatus(QStringLiteral(" "));
+  countList_->setUpdatesEnabled(true);
+  model_->SetHeader(kFileColumn, CountListAdder::RowCountHeader(model_->RowCount()));
+}
+
+void MainWindow::OnAddSubfolders() {
+  if (IsBusy()) {
+    messages_.Post(kPleaseWait);
+    return;
+  }
+  const std::string folder = browser_->SelectedFolder();
+  if (folder.empty()) return;
+  SetStatus(QString::fromLatin1(kAddingSubfolders));
+  // The walk runs on its own; the status clears when it ends (done or stopped by Escape).
+  browser_->ListSubtree(folder);
+}
+
+void MainWindow::OnRemove() {
+  const std::vector<int> rows = countList_->SelectedRows();
+  if (model_->RowCount() == 0 || rows.empty()) return;
+  countList_->setUpdatesEnabled(false);
+  model_->RemoveRows(rows);
+  countList_->setUpdatesEnabled(true);
+  model_->SetHeader(kFileColumn, CountListAdder::RowCountHeader(model_->RowCount()));
+  if (model_->RowCount() == 0) SetSaveReportEnabled(false);
+}
+
+void MainWindow::OnRemoveAll() {
+  if (model_->RowCount() == 0) return;
+  model_->Clear();
+  model_->SetHeader(kFileColumn, kClearedFileHeader);
+  model_->SetHeader(kWordsColumn, kWordsHeader);
+  model_->SetHeader(kCharsWithSpacesColumn, kCharsWithSpacesHeader);
+  model_->SetHeader(kCharsColumn, kCharsHeader);
+  model_->SetHeader(kAmountColumn, kAmountHeader);
+  SetSaveReportEnabled(false);
+}
+
+// ---- counting ------------------------------------------------------------------------------
+
+void MainWindow::OnCountStatistic() {
+  run_->Start(options_);
+}
+
+bool MainWindow::IsCounting() const {
+  return run_->IsRunning();
+}
+
+bool MainWindow::IsBusy() const {
+  return run_->IsBusy();
+}
+
+CountJobRunner& MainWindow::Runner() const {
+  return run_->Runner();
+}
+
+void MainWindow::OfferStop() {
+  if (messages_.Ask(kStopQuestion, MessageButtons::YesNo) == MessageAnswer::Yes) {
+    run_->RequestStop();
+  }
+}
+
+void MainWindow::OnRunFinished() {
+  // The grey column follows the pricing mode taken from the controls again.
+  countList_->viewport()->update();
+  emit countRunFinished();
+  if (!closePending_) return;
+  closing_ = true;
+  close();
+}
+
+// ---- leaving -------------------------------------------------------------------------------
+
+void MainWindow::OnCloseRequest(bool escapePressed) {
+  if (escapePressed) {
+    if (IsBusy()) OfferStop();
+    return;
+  }
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  if (messages_.Ask(kExitQuestion, MessageButtons::OkCancel) != MessageAnswer::Ok) return;
+  SaveSettings();
+  AcceptClose();
+  if (closing_) event->accept();
+}
+
+void MainWindow::OnExitCommand() {
+  if (IsBusy()) {
+    OfferStop();
+    return;
+  }
+  SaveSettings();
+  AcceptClose();
+  if (closing_) close();
+}
+
+void MainWindow::AcceptClose() {
+  if (!IsCounting()) {
+    closing_ = true;
+    return;
+  }
+  // The run ends at its next test point; the window closes when its end arrives, and the
+  // messages of files nobody waits for any more are not shown.
+  closePending_ = true;
+  messages_.DiscardWaiting();
+  run_->Cancel();
+}
+
+// ---- dialogs and commands ------------------------------------------------------------------
+
+void MainWindow::OnCurrencyCommand() {
+  CurrencyDialog dialog(
+      service_, [this](const std::string& name) { pricing_->AddCurrency(name); }, this);
+  dialog.exec();
+}
+
+void MainWindow::OnOptionsCommand() {
+  OptionsDialog dialog(options_, this);
+  dialog.exec();
+}
+
+void MainWindow::OnAboutCommand() {
+  AboutDialog dialog(this);
+  dialog.exec();
+}
+
+void MainWindow::OnSaveReport() {
+  const std::optional<std::string> path = chooser_->ChooseReportPath(this);
+  if (!path) return;
+  WriteHtmlReport(*path, model_->Rows(), pricing_->Current().pricing, model_->Totals(), service_);
+}
+
+void MainWindow::FillCurrencyCombo() {
+  pricing_->FillCurrencyCombo();
+}
+
+// ---- settings ------------------------------------------------------------------------------
+
+int MainWindow::LoadSettings() {
+  return WindowSettings::Load(*this, *browser_, *pricing_) ? 1 : 0;
+}
+
+void MainWindow::SaveSettings() {
+  WindowSettings::Save(*this, *browser_, *pricing_);
+}
+
+}  // namespace tw

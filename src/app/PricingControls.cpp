@@ -1,0 +1,131 @@
+#include "app/PricingControls.h"
+
+#include <vector>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/Calculator.h"
+#include "app/CountListModel.h"
+#include "app/MessageQueue.h"
+#include "counting/Pricing.h"
+#include "counting/RateEntry.h"
+#include "store/CurrencyList.h"
+#include "store/SettingsModel.h"
+#include "text/CNumbers.h"
+
+namespace tw {
+namespace {
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// Inserts a name into a combo kept in the currency order, after any equal names.
+void InsertSorted(QComboBox* combo, const std::string& name) {
+  std::vector<std::string> items;
+  for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+  const int current = combo->currentIndex();
+  const QString typed = combo->currentText();
+  combo->insertItem(static_cast<int>(CurrencyInsertIndex(items, name)), Q(name));
+  // A combo without selection keeps none, whatever was inserted, and keeps any typed text.
+  if (current < 0) {
+    combo->setCurrentIndex(-1);
+    combo->setEditText(typed);
+  }
+}
+
+QComboBox* MakeSortedCombo(QWidget* area) {
+  auto* combo = new QComboBox(area);
+  combo->setEditable(true);
+  // Typed text is never added as an entry: the entries come from the program alone.
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  return combo;
+}
+
+}  // namespace
+
+PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQueue& messages)
+    : QObject(area),
+      model_(model),
+      messages_(messages),
+      calc_(new QPushButton(QStringLiteral("Calc"), area)),
+      label_(new QLineEdit(area)),
+      rateEdit_(new QLineEdit(area)),
+      currencyCombo_(MakeSortedCombo(area)),
+      pricingCombo_(MakeSortedCombo(area)) {
+  calc_->setAutoDefault(false);
+  connect(calc_, &QPushButton::clicked, this, [] { Calculator::Start(); });
+  label_->setReadOnly(true);
+  label_->setFrame(false);
+  label_->setFocusPolicy(Qt::NoFocus);
+  connect(rateEdit_, &QLineEdit::textChanged, this, &PricingControls::OnRateEdited);
+  connect(currencyCombo_, &QComboBox::activated, this, &PricingControls::OnCurrencySelected);
+  for (const char* mode : {kPricingWords, kPricingChars, kPricingCharsAndSpaces}) {
+    InsertSorted(pricingCombo_, mode);
+  }
+  pricingCombo_->setCurrentIndex(-1);
+  connect(pricingCombo_, &QComboBox::activated, this, &PricingControls::OnPricingSelected);
+}
+
+void PricingControls::TakeFromControls() {
+  current_.rateText = rateEdit_->text().toStdString();
+  current_.rate = ParseCDouble(current_.rateText);
+  current_.currency = currencyCombo_->currentText().toStdString();
+  current_.pricing = pricingCombo_->currentText().toStdString();
+}
+
+void PricingControls::AddCurrency(const std::string& name) {
+  InsertSorted(currencyCombo_, name);
+}
+
+void PricingControls::FillCurrencyCombo() {
+  for (const std::string& name : FillCurrencyComboNames(kCurrencyFileName)) AddCurrency(name);
+  currencyCombo_->setCurrentIndex(-1);
+}
+
+void PricingControls::ApplyStored(const std::string& rate, int currencyIndex, int pricingIndex) {
+  {
+    const QSignalBlocker quiet(rateEdit_);
+    rateEdit_->setText(Q(rate));
+  }
+  ApplyRateText(rate);
+  currencyCombo_->setCurrentIndex(ClampComboIndex(currencyIndex, currencyCombo_->count()));
+  pricingCombo_->setCurrentIndex(ClampComboIndex(pricingIndex, pricingCombo_->count()));
+  TakeFromControls();
+}
+
+void PricingControls::OnRateEdited(const QString& text) {
+  ApplyRateText(text.toStdString());
+}
+
+void PricingControls::ApplyRateText(const std::string& text) {
+  const RateCheckResult checked = CheckRateText(text);
+  for (const std::string& message : checked.messages) messages_.Post(message);
+  if (rateEdit_->text().toStdString() != checked.finalEditText) {
+    const QSignalBlocker quiet(rateEdit_);
+    rateEdit_->setText(Q(checked.finalEditText));
+  }
+  current_.rateText = checked.finalEditText;
+  current_.rate = ParseCDouble(current_.rateText);
+  if (model_.RowCount() == 0) return;
+  model_.SetRate(current_.rateText, current_.rate);
+  model_.Reprice(PricingModeOf(current_.pricing));
+}
+
+void PricingControls::OnCurrencySelected(int index) {
+  if (index < 0) return;
+  current_.currency = currencyCombo_->itemText(index).toStdString();
+  if (model_.RowCount() > 0) model_.SetCurrency(current_.currency);
+}
+
+void PricingControls::OnPricingSelected(int index) {
+  if (index < 0) return;
+  current_.pricing = pricingCombo_->itemText(index).toStdString();
+  if (model_.RowCount() > 0) model_.Reprice(PricingModeOf(current_.pricing));
+  emit pricingModeChanged();
+}
+
+}  // namespace tw

@@ -1,0 +1,131 @@
+#include "app/WindowCountRun.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+#include "app/CountJobRunner.h"
+#include "app/CountListModel.h"
+#include "app/MessageQueue.h"
+#include "app/PricingControls.h"
+
+namespace tw {
+namespace {
+
+constexpr const char* kNothingToCount = "There is nothing to count! Choose files first!";
+constexpr int kProgressMilliseconds = 40;
+
+}  // namespace
+
+WindowCountRun::WindowCountRun(Parts parts, QObject* parent)
+    : QObject(parent), parts_(std::move(parts)), runner_(new CountJobRunner(this)) {
+  connect(runner_, &CountJobRunner::fileStarted, this,
+          [this](int, const QString& path, int number, int total) {
+            OnFileStarted(path, number, total);
+          });
+  connect(runner_, &CountJobRunner::fileCounted, this, &WindowCountRun::OnFileCounted);
+  connect(runner_, &CountJobRunner::fileFailed, this,
+          [this](int, const QString& message) { OnFileFailed(message); });
+  connect(runner_, &CountJobRunner::batchStarted, this, [this] {
+    batchRan_ = true;
+    SwitchCountControls(false);
+  });
+  connect(runner_, &CountJobRunner::finished, this,
+          [this](bool, const CountTotals& totals) { OnFinished(totals); });
+  progressTimer_.setSingleShot(true);
+  progressTimer_.setInterval(kProgressMilliseconds);
+  connect(&progressTimer_, &QTimer::timeout, this, &WindowCountRun::ShowProgress);
+}
+
+bool WindowCountRun::IsRunning() const {
+  return runner_->IsRunning();
+}
+
+bool WindowCountRun::IsBusy() const {
+  return runner_->IsBusy();
+}
+
+void WindowCountRun::RequestStop() {
+  runner_->RequestStop();
+}
+
+void WindowCountRun::Cancel() {
+  runner_->Cancel();
+}
+
+void WindowCountRun::Start(const CountOptions& options) {
+  if (runner_->IsRunning()) return;
+  // The totals start from zero even when there is nothing to count; the headers keep their
+  // texts until a file is counted.
+  parts_.model->SetTotals({});
+  if (parts_.model->RowCount() == 0) {
+    parts_.messages->Post(kNothingToCount);
+    return;
+  }
+  // Rows keep their indexes from the snapshot on: the controls that change rows or prices go
+  // off now, not only when the first batch starts.
+  controlsBeforeRun_.clear();
+  for (QWidget* control : parts_.countControls) controlsBeforeRun_.push_back(control->isEnabled());
+  SwitchCountControls(false);
+  batchRan_ = false;
+  runner_->Start(Snapshot(options));
+}
+
+CountJobInput WindowCountRun::Snapshot(const CountOptions& options) const {
+  CountJobInput input;
+  const std::vector<CountRow>& rows = parts_.model->Rows();
+  input.files.reserve(rows.size());
+  for (size_t row = 0; row < rows.size(); ++row) {
+    input.files.push_back({static_cast<int>(row), rows[row].path, rows[row].rate});
+  }
+  input.options = options;
+  input.pricing = PricingModeOf(parts_.pricing->PricingCombo()->currentText().toStdString());
+  return input;
+}
+
+void WindowCountRun::SwitchCountControls(bool enabled) {
+  for (QWidget* control : parts_.countControls) control->setEnabled(enabled);
+}
+
+void WindowCountRun::OnFileStarted(const QString& path, int number, int total) {
+  status_ = QStringLiteral("Counting %1 (%2 of %3)").arg(path).arg(number).arg(total);
+  if (!progressTimer_.isActive()) progressTimer_.start();
+}
+
+void WindowCountRun::OnFileCounted(int row, const FileCounts& counts, double amount,
+                                   const CountTotals& totals) {
+  parts_.model->SetCounted(row, counts, amount);
+  totals_ = totals;
+  if (!progressTimer_.isActive()) progressTimer_.start();
+}
+
+void WindowCountRun::ShowProgress() {
+  if (!status_.isEmpty()) parts_.status->setText(status_);
+  status_.clear();
+  if (totals_) parts_.model->ShowTotals(*totals_);
+  totals_.reset();
+}
+
+void WindowCountRun::OnFileFailed(const QString& message) {
+  parts_.messages->Post(message.toStdString());
+}
+
+void WindowCountRun::OnFinished(const CountTotals& totals) {
+  progressTimer_.stop();
+  ShowProgress();
+  parts_.model->SetTotals(totals);
+  parts_.status->setText(QStringLiteral(" "));
+  if (batchRan_) {
+    // A count makes "Save Report" available.
+    SwitchCountControls(true);
+  } else {
+    // Nothing was counted (spreadsheets only): every control is as it was.
+    for (size_t i = 0; i < parts_.countControls.size() && i < controlsBeforeRun_.size(); ++i) {
+      parts_.countControls[i]->setEnabled(controlsBeforeRun_[i]);
+    }
+  }
+  parts_.pricing->TakeFromControls();
+  emit finished();
+}
+
+}  // namespace tw
