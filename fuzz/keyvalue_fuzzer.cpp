@@ -6,13 +6,13 @@
 #include <cstring>
 #include <string>
 
-#include "text/CNumbers.h"
-#include "counting/CountList.h"
+#include "counting/CountRow.h"
 #include "counting/RateEntry.h"
-#include "store/KeyValueFile.h"
 #include "store/CurrencyList.h"
 #include "store/HtmlReport.h"
+#include "store/KeyValueFile.h"
 #include "store/SettingsModel.h"
+#include "text/CNumbers.h"
 #include "text/Utf16Text.h"
 
 namespace {
@@ -53,8 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   // Runs of extra dots cost quadratically many messages; a short prefix covers every path.
   (void)tw::CheckRateText(bytes.substr(0, 48));
-  tw::CountList list;
-  list.AppendRow({bytes, bytes, bytes, bytes, bytes, bytes, bytes});
-  (void)tw::BuildHtmlReport(list, bytes, tw::CountTotals{});
+  tw::CountRow row;
+  row.path = bytes;
+  row.currency = bytes;
+  row.rateText = bytes;
+  row.rate = tw::ParseCDouble(bytes);
+  row.counts = tw::FileCounts{tw::ParseCInteger(bytes), static_cast<int64_t>(size), 0};
+  row.amount = row.rate;
+  (void)tw::BuildHtmlReport({row}, bytes, tw::CountTotals{});
   return 0;
 }

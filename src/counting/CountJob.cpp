@@ -53,7 +53,7 @@ FileCountResult CountFile(CounterKind kind, const std::string& path, const Count
 struct CountJob::RunState {
   CountJobObserver& observer;
   int filesInRun = 0;
-  int filesStarted = 0;
+  int filesBefore = 0;  // of the batches before the one being counted
   CountTotals totals;
   bool stopped = false;
 };
@@ -62,7 +62,7 @@ void CountJob::Run(CountJobObserver& observer) {
   const Batches batches = SortIntoBatches(input_.files);
   RunState run{.observer = observer,
                .filesInRun = FileCount(batches),
-               .filesStarted = 0,
+               .filesBefore = 0,
                .totals = {},
                .stopped = false};
   for (size_t kind = 0; kind < batches.size(); ++kind) {
@@ -73,6 +73,7 @@ void CountJob::Run(CountJobObserver& observer) {
     stopBatch_.store(false);
     if (cancelled_.load()) break;
     RunBatch(static_cast<CounterKind>(kind), batches[kind], run);
+    run.filesBefore += static_cast<int>(batches[kind].size());
   }
   observer.Finished(run.stopped || cancelled_.load(), run.totals);
 }
@@ -80,12 +81,13 @@ void CountJob::Run(CountJobObserver& observer) {
 void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& batch, RunState& run) {
   busy_.store(true);
   run.observer.BatchStarted();
+  int number = run.filesBefore;
   for (const JobFile* file : batch) {
     if (stopBatch_.load()) {
       run.stopped = true;
       break;
     }
-    run.observer.FileStarted(file->row, file->path, ++run.filesStarted, run.filesInRun);
+    run.observer.FileStarted(file->row, file->path, ++number, run.filesInRun);
     const FileCountResult result = CountFile(kind, file->path, input_.options, stopBatch_);
     if (result.status == FileCountResult::Status::Stopped) {
       run.stopped = true;

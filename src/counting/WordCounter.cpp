@@ -1,7 +1,6 @@
 #include "counting/WordCounter.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "counting/WordTextStatistics.h"

@@ -2,7 +2,6 @@
 
 #include <sstream>
 
-#include "automation/ServerRegistry.h"
 #include "cli/CommandLine.h"
 #include "cli/CountCommand.h"
 #include "support/TempDir.h"
@@ -36,8 +35,7 @@ class CountCommand : public ::testing::Test {
     if (!parsed.commandLine) return {};
     std::ostringstream out;
     std::ostringstream errors;
-    ServerRegistry servers;  // text files need no automation server
-    const int status = RunCountCommand(*parsed.commandLine, out, errors, servers);
+    const int status = RunCountCommand(*parsed.commandLine, out, errors);
     return {status, out.str(), errors.str()};
   }
   std::string File(const std::string& name) const { return (dir.Path() / name).string(); }
@@ -135,6 +133,33 @@ TEST_F(CountCommand, FilesNotCountedGiveStatusOne) {
     EXPECT_EQ(outcome.status, 1) << c.name;
     EXPECT_NE(outcome.errors.find(c.error), std::string::npos) << c.name << ": " << outcome.errors;
   }
+}
+
+// A folder walk keeps the files whose extension, after the last dot and in any case, names a
+// type that is counted.
+TEST_F(CountCommand, FolderWalkCollectsByExtension) {
+  dir.Write("jobs/NOTES.TXT", "one two");
+  dir.Write("jobs/README.adoc", "= Title");
+  dir.Write("jobs/mytxt", "words");
+  dir.Write("jobs/sheet.xls", "cells");
+  dir.Write("jobs/sub/page.HTML", "<p>three words here</p>");
+  const Outcome outcome = Run({"-r", "--format", "tsv", File("jobs")});
+  EXPECT_EQ(outcome.status, 0) << outcome.errors;
+  EXPECT_EQ(outcome.out, "path\twords\tchars_with_spaces\tchars\tcurrency\trate\tamount\n" +
+                             File("jobs/NOTES.TXT") + "\t2\t7\t6\tUSD\t0.01\t0.02\n" +
+                             File("jobs/sub/page.HTML") +
+                             "\t3\t16\t14\tUSD\t0.01\t0.03\nTOTAL\t5\t23\t20\t\t\t0.05\n");
+}
+
+// Failures go to stderr as the file's path and the message the window would show.
+TEST_F(CountCommand, EachFailureNamesItsFile) {
+  const std::string missingText = File("gone.txt");
+  const std::string missingPdf = File("gone.pdf");
+  const Outcome outcome = Run({missingPdf, missingText, dir.Write("sheet.xls", "cells")});
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.errors, missingText + ": Couldn't open file: " + missingText + "\n" +
+                                missingPdf + ": Failed to opening file " + missingPdf + "\n" +
+                                File("sheet.xls") + ": not a countable file type\n");
 }
 
 TEST(CommandLineUsage, RejectsBadArguments) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "automation/AutomationError.h"
 #include "counting/WordTextStatistics.h"
 
 namespace tw {
@@ -55,17 +54,6 @@ TEST(WordTextStatistics, LegacyRulesJudgeTheLowByteOfEachUnit) {
     EXPECT_EQ(s.characters, c.characters) << text.size();
     EXPECT_EQ(s.charactersWithSpaces, c.charactersWithSpaces) << text.size();
   }
-}
-
-TEST(WordTextStatistics, StatisticNumbersAndTheirLimits) {
-  const WordTextStatistics s{7, 30, 36};
-  EXPECT_EQ(s.Statistic(0), 7);
-  EXPECT_EQ(s.Statistic(3), 30);
-  EXPECT_EQ(s.Statistic(5), 36);
-  EXPECT_THROW(s.Statistic(1), AutomationError);
-  EXPECT_THROW(s.Statistic(-1), AutomationError);
-  const WordTextStatistics huge{int64_t{1} << 40, 0, 0};
-  EXPECT_EQ(huge.Statistic(0), INT32_MAX);  // held to Word's 32-bit range, never wrapped
 }
 
 }  // namespace

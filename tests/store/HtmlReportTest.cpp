@@ -6,7 +6,6 @@
 
 #include "Utf16Bytes.h"
 #include "store/HtmlReport.h"
-#include "support/RecordingCountHost.h"
 #include "support/RecordingMessageService.h"
 #include "support/TempDir.h"
 
@@ -29,10 +28,16 @@ const char* const kHead =
     "<td>Currency</td>" BR "<td>Rate</td>" BR "<td>Amount</td></tr>" BR;
 const char* const kTail = "</table>" BR "</body>" BR "</html>";
 
-CountList OneRowList(const std::string& file) {
-  CountList list;
-  list.AppendRow({file, "100", "620", "520", "USD", "0.1", "  10.00"});
-  return list;
+// 100 words, 520 characters and 100 spaces at 0.1 a word.
+std::vector<CountRow> OneRowList(const std::string& file) {
+  CountRow row;
+  row.path = file;
+  row.counts = FileCounts{100, 520, 100};
+  row.currency = "USD";
+  row.rateText = "0.1";
+  row.rate = 0.1;
+  row.amount = 10.0;
+  return {row};
 }
 
 std::string Utf16Of(const std::u16string& text) {
@@ -75,7 +80,7 @@ TEST(HtmlReportText, EmptyListHasHeaderAndTotalsOnly) {
       "<td>-3</td>" BR "<td>0</td>" BR "<td>7</td>" BR "<td></td><td></td>" BR
       "<td>1234567.89</td></tr>" BR +
       kTail;
-  EXPECT_EQ(Utf16Of(BuildHtmlReport(CountList(), "", totals)), AsciiUtf16Le(expected));
+  EXPECT_EQ(Utf16Of(BuildHtmlReport({}, "", totals)), AsciiUtf16Le(expected));
 }
 
 TEST(HtmlReportText, HighlightsTheColumnThePricingModeNamesExactly) {
@@ -111,20 +116,11 @@ TEST(HtmlReportText, NonAsciiCellsBecomeUtf16) {
   EXPECT_NE(report.find(u"<tr><td>/d/\u00DC\u20AC.txt</td>"), std::u16string::npos);
 }
 
-TEST(HtmlReportText, ReadsTheWindowListThroughTheHost) {
-  test::RecordingCountHost host;
-  host.List().AppendRow({"a.txt", "1", "2", "3", "EUR", "0.5", "   0.50"});
-  const CountTotals totals{1, 2, 3, 0.5};
-  CountList same;
-  same.AppendRow({"a.txt", "1", "2", "3", "EUR", "0.5", "   0.50"});
-  EXPECT_EQ(BuildHtmlReport(host, "Chars", totals), BuildHtmlReport(same, "Chars", totals));
-}
-
 TEST(HtmlReportFile, UncreatableReportIsReported) {
   TempDir dir;
   const std::string path = dir.Write("plain", "x") + "/report.html";
   RecordingMessageService messages;
-  EXPECT_FALSE(WriteHtmlReport(path, CountList(), "Words", {}, messages));
+  EXPECT_FALSE(WriteHtmlReport(path, {}, "Words", {}, messages));
   EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Couldn't save report: " + path});
 }
 

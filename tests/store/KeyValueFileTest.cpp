@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Utf16Bytes.h"
-#include "store/CKeyValueFile.h"
+#include "store/KeyValueFile.h"
 #include "support/TempDir.h"
 
 namespace tw {
@@ -11,8 +11,8 @@ using test::AsciiUtf16Le;
 using test::ReadFileBytes;
 using test::TempDir;
 
-CKeyValueFile FileWithText(std::u16string text) {
-  CKeyValueFile file;
+KeyValueFile FileWithText(std::u16string text) {
+  KeyValueFile file;
   file.SetText(std::move(text));
   return file;
 }
@@ -72,7 +72,7 @@ TEST(KeyValuePlacement, BuildsTheTextLineByLine) {
        u"Directory=/x/[W]\r\n\r\n[W]\r\nTop=2\r\nLeft=1\r\n"},
   };
   for (const auto& c : cases) {
-    CKeyValueFile file;
+    KeyValueFile file;
     for (const auto& set : c.sets) {
       file.SetValue(std::u16string_view(set[0]), std::u16string_view(set[1]),
                     std::u16string_view(set[2]));
@@ -82,7 +82,7 @@ TEST(KeyValuePlacement, BuildsTheTextLineByLine) {
 }
 
 TEST(KeyValuePlacement, ValuesWithACarriageReturnAreNotStored) {
-  CKeyValueFile file;
+  KeyValueFile file;
   file.SetValue(u"Directory", u"/tmp/a\r\nTop=5");
   file.SetValue(u"Top", u"20", u"W");
   file.SetValue(u"Bad\r", u"1");
@@ -92,14 +92,14 @@ TEST(KeyValuePlacement, ValuesWithACarriageReturnAreNotStored) {
 }
 
 TEST(KeyValuePlacement, SectionHeaderAtTheEndWithoutLineBreak) {
-  CKeyValueFile file = FileWithText(u"A=1\r\n[S]");
+  KeyValueFile file = FileWithText(u"A=1\r\n[S]");
   file.SetValue(u"B", u"2", u"S");
   EXPECT_EQ(file.Text(), u"A=1\r\n[S]\r\nB=2\r\n");
   EXPECT_EQ(file.GetValue(u"B"), u"2");
 }
 
 TEST(KeyValueUtf8, ConvertsAtTheEdge) {
-  CKeyValueFile file;
+  KeyValueFile file;
   file.SetValue("Directory", "/home/Zoë/€");
   EXPECT_EQ(file.Text(), u"Directory=/home/Zo\u00EB/\u20AC\r\n");
   EXPECT_EQ(file.GetValue(std::string_view("Directory")), "/home/Zoë/€");
@@ -116,7 +116,7 @@ TEST(KeyValueUtf8, CharactersBeyondTheBasicPlaneAndBrokenBytes) {
       {"/d/\xE2\x82", u"/d/\xFFFD\xFFFD", "/d/\xEF\xBF\xBD\xEF\xBF\xBD"},  // cut short
   };
   for (const auto& c : cases) {
-    CKeyValueFile file;
+    KeyValueFile file;
     file.SetValue("Directory", c.utf8);
     EXPECT_EQ(file.Text(), u"Directory=" + c.stored + u"\r\n");
     EXPECT_EQ(file.GetValue(std::string_view("Directory")), c.readBack);
@@ -144,7 +144,7 @@ TEST(KeyValueFileOnDisk, LoadTakesLittleEndianUnits) {
       {"empty file", std::string(), u""},
   };
   for (const auto& c : cases) {
-    CKeyValueFile file = FileWithText(u"old");
+    KeyValueFile file = FileWithText(u"old");
     ASSERT_EQ(file.Load(dir.Write("f.dat", c.bytes)), 0) << c.name;
     EXPECT_EQ(file.Text(), c.text) << c.name;
   }
@@ -152,14 +152,14 @@ TEST(KeyValueFileOnDisk, LoadTakesLittleEndianUnits) {
 
 TEST(KeyValueFileOnDisk, KeysAfterAByteOrderMarkAreFound) {
   TempDir dir;
-  CKeyValueFile file;
+  KeyValueFile file;
   ASSERT_EQ(file.Load(dir.Write("f.dat", "\xFF\xFE" + AsciiUtf16Le("currencies=USD\r\n"))), 0);
   EXPECT_EQ(file.GetValue(u"currencies"), u"USD");
 }
 
 TEST(KeyValueFileOnDisk, LoadFailureKeepsTheText) {
   TempDir dir;
-  CKeyValueFile file = FileWithText(u"A=1\r\n");
+  KeyValueFile file = FileWithText(u"A=1\r\n");
   EXPECT_EQ(file.Load((dir.Path() / "missing.dat").string()), -1);
   EXPECT_EQ(file.Load(dir.Path().string()), -1);  // a folder
   EXPECT_EQ(file.Text(), u"A=1\r\n");
@@ -168,7 +168,7 @@ TEST(KeyValueFileOnDisk, LoadFailureKeepsTheText) {
 TEST(KeyValueFileOnDisk, SaveWritesUtf16LeWithoutMarkOrTerminator) {
   TempDir dir;
   const std::string path = (dir.Path() / "f.dat").string();
-  CKeyValueFile file;
+  KeyValueFile file;
   file.SetValue(u"A", u"\u20AC");
   ASSERT_EQ(file.Save(path), 0);
   EXPECT_EQ(ReadFileBytes(path), std::string("A\0=\0\xAC\x20\r\0\n\0", 10));
@@ -177,7 +177,7 @@ TEST(KeyValueFileOnDisk, SaveWritesUtf16LeWithoutMarkOrTerminator) {
 TEST(KeyValueFileOnDisk, EmptyTextIsNeverWritten) {
   TempDir dir;
   const std::string path = dir.Write("f.dat", "keep");
-  EXPECT_EQ(CKeyValueFile().Save(path), -1);
+  EXPECT_EQ(KeyValueFile().Save(path), -1);
   EXPECT_EQ(ReadFileBytes(path), "keep");
 }
 
