@@ -38,6 +38,8 @@ class FileList : public QTreeView {
   void CancelListing();
   bool IsListing() const { return walk_ != nullptr; }
   bool IsListingSubtree() const;
+  // True when no walk's thread is left, not even of a stopped or superseded walk.
+  bool WalksEnded() const { return !walk_ && retired_.empty(); }
   // Inverts the type's flag and refills the list from the tree's selected folder.
   void ToggleFileType(FileType type, const FolderTree& tree);
   // Empties the list, stopping the running listing.

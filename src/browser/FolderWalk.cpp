@@ -1,5 +1,7 @@
 #include "browser/FolderWalk.h"
 
+#include <algorithm>
+
 #include "browser/DirectoryEntries.h"
 
 namespace tw {
@@ -79,7 +81,9 @@ void FolderWalk::Offer(const std::string& path) {
 void FolderWalk::FlushWhenDue() {
   if (batch_.empty()) return;
   const auto now = std::chrono::steady_clock::now();
-  if (batch_.size() < kBatchRows && now - lastFlush_ < kBatchInterval) return;
+  const size_t rowsDue = std::max(kFirstBatchRows, delivered_);
+  const auto interval = delivered_ == 0 ? kFirstBatchInterval : kBatchInterval;
+  if (batch_.size() < rowsDue && now - lastFlush_ < interval) return;
   Flush();
 }
 
@@ -87,6 +91,7 @@ void FolderWalk::Flush() {
   lastFlush_ = std::chrono::steady_clock::now();
   if (batch_.empty()) return;
   emit rowsFound(batch_);
+  delivered_ += batch_.size();
   batch_.clear();
 }
 

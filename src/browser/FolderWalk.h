@@ -37,9 +37,12 @@ class FolderWalk : public QObject {
   void Cancel() { cancelled_.store(true); }
   Scope GetScope() const { return request_.scope; }
 
-  // Rows per batch, and the longest a found row waits for its batch to leave.
-  static constexpr size_t kBatchRows = 1000;
-  static constexpr std::chrono::milliseconds kBatchInterval{40};
+  // The first batch leaves after 1000 rows or 40 ms, whichever comes first, so that rows show
+  // at once. Later batches may grow to as many rows as went before them, or 200 ms: the view lays
+  // out the whole list for every batch, so a long listing is best shown in few steps.
+  static constexpr size_t kFirstBatchRows = 1000;
+  static constexpr std::chrono::milliseconds kFirstBatchInterval{40};
+  static constexpr std::chrono::milliseconds kBatchInterval{200};
 
  signals:
   // Rows in enumeration order; emitted on the walk's thread.
@@ -58,6 +61,7 @@ class FolderWalk : public QObject {
   const Request request_;
   std::atomic<bool> cancelled_{false};
   std::vector<FileListRow> batch_;
+  size_t delivered_ = 0;
   std::chrono::steady_clock::time_point lastFlush_;
   std::thread thread_;
 };

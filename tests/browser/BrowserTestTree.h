@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QTest>
 #include <filesystem>
 #include <string>
 
+#include "browser/FileList.h"
 #include "support/TempDir.h"
 
 namespace tw::test {
@@ -26,5 +28,10 @@ class BrowserTestTree {
  private:
   TempDir dir_;
 };
+
+// Lets the file list's running listing deliver its rows; false when it has not ended in time.
+inline bool ListingEnds(const FileList& list) {
+  return QTest::qWaitFor([&list] { return !list.IsListing(); }, 10'000);
+}
 
 }  // namespace tw::test

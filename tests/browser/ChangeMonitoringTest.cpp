@@ -6,9 +6,9 @@
 
 #include "BrowserTestTree.h"
 #include "browser/FileList.h"
+#include "browser/FolderMonitor.h"
 #include "browser/FolderTree.h"
 #include "browser/FolderTreeItem.h"
-#include "browser/FolderMonitor.h"
 
 namespace tw {
 namespace {
@@ -53,6 +53,7 @@ TEST(ChangeMonitoring, NewFolderAnywhereRereadsTheMountAndKeepsTheSelection) {
   EXPECT_EQ(f.Keys(f.MountItem(0)), (std::vector<std::string>{"a", "fresh"}));
   EXPECT_EQ(f.tree.GetSelectedPath(), f.first.PathOf("a/b"));
   EXPECT_TRUE(f.tree.currentItem()->isExpanded());
+  ASSERT_TRUE(test::ListingEnds(f.list));
   ASSERT_EQ(f.list.RowCount(), 1);
   EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.first.PathOf("a/b/note.txt"));
   // Deep below what the tree shows, too.

@@ -2,25 +2,32 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <set>
 
 #include "BrowserTestTree.h"
+#include "browser/EscapeMonitor.h"
 #include "browser/FileList.h"
 #include "browser/FolderTree.h"
-#include "browser/EscapeMonitor.h"
 
 namespace tw {
 namespace {
 
 using test::BrowserTestTree;
+
+// The folder's files in the reverse of their enumeration order: the order the list shows them.
+std::vector<std::string> ReverseEnumeration(const std::string& folder) {
+  std::vector<std::string> paths;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.is_regular_file()) paths.push_back(entry.path().string());
+  std::reverse(paths.begin(), paths.end());
+  return paths;
+}
 
 std::set<std::string> Column(const FileList& list, int column) {
   std::set<std::string> values;
@@ -42,28 +49,30 @@ TEST(FileList, HasTheFiveColumnsSpelledAsShown) {
     EXPECT_EQ(list.model()->headerData(column, Qt::Horizontal).toString(), headers[column]);
 }
 
-TEST(FileList, RendersNameTypeSizeAndFullPath) {
+TEST(FileList, ListsByTheExtensionAfterTheLastDotInAnyCase) {
   BrowserTestTree tree;
   struct Case {
     const char* file;
     const char* name;
     const char* type;
   };
-  const Case cases[] = {
+  const Case listed[] = {
       {"Report.DOC", "Report", "DOC"},
       {"report.docx", "report", "docx"},
-      {"mydocx", "my", "docx"},
-      {"page.shtml", "page.s", "html"},
+      {"NOTES.TXT", "NOTES", "TXT"},
+      {"a.b.Html", "a.b", "Html"},
   };
-  for (const Case& c : cases) tree.File(c.file, "12345");
-  tree.File("doc", "x");  // three characters: its key is "doc", not ".doc"
-  tree.File("sheet.xlsx");
-  tree.File("letter.docm");
+  for (const Case& c : listed) tree.File(c.file, "12345");
+  // The count run and the command line take none of these, so the list offers none of them.
+  for (const char* name : {"README.adoc", "mytxt", "mydocx", "doc", "page.shtml", "sheet.xlsx",
+                           "letter.docm", "notes.txt.bak"})
+    tree.File(name);
   FileList list;
   EnableAll(list);
   list.ListFolderFiles(tree.Root());
+  ASSERT_TRUE(test::ListingEnds(list));
   ASSERT_EQ(list.RowCount(), 4);
-  for (const Case& c : cases) {
+  for (const Case& c : listed) {
     int found = -1;
     for (int row = 0; row < list.RowCount(); ++row)
       if (list.CellText(row, FileList::kFullPath) == tree.PathOf(c.file)) found = row;
@@ -73,6 +82,11 @@ TEST(FileList, RendersNameTypeSizeAndFullPath) {
     EXPECT_EQ(list.CellText(found, FileList::kSize), "5");
     EXPECT_EQ(list.CellText(found, FileList::kModified).size(), 17u);  // "MM/DD/YY HH:MM:SS"
   }
+  FileList textOnly;
+  textOnly.TypeFlags().CountTxt = 1;
+  textOnly.ListFolderFiles(tree.Root());
+  ASSERT_TRUE(test::ListingEnds(textOnly));
+  EXPECT_EQ(textOnly.AllFullPaths(), std::vector<std::string>{tree.PathOf("NOTES.TXT")});
 }
 
 TEST(FileList, ListsTheReverseOfTheEnumerationOrderAndSkipsFolders) {
@@ -82,13 +96,39 @@ TEST(FileList, ListsTheReverseOfTheEnumerationOrderAndSkipsFolders) {
   FileList list;
   list.TypeFlags().CountTxt = 1;
   list.ListFolderFiles(tree.Root());
-  ASSERT_EQ(list.RowCount(), 4);
-  // The rows stand in the reverse of the folder's enumeration order.
-  std::vector<std::string> enumerated;
-  for (const auto& entry : std::filesystem::directory_iterator(tree.Root()))
-    if (entry.is_regular_file()) enumerated.push_back(entry.path().string());
-  std::reverse(enumerated.begin(), enumerated.end());
-  EXPECT_EQ(list.AllFullPaths(), enumerated);
+  ASSERT_TRUE(test::ListingEnds(list));
+  EXPECT_EQ(list.AllFullPaths(), ReverseEnumeration(tree.Root()));
+}
+
+TEST(FileList, BigFolderListsCompletelyAndInOrder) {
+  BrowserTestTree tree;
+  for (int i = 0; i < 10'000; ++i) tree.File("f" + std::to_string(i) + ".txt");
+  FileList list;
+  list.TypeFlags().CountTxt = 1;
+  QSignalSpy ended(&list, &FileList::folderListed);
+  list.ListFolderFiles(tree.Root());
+  EXPECT_EQ(list.RowCount(), 0);  // the rows come from the walk, not from the call
+  ASSERT_TRUE(test::ListingEnds(list));
+  EXPECT_EQ(list.AllFullPaths(), ReverseEnumeration(tree.Root()));
+  ASSERT_EQ(ended.count(), 1);
+  EXPECT_TRUE(ended.at(0).at(0).toBool());
+}
+
+TEST(FileList, NewerListingSupersedesTheRunningOne) {
+  BrowserTestTree tree;
+  for (int i = 0; i < 2'000; ++i) tree.File("big/f" + std::to_string(i) + ".txt");
+  const std::string small = tree.File("small/only.txt");
+  FileList list;
+  list.TypeFlags().CountTxt = 1;
+  QSignalSpy ended(&list, &FileList::folderListed);
+  list.ListFolderFiles(tree.PathOf("big"));
+  list.ListFolderFiles(tree.PathOf("small"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.WalksEnded(); }, 10'000));
+  // Whatever the first walk found before it stopped was dropped, late or not.
+  EXPECT_EQ(list.AllFullPaths(), std::vector<std::string>{small});
+  ASSERT_EQ(ended.count(), 2);
+  EXPECT_FALSE(ended.at(0).at(0).toBool());
+  EXPECT_TRUE(ended.at(1).at(0).toBool());
 }
 
 TEST(FileList, LargeFilesShowTheirFullSize) {
@@ -102,8 +142,8 @@ TEST(FileList, LargeFilesShowTheirFullSize) {
   FileList list;
   list.TypeFlags().CountTxt = 1;
   list.ListFolderFiles(tree.Root());
-  EXPECT_EQ(Column(list, FileList::kSize),
-            (std::set<std::string>{"5000000000", "3000000000"}));
+  ASSERT_TRUE(test::ListingEnds(list));
+  EXPECT_EQ(Column(list, FileList::kSize), (std::set<std::string>{"5000000000", "3000000000"}));
 }
 
 TEST(FileList, DuplicateTestComparesNameDotTypeOnly) {
@@ -111,20 +151,14 @@ TEST(FileList, DuplicateTestComparesNameDotTypeOnly) {
   const std::string first = tree.File("a/notes.txt");
   const std::string second = tree.File("b/notes.txt");
   const std::string upper = tree.File("b/NOTES.txt");
-  const std::string dotless1 = tree.File("a/mydocx");
-  const std::string dotless2 = tree.File("b/mydocx");
   FileList list;
   list.TypeFlags().CountTxt = 1;
-  list.TypeFlags().CountDoc = 1;
   list.AddFileToList(first);
   list.AddFileToList(second);  // same name in another folder: not listed again
   list.AddFileToList(upper);   // the test is case-sensitive
-  // "my" + "." + "docx" never equals "mydocx": dotless names are never taken for duplicates.
-  list.AddFileToList(dotless1);
-  list.AddFileToList(dotless2);
-  EXPECT_EQ(list.AllFullPaths(), (std::vector<std::string>{dotless2, dotless1, upper, first}));
+  EXPECT_EQ(list.AllFullPaths(), (std::vector<std::string>{upper, first}));
   list.AddFileToList(first + "/");  // a trailing separator is dropped first
-  EXPECT_EQ(list.RowCount(), 4);
+  EXPECT_EQ(list.RowCount(), 2);
 }
 
 TEST(FileList, VanishedFileKeepsARowWithoutSizeAndTime) {
@@ -144,8 +178,10 @@ TEST(FileList, WithEveryFlagClearedListingsAreEmpty) {
   tree.File("b.doc");
   FileList list;
   list.ListFolderFiles(tree.Root());
+  ASSERT_TRUE(test::ListingEnds(list));
   EXPECT_EQ(list.RowCount(), 0);
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
+  list.ListFolderTreeFiles(tree.Root());
+  ASSERT_TRUE(test::ListingEnds(list));
   EXPECT_EQ(list.RowCount(), 0);
 }
 
@@ -154,6 +190,8 @@ TEST(FileList, UnreadableFolderLeavesTheListEmpty) {
   list.TypeFlags().CountTxt = 1;
   list.AddFileToList("/x/y.txt");
   list.ListFolderFiles("/nonexistent-folder-xyz");
+  EXPECT_EQ(list.RowCount(), 0);
+  ASSERT_TRUE(test::ListingEnds(list));
   EXPECT_EQ(list.RowCount(), 0);
 }
 
@@ -167,7 +205,10 @@ TEST(FileListWalk, ListsTheWholeSubtreeWithoutEmptyingTheList) {
   list.TypeFlags().CountTxt = 1;
   list.TypeFlags().CountPdf = 1;
   list.AddFileToList("/elsewhere/kept.txt");
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
+  QSignalSpy ended(&list, &FileList::subtreeListed);
+  list.ListFolderTreeFiles(tree.Root());
+  ASSERT_TRUE(ended.wait(10'000));
+  EXPECT_TRUE(ended.at(0).at(0).toBool());
   EXPECT_EQ(Column(list, FileList::kFullPath),
             (std::set<std::string>{"/elsewhere/kept.txt", top, deep, other}));
 }
@@ -185,8 +226,10 @@ TEST(FileListWalk, DoesNotFollowLinksToFoldersNorStopAtUnreadableOnes) {
   ::chmod(locked.c_str(), 0);
   FileList list;
   list.TypeFlags().CountTxt = 1;
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
+  list.ListFolderTreeFiles(tree.Root());
+  const bool ended = test::ListingEnds(list);
   ::chmod(locked.c_str(), 0700);
+  ASSERT_TRUE(ended);
   std::set<std::string> paths = Column(list, FileList::kFullPath);
   paths.erase(tree.PathOf("m/locked/secret.txt"));  // readable when the tests run as root
   EXPECT_EQ(paths, (std::set<std::string>{inner, after, tree.PathOf("z/link.txt")}));
@@ -194,27 +237,42 @@ TEST(FileListWalk, DoesNotFollowLinksToFoldersNorStopAtUnreadableOnes) {
 
 TEST(FileListWalk, EscapeStopsTheWalkAndKeepsTheRowsSoFar) {
   BrowserTestTree tree;
-  for (int i = 0; i < 50; ++i)
-    tree.File("f" + std::to_string(i) + "/n" + std::to_string(i) + ".txt");
+  for (int i = 0; i < 3'000; ++i)
+    tree.File("d" + std::to_string(i / 100) + "/n" + std::to_string(i) + ".txt");
   FileList list;
   EscapeMonitor escape;
-  escape.SetPollInterval(0);
   list.SetEscapeMonitor(&escape);
   list.TypeFlags().CountTxt = 1;
   list.AddFileToList("/elsewhere/kept.txt");
-  // The key press waits in the event queue; the walk delivers it at its first test.
-  QCoreApplication::postEvent(&list,
-                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkEscaped);
-  EXPECT_EQ(list.RowCount(), 1);  // stopped before the first entry
+  // Escape as soon as the first batch is shown: the walk has more than one batch to go.
+  int shownAtEscape = -1;
+  QObject::connect(list.model(), &QAbstractItemModel::rowsInserted, &list, [&] {
+    if (shownAtEscape >= 0) return;
+    shownAtEscape = list.RowCount();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&list, &press);
+  });
+  QSignalSpy ended(&list, &FileList::subtreeListed);
+  list.ListFolderTreeFiles(tree.Root());
+  ASSERT_TRUE(ended.wait(10'000));
+  EXPECT_FALSE(ended.at(0).at(0).toBool());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.WalksEnded(); }, 10'000));
+  ASSERT_GT(shownAtEscape, 1);
+  EXPECT_LT(shownAtEscape, 3'001);
+  EXPECT_EQ(list.RowCount(), shownAtEscape);
   EXPECT_EQ(list.CellText(list.RowCount() - 1, FileList::kFullPath), "/elsewhere/kept.txt");
-  // Without Escape the same walk runs to the end.
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
-  EXPECT_EQ(list.RowCount(), 51);
+  // An Escape without a walk stops nothing: the next walk runs to its end.
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(&list, &press);
+  list.DeleteAllItems();
+  list.ListFolderTreeFiles(tree.Root());
+  ASSERT_TRUE(test::ListingEnds(list));
+  EXPECT_EQ(list.RowCount(), 3'000);
 }
 
 TEST(EscapeMonitorTest, RecordsEscapeAsKeyOrShortcutOverrideUntilTested) {
   EscapeMonitor escape;
+  QSignalSpy pressed(&escape, &EscapeMonitor::escapePressed);
   QWidget widget;
   EXPECT_FALSE(escape.TestAndClear());
   for (QEvent::Type type : {QEvent::KeyPress, QEvent::ShortcutOverride}) {
@@ -223,69 +281,12 @@ TEST(EscapeMonitorTest, RecordsEscapeAsKeyOrShortcutOverrideUntilTested) {
     EXPECT_TRUE(escape.TestAndClear()) << type;
     EXPECT_FALSE(escape.TestAndClear()) << type;
   }
+  const int pressedByEscape = pressed.count();
+  EXPECT_GE(pressedByEscape, 2);
   QKeyEvent other(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
   QCoreApplication::sendEvent(&widget, &other);
   EXPECT_FALSE(escape.TestAndClear());
-}
-
-TEST(FileListWalk, RefillsAskedForDuringTheWalkWait) {
-  BrowserTestTree tree;
-  for (int i = 0; i < 20; ++i)
-    tree.File("d" + std::to_string(i) + "/x" + std::to_string(i) + ".txt");
-  tree.File("other/single.txt");
-  FileList list;
-  EscapeMonitor escape;
-  escape.SetPollInterval(0);
-  list.SetEscapeMonitor(&escape);
-  list.TypeFlags().CountTxt = 1;
-  list.AddFileToList("/elsewhere/kept.txt");
-  // A change notice handled while the walk delivers events asks for another folder's files.
-  QTimer::singleShot(0, &list, [&] { list.ListFolderFiles(tree.PathOf("other")); });
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
-  EXPECT_EQ(list.RowCount(), 22);
-  EXPECT_EQ(list.CellText(21, FileList::kFullPath), "/elsewhere/kept.txt");
-  list.ListFolderFiles(tree.PathOf("other"));  // after the walk it refills as usual
-  EXPECT_EQ(list.RowCount(), 1);
-}
-
-TEST(FileListWalk, OtherInputIsHeldOffDuringTheWalk) {
-  BrowserTestTree tree;
-  tree.File("a/x.txt");
-  FileList list;
-  EscapeMonitor escape;
-  escape.SetPollInterval(0);
-  list.SetEscapeMonitor(&escape);
-  list.TypeFlags().CountTxt = 1;
-  bool keySeen = false;
-  class KeySpy : public QObject {
-   public:
-    explicit KeySpy(bool& seen) : seen_(seen) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::KeyPress) seen_ = true;
-      return false;
-    }
-    bool& seen_;
-  } spy(keySeen);
-  list.installEventFilter(&spy);
-  QCoreApplication::postEvent(&list, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
-  QAction action;
-  bool triggered = false;
-  QObject::connect(&action, &QAction::triggered, [&] { triggered = true; });
-  QCoreApplication::postEvent(&action, new QShortcutEvent(QKeySequence(Qt::Key_F9), 1));
-  class Window : public QWidget {
-   public:
-    bool asked = false;
-    void closeEvent(QCloseEvent* event) override {
-      asked = true;
-      event->ignore();
-    }
-  } window;
-  window.show();
-  QCoreApplication::postEvent(&window, new QCloseEvent);
-  EXPECT_EQ(list.ListFolderTreeFiles(tree.Root()), FileList::kWalkDone);
-  EXPECT_FALSE(keySeen);
-  EXPECT_FALSE(window.asked);  // no close request while the walk runs
-  EXPECT_FALSE(triggered);     // and no menu command
+  EXPECT_EQ(pressed.count(), pressedByEscape);
 }
 
 TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
@@ -302,11 +303,14 @@ TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
   QObject::connect(&list, &FileList::fileTypeToggled,
                    [&](FileType type, bool on) { toggled.emplace_back(type, on); });
   ASSERT_NE(folders.SelectPath(tree.Root(), false), nullptr);
+  ASSERT_TRUE(test::ListingEnds(list));
   EXPECT_EQ(list.RowCount(), 2);
   list.ToggleFileType(FileType::Txt, folders);
   EXPECT_EQ(list.TypeFlags().CountTxt, 0);
+  ASSERT_TRUE(test::ListingEnds(list));
   EXPECT_EQ(Column(list, FileList::kType), (std::set<std::string>{"doc"}));
   list.ToggleFileType(FileType::Txt, folders);
+  ASSERT_TRUE(test::ListingEnds(list));
   EXPECT_EQ(list.RowCount(), 2);
   ASSERT_EQ(toggled.size(), 2u);
   EXPECT_EQ(toggled[0], std::make_pair(FileType::Txt, false));
@@ -316,6 +320,7 @@ TEST(FileListToggle, RefillsFromTheSelectedFolderButNotForTheComputerNode) {
   ASSERT_TRUE(folders.IsComputerNodeSelected());
   list.ToggleFileType(FileType::Doc, folders);
   EXPECT_EQ(list.TypeFlags().CountDoc, 0);
+  EXPECT_FALSE(list.IsListing());
   EXPECT_EQ(list.RowCount(), 2);  // the list keeps its rows
 }
 

@@ -1,44 +1,43 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "browser/FileListRow.h"
 #include "browser/FileTypeFlags.h"
 
 namespace tw {
 namespace {
 
-TEST(ExtensionKey, IsTheLastFourCharactersLowerCased) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Report.DOC", ".doc"}, {"report.docx", "docx"}, {"mydocx", "docx"}, {"page.shtml", "html"},
-      {"doc", "doc"},         {"a.B", "a.b"},          {"", ""},           {"NOTES.TXT", ".txt"},
-  };
-  for (const auto& [name, key] : cases) EXPECT_EQ(FileTypeFlags::ExtensionKey(name), key) << name;
-}
-
-TEST(FileTypeFlags, EachFlagAcceptsItsOwnKeysOnly) {
+TEST(FileTypeFlags, EachBoxAcceptsItsOwnExtensionsInAnyCase) {
   struct Case {
     FileType type;
     std::vector<std::string> accepted;
   };
-  const std::vector<std::string> allKeys = {".doc", "docx", ".rtf", ".xls", ".txt",
-                                            ".htm", "html", ".ppt", "pptx", ".pdf",
-                                            "xlsx", "docm", "doc",  "txt",  ".odt"};
+  const std::vector<std::string> paths = {
+      "/w/a.doc",  "/w/A.DOCX", "/w/a.Rtf",  "/w/a.xls",      "/w/NOTES.TXT",   "/w/a.htm",
+      "/w/a.HTML", "/w/a.ppt",  "/w/a.pptx", "/w/a.pdf",      "/w/README.adoc", "/w/mytxt",
+      "/w/mydocx", "/w/doc",    "/w/a.xlsx", "/w/page.shtml", "/w/a.txt.bak",   "/w/x.txt/y",
+  };
   const Case cases[] = {
-      {FileType::Doc, {".doc", "docx"}}, {FileType::Rtf, {".rtf"}},
-      {FileType::Xls, {".xls"}},         {FileType::Txt, {".txt"}},
-      {FileType::Htm, {".htm", "html"}}, {FileType::Ppt, {".ppt", "pptx"}},
-      {FileType::Pdf, {".pdf"}},
+      {FileType::Doc, {"/w/a.doc", "/w/A.DOCX"}},
+      {FileType::Rtf, {"/w/a.Rtf"}},
+      {FileType::Xls, {"/w/a.xls"}},
+      {FileType::Txt, {"/w/NOTES.TXT"}},
+      {FileType::Htm, {"/w/a.htm", "/w/a.HTML"}},
+      {FileType::Ppt, {"/w/a.ppt", "/w/a.pptx"}},
+      {FileType::Pdf, {"/w/a.pdf"}},
   };
   for (const Case& c : cases) {
     FileTypeFlags flags;
     flags.Flag(c.type) = 1;
-    for (const std::string& key : allKeys) {
+    for (const std::string& path : paths) {
       const bool expected =
-          std::find(c.accepted.begin(), c.accepted.end(), key) != c.accepted.end();
-      EXPECT_EQ(flags.Accepts(key), expected) << key << " type " << static_cast<int>(c.type);
+          std::find(c.accepted.begin(), c.accepted.end(), path) != c.accepted.end();
+      EXPECT_EQ(flags.AcceptsPath(path), expected) << path << " type " << static_cast<int>(c.type);
     }
   }
   FileTypeFlags none;
-  for (const std::string& key : allKeys) EXPECT_FALSE(none.Accepts(key)) << key;
+  for (const std::string& path : paths) EXPECT_FALSE(none.AcceptsPath(path)) << path;
 }
 
 TEST(FileTypeFlags, FlagNamesTheSevenMembers) {
@@ -58,8 +57,7 @@ TEST(FileListRowText, SplitsNameAndType) {
   };
   const Case cases[] = {
       {"Report.DOC", "Report", "DOC"},   {"report.docx", "report", "docx"},
-      {"REPORT.DOCX", "REPORT", "DOCX"}, {"mydocx", "my", "docx"},
-      {"page.shtml", "page.s", "html"},  {"a.b.txt", "a.b", "txt"},
+      {"REPORT.DOCX", "REPORT", "DOCX"}, {"a.b.txt", "a.b", "txt"},
       {"slides.PPTX", "slides", "PPTX"}, {"x.htm", "x", "htm"},
   };
   for (const Case& c : cases) {

@@ -86,11 +86,14 @@ TEST(FolderTree, SelectionListsTheFolderIntoTheFileList) {
   f.disk.File("a/two.txt");
   f.disk.File("b/three.txt");
   f.Select("a");
+  ASSERT_TRUE(test::ListingEnds(f.list));
   EXPECT_EQ(f.list.RowCount(), 2);
   f.Select("b");
+  ASSERT_TRUE(test::ListingEnds(f.list));
   ASSERT_EQ(f.list.RowCount(), 1);
   EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.disk.PathOf("b/three.txt"));
   f.tree.setCurrentItem(f.tree.ComputerNode());
+  EXPECT_FALSE(f.list.IsListing());
   EXPECT_EQ(f.list.RowCount(), 1);  // the computer node lists nothing
   EXPECT_EQ(f.tree.GetSelectedPath(), "");
 }

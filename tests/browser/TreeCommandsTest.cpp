@@ -7,9 +7,9 @@
 
 #include "BrowserTestTree.h"
 #include "browser/FileList.h"
-#include "browser/PropertiesDialog.h"
 #include "browser/FolderTree.h"
 #include "browser/FolderTreeItem.h"
+#include "browser/PropertiesDialog.h"
 #include "support/RecordingMessageService.h"
 
 namespace tw {
@@ -58,9 +58,8 @@ TEST(TreeCommands, MainWindowSwitchesLeaveOnlyTheHarmlessCommands) {
   for (QAction* action : menu->actions())
     if (!action->isSeparator() && action->isEnabled())
       enabledEntries.insert(action->data().toInt());
-  EXPECT_EQ(enabledEntries,
-            (std::set<int>{FolderTree::kCmdUpOneLevel, FolderTree::kCmdProperties,
-                           FolderTree::kCmdRefresh}));
+  EXPECT_EQ(enabledEntries, (std::set<int>{FolderTree::kCmdUpOneLevel, FolderTree::kCmdProperties,
+                                           FolderTree::kCmdRefresh}));
   f.Select("folder/sub");
   EXPECT_TRUE(f.tree.CreateContextMenu()->actions().size() > 8);
   EXPECT_TRUE(f.tree.IsCommandEnabled(FolderTree::kCmdBack));
@@ -149,9 +148,11 @@ TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
   f.disk.File("keep.txt");
   f.list.TypeFlags().CountTxt = 1;
   f.Select("trash-me");
+  ASSERT_TRUE(test::ListingEnds(f.list));
   ASSERT_EQ(f.list.RowCount(), 1);
   f.Key(Qt::Key_Delete);
   EXPECT_EQ(f.tree.GetSelectedPath(), f.disk.Root());
+  ASSERT_TRUE(test::ListingEnds(f.list));
   ASSERT_EQ(f.list.RowCount(), 1);  // the parent's files, no longer the deleted folder's
   EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.disk.PathOf("keep.txt"));
   EXPECT_FALSE(std::filesystem::exists(f.disk.PathOf("trash-me")));
@@ -177,6 +178,7 @@ TEST(TreeCommands, RenameEditsTheLabelAndRenamesOnDisk) {
   QTreeWidgetItem* item = f.Select("old/inside");
   rename("renamed");
   EXPECT_TRUE(std::filesystem::exists(f.disk.PathOf("old/renamed/x.txt")));
+  ASSERT_TRUE(test::ListingEnds(f.list));
   ASSERT_EQ(f.list.RowCount(), 1);  // the list shows the files under their new path
   EXPECT_EQ(f.list.CellText(0, FileList::kFullPath), f.disk.PathOf("old/renamed/x.txt"));
   item = f.Select("old");
