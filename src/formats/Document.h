@@ -7,22 +7,22 @@ namespace tw {
 
 // Where a piece of a document's text lives. Readers say where; the counters decide what counts.
 enum class PieceKind {
-  Body,        // running text of a word-processing document
-  TableCell,   // a cell of a table in the running text
+  Body,       // running text of a word-processing document
+  TableCell,  // a cell of a table in the running text
   Footnote,
   Endnote,
   Comment,
-  Header,      // of section `container`, of type `headerFooter`
-  Footer,      // likewise
-  TextBox,     // a floating text box, `groupDepth` groups deep
-  AutoShape,   // a drawn shape that holds text, likewise
-  SlideShape,  // text of a shape on slide `container` (table cells and group members too)
-  SlideFooter, // the footer slide `container` shows
-  Notes,       // the notes page of slide `container`
-  TitleMaster, // a text frame of the title master
-  Master,      // a text frame of a slide master
-  Layout,      // a text frame of a slide layout
-  PdfPage,     // the text of page `container`, in reading order
+  Header,       // of section `container`, of type `headerFooter`
+  Footer,       // likewise
+  TextBox,      // a floating text box, `groupDepth` groups deep
+  AutoShape,    // a drawn shape that holds text, likewise
+  SlideShape,   // text of a shape on slide `container` (table cells and group members too)
+  SlideFooter,  // the footer slide `container` shows
+  Notes,        // the notes page of slide `container`
+  TitleMaster,  // a text frame of the title master
+  Master,       // a text frame of a slide master
+  Layout,       // a text frame of a slide layout
+  PdfPage,      // the text of page `container`, in reading order
 };
 
 // Which of a section's headers or footers a piece is.

@@ -29,8 +29,8 @@ class ReadResult {
   struct Stopped {};
 
   ReadResult(Document document) : value_(std::move(document)) {}  // NOLINT: implicit on purpose
-  ReadResult(ReaderError error) : value_(std::move(error)) {}      // NOLINT
-  ReadResult(Stopped stopped) : value_(stopped) {}                  // NOLINT
+  ReadResult(ReaderError error) : value_(std::move(error)) {}     // NOLINT
+  ReadResult(Stopped stopped) : value_(stopped) {}                // NOLINT
 
   bool Ok() const { return std::holds_alternative<Document>(value_); }
   bool WasStopped() const { return std::holds_alternative<Stopped>(value_); }
