@@ -25,13 +25,6 @@ bool IsFolder(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool IsPrefixFolder(const std::string& folder, const std::string& path) {
-  if (folder == "/") return !path.empty() && path[0] == '/';
-  return path == folder ||
-         (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0 &&
-          path[folder.size()] == '/');
-}
-
 // The file system's own compressed / encrypted attributes; both off where it reports none.
 std::pair<bool, bool> CompressedAndEncrypted(const std::string& path) {
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
@@ -97,134 +90,6 @@ FolderTree::~FolderTree() {
   programmatic_ = true;
   disconnect(this, nullptr, this, nullptr);
   clear();
-}
-
-void FolderTree::ConfigureForMainWindow() {
-  built_ = false;  // one rebuild at the end instead of one per setting
-  SetRootFolder("");
-  SetFileMask("*.*");
-  SetShowFiles(false);
-  SetShowComputerNode(true);
-  SetShowNetworkNode(false);
-  SetDriveTypesToHide(0);
-  SetShowSharedOverlay(true);
-  SetMonitoring(true);
-  SetDisplayNames(true);
-  SetExtensionDisplay(kShellTitle);
-  SetMaxHistory(20);
-  SetAllowSwitches(kAllowProperties);
-  built_ = true;
-  Refresh();
-}
-
-void FolderTree::SetFileList(FileList* fileList) {
-  fileList_ = fileList;
-  if (fileList_) fileList_->SetFileMask(fileMask_);
-}
-
-// ---- configuration -------------------------------------------------------------------------
-
-void FolderTree::RebuildIfBuilt() {
-  if (built_) Refresh();
-}
-
-void FolderTree::SetRootFolder(const std::string& root) {
-  rootFolder_ = root;
-  while (rootFolder_.size() > 1 && rootFolder_.back() == '/') rootFolder_.pop_back();
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetFileMask(const std::string& mask) {
-  fileMask_ = mask;
-  if (fileList_) fileList_->SetFileMask(mask);
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetShowFiles(bool on) {
-  showFiles_ = on;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetHiddenAttributes(unsigned attributes) {
-  hiddenAttributes_ = attributes;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetShowComputerNode(bool on) {
-  showComputerNode_ = on;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetShowNetworkNode(bool on) {
-  showNetworkNode_ = on;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetDriveTypesToHide(unsigned driveTypeBits) {
-  hiddenDriveTypes_ = driveTypeBits;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetShowSharedOverlay(bool on) {
-  sharedOverlay_ = on;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetCompressedColour(bool on, QColor colour) {
-  colourCompressed_ = on;
-  compressedColour_ = colour;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetEncryptedColour(bool on, QColor colour) {
-  colourEncrypted_ = on;
-  encryptedColour_ = colour;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetMonitoring(bool on) {
-  monitoring_.exchange(on ? 1 : 0);
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetDisplayNames(bool on) {
-  displayNames_ = on;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetExtensionDisplay(int mode) {
-  extensionDisplay_ = mode;
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetMaxHistory(int entries) {
-  maxHistory_ = std::max(0, entries);
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetAllowSwitches(unsigned bits) {
-  allow_ = bits & ~1u;
-  setDragEnabled((allow_ & kAllowDragDrop) != 0);
-  setAcceptDrops((allow_ & kAllowDragDrop) != 0);
-  setDragDropMode((allow_ & kAllowDragDrop) ? QAbstractItemView::DragDrop
-                                            : QAbstractItemView::NoDragDrop);
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetShareSources(const std::string& usershareDir, const std::string& smbConf,
-                                 const std::string& exports) {
-  shareSources_ = {usershareDir, smbConf, exports};
-  RebuildIfBuilt();
-}
-
-void FolderTree::SetVolumeIdReader(VolumeIdReader reader) {
-  volumeIdOf_ = reader ? std::move(reader) : VolumeIdReader(&MountTable::VolumeId);
-}
-
-void FolderTree::SetMountsForTesting(std::vector<MountEntry> mounts) {
-  mounts_ = std::move(mounts);
-  mountsOverridden_ = true;
-  RebuildIfBuilt();
 }
 
 // ---- building ------------------------------------------------------------------------------
@@ -402,12 +267,7 @@ void FolderTree::Populate(FolderTreeItem* item) {
     return;
   }
   if (item->IsDriveRoot() && !PassesMediaCheck(item)) {
-    const bool was = programmatic_;
-    programmatic_ = true;
-    item->setExpanded(false);
-    DeleteChildren(item);
-    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    programmatic_ = was;
+    CollapseUnread(item);
     return;
   }
   if (!item->IsVirtualNode() && IsFolder(item->Path())) {
@@ -442,33 +302,17 @@ void FolderTree::RemoveVanishedItem(QTreeWidgetItem* item) {
 bool FolderTree::PassesMediaCheck(const FolderTreeItem* item) {
   const MountEntry* mount = MountOfItem(item);
   if (!mount || !mount->IsRemovableOrCdRom()) return true;
-  const std::optional<unsigned long long> id = volumeIdOf_(mount->path);
-  auto remembered = volumeIds_.find(mount->path);
-  if (!id) {
-    volumeIds_.erase(mount->path);
-    return false;
-  }
-  if (remembered == volumeIds_.end() || remembered->second == *id) {
-    volumeIds_[mount->path] = *id;
-    return true;
-  }
-  volumeIds_.erase(mount->path);  // another medium: read afresh on the next expansion
-  return false;
+  return media_.Passes(*mount);
 }
 
-const MountEntry* FolderTree::MountOfItem(const FolderTreeItem* item) const {
-  for (const MountEntry& mount : mounts_)
-    if (mount.path == item->Path()) return &mount;
-  return nullptr;
-}
-
-const MountEntry* FolderTree::MountOfPath(const std::string& path) const {
-  const MountEntry* best = nullptr;
-  for (const MountEntry& mount : mounts_) {
-    if (!IsPrefixFolder(mount.path, path)) continue;
-    if (!best || mount.path.size() > best->path.size()) best = &mount;
-  }
-  return best;
+// The collapse and the removal are the tree's own doing, so they neither select nor list files.
+void FolderTree::CollapseUnread(QTreeWidgetItem* item) {
+  const bool was = programmatic_;
+  programmatic_ = true;
+  item->setExpanded(false);
+  DeleteChildren(item);
+  item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+  programmatic_ = was;
 }
 
 void FolderTree::ExpandProgrammatically(QTreeWidgetItem* item) {
@@ -522,9 +366,8 @@ void FolderTree::OnSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* p
   }
   if (!movingInHistory_) RecordHistory(previous);
   if (record->IsDriveRoot()) {
-    if (const MountEntry* mount = MountOfItem(record); mount && mount->IsRemovableOrCdRom()) {
-      if (auto id = volumeIdOf_(mount->path)) volumeIds_[mount->path] = *id;
-    }
+    if (const MountEntry* mount = MountOfItem(record); mount && mount->IsRemovableOrCdRom())
+      media_.Remember(*mount);
   }
   if (record->kind() != FolderTreeItem::Kind::Computer && !listingDeferred_)
     ShowFilesOf(record->Path());
@@ -542,82 +385,6 @@ void FolderTree::RecordHistory(QTreeWidgetItem* previous) {
   if (!previous || maxHistory_ == 0) return;
   while (static_cast<int>(back_.size()) >= maxHistory_) back_.erase(back_.begin());
   back_.emplace_back(indexFromItem(previous));
-}
-
-// ---- paths ---------------------------------------------------------------------------------
-
-std::string FolderTree::GetSelectedPath() const {
-  const auto* record = dynamic_cast<const FolderTreeItem*>(currentItem());
-  return record ? record->Path() : std::string();
-}
-
-std::string FolderTree::ItemPath(const QTreeWidgetItem* item) const {
-  const auto* record = dynamic_cast<const FolderTreeItem*>(item);
-  return record ? record->Path() : std::string();
-}
-
-bool FolderTree::IsComputerNodeSelected() const {
-  return computerNode_ && currentItem() == computerNode_;
-}
-
-QTreeWidgetItem* FolderTree::FindChildByKey(QTreeWidgetItem* parent, const std::string& key) {
-  for (int i = 0; i < parent->childCount(); ++i) {
-    FolderTreeItem* child = ItemOf(parent->child(i));
-    if (child && child->KeyText() == key) return child;
-  }
-  return nullptr;
-}
-
-// The item a path's walk starts from and the rest of the path below it: the top of the tree
-// under a root folder, otherwise the mount the path lies on (the longest matching mount point).
-QTreeWidgetItem* FolderTree::StartOfWalk(const std::string& path, std::string& rest) {
-  if (!rootFolder_.empty()) {
-    if (path == rootFolder_ || !IsPrefixFolder(rootFolder_, path)) return nullptr;
-    rest = path.substr(rootFolder_ == "/" ? 1 : rootFolder_.size() + 1);
-    return invisibleRootItem();
-  }
-  QTreeWidgetItem* drives = invisibleRootItem();
-  if (computerNode_) {
-    ExpandProgrammatically(computerNode_);
-    drives = computerNode_;
-  }
-  QTreeWidgetItem* best = nullptr;
-  size_t bestLength = 0;
-  for (const MountEntry& mount : mounts_) {
-    if (!IsPrefixFolder(mount.path, path) || (best && mount.path.size() <= bestLength)) continue;
-    if (QTreeWidgetItem* item = FindChildByKey(drives, mount.path)) {
-      best = item;
-      bestLength = mount.path.size();
-    }
-  }
-  if (best) rest = path.substr(bestLength);
-  return best;
-}
-
-QTreeWidgetItem* FolderTree::SelectPath(const std::string& rawPath, bool expandLast) {
-  std::string path = rawPath;
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  if (path.empty()) return nullptr;
-  std::string rest;
-  QTreeWidgetItem* current = StartOfWalk(path, rest);
-  if (!current) return nullptr;
-  // Each component must equal a child's key text exactly; empty components ("a//b") are skipped.
-  for (size_t start = 0; start <= rest.size();) {
-    const size_t end = std::min(rest.find('/', start), rest.size());
-    const std::string component = rest.substr(start, end - start);
-    start = end + 1;
-    if (component.empty()) continue;
-    if (current != invisibleRootItem()) ExpandProgrammatically(current);
-    current = FindChildByKey(current, component);
-    if (!current) return nullptr;
-  }
-  if (current == invisibleRootItem()) return nullptr;
-  selectingPath_ = true;
-  setCurrentItem(current);
-  selectingPath_ = false;
-  if (expandLast) ExpandProgrammatically(current);
-  scrollToItem(current);
-  return current;
 }
 
 }  // namespace tw

@@ -14,6 +14,7 @@
 #include <system_error>
 #include <vector>
 
+#include "browser/MediaCheck.h"
 #include "browser/MountTable.h"
 #include "browser/ShareList.h"
 
@@ -128,7 +129,7 @@ class FolderTree : public QTreeWidget {
   void SetShareSources(const std::string& usershareDir, const std::string& smbConf,
                        const std::string& exports);
   // How the identity of the medium in a removable drive is read (tests swap media with it).
-  using VolumeIdReader = std::function<std::optional<unsigned long long>(const std::string&)>;
+  using VolumeIdReader = MediaCheck::VolumeIdReader;
   void SetVolumeIdReader(VolumeIdReader reader);
   // Overrides the mount table (tests use a folder of their own as the only mount).
   void SetMountsForTesting(std::vector<MountEntry> mounts);
@@ -158,6 +159,8 @@ class FolderTree : public QTreeWidget {
   bool HasSubEntries(const std::string& path, bool removableRoot) const;
   bool FileShown(const DirectoryEntry& entry) const;
   bool PassesMediaCheck(const FolderTreeItem* item);
+  // Collapses the item and drops its children; it reads itself again when next expanded.
+  void CollapseUnread(QTreeWidgetItem* item);
   const MountEntry* MountOfItem(const FolderTreeItem* item) const;
   const MountEntry* MountOfPath(const std::string& path) const;
   QTreeWidgetItem* StartOfWalk(const std::string& path, std::string& rest);
@@ -200,8 +203,7 @@ class FolderTree : public QTreeWidget {
   ShareList shares_;
   std::array<std::string, 3> shareSources_ = {ShareList::kUsershareDir, ShareList::kSmbConf,
                                               ShareList::kExports};
-  std::map<std::string, unsigned long long> volumeIds_;  // remembered per removable mount
-  VolumeIdReader volumeIdOf_ = &MountTable::VolumeId;
+  MediaCheck media_;
 
   std::string rootFolder_;
   std::string fileMask_ = "*.*";

@@ -203,14 +203,7 @@ std::error_code FolderTree::RenameOnDisk(FolderTreeItem* item, const std::string
   item->SetPath(newPath);
   item->SetKeyText(newName);
   // The children's paths name the old folder; they are read again on the next expansion.
-  if (item->childCount() > 0) {
-    const bool was = programmatic_;
-    programmatic_ = true;
-    item->setExpanded(false);
-    DeleteChildren(item);
-    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    programmatic_ = was;
-  }
+  if (item->childCount() > 0) CollapseUnread(item);
   // The file list must not go on offering paths that no longer exist.
   if (currentItem() == item) ShowFilesOf(newPath);
   return {};
