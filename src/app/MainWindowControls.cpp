@@ -1,0 +1,141 @@
+// The main window's controls, menus and status bar as it is built: each control is registered
+// under its id, which the layout, the settings and the tests find it by.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/BrowserPane.h"
+#include "app/ControlIds.h"
+#include "app/CountListModel.h"
+#include "app/CountListView.h"
+#include "app/MainWindow.h"
+#include "app/PricingControls.h"
+#include "app/WindowCountRun.h"
+#include "browser/FileList.h"
+#include "browser/FolderTree.h"
+
+namespace tw {
+
+void MainWindow::Register(QWidget* control, int id, const char* name) {
+  control->setObjectName(QString::fromLatin1(name));
+  control->setProperty(kControlIdProperty, id);
+  controls_[id] = control;
+}
+
+QPushButton* MainWindow::AddButton(QWidget* area, const QString& caption, const char* name,
+                                   int id) {
+  auto* button = new QPushButton(caption, area);
+  button->setAutoDefault(false);
+  Register(button, id, name);
+  return button;
+}
+
+void MainWindow::CreateControls(QWidget* area) {
+  // The frames first, so every control they surround is drawn above them.
+  Register(new QGroupBox(area), kIdTypeFrame, "typeFrame");
+  Register(new QGroupBox(area), kIdRemoveFrame, "removeFrame");
+  Register(new QGroupBox(area), kIdBottomFrame, "bottomFrame");
+
+  browser_ = new BrowserPane(area);
+  // Failures of the tree's own commands appear in the application's message boxes.
+  browser_->Tree()->SetMessageService(&service_);
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           browser_->Tree(), browser_->Files(), browser_->AddAllButton(),
+           browser_->AddSelectedButton(), browser_->AddSubfoldersButton()}) {
+    controls_[control->property(kControlIdProperty).toInt()] = control;
+  }
+  for (const BrowserPane::TypeBox& box : BrowserPane::kTypeBoxes) {
+    controls_[box.id] = browser_->TypeCheckBox(box.type);
+  }
+  connect(browser_, &BrowserPane::addSelectedRequested, this, &MainWindow::OnAddSelected);
+  connect(browser_, &BrowserPane::addAllRequested, this, &MainWindow::OnAddAll);
+  connect(browser_, &BrowserPane::addSubfoldersRequested, this, &MainWindow::OnAddSubfolders);
+  connect(browser_, &BrowserPane::subtreeListed, this, [this] { SetStatus(QStringLiteral(" ")); });
+
+  model_ = new CountListModel(this);
+  countList_ = new CountListView(area);
+  countList_->SetCountModel(model_);
+  Register(countList_, kIdCountList, "countList");
+
+  removeAll_ = AddButton(area, QStringLiteral("Remove All"), "removeAllButton", kIdRemoveAll);
+  remove_ = AddButton(area, QStringLiteral("Remove"), "removeButton", kIdRemove);
+  countStatistic_ =
+      AddButton(area, QStringLiteral("Count Statistic"), "countStatisticButton", kIdCountStatistic);
+  saveReport_ = AddButton(area, QStringLiteral("Save Report"), "saveReportButton", kIdSaveReport);
+  connect(removeAll_, &QPushButton::clicked, this, &MainWindow::OnRemoveAll);
+  connect(remove_, &QPushButton::clicked, this, &MainWindow::OnRemove);
+  connect(countStatistic_, &QPushButton::clicked, this, &MainWindow::OnCountStatistic);
+  connect(saveReport_, &QPushButton::clicked, this, &MainWindow::OnSaveReport);
+  CreatePricingControls(area);
+}
+
+void MainWindow::CreatePricingControls(QWidget* area) {
+  pricing_ = new PricingControls(area, *model_, messages_);
+  Register(pricing_->Calc(), kIdCalc, "calcButton");
+  Register(pricing_->Label(), kIdPricingLabel, "pricingLabel");
+  Register(pricing_->RateEdit(), kIdRateEdit, "rateEdit");
+  Register(pricing_->CurrencyCombo(), kIdCurrencyCombo, "currencyCombo");
+  Register(pricing_->PricingCombo(), kIdPricingCombo, "pricingCombo");
+  model_->SetPricingSource([this] { return pricing_->Current().pricing; });
+  connect(pricing_, &PricingControls::pricingModeChanged, countList_->viewport(),
+          qOverload<>(&QWidget::update));
+}
+
+void MainWindow::CreateCountRun() {
+  WindowCountRun::Parts parts;
+  parts.model = model_;
+  parts.pricing = pricing_;
+  parts.messages = &messages_;
+  parts.status = statusPanes_[0];
+  parts.countControls = {pricing_->PricingCombo(),
+                         pricing_->RateEdit(),
+                         countStatistic_,
+                         removeAll_,
+                         saveReport_,
+                         remove_};
+  run_ = new WindowCountRun(std::move(parts), this);
+  connect(run_, &WindowCountRun::finished, this, &MainWindow::OnRunFinished);
+}
+
+void MainWindow::CreateMenus() {
+  auto add = [this](QMenu* menu, const QString& caption, int id, void (MainWindow::*slot)()) {
+    QAction* action = menu->addAction(caption);
+    action->setProperty(kCommandIdProperty, id);
+    if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
+    commands_[id] = action;
+  };
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  add(file, QStringLiteral("Count statistics"), kCmdCountStatistics, &MainWindow::OnCountStatistic);
+  add(file, QStringLiteral("Currency converter"), kCmdCurrencyConverter, nullptr);
+  add(file, QStringLiteral("Exit"), kCmdExit, &MainWindow::OnExitCommand);
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  add(tools, QStringLiteral("Currency"), kCmdCurrency, &MainWindow::OnCurrencyCommand);
+  add(tools, QStringLiteral("Options"), kCmdOptions, &MainWindow::OnOptionsCommand);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  add(help, QStringLiteral("About"), kCmdAbout, &MainWindow::OnAboutCommand);
+
+  // Escape never closes the window: it is the stop request of a running count.
+  auto* escape = new QAction(this);
+  escape->setObjectName(QStringLiteral("escapeAction"));
+  escape->setShortcut(QKeySequence(Qt::Key_Escape));
+  escape->setShortcutContext(Qt::WindowShortcut);
+  connect(escape, &QAction::triggered, this, [this] { OnCloseRequest(true); });
+  addAction(escape);
+}
+
+void MainWindow::CreateStatusBar() {
+  statusPanes_[0] = new QLabel(QStringLiteral("  "), this);
+  statusPanes_[0]->setObjectName(QStringLiteral("statusPane0"));
+  statusPanes_[1] = new QLabel(QStringLiteral(" "), this);
+  statusPanes_[1]->setObjectName(QStringLiteral("statusPane1"));
+  statusBar()->addWidget(statusPanes_[0]);
+  statusBar()->addWidget(statusPanes_[1], 1);
+}
+
+}  // namespace tw
