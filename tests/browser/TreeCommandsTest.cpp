@@ -128,7 +128,11 @@ TEST(TreeCommands, PropertiesOfAFileShowItsSize) {
 
 TEST(TreeCommands, DeleteMovesToTheTrashOrRemovesForGoodWithShift) {
   CommandFixture f;
-  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(f.disk.PathOf("xdg")));
+  // The trash is looked for under XDG_DATA_HOME only when that folder exists; otherwise the
+  // trash lands in the current folder.
+  const std::string dataHome = f.disk.PathOf("xdg");
+  std::filesystem::create_directories(dataHome);
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dataHome));
   f.disk.File("trash-me/inner.txt");
   f.disk.File("remove-me/inner.txt");
   f.tree.SetAllowSwitches(FolderTree::kAllowDelete);
