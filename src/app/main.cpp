@@ -1,6 +1,6 @@
-#include "app/Application.h"
+#include "app/DesktopApplication.h"
 
 int main(int argc, char** argv) {
-  tw::Application app(argc, argv);
+  tw::DesktopApplication app(argc, argv);
   return app.Run();
 }

@@ -14,7 +14,7 @@ EscapeMonitor::~EscapeMonitor() {
   if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
 }
 
-EscapeMonitor* EscapeMonitor::Application() {
+EscapeMonitor* EscapeMonitor::Shared() {
   static QPointer<EscapeMonitor> monitor;
   if (!monitor) monitor = new EscapeMonitor(QCoreApplication::instance());
   return monitor;

@@ -15,7 +15,7 @@ class EscapeMonitor : public QObject {
 
   // The monitor installed on the running application (created on first use, owned by the
   // application object).
-  static EscapeMonitor* Application();
+  static EscapeMonitor* Shared();
 
   // True when Escape was pressed since the last call; clears the record.
   bool TestAndClear();

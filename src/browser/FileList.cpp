@@ -28,7 +28,7 @@ FileList::FileList(QWidget* parent) : QTreeView(parent), model_(new FileListMode
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.isValid()) emit fileDoubleClicked();
   });
-  SetEscapeMonitor(EscapeMonitor::Application());
+  SetEscapeMonitor(EscapeMonitor::Shared());
 }
 
 // The walks' threads end before the list they report to.

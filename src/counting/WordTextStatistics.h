@@ -5,7 +5,7 @@
 
 namespace tw {
 
-// Word's figures for a stretch of story text (see WordDocumentModel.h for the representation).
+// Word's figures for a stretch of story text (formats/word/WordText.h describes how it is written).
 //  - characters with spaces: every character except separators (paragraph marks, cell and row
 //    ends, breaks: any C0 control other than tab);
 //  - characters: that minus white space (space, tab, no-break space, other space separators);

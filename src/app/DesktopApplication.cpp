@@ -1,4 +1,4 @@
-#include "app/Application.h"
+#include "app/DesktopApplication.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -10,21 +10,21 @@
 
 namespace tw {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+DesktopApplication::DesktopApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Tallywright"));
   setApplicationVersion(QStringLiteral(TALLYWRIGHT_VERSION));
   setDesktopFileName(QStringLiteral("tallywright"));
   setWindowIcon(ApplicationIcon());
 }
 
-QIcon Application::ApplicationIcon() {
+QIcon DesktopApplication::ApplicationIcon() {
   QIcon icon;
   icon.addFile(QStringLiteral(":/tallywright/icon-48.png"));
   icon.addFile(QStringLiteral(":/tallywright/icon-256.png"));
   return icon;
 }
 
-int Application::Run() {
+int DesktopApplication::Run() {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Counts and prices translation jobs."));
   parser.addHelpOption();
