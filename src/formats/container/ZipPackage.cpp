@@ -19,7 +19,9 @@ void ZipPackage::ArchiveCloser::operator()(zip* archive) const {
 
 ZipPackage::ZipPackage(const std::string& path, ContainerLimits limits) : limits_(limits) {
   int error = 0;
-  archive_.reset(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+  // No ZIP_CHECKCONS: many writers leave local headers that disagree with the central directory
+  // in harmless fields (times, flags). Read() checks every entry's CRC as it inflates instead.
+  archive_.reset(zip_open(path.c_str(), ZIP_RDONLY, &error));
   if (!archive_) {
     zip_error_t zipError;
     zip_error_init_with_code(&zipError, error);
