@@ -5,7 +5,9 @@
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-utils.h>
 
+#include <cstddef>
 #include <mutex>
+#include <string_view>
 
 #include "formats/container/ContainerError.h"
 
@@ -41,6 +43,31 @@ void InitGsfOnce() {
   });
 }
 
+// Compound-file directories compare names by folding ASCII letters to upper case; other
+// characters must match exactly.
+bool SameEntryName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (g_ascii_toupper(a[i]) != g_ascii_toupper(b[i])) return false;
+  }
+  return true;
+}
+
+// Writers disagree on case (a "worddocument" stream opens in every word processor), so an exact
+// match is preferred and a case-folded one accepted.
+GObjectPtr<GsfInput> OpenChild(GsfInfile* root, const std::string& name) {
+  GObjectPtr<GsfInput> exact(gsf_infile_child_by_name(root, name.c_str()));
+  if (exact) return exact;
+  const int count = gsf_infile_num_children(root);
+  for (int i = 0; i < count; ++i) {
+    const char* childName = gsf_infile_name_by_index(root, i);
+    if (childName != nullptr && SameEntryName(childName, name)) {
+      return GObjectPtr<GsfInput>(gsf_infile_child_by_index(root, i));
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void CompoundFile::InfileUnref::operator()(_GsfInfile* infile) const {
@@ -65,12 +92,11 @@ CompoundFile::CompoundFile(const std::string& path, ContainerLimits limits) : li
 CompoundFile::~CompoundFile() = default;
 
 bool CompoundFile::HasStream(const std::string& name) const {
-  GObjectPtr<GsfInput> stream(gsf_infile_child_by_name(root_.get(), name.c_str()));
-  return stream != nullptr;
+  return OpenChild(root_.get(), name) != nullptr;
 }
 
 std::vector<uint8_t> CompoundFile::ReadStream(const std::string& name) const {
-  GObjectPtr<GsfInput> stream(gsf_infile_child_by_name(root_.get(), name.c_str()));
+  const GObjectPtr<GsfInput> stream = OpenChild(root_.get(), name);
   if (!stream) throw ContainerError("the file has no stream " + name);
   const gsf_off_t size = gsf_input_size(stream.get());
   if (size < 0 || static_cast<uint64_t>(size) > limits_.maxEntryBytes) {

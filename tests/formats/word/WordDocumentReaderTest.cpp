@@ -11,20 +11,26 @@ namespace {
 using test::FixturePath;
 using test::TempDir;
 
+// Renames a stream in the compound file's directory entry: the UTF-16 name and its length in bytes.
+void RenameStream(std::string& file, const std::u16string& from, const std::u16string& to) {
+  const auto littleEndian = [](const std::u16string& name) {
+    std::string bytes;
+    for (const char16_t c : name + u'\0') {
+      bytes += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    }
+    return bytes;
+  };
+  const size_t entry = file.find(littleEndian(from));
+  ASSERT_NE(entry, std::string::npos);
+  file.replace(entry, 2 * (to.size() + 1), littleEndian(to));
+  file[entry + 64] = static_cast<char>(2 * (to.size() + 1));
+}
+
 // A compound file holding an "EncryptedPackage" stream, as an encrypting word processor stores a
-// password-protected package: a .doc whose WordDocument stream is renamed in its directory entry.
+// password-protected package: a .doc whose WordDocument stream is renamed.
 std::string WriteEncryptedPackage(const TempDir& dir) {
   std::string file = test::ReadFileBytes(FixturePath("word/readers/basic.doc"));
-  const size_t entry = file.find(std::string("W\0o\0r\0d\0D\0o\0c\0u\0m\0e\0n\0t\0", 24));
-  EXPECT_NE(entry, std::string::npos);
-  if (entry == std::string::npos) return dir.Write("locked.docx", "");
-  const std::u16string name = u"EncryptedPackage";
-  for (size_t i = 0; i <= name.size(); ++i) {
-    const char16_t c = i < name.size() ? name[i] : 0;
-    file[entry + 2 * i] = static_cast<char>(c & 0xFF);
-    file[entry + 2 * i + 1] = static_cast<char>(c >> 8);
-  }
-  file[entry + 64] = static_cast<char>(2 * (name.size() + 1));  // the name's length in bytes
+  RenameStream(file, u"WordDocument", u"EncryptedPackage");
   return dir.Write("locked.docx", file);
 }
 
@@ -46,6 +52,21 @@ TEST(WordDocumentReader, ReasonsNameTheFile) {
       {folder, "The file could not be found: " + folder},
   };
   for (const auto& [path, reason] : cases) EXPECT_EQ(ReasonOfFailure(path), reason);
+}
+
+TEST(WordDocumentReader, StreamNamesDifferingInCaseAreTheSameStreams) {
+  TempDir dir;
+  const std::string original = FixturePath("word/readers/basic.doc");
+  const ReadResult expected = ReadWordDocument(original);
+  ASSERT_TRUE(expected.Ok());
+  std::string file = test::ReadFileBytes(original);
+  RenameStream(file, u"WordDocument", u"worddocument");
+  RenameStream(file, u"1Table", u"1TABLE");
+  const ReadResult result = ReadWordDocument(dir.Write("cased.doc", file));
+  ASSERT_TRUE(result.Ok()) << result.Error().Reason();
+  EXPECT_EQ(test::TextOf(result.Doc(), PieceKind::Body),
+            test::TextOf(expected.Doc(), PieceKind::Body));
+  EXPECT_FALSE(test::TextOf(result.Doc(), PieceKind::Body).empty());
 }
 
 TEST(WordDocumentReader, FormatIsToldByContentNotByName) {
