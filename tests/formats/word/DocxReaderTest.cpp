@@ -273,6 +273,23 @@ TEST_F(DocxReader, ABodyWithoutClosingSectionPropertiesStillEndsInASection) {
   EXPECT_EQ(Read(Paragraph(TextRun("x"))).sectionCount, 1);
 }
 
+TEST_F(DocxReader, EveryBodyIsReadInOrder) {
+  const std::string next = "</w:body><w:body>";
+  const struct {
+    std::string bodies;
+    int sections;
+  } cases[] = {
+      {Paragraph(TextRun("one")) + next + Paragraph(TextRun("two")), 1},
+      {Paragraph(TextRun("one")) + "<w:sectPr/>" + next + Paragraph(TextRun("two")), 2},
+      {Paragraph(TextRun("one")) + next + next + Paragraph(TextRun("two")) + "<w:sectPr/>", 1},
+  };
+  for (const auto& c : cases) {
+    const Document document = Read(c.bodies);
+    EXPECT_EQ(TextOf(document, PieceKind::Body), u"one\rtwo\r") << c.bodies;
+    EXPECT_EQ(document.sectionCount, c.sections) << c.bodies;
+  }
+}
+
 TEST_F(DocxReader, FilesThatAreNotWordDocumentsSayWhy) {
   const std::string notZip = dir.Write("plain.docx", "just some text");
   const std::string noRels = WritePackage(dir, {{"word/document.xml", "<w:document/>"}});

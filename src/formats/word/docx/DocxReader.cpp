@@ -3,6 +3,7 @@
 #include <iterator>
 #include <map>
 #include <pugixml.hpp>
+#include <vector>
 
 #include "formats/ReadResult.h"
 #include "formats/container/ContainerError.h"
@@ -53,11 +54,13 @@ class DocxPackageReader {
     }
     relationships_ = PackageRelationships::Read(package_, mainPart_);
 
-    const pugi::xml_node bodyNode = root.child("w:body");
-    DocxStory body = DocxStoryReader(limits_.maxXmlDepth).Read(bodyNode);
+    // Some writers split the text over several bodies; word processors show them all, in order.
+    std::vector<pugi::xml_node> bodies;
+    for (const pugi::xml_node bodyNode : root.children("w:body")) bodies.push_back(bodyNode);
+    DocxStory body = DocxStoryReader(limits_.maxXmlDepth).Read(bodies);
     // The last section's properties close the body; without them it still is a section, one
     // with no header or footer of its own.
-    if (!bodyNode.child("w:sectPr")) body.sections.emplace_back();
+    if (bodies.empty() || !bodies.back().child("w:sectPr")) body.sections.emplace_back();
     Document document;
     AddBody(document, body);
     AddNotes(document, PieceKind::Footnote, ReadNotes("footnotes", "w:footnote"));

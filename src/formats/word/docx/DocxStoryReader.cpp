@@ -128,7 +128,11 @@ bool IsAbsolutelyPlaced(pugi::xml_node vmlShape) {
 }  // namespace
 
 DocxStory DocxStoryReader::Read(pugi::xml_node container) {
-  WalkChildren(container);
+  return Read(std::span<const pugi::xml_node>(&container, 1));
+}
+
+DocxStory DocxStoryReader::Read(std::span<const pugi::xml_node> containers) {
+  for (const pugi::xml_node container : containers) WalkChildren(container);
   return std::move(story_);
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <pugixml.hpp>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ class DocxStoryReader {
 
   // Reads the children of `container`. Throws ReaderError when nesting exceeds the cap.
   DocxStory Read(pugi::xml_node container);
+  // Reads the children of each container in turn, as one story.
+  DocxStory Read(std::span<const pugi::xml_node> containers);
 
  private:
   void WalkChildren(pugi::xml_node node);
