@@ -118,6 +118,7 @@ void RtfParser::Dispatch(const RtfToken& token) {
     case RtfTokenKind::End:
       break;
   }
+  if (token.kind != RtfTokenKind::GroupStart) State().atGroupStart = false;
 }
 
 void RtfParser::OnGroupStart() {
@@ -125,6 +126,7 @@ void RtfParser::OnGroupStart() {
   GroupState inner = State();
   inner.opensNote = inner.opensShape = inner.opensProperty = false;
   inner.destinationPending = false;
+  inner.atGroupStart = true;
   stack_.push_back(inner);
 }
 
@@ -275,7 +277,9 @@ void RtfParser::HandleFontTableWord(RtfWord word, int32_t parameter) {
 void RtfParser::OnControlSymbol(char symbol) {
   FlushBytes();
   if (symbol == '*') {
-    State().destinationPending = true;
+    // Only a group can be an optional destination. Further in, "\*" can mark no more than the
+    // next control word, and an unknown one is ignored anyway: the rest of the group is text.
+    State().destinationPending = State().atGroupStart;
     return;
   }
   State().destinationPending = false;

@@ -44,6 +44,7 @@ class RtfParser {
     bool opensShape = false;
     bool opensProperty = false;
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
+    bool atGroupStart = false;        // nothing has come in this group yet
   };
 
   // A section's own primary header and footer; an absent one is linked to the previous one's.
