@@ -19,7 +19,13 @@ FileCountResult CountPdfFile(const std::string& path, const CountOptions& option
                              const StopFlag& stop) {
   const ReadResult read = ReadPdfDocument(path, &stop);
   if (read.WasStopped()) return FileCountResult::Stopped();
-  if (!read.Ok()) return FileCountResult::Failed("Failed to opening file " + path);
+  if (!read.Ok()) {
+    // The password case names its cause, since the user can do something about it.
+    if (read.Error().GetCause() == ReaderError::Cause::NeedsPassword) {
+      return FileCountResult::Failed(read.Error().Reason());
+    }
+    return FileCountResult::Failed("Failed to open file " + path);
+  }
   return FileCountResult::Counted(CountPdfDocument(read.Doc(), options));
 }
 

@@ -14,8 +14,8 @@ namespace tw {
 // extra-symbols option says.
 FileCounts CountPdfDocument(const Document& document, const CountOptions& options);
 
-// Reads and counts a PDF, testing `stop` before each page. Any failure is told as
-// "Failed to opening file " and the path.
+// Reads and counts a PDF, testing `stop` before each page. A file that needs a password says so;
+// any other failure is told as "Failed to open file " and the path.
 FileCountResult CountPdfFile(const std::string& path, const CountOptions& options,
                              const StopFlag& stop);
 

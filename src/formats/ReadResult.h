@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -15,8 +16,16 @@ namespace tw {
 // point hands it out as a value, never as an exception.
 class ReaderError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  // Among the reasons, a missing password is one the user can do something about.
+  enum class Cause : uint8_t { Other, NeedsPassword };
+
+  explicit ReaderError(const std::string& reason, Cause cause = Cause::Other)
+      : std::runtime_error(reason), cause_(cause) {}
   std::string Reason() const { return what(); }
+  Cause GetCause() const { return cause_; }
+
+ private:
+  Cause cause_;
 };
 
 // A stop request the reader tests between pages or parts of a long document.

@@ -158,7 +158,7 @@ TEST_F(CountCommand, EachFailureNamesItsFile) {
   const Outcome outcome = Run({missingPdf, missingText, dir.Write("sheet.xls", "cells")});
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.errors, missingText + ": Couldn't open file: " + missingText + "\n" +
-                                missingPdf + ": Failed to opening file " + missingPdf + "\n" +
+                                missingPdf + ": Failed to open file " + missingPdf + "\n" +
                                 File("sheet.xls") + ": not a countable file type\n");
 }
 

@@ -95,7 +95,7 @@ TEST_F(CountJobTest, BatchesRunByKindInRowOrderWithProgressOverTheWholeRun) {
       "end",
       "batch",
       "start 0 6/6",
-      "failed 0 Failed to opening file " + Missing("d.pdf"),
+      "failed 0 Failed to open file " + Missing("d.pdf"),
       "end",
       "finished"};
   EXPECT_EQ(observer.events, expected);

@@ -73,9 +73,14 @@ class PdfReader {
   PdfWireFormat::Header ReadHeader() {
     const std::optional<PdfWireFormat::Header> header = PdfWireFormat::ReadHeader(Source());
     if (!header) Fail("while opening it");
-    if (!header->opened) {
-      throw ReaderError("cannot open " + path_ +
-                        ": it is damaged, not a PDF, or locked by a password");
+    switch (header->opening) {
+      case PdfWireFormat::Opening::Opened:
+        break;
+      case PdfWireFormat::Opening::NeedsPassword:
+        throw ReaderError("The document needs a password to open: " + path_,
+                          ReaderError::Cause::NeedsPassword);
+      case PdfWireFormat::Opening::Failed:
+        throw ReaderError("cannot open " + path_ + ": it is damaged or not a PDF");
     }
     return *header;
   }

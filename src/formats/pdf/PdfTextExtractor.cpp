@@ -20,19 +20,26 @@ PdfTextExtractor::PdfTextExtractor(PdfTextExtractor&&) noexcept = default;
 PdfTextExtractor& PdfTextExtractor::operator=(PdfTextExtractor&&) noexcept = default;
 PdfTextExtractor::~PdfTextExtractor() = default;
 
-std::optional<PdfTextExtractor> PdfTextExtractor::Accept(poppler::document* loaded) {
+// Poppler hands back a locked document, not none, when the file opens only with a password.
+std::variant<PdfTextExtractor, PdfTextExtractor::LoadFailure> PdfTextExtractor::Accept(
+    poppler::document* loaded) {
   std::unique_ptr<poppler::document> document(loaded);
-  if (!document || document->is_locked()) return std::nullopt;
+  if (!document) return LoadFailure::Unreadable;
+  if (document->is_locked()) return LoadFailure::NeedsPassword;
   return PdfTextExtractor(std::move(document));
 }
 
-std::optional<PdfTextExtractor> PdfTextExtractor::LoadFile(const std::string& path) {
+std::variant<PdfTextExtractor, PdfTextExtractor::LoadFailure> PdfTextExtractor::LoadFile(
+    const std::string& path) {
   return Accept(poppler::document::load_from_file(path));
 }
 
 std::optional<PdfTextExtractor> PdfTextExtractor::LoadData(std::span<const char> data) {
   if (data.size() > static_cast<size_t>(INT32_MAX)) return std::nullopt;
-  return Accept(poppler::document::load_from_raw_data(data.data(), static_cast<int>(data.size())));
+  auto loaded =
+      Accept(poppler::document::load_from_raw_data(data.data(), static_cast<int>(data.size())));
+  if (auto* document = std::get_if<PdfTextExtractor>(&loaded)) return std::move(*document);
+  return std::nullopt;
 }
 
 void PdfTextExtractor::SilenceDiagnostics() {

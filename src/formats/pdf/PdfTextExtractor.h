@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 
 namespace poppler {
 class document;
@@ -15,9 +16,11 @@ namespace tw {
 // a crash is acceptable, as under the fuzzer).
 class PdfTextExtractor {
  public:
-  // The document at `path`; nothing when poppler cannot load it (missing, damaged, or locked by
-  // a password).
-  static std::optional<PdfTextExtractor> LoadFile(const std::string& path);
+  // Why a document is not there to read.
+  enum class LoadFailure : uint8_t { Unreadable, NeedsPassword };
+
+  // The document at `path`, or why poppler cannot load it.
+  static std::variant<PdfTextExtractor, LoadFailure> LoadFile(const std::string& path);
   // The same for a document in memory; `data` must outlive the extractor.
   static std::optional<PdfTextExtractor> LoadData(std::span<const char> data);
 
@@ -34,7 +37,7 @@ class PdfTextExtractor {
 
  private:
   explicit PdfTextExtractor(std::unique_ptr<poppler::document> document);
-  static std::optional<PdfTextExtractor> Accept(poppler::document* loaded);
+  static std::variant<PdfTextExtractor, LoadFailure> Accept(poppler::document* loaded);
 
   std::unique_ptr<poppler::document> document_;
 };

@@ -20,7 +20,7 @@ std::optional<uint32_t> ReadU32(const PdfWireFormat::ByteSource& source) {
 std::string PdfWireFormat::EncodeHeader(const Header& header) {
   std::string out;
   AppendU32(out, kMagic);
-  AppendU32(out, header.opened ? 1 : 0);
+  AppendU32(out, static_cast<uint32_t>(header.opening));
   AppendU32(out, static_cast<uint32_t>(header.pageCount));
   return out;
 }
@@ -34,12 +34,15 @@ std::string PdfWireFormat::EncodePage(std::u16string_view text) {
 
 std::optional<PdfWireFormat::Header> PdfWireFormat::ReadHeader(const ByteSource& source) {
   const std::optional<uint32_t> magic = ReadU32(source);
-  const std::optional<uint32_t> opened = ReadU32(source);
+  const std::optional<uint32_t> opening = ReadU32(source);
   const std::optional<uint32_t> pages = ReadU32(source);
-  if (!magic || !opened || !pages || *magic != kMagic || *opened > 1) return std::nullopt;
+  constexpr auto kLastOpening = static_cast<uint32_t>(Opening::NeedsPassword);
+  if (!magic || !opening || !pages || *magic != kMagic || *opening > kLastOpening) {
+    return std::nullopt;
+  }
   const auto pageCount = static_cast<int32_t>(*pages);
   if (pageCount < 0) return std::nullopt;
-  return Header{*opened == 1, pageCount};
+  return Header{static_cast<Opening>(*opening), pageCount};
 }
 
 std::optional<std::u16string> PdfWireFormat::ReadPage(const ByteSource& source) {

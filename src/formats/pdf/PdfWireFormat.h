@@ -10,15 +10,17 @@
 
 namespace tw {
 
-// What the helper process sends back: a header (whether the document opened, its page count),
+// What the helper process sends back: a header (how opening the document went, its page count),
 // then each page's text in page order. The reader trusts nothing it receives.
 class PdfWireFormat {
  public:
   // Fills `size` bytes at `into`, or returns false when the sender has nothing more.
   using ByteSource = std::function<bool(void* into, size_t size)>;
 
+  enum class Opening : uint32_t { Failed = 0, Opened = 1, NeedsPassword = 2 };
+
   struct Header {
-    bool opened = false;
+    Opening opening = Opening::Failed;
     int32_t pageCount = 0;
   };
 

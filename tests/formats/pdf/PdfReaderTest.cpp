@@ -77,6 +77,11 @@ TEST(PdfReader, AFileItCannotOpenIsAnError) {
     const ReadResult result = ReadPdfDocument(path);
     ASSERT_FALSE(result.Ok()) << path;
     EXPECT_NE(result.Error().Reason().find(path), std::string::npos) << result.Error().Reason();
+    // Only the locked fixture is told as needing a password.
+    const bool locked = path == paths[0];
+    EXPECT_EQ(result.Error().GetCause() == ReaderError::Cause::NeedsPassword, locked) << path;
+    EXPECT_EQ(result.Error().Reason().find("password") != std::string::npos, locked)
+        << result.Error().Reason();
   }
 }
 

@@ -24,13 +24,21 @@ std::string U32(uint32_t value) {
 
 TEST(PdfWireFormat, HeaderAndPagesComeBackAsSent) {
   const std::u16string page1 = u"Hello, \u043c\u0438\u0440\r\nend\f";
-  const std::string bytes = PdfWireFormat::EncodeHeader({true, 2}) +
+  using Opening = PdfWireFormat::Opening;
+  for (const Opening opening : {Opening::Failed, Opening::NeedsPassword}) {
+    size_t position = 0;
+    const auto header =
+        PdfWireFormat::ReadHeader(Over(PdfWireFormat::EncodeHeader({opening, 0}), position));
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->opening, opening);
+  }
+  const std::string bytes = PdfWireFormat::EncodeHeader({Opening::Opened, 2}) +
                             PdfWireFormat::EncodePage(page1) + PdfWireFormat::EncodePage(u"");
   size_t position = 0;
   const auto source = Over(bytes, position);
   const auto header = PdfWireFormat::ReadHeader(source);
   ASSERT_TRUE(header);
-  EXPECT_TRUE(header->opened);
+  EXPECT_EQ(header->opening, Opening::Opened);
   EXPECT_EQ(header->pageCount, 2);
   EXPECT_EQ(PdfWireFormat::ReadPage(source), page1);
   EXPECT_EQ(PdfWireFormat::ReadPage(source), u"");
@@ -44,7 +52,7 @@ TEST(PdfWireFormat, DataCutShortAnywhereIsRejected) {
     size_t position = 0;
     EXPECT_FALSE(PdfWireFormat::ReadPage(Over(cut, position))) << length;
   }
-  const std::string header = PdfWireFormat::EncodeHeader({true, 1});
+  const std::string header = PdfWireFormat::EncodeHeader({PdfWireFormat::Opening::Opened, 1});
   for (size_t length = 0; length < header.size(); ++length) {
     const std::string cut = header.substr(0, length);
     size_t position = 0;
@@ -53,10 +61,10 @@ TEST(PdfWireFormat, DataCutShortAnywhereIsRejected) {
 }
 
 TEST(PdfWireFormat, HostileFiguresAreRejected) {
-  const std::string good = PdfWireFormat::EncodeHeader({true, 1});
+  const std::string good = PdfWireFormat::EncodeHeader({PdfWireFormat::Opening::Opened, 1});
   const std::string cases[] = {
       U32(0x12345678) + good.substr(4),     // not from a helper
-      good.substr(0, 4) + U32(2) + U32(1),  // neither opened nor not
+      good.substr(0, 4) + U32(3) + U32(1),  // no way a document opens
       good.substr(0, 8) + U32(0x80000000),  // a negative page count
   };
   for (const std::string& bytes : cases) {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "formats/pdf/PdfHelperCommand.h"
@@ -83,8 +84,15 @@ void FailOnPurpose(const std::string& how) {
 // reading side has gone away.
 void SendDocument(const std::string& path) {
   PdfTextExtractor::SilenceDiagnostics();
-  const std::optional<PdfTextExtractor> document = PdfTextExtractor::LoadFile(path);
-  const PdfWireFormat::Header header{document.has_value(), document ? document->PageCount() : 0};
+  const auto loaded = PdfTextExtractor::LoadFile(path);
+  const PdfTextExtractor* document = std::get_if<PdfTextExtractor>(&loaded);
+  PdfWireFormat::Header header;
+  if (document != nullptr) {
+    header = {PdfWireFormat::Opening::Opened, document->PageCount()};
+  } else if (std::get<PdfTextExtractor::LoadFailure>(loaded) ==
+             PdfTextExtractor::LoadFailure::NeedsPassword) {
+    header.opening = PdfWireFormat::Opening::NeedsPassword;
+  }
   if (!WriteAll(PdfWireFormat::EncodeHeader(header))) return;
   const char* failure = std::getenv(PdfHelperCommand::kFailureVariable);
   FailOnPurpose(failure ? failure : "");
