@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include "app/Calculator.h"
 #include "app/CountListModel.h"
@@ -91,28 +92,38 @@ void PricingControls::ApplyStored(const std::string& rate, int currencyIndex, in
     const QSignalBlocker quiet(rateEdit_);
     rateEdit_->setText(Q(rate));
   }
-  ApplyRateText(rate);
+  ApplyRateText(rate, {});
   currencyCombo_->setCurrentIndex(ClampComboIndex(currencyIndex, currencyCombo_->count()));
   pricingCombo_->setCurrentIndex(ClampComboIndex(pricingIndex, pricingCombo_->count()));
   TakeFromControls();
 }
 
 void PricingControls::OnRateEdited(const QString& text) {
-  ApplyRateText(text.toStdString());
+  const int cursor = rateEdit_->cursorPosition();
+  ApplyRateText(text.left(cursor).toStdString(), text.mid(cursor).toStdString());
 }
 
-void PricingControls::ApplyRateText(const std::string& text) {
-  const RateCheckResult checked = CheckRateText(text);
+void PricingControls::ApplyRateText(const std::string& beforeCursor,
+                                    const std::string& afterCursor) {
+  const RateInputResult checked = CheckRateInput(beforeCursor, afterCursor);
+  // A hint at the edit rather than a box: a box per keystroke would take the typing away.
+  if (checked.rejected > 0) ShowRateHint();
   for (const std::string& message : checked.messages) messages_.Post(message);
-  if (rateEdit_->text().toStdString() != checked.finalEditText) {
+  if (rateEdit_->text().toStdString() != checked.text) {
     const QSignalBlocker quiet(rateEdit_);
-    rateEdit_->setText(Q(checked.finalEditText));
+    rateEdit_->setText(Q(checked.text));
+    rateEdit_->setCursorPosition(static_cast<int>(checked.cursor));
   }
-  current_.rateText = checked.finalEditText;
+  current_.rateText = checked.text;
   current_.rate = ParseCDouble(current_.rateText);
   if (model_.RowCount() == 0) return;
   model_.SetRate(current_.rateText, current_.rate);
   model_.Reprice(PricingModeOf(current_.pricing));
+}
+
+void PricingControls::ShowRateHint() {
+  const QPoint below(0, rateEdit_->height());
+  QToolTip::showText(rateEdit_->mapToGlobal(below), Q(kNumbersOnlyMessage), rateEdit_);
 }
 
 void PricingControls::OnCurrencySelected(int index) {

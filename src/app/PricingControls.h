@@ -49,7 +49,8 @@ class PricingControls : public QObject {
 
  private:
   void OnRateEdited(const QString& text);
-  void ApplyRateText(const std::string& text);
+  void ApplyRateText(const std::string& beforeCursor, const std::string& afterCursor);
+  void ShowRateHint();
   void OnCurrencySelected(int index);
   void OnPricingSelected(int index);
 
