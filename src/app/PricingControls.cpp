@@ -38,11 +38,19 @@ void InsertSorted(QComboBox* combo, const std::string& name) {
   }
 }
 
-QComboBox* MakeSortedCombo(QWidget* area) {
+QComboBox* MakeCurrencyCombo(QWidget* area) {
   auto* combo = new QComboBox(area);
   combo->setEditable(true);
   // Typed text is never added as an entry: the entries come from the program alone.
   combo->setInsertPolicy(QComboBox::NoInsert);
+  return combo;
+}
+
+// A typed mode that is none of the entries would price by characters without a word, so the
+// pricing combo offers its entries only; typing a letter jumps to a matching one.
+QComboBox* MakePricingCombo(QWidget* area) {
+  auto* combo = new QComboBox(area);
+  combo->setEditable(false);
   return combo;
 }
 
@@ -55,8 +63,8 @@ PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQu
       calc_(new QPushButton(QStringLiteral("Calc"), area)),
       label_(new QLineEdit(area)),
       rateEdit_(new QLineEdit(area)),
-      currencyCombo_(MakeSortedCombo(area)),
-      pricingCombo_(MakeSortedCombo(area)) {
+      currencyCombo_(MakeCurrencyCombo(area)),
+      pricingCombo_(MakePricingCombo(area)) {
   calc_->setAutoDefault(false);
   connect(calc_, &QPushButton::clicked, this, [] { Calculator::Start(); });
   label_->setReadOnly(true);

@@ -120,13 +120,18 @@ TEST_F(PricingControlsTest, ACurrencyChoiceRelabelsRowsAndLaterRows) {
   EXPECT_EQ(Cell(0, kAmountColumn), "");  // a label only: nothing is repriced
 }
 
-TEST_F(PricingControlsTest, ATypedPricingTextIsTakenOnlyAtTheEndOfARun) {
-  ListInFileList({Write("a.txt", "one two")});
-  W().OnAddAll();
-  Combo(kIdPricingCombo)->setEditText("words");
-  EXPECT_EQ(W().Pricing().Current().pricing, "");
-  CountAndWait();
-  EXPECT_EQ(W().Pricing().Current().pricing, "words");
+TEST_F(PricingControlsTest, ThePricingModeIsChosenFromTheListOnly) {
+  QComboBox* pricing = Combo(kIdPricingCombo);
+  EXPECT_FALSE(pricing->isEditable());
+  Choose(pricing, "Words");
+  pricing->setFocus();
+  QTest::keyClicks(pricing, "Lines");
+  EXPECT_EQ(pricing->currentText(), "Words");
+  EXPECT_EQ(W().Pricing().Current().pricing, "Words");
+  // The arrow keys move through the entries, each a choice of the user.
+  QTest::keyClick(pricing, Qt::Key_Up);
+  EXPECT_EQ(pricing->currentText(), "Chars & spaces");
+  EXPECT_EQ(W().Pricing().Current().pricing, "Chars & spaces");
 }
 
 }  // namespace
