@@ -95,15 +95,25 @@ void PricingControls::FillCurrencyCombo() {
   currencyCombo_->setCurrentIndex(-1);
 }
 
-void PricingControls::ApplyStored(const std::string& rate, int currencyIndex, int pricingIndex) {
+void PricingControls::ApplyStored(const StoredSettings& stored) {
   {
     const QSignalBlocker quiet(rateEdit_);
-    rateEdit_->setText(Q(rate));
+    rateEdit_->setText(Q(stored.rate));
   }
-  ApplyRateText(rate, {});
-  currencyCombo_->setCurrentIndex(ClampComboIndex(currencyIndex, currencyCombo_->count()));
-  pricingCombo_->setCurrentIndex(ClampComboIndex(pricingIndex, pricingCombo_->count()));
+  ApplyRateText(stored.rate, {});
+  const int byName = stored.currencyCode.empty()
+                         ? -1
+                         : currencyCombo_->findText(Q(stored.currencyCode),
+                                                    Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  currencyCombo_->setCurrentIndex(
+      byName >= 0 ? byName : ClampComboIndex(stored.currencyIndex, currencyCombo_->count()));
+  pricingCombo_->setCurrentIndex(ClampComboIndex(stored.pricingIndex, pricingCombo_->count()));
   TakeFromControls();
+}
+
+std::string PricingControls::SelectedCurrency() const {
+  const int index = currencyCombo_->currentIndex();
+  return index < 0 ? std::string() : currencyCombo_->itemText(index).toStdString();
 }
 
 void PricingControls::OnRateEdited(const QString& text) {

@@ -82,7 +82,9 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
 
   std::filesystem::remove(dir.Path() / "settings.ini");
   W().SaveSettings();
-  EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"), original);
+  const std::string withName = std::string(kValues) + "CurrencyCode=USD\r\n";
+  EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
+            Utf16(SettingsText(folder, withName, kWindow)));
 }
 
 struct StoredCase {
