@@ -120,6 +120,14 @@ void CountListModel::SetCounted(int row, const FileCounts& counts, double amount
   }
 }
 
+void CountListModel::ClearCounted(int row) {
+  if (row < 0 || row >= RowCount()) return;
+  if (!rows_[row].counts && !rows_[row].amount) return;
+  rows_[row].counts.reset();
+  rows_[row].amount.reset();
+  emit dataChanged(index(row, kWordsColumn), index(row, kAmountColumn), {Qt::DisplayRole});
+}
+
 void CountListModel::SetRate(const std::string& rateText, double rate) {
   for (CountRow& row : rows_) {
     row.rateText = rateText;

@@ -37,6 +37,8 @@ class CountListModel : public QAbstractTableModel {
 
   // A file's counts and amount from a count run.
   void SetCounted(int row, const FileCounts& counts, double amount);
+  // The row shows no counts and no amount again, as before it was first counted.
+  void ClearCounted(int row);
   // Every row takes the rate (the edit's text and its value) or the currency.
   void SetRate(const std::string& rateText, double rate);
   void SetCurrency(const std::string& currency);

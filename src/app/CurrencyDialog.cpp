@@ -30,6 +30,11 @@ QPushButton* MakeButton(const QString& caption, const char* name, int id, QWidge
   return button;
 }
 
+// "usd" beside "USD" would be the same currency twice, so names are compared case-folded.
+std::string Folded(const std::string& name) {
+  return QString::fromStdString(name).toCaseFolded().toStdString();
+}
+
 }  // namespace
 
 CurrencyDialog::CurrencyDialog(MessageService& messages, ComboAdder addToCombo, QWidget* parent)
@@ -81,7 +86,9 @@ std::vector<std::string> CurrencyDialog::Names() const {
 void CurrencyDialog::OnAdd() {
   const std::optional<std::string> typed = askName_(this);
   const std::string name = typed.value_or(std::string());
-  const CurrencyAddCheck check = CheckNewCurrency(name, Names());
+  std::vector<std::string> listed = Names();
+  for (std::string& entry : listed) entry = Folded(entry);
+  const CurrencyAddCheck check = CheckNewCurrency(Folded(name), listed);
   if (check == CurrencyAddCheck::Empty) return;
   if (check != CurrencyAddCheck::Add) {
     messages_.Show(CurrencyAddMessage(check));
@@ -105,9 +112,17 @@ void CurrencyDialog::OnDelete() {
     return;
   }
   for (QTreeWidgetItem* item : selected) {
+    if (!ConfirmDelete(item->text(0).toStdString())) continue;
     std::unique_ptr<QTreeWidgetItem> removed(
         list_->takeTopLevelItem(list_->indexOfTopLevelItem(item)));
   }
+}
+
+bool CurrencyDialog::ConfirmDelete(const std::string& name) {
+  if (inUse_.empty() || name != inUse_) return true;
+  const std::string question = name + " is the currency in use. Delete it anyway?";
+  return messages_.Show(question, MessageButtons::YesNo, MessageIcon::Question) ==
+         MessageAnswer::Yes;
 }
 
 void CurrencyDialog::done(int result) {

@@ -27,6 +27,8 @@ class CurrencyDialog : public QDialog {
 
   CurrencyDialog(MessageService& messages, ComboAdder addToCombo, QWidget* parent = nullptr);
 
+  // The name the main window prices with: deleting it asks first.
+  void SetCurrencyInUse(std::string name) { inUse_ = std::move(name); }
   // Replaces the "New currency" dialog (tests answer for the user).
   void SetNameAsker(NameAsker asker) { askName_ = std::move(asker); }
 
@@ -39,10 +41,12 @@ class CurrencyDialog : public QDialog {
 
  private:
   void InsertSorted(const std::string& name);
+  bool ConfirmDelete(const std::string& name);
 
   MessageService& messages_;
   ComboAdder addToCombo_;
   NameAsker askName_;
+  std::string inUse_;
   QTreeWidget* list_;
 };
 

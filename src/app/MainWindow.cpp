@@ -265,6 +265,7 @@ void MainWindow::AcceptClose() {
 void MainWindow::OnCurrencyCommand() {
   CurrencyDialog dialog(
       service_, [this](const std::string& name) { pricing_->AddCurrency(name); }, this);
+  dialog.SetCurrencyInUse(pricing_->SelectedCurrency());
   dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include "app/Calculator.h"
 #include "app/CountListModel.h"
@@ -37,11 +38,19 @@ void InsertSorted(QComboBox* combo, const std::string& name) {
   }
 }
 
-QComboBox* MakeSortedCombo(QWidget* area) {
+QComboBox* MakeCurrencyCombo(QWidget* area) {
   auto* combo = new QComboBox(area);
   combo->setEditable(true);
   // Typed text is never added as an entry: the entries come from the program alone.
   combo->setInsertPolicy(QComboBox::NoInsert);
+  return combo;
+}
+
+// A typed mode that is none of the entries would price by characters without a word, so the
+// pricing combo offers its entries only; typing a letter jumps to a matching one.
+QComboBox* MakePricingCombo(QWidget* area) {
+  auto* combo = new QComboBox(area);
+  combo->setEditable(false);
   return combo;
 }
 
@@ -54,8 +63,8 @@ PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQu
       calc_(new QPushButton(QStringLiteral("Calc"), area)),
       label_(new QLineEdit(area)),
       rateEdit_(new QLineEdit(area)),
-      currencyCombo_(MakeSortedCombo(area)),
-      pricingCombo_(MakeSortedCombo(area)) {
+      currencyCombo_(MakeCurrencyCombo(area)),
+      pricingCombo_(MakePricingCombo(area)) {
   calc_->setAutoDefault(false);
   connect(calc_, &QPushButton::clicked, this, [] { Calculator::Start(); });
   label_->setReadOnly(true);
@@ -86,33 +95,53 @@ void PricingControls::FillCurrencyCombo() {
   currencyCombo_->setCurrentIndex(-1);
 }
 
-void PricingControls::ApplyStored(const std::string& rate, int currencyIndex, int pricingIndex) {
+void PricingControls::ApplyStored(const StoredSettings& stored) {
   {
     const QSignalBlocker quiet(rateEdit_);
-    rateEdit_->setText(Q(rate));
+    rateEdit_->setText(Q(stored.rate));
   }
-  ApplyRateText(rate);
-  currencyCombo_->setCurrentIndex(ClampComboIndex(currencyIndex, currencyCombo_->count()));
-  pricingCombo_->setCurrentIndex(ClampComboIndex(pricingIndex, pricingCombo_->count()));
+  ApplyRateText(stored.rate, {});
+  const int byName = stored.currencyCode.empty()
+                         ? -1
+                         : currencyCombo_->findText(Q(stored.currencyCode),
+                                                    Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  currencyCombo_->setCurrentIndex(
+      byName >= 0 ? byName : ClampComboIndex(stored.currencyIndex, currencyCombo_->count()));
+  pricingCombo_->setCurrentIndex(ClampComboIndex(stored.pricingIndex, pricingCombo_->count()));
   TakeFromControls();
 }
 
-void PricingControls::OnRateEdited(const QString& text) {
-  ApplyRateText(text.toStdString());
+std::string PricingControls::SelectedCurrency() const {
+  const int index = currencyCombo_->currentIndex();
+  return index < 0 ? std::string() : currencyCombo_->itemText(index).toStdString();
 }
 
-void PricingControls::ApplyRateText(const std::string& text) {
-  const RateCheckResult checked = CheckRateText(text);
+void PricingControls::OnRateEdited(const QString& text) {
+  const int cursor = rateEdit_->cursorPosition();
+  ApplyRateText(text.left(cursor).toStdString(), text.mid(cursor).toStdString());
+}
+
+void PricingControls::ApplyRateText(const std::string& beforeCursor,
+                                    const std::string& afterCursor) {
+  const RateInputResult checked = CheckRateInput(beforeCursor, afterCursor);
+  // A hint at the edit rather than a box: a box per keystroke would take the typing away.
+  if (checked.rejected > 0) ShowRateHint();
   for (const std::string& message : checked.messages) messages_.Post(message);
-  if (rateEdit_->text().toStdString() != checked.finalEditText) {
+  if (rateEdit_->text().toStdString() != checked.text) {
     const QSignalBlocker quiet(rateEdit_);
-    rateEdit_->setText(Q(checked.finalEditText));
+    rateEdit_->setText(Q(checked.text));
+    rateEdit_->setCursorPosition(static_cast<int>(checked.cursor));
   }
-  current_.rateText = checked.finalEditText;
+  current_.rateText = checked.text;
   current_.rate = ParseCDouble(current_.rateText);
   if (model_.RowCount() == 0) return;
   model_.SetRate(current_.rateText, current_.rate);
   model_.Reprice(PricingModeOf(current_.pricing));
+}
+
+void PricingControls::ShowRateHint() {
+  const QPoint below(0, rateEdit_->height());
+  QToolTip::showText(rateEdit_->mapToGlobal(below), Q(kNumbersOnlyMessage), rateEdit_);
 }
 
 void PricingControls::OnCurrencySelected(int index) {

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "app/CurrentPricing.h"
+#include "store/SettingsModel.h"
 
 class QComboBox;
 class QLineEdit;
@@ -40,8 +41,11 @@ class PricingControls : public QObject {
   void AddCurrency(const std::string& name);
   // Fills the currency combo from the currency file, with nothing selected.
   void FillCurrencyCombo();
-  // The stored rate, currency and pricing entries (indexes clamped to the entries there are).
-  void ApplyStored(const std::string& rate, int currencyIndex, int pricingIndex);
+  // The stored rate, currency and pricing entries: the currency by its name when the combo has
+  // it, else by index; indexes are clamped to the entries there are.
+  void ApplyStored(const StoredSettings& stored);
+  // The selected currency's name, empty when none is selected.
+  std::string SelectedCurrency() const;
 
  signals:
   // The grey column follows the mode: the view repaints.
@@ -49,7 +53,8 @@ class PricingControls : public QObject {
 
  private:
   void OnRateEdited(const QString& text);
-  void ApplyRateText(const std::string& text);
+  void ApplyRateText(const std::string& beforeCursor, const std::string& afterCursor);
+  void ShowRateHint();
   void OnCurrencySelected(int index);
   void OnPricingSelected(int index);
 

@@ -31,7 +31,7 @@ WindowCountRun::WindowCountRun(Parts parts, QObject* parent)
     SwitchCountControls(false);
   });
   connect(runner_, &CountJobRunner::finished, this,
-          [this](bool, const CountTotals& totals) { OnFinished(totals); });
+          [this](bool stopped, const CountTotals& totals) { OnFinished(stopped, totals); });
   progressTimer_.setSingleShot(true);
   progressTimer_.setInterval(kProgressMilliseconds);
   connect(&progressTimer_, &QTimer::timeout, this, &WindowCountRun::ShowProgress);
@@ -68,6 +68,8 @@ void WindowCountRun::Start(const CountOptions& options) {
   for (QWidget* control : parts_.countControls) controlsBeforeRun_.push_back(control->isEnabled());
   SwitchCountControls(false);
   batchRan_ = false;
+  counted_.assign(parts_.model->Rows().size(), false);
+  countedFiles_ = 0;
   runner_->Start(Snapshot(options));
 }
 
@@ -83,6 +85,13 @@ CountJobInput WindowCountRun::Snapshot(const CountOptions& options) const {
   return input;
 }
 
+// Figures of an earlier run beside this run's would add up to more than the totals show.
+void WindowCountRun::ClearRowsNotCounted() {
+  for (size_t row = 0; row < counted_.size(); ++row) {
+    if (!counted_[row]) parts_.model->ClearCounted(static_cast<int>(row));
+  }
+}
+
 void WindowCountRun::SwitchCountControls(bool enabled) {
   for (QWidget* control : parts_.countControls) control->setEnabled(enabled);
 }
@@ -95,6 +104,10 @@ void WindowCountRun::OnFileStarted(const QString& path, int number, int total) {
 void WindowCountRun::OnFileCounted(int row, const FileCounts& counts, double amount,
                                    const CountTotals& totals) {
   parts_.model->SetCounted(row, counts, amount);
+  if (row >= 0 && static_cast<size_t>(row) < counted_.size() && !counted_[row]) {
+    counted_[row] = true;
+    ++countedFiles_;
+  }
   totals_ = totals;
   if (!progressTimer_.isActive()) progressTimer_.start();
 }
@@ -110,11 +123,17 @@ void WindowCountRun::OnFileFailed(const QString& message) {
   parts_.messages->Post(message.toStdString());
 }
 
-void WindowCountRun::OnFinished(const CountTotals& totals) {
+void WindowCountRun::OnFinished(bool stopped, const CountTotals& totals) {
   progressTimer_.stop();
   ShowProgress();
   parts_.model->SetTotals(totals);
   parts_.status->setText(QStringLiteral(" "));
+  if (stopped) {
+    ClearRowsNotCounted();
+    parts_.model->ShowTotals(totals);
+    parts_.status->setText(
+        QStringLiteral("Stopped: %1 of %2 files counted").arg(countedFiles_).arg(counted_.size()));
+  }
   if (batchRan_) {
     // A count makes "Save Report" available.
     SwitchCountControls(true);

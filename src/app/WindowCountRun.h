@@ -57,13 +57,18 @@ class WindowCountRun : public QObject {
   void OnFileStarted(const QString& path, int number, int total);
   void OnFileCounted(int row, const FileCounts& counts, double amount, const CountTotals& totals);
   void OnFileFailed(const QString& message);
-  void OnFinished(const CountTotals& totals);
+  void OnFinished(bool stopped, const CountTotals& totals);
+  void ClearRowsNotCounted();
   void ShowProgress();
 
   Parts parts_;
   CountJobRunner* runner_;
   std::vector<bool> controlsBeforeRun_;  // the count controls' states when the run began
   bool batchRan_ = false;                // a batch of this run was counted
+  // Which rows of the snapshot this run counted: after a stop the others are cleared, so the
+  // totals are the sum of the rows shown.
+  std::vector<bool> counted_;
+  int countedFiles_ = 0;
   // The status text and the totals reach the screen a few times a second, not once per file:
   // every header change lays out and repaints the whole count list.
   QTimer progressTimer_;

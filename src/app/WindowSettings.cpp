@@ -36,7 +36,7 @@ bool WindowSettings::Load(QWidget& window, BrowserPane& browser, PricingControls
   const std::optional<StoredSettings> stored = LoadSettingsFile(kSettingsFileName, desktop);
   if (!stored) return false;
   if (!stored->directory.empty()) browser.SelectFolder(stored->directory);
-  pricing.ApplyStored(stored->rate, stored->currencyIndex, stored->pricingIndex);
+  pricing.ApplyStored(*stored);
   browser.ApplyTypeChecks(*stored);
   // The folder was selected before its types were known: list it again with them.
   if (!stored->directory.empty()) browser.RefreshFileList();
@@ -50,6 +50,7 @@ void WindowSettings::Save(const QWidget& window, const BrowserPane& browser,
   settings.directory = browser.SelectedFolder();
   settings.rate = pricing.RateEdit()->text().toStdString();
   settings.currencyIndex = pricing.CurrencyCombo()->currentIndex();
+  settings.currencyCode = pricing.SelectedCurrency();
   settings.pricingIndex = pricing.PricingCombo()->currentIndex();
   browser.StoreTypeChecks(settings);
   settings.window = RestoredPlace(window);

@@ -1,5 +1,8 @@
 #include "counting/RateEntry.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace tw {
 namespace {
 
@@ -11,6 +14,21 @@ bool IsDigit(char c) {
 // so a letter such as "\xC3\xA9" gets one message and is removed as a whole.
 bool IsContinuationByte(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Keeps the digits and dots of `text`, turning commas into dots; counts what it drops.
+std::string KeepNumberCharacters(const std::string& text, int& rejected) {
+  std::string kept;
+  for (char c : text) {
+    if (IsDigit(c) || c == '.') {
+      kept += c;
+    } else if (c == ',') {
+      kept += '.';
+    } else if (!IsContinuationByte(c)) {
+      ++rejected;
+    }
+  }
+  return kept;
 }
 
 }  // namespace
@@ -37,9 +55,6 @@ void RateEntry::OnRateChanged() {
       }
       messages_.emplace_back(kOneDotOnlyMessage);
       RemoveLastCharacter();
-    } else if (!IsDigit(c)) {
-      messages_.emplace_back(kNumbersOnlyMessage);
-      ResetToDefault();
     }
   }
   --depth_;
@@ -51,15 +66,21 @@ void RateEntry::RemoveLastCharacter() {
   SetEditText(rateText_);
 }
 
-void RateEntry::ResetToDefault() {
-  rateText_ = "0.01";
-  SetEditText(rateText_);
-}
-
 RateCheckResult CheckRateText(const std::string& typed) {
   RateEntry entry;
   entry.SetEditText(typed);
   return {entry.Messages(), entry.EditText()};
+}
+
+RateInputResult CheckRateInput(const std::string& beforeCursor, const std::string& afterCursor) {
+  RateInputResult result;
+  const std::string before = KeepNumberCharacters(beforeCursor, result.rejected);
+  const std::string after = KeepNumberCharacters(afterCursor, result.rejected);
+  RateCheckResult dots = CheckRateText(before + after);
+  result.text = std::move(dots.finalEditText);
+  result.messages = std::move(dots.messages);
+  result.cursor = std::min(before.size(), result.text.size());
+  return result;
 }
 
 }  // namespace tw

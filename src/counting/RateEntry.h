@@ -17,11 +17,11 @@ struct RateCheckResult {
   bool operator==(const RateCheckResult&) const = default;
 };
 
-// The rate edit's change handler as a state machine. The window holds one rate text that every
-// run of the handler overwrites with the edit's text; showing a new text in the edit is itself a
-// change and runs the handler again, nested, before the outer run goes on with its own copy.
-// So a second "." removes the last character once per nested pass, and every character other
-// than a digit or "." resets the rate to "0.01", each with its own message.
+// The rate edit's dot rule as a state machine. The window holds one rate text that every run of
+// the handler overwrites with the edit's text; showing a new text in the edit is itself a change
+// and runs the handler again, nested, before the outer run goes on with its own copy. So a second
+// "." removes the last character once per nested pass. Other characters are filtered out before
+// the text gets here (see CheckRateInput).
 class RateEntry {
  public:
   // The edit's text changed to `text` (typed, pasted or set by the program).
@@ -38,7 +38,6 @@ class RateEntry {
  private:
   void OnRateChanged();
   void RemoveLastCharacter();
-  void ResetToDefault();
 
   std::string rateText_;  // the window's rate text, overwritten by every run
   std::string editText_;  // what the edit shows
@@ -46,7 +45,21 @@ class RateEntry {
   int depth_ = 0;
 };
 
-// Runs the checks on a fresh rate entry over a text put into the edit.
+// Runs the dot rule on a fresh rate entry over a text put into the edit.
 RateCheckResult CheckRateText(const std::string& typed);
+
+// What the rate edit keeps of a changed text, split at the cursor. A "," is the decimal
+// separator of many locales and becomes "."; every other character that is neither a digit nor
+// a dot is dropped on its own, so the rest of the text and the cursor stay where the user left
+// them. The dot rule then runs on what is left.
+struct RateInputResult {
+  std::string text;
+  size_t cursor = 0;  // in characters, which are all single bytes after the filtering
+  int rejected = 0;   // characters dropped for not being part of a number
+  std::vector<std::string> messages;  // from the dot rule
+  bool operator==(const RateInputResult&) const = default;
+};
+
+RateInputResult CheckRateInput(const std::string& beforeCursor, const std::string& afterCursor);
 
 }  // namespace tw

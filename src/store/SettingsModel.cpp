@@ -67,6 +67,7 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
   for (const CheckBoxKey& box : kCheckBoxKeys) {
     file.SetValue(box.key, std::to_string(settings.*box.field));
   }
+  file.SetValue(kCurrencyCodeKey, settings.currencyCode);
   // Each is inserted right after the header, so the file holds Bottom, Right, Top, Left.
   file.SetValue("Left", std::to_string(settings.window.left), kWindowSection);
   file.SetValue("Top", std::to_string(settings.window.top), kWindowSection);
@@ -85,6 +86,7 @@ std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRe
   if (settings.rate.empty()) settings.rate = kDefaultRate;
   settings.currencyIndex = ReadInteger(file.GetValue(std::string_view("CurrencyName")));
   settings.pricingIndex = ReadInteger(file.GetValue(std::string_view("PricingBy")));
+  settings.currencyCode = file.GetValue(std::string_view(kCurrencyCodeKey));
   for (const CheckBoxKey& box : kCheckBoxKeys) {
     settings.*box.field = CheckBoxValue(file.GetValue(std::string_view(box.key)), box.defaultValue);
   }

@@ -9,6 +9,7 @@ namespace tw {
 inline constexpr const char* kSettingsFileName = "settings.ini";
 inline constexpr const char* kWindowSection = "Window position";
 inline constexpr const char* kDefaultRate = "0.01";
+inline constexpr const char* kCurrencyCodeKey = "CurrencyCode";
 inline constexpr int32_t kMinimumWindowWidth = 640;
 inline constexpr int32_t kMinimumWindowHeight = 440;
 
@@ -26,8 +27,11 @@ struct StoredSettings {
   std::string directory;   // the tree's selected folder; empty when none
   std::string rate;        // the rate edit's text as typed
   int currencyIndex = -1;  // selected index of the (sorted) currency combo, -1 for none
-  int pricingIndex = -1;   // selected index of the pricing combo, -1 for none
-  int countTxt = 0;        // the seven type check boxes, 0 or 1
+  // The selected currency's name, empty for none. Files of older versions lack it; when present
+  // it wins over the index, which points elsewhere once currencies are added or deleted.
+  std::string currencyCode;
+  int pricingIndex = -1;  // selected index of the pricing combo, -1 for none
+  int countTxt = 0;       // the seven type check boxes, 0 or 1
   int countDoc = 0;
   int countRtf = 0;
   int countXls = 0;
@@ -37,7 +41,8 @@ struct StoredSettings {
   WindowRect window;  // the window's restored (normal) rectangle
 };
 
-// Writes the settings file: the eleven keys, an empty line, the "[Window position]" header and
+// Writes the settings file: the eleven keys, CurrencyCode (after them, so older versions find
+// their keys where they always were), an empty line, the "[Window position]" header and
 // Bottom, Right, Top, Left, each line ending with CR LF. Atomic; false when it could not be
 // written.
 bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
@@ -47,6 +52,7 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
 // - directory: verbatim (empty means: select nothing);
 // - rate: verbatim, "0.01" when missing or empty (the window puts it into the rate edit, which
 //   runs the rate checks like any other change);
+// - currencyCode: verbatim, empty when missing;
 // - currencyIndex, pricingIndex: the stored number as read by the C integer conversion (0 when
 //   missing), not yet clamped; the window clamps with ClampComboIndex against its entry count;
 // - check boxes: 0 or 1 as stored; missing or any other number gives the default (TXT and DOC on,

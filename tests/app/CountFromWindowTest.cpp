@@ -156,6 +156,23 @@ TEST_F(CountFromWindowTest, YesToTheStopOfferEndsTheBatchBeingCountedOnly) {
   EXPECT_EQ(CountControlsEnabled(), std::vector<bool>(6, true));
 }
 
+TEST_F(CountFromWindowTest, AStoppedRecountShowsOnlyWhatItCounted) {
+  // Figures of an earlier run.
+  for (int row : {0, 1, 2}) W().Model().SetCounted(row, FileCounts{5, 9, 4}, 0.05);
+  StartHeldRun();
+  messages.ScriptAnswer(MessageAnswer::Yes);
+  W().OnCloseRequest(true);
+  FinishRun();
+  EXPECT_EQ(Cell(0, kWordsColumn), "2");
+  for (int row : {1, 2}) {
+    EXPECT_EQ(Cell(row, kWordsColumn), "") << row;
+    EXPECT_EQ(Cell(row, kAmountColumn), "") << row;
+  }
+  EXPECT_EQ(Header(kWordsColumn), "Words: 2");
+  EXPECT_EQ(W().Model().Totals().words, 2);
+  EXPECT_EQ(W().StatusPane(0)->text(), "Stopped: 1 of 3 files counted");
+}
+
 TEST_F(CountFromWindowTest, TheEscapeKeyReachesTheStopOfferFromTheCountList) {
   W().show();
   W().activateWindow();

@@ -131,9 +131,9 @@ TEST_F(CurrencyDialogTest, AddChecksDuplicatesAndFeedsTheCombo) {
              std::string("")};
   auto* add = dialog->findChild<QPushButton*>("addButton");
   for (int i = 0; i < 5; ++i) add->click();
-  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "GBP", "RUR", "USD", "usd"}));
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>{"You already have such currency!"});
-  EXPECT_EQ(comboAdds, std::vector<std::string>({"GBP", "usd"}));
+  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "GBP", "RUR", "USD"}));
+  EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "You already have such currency!"));
+  EXPECT_EQ(comboAdds, std::vector<std::string>({"GBP"}));
 }
 
 TEST_F(CurrencyDialogTest, DeleteNeedsASelectionAndLeavesTheCombo) {
@@ -148,6 +148,42 @@ TEST_F(CurrencyDialogTest, DeleteNeedsASelectionAndLeavesTheCombo) {
   dialog->reject();  // cancelling writes the list too
   EXPECT_EQ(CurrencyFile(), Utf16("currencies=EUR,USD\r\n"));
   EXPECT_EQ(ComboItems(), std::vector<std::string>({"EUR", "RUR", "USD"}));
+}
+
+TEST_F(CurrencyDialogTest, DeletingTheCurrencyInUseAsksFirst) {
+  Open();
+  auto dialog = Dialog();
+  dialog->SetCurrencyInUse("RUR");
+  dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
+  messages.ScriptAnswer(MessageAnswer::No);
+  dialog->OnDelete();
+  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "RUR", "USD"}));
+  ASSERT_EQ(messages.Boxes().size(), 1u);
+  EXPECT_EQ(messages.Boxes()[0].buttons, MessageButtons::YesNo);
+  dialog->OnDelete();  // answered Yes
+  EXPECT_EQ(dialog->Names(), std::vector<std::string>({"EUR", "USD"}));
+  dialog->List()->setCurrentItem(dialog->List()->topLevelItem(0));
+  dialog->OnDelete();  // not in use: no question
+  EXPECT_EQ(messages.Boxes().size(), 2u);
+}
+
+TEST_F(CurrencyDialogTest, TheChosenCurrencyIsKeptByNameAcrossARestart) {
+  Open();
+  Choose(Combo(kIdCurrencyCombo), "RUR");
+  {
+    auto dialog = Dialog();
+    answers = {std::string("AUD"), std::string("CHF")};
+    dialog->OnAdd();
+    dialog->OnAdd();
+    dialog->List()->setCurrentItem(dialog->List()->topLevelItem(2));  // EUR
+    dialog->OnDelete();
+    dialog->accept();
+  }
+  W().SaveSettings();
+  window.reset();
+  Open();
+  EXPECT_EQ(ComboItems(), std::vector<std::string>({"AUD", "CHF", "RUR", "USD"}));
+  EXPECT_EQ(Combo(kIdCurrencyCombo)->currentText(), "RUR");
 }
 
 TEST_F(CurrencyDialogTest, AnEmptiedListKeepsAnEmptyLineAndTheNextStartShowsTheDefaults) {

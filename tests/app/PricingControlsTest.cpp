@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include "WindowFixture.h"
 #include "app/ControlIds.h"
@@ -39,8 +40,10 @@ TEST_F(PricingControlsTest, RateTypingSequences) {
       {"", 0, "1.5", "1.5", {}},
       {"1.5", 3, ".", "1.5", {"One dot only!"}},
       {"1.5", 0, ".", ".1", {"One dot only!", "One dot only!"}},
-      {"", 0, "a", "0.01", {"Numbers only!"}},
-      {"0.2", 3, "-", "0.01", {"Numbers only!"}},
+      {"", 0, "a", "", {}},
+      {"0.2", 3, "-", "0.2", {}},
+      {"", 0, "1,5", "1.5", {}},
+      {"1.5", 3, ",", "1.5", {"One dot only!"}},
       {"", 0, ".5", ".5", {}},
   };
   for (const TypingCase& c : cases) {
@@ -60,10 +63,28 @@ TEST_F(PricingControlsTest, RateTypingSequences) {
   for (const auto& box : messages.Boxes()) EXPECT_EQ(box.icon, MessageIcon::Exclamation);
 }
 
-TEST_F(PricingControlsTest, PastingTwoLettersResetsTheRateWithTwoMessages) {
-  rate->setText("ab");
-  EXPECT_EQ(rate->text(), "0.01");
-  EXPECT_EQ(messages.Texts(), std::vector<std::string>({"Numbers only!", "Numbers only!"}));
+TEST_F(PricingControlsTest, ALetterIsDroppedWhereItWasTypedWithAHintAndNoBox) {
+  QTest::keyClicks(rate, "15");
+  rate->setCursorPosition(1);
+  QTest::keyClicks(rate, "x");
+  EXPECT_EQ(rate->text(), "15");
+  EXPECT_EQ(rate->cursorPosition(), 1);
+  EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::text() == "Numbers only!"; }));
+  rate->setText("2ab");
+  EXPECT_EQ(rate->text(), "2");
+  EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_F(PricingControlsTest, ADecimalCommaPricesAsADot) {
+  ListInFileList({Write("a.txt", "")});
+  W().OnAddAll();
+  W().Model().SetCounted(0, FileCounts{100, 520, 100}, 0.0);
+  Choose(Combo(kIdPricingCombo), "Words");
+  rate->clear();
+  QTest::keyClicks(rate, "1,5");
+  EXPECT_EQ(W().Pricing().Current().rate, 1.5);
+  EXPECT_EQ(Cell(0, kRateColumn), "1.5");
+  EXPECT_EQ(Cell(0, kAmountColumn), " 150.00");
 }
 
 TEST_F(PricingControlsTest, RateAndModeRepriceEveryRow) {
@@ -99,13 +120,18 @@ TEST_F(PricingControlsTest, ACurrencyChoiceRelabelsRowsAndLaterRows) {
   EXPECT_EQ(Cell(0, kAmountColumn), "");  // a label only: nothing is repriced
 }
 
-TEST_F(PricingControlsTest, ATypedPricingTextIsTakenOnlyAtTheEndOfARun) {
-  ListInFileList({Write("a.txt", "one two")});
-  W().OnAddAll();
-  Combo(kIdPricingCombo)->setEditText("words");
-  EXPECT_EQ(W().Pricing().Current().pricing, "");
-  CountAndWait();
-  EXPECT_EQ(W().Pricing().Current().pricing, "words");
+TEST_F(PricingControlsTest, ThePricingModeIsChosenFromTheListOnly) {
+  QComboBox* pricing = Combo(kIdPricingCombo);
+  EXPECT_FALSE(pricing->isEditable());
+  Choose(pricing, "Words");
+  pricing->setFocus();
+  QTest::keyClicks(pricing, "Lines");
+  EXPECT_EQ(pricing->currentText(), "Words");
+  EXPECT_EQ(W().Pricing().Current().pricing, "Words");
+  // The arrow keys move through the entries, each a choice of the user.
+  QTest::keyClick(pricing, Qt::Key_Up);
+  EXPECT_EQ(pricing->currentText(), "Chars & spaces");
+  EXPECT_EQ(W().Pricing().Current().pricing, "Chars & spaces");
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ using Texts = std::vector<std::string>;
 
 TEST(RateEntry, ChecksEveryTextTheWayTheEditDoes) {
   const std::string dot = "One dot only!";
-  const std::string numbers = "Numbers only!";
   const struct {
     const char* typed;
     Texts messages;
@@ -29,15 +28,6 @@ TEST(RateEntry, ChecksEveryTextTheWayTheEditDoes) {
       // The outer runs go on over their own copies and shorten the shared text further.
       {"1...", {dot, dot, dot}, "1"},
       {"1.2.3.4.5", Texts(12, dot), ""},
-      {"ab", {numbers, numbers}, "0.01"},
-      {"-1", {numbers}, "0.01"},
-      {"1-", {numbers}, "0.01"},
-      {"1,5", {numbers}, "0.01"},
-      {" 1", {numbers}, "0.01"},
-      {"a..", {numbers, dot}, "0.0"},
-      {"1.5x", {numbers}, "0.01"},
-      {"\xC3\xA9", {numbers}, "0.01"},  // one letter, two bytes: one message
-      {"1.\xC3\xA9.", {numbers, dot}, "0.0"},
   };
   for (const auto& c : cases) {
     const RateCheckResult result = CheckRateText(c.typed);
@@ -51,10 +41,31 @@ TEST(RateEntry, KeepsStateAcrossTypedCharacters) {
   for (const char* text : {"1", "1.", "1.5", "1.5."}) entry.SetEditText(text);
   EXPECT_EQ(entry.EditText(), "1.5");
   EXPECT_EQ(entry.Messages(), Texts{"One dot only!"});
-  entry.ClearMessages();
-  entry.SetEditText("1.5a");
-  EXPECT_EQ(entry.EditText(), "0.01");
-  EXPECT_EQ(entry.Messages(), Texts{"Numbers only!"});
+}
+
+TEST(RateEntry, InputKeepsNumberCharactersAndTheCursor) {
+  const struct {
+    const char* before;  // the text left of the cursor
+    const char* after;
+    const char* text;
+    size_t cursor;
+    int rejected;
+    Texts messages;
+  } cases[] = {
+      {"1,", "5", "1.5", 2, 0, {}},
+      {"1,5", "", "1.5", 3, 0, {}},
+      {"1a", ".5", "1.5", 1, 1, {}},
+      {"ab", "", "", 0, 2, {}},
+      {"-", "1", "1", 0, 1, {}},
+      {"1.\xC3\xA9", "5", "1.5", 2, 1, {}},  // one letter of two bytes
+      {"1.5,", "", "1.5", 3, 0, {"One dot only!"}},
+      {"1.5x", "", "1.5", 3, 1, {}},
+  };
+  for (const auto& c : cases) {
+    const RateInputResult result = CheckRateInput(c.before, c.after);
+    EXPECT_EQ(result, (RateInputResult{c.text, c.cursor, c.rejected, c.messages}))
+        << "'" << c.before << "|" << c.after << "'";
+  }
 }
 
 TEST(RateEntry, PastedRunOfDots) {

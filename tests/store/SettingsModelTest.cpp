@@ -20,6 +20,7 @@ StoredSettings SampleSettings() {
   s.directory = "/home/ann/Jobs";
   s.rate = "0.05";
   s.currencyIndex = 2;
+  s.currencyCode = "USD";
   s.pricingIndex = 1;
   s.countTxt = 1;
   s.countDoc = 1;
@@ -48,6 +49,7 @@ TEST(SettingsFile, SavedFileIsExactlyTheKnownLayout) {
       "CountHtm=1\r\n"
       "CountPPT=0\r\n"
       "CountPdf=1\r\n"
+      "CurrencyCode=USD\r\n"
       "\r\n"
       "[Window position]\r\n"
       "Bottom=620\r\n"
@@ -69,6 +71,7 @@ TEST(SettingsFile, RoundTripsEvenWhenTheFolderNamesOtherKeys) {
   EXPECT_EQ(loaded->directory, saved.directory);
   EXPECT_EQ(loaded->rate, "0.05");
   EXPECT_EQ(loaded->currencyIndex, -1);
+  EXPECT_EQ(loaded->currencyCode, "USD");
   EXPECT_EQ(loaded->pricingIndex, 1);
   EXPECT_EQ(loaded->countTxt, 1);
   EXPECT_EQ(loaded->countHtm, 1);
