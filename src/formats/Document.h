@@ -23,6 +23,8 @@ enum class PieceKind {
   Master,       // a text frame of a slide master
   Layout,       // a text frame of a slide layout
   PdfPage,      // the text of page `container`, in reading order
+  Chart,        // a chart's title, axis titles, category and series names, on `container`
+  Diagram,      // a diagram's (SmartArt's) text, on `container`
 };
 
 // Which of a section's headers or footers a piece is.
@@ -38,8 +40,8 @@ struct TextPiece {
   std::u16string text;
   int container = 0;  // 0-based section, slide or page the piece belongs to
   HeaderFooterType headerFooter = HeaderFooterType::Primary;
-  int groupDepth = 0;  // shapes: 0 at top level, 1 inside a group, ...
-  bool hidden = false;
+  int groupDepth = 0;   // shapes: 0 at top level, 1 inside a group, ...
+  bool hidden = false;  // hidden text, or any text of a hidden slide
   Revision revision = Revision::None;
   bool fieldResult = false;
 };
