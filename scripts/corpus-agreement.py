@@ -8,9 +8,10 @@ build/src/cli/tallywright-count, default options) and prints, per format, how ma
 with their reference exactly, within 2 % and within 10 %, for words and for characters with
 spaces. It first checks every file against the checksum the manifest holds for it.
 
-Rows whose status is "rule" (a documented difference of counting rules) are left out of the
-table unless --all is given; rows marked "fault" (a known reader fault) stay in, so the table
-shows what the readers achieve. --rows lists every file that does not agree exactly.
+Rows whose status is "rule" (a documented difference of counting rules) or "reference" (the
+reference is wrong for that file) are left out of the table unless --all is given; rows marked
+"fault" (a known reader fault) or "open" (not traced yet) stay in, so the table shows what the
+readers achieve. --rows lists every file that does not agree exactly.
 A "twin:NAME" reference means: the same text saved as UTF-8 in the file NAME, counted by BIN.
 """
 
@@ -66,7 +67,7 @@ def main():
     counted = count_files(args.count, [os.path.join(CORPUS, r["file"]) for r in rows])
     table = {}
     for row in rows:
-        if row["reference"] == "none" or (row["status"] == "rule" and not args.all):
+        if row["reference"] == "none" or (row["status"] in ("rule", "reference") and not args.all):
             continue
         ours = counted.get(row["file"], {})
         if row["reference"].startswith("twin:"):
