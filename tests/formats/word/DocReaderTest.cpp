@@ -81,7 +81,12 @@ const BadFileCase kBadFiles[] = {
     {"encrypted",
      [](std::string& f) { Put16(f, FibOffset(f) + 0x0A, Get16(f, FibOffset(f) + 0x0A) | 0x0100); },
      "password-protected"},
-    {"Word 95", [](std::string& f) { Put16(f, FibOffset(f) + 2, 0x65); }, "Word 6.0/95"},
+    {"older than Word 6", [](std::string& f) { Put16(f, FibOffset(f) + 2, 0x30); },
+     "older than 6.0, which is not supported"},
+    {"Word 2 header in a compound file", [](std::string& f) { Put16(f, FibOffset(f), 0xA5DB); },
+     "saved in Word 2.0, which is not supported"},
+    {"Word 2 file", [](std::string& f) { f = std::string("\xDB\xA5\x2D\x00", 4) + "text"; },
+     "saved in Word 2.0, which is not supported"},
     {"plain text", [](std::string& f) { f = "just some text"; }, "not a Word document"},
     {"no WordDocument stream",
      [](std::string& f) {
