@@ -145,11 +145,12 @@ TEST(RtfParser, ShapesWithTextAndGroups) {
   EXPECT_EQ(Frames(document), frames);
 }
 
-TEST(RtfParser, ShapesInHeadersAreNotDocumentShapes) {
-  const Document document = Parse(
-      R"({\rtf1{\header H{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt In header}}}}Body})");
+TEST(RtfParser, ShapesInHeadersBelongToTheHeader) {
+  const Document document =
+      Parse(R"({\rtf1{\header H{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt In header}})"
+            R"({\shprslt copy}}}Body})");
   EXPECT_TRUE(Frames(document).empty());
-  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"H"}};
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"H\rIn header"}};
   EXPECT_EQ(HeadersAndFooters(document), own);
 }
 

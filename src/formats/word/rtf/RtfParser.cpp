@@ -389,11 +389,16 @@ void RtfParser::FinishNote() {
 
 void RtfParser::StartShape(bool group) {
   GroupState& state = State();
+  if (state.target == Target::Header || state.target == Target::Footer || state.inHeaderShape) {
+    state.inHeaderShape = true;
+    return;
+  }
   shapes_.Start(group, shapes_.AnyOpen() || state.target == Target::Main);
   state.opensShape = true;
 }
 
 void RtfParser::StartShapeText() {
+  if (State().inHeaderShape) return AppendBreak();
   State().target = shapes_.StartText() ? Target::ShapeText : Target::Discard;
 }
 

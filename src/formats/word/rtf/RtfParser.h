@@ -43,6 +43,7 @@ class RtfParser {
     bool deleted = false;
     bool opensNote = false;
     bool opensComment = false;
+    bool inHeaderShape = false;  // a shape of a header or footer: its text is the header's
     bool opensShape = false;
     bool opensProperty = false;
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
