@@ -17,12 +17,12 @@ FileCounts CountsOf(const WordTextStatistics& statistics) {
           statistics.charactersWithSpaces - statistics.characters};
 }
 
-// Hidden text and deleted revisions are not part of Word's figures.
-bool IsShown(const TextPiece& piece) {
-  return !piece.hidden && piece.revision != Revision::Deleted;
+// Deleted revisions are never part of Word's figures; hidden text only when asked for.
+bool IsShown(const TextPiece& piece, const ContentSwitches& include) {
+  return (!piece.hidden || include.hidden) && piece.revision != Revision::Deleted;
 }
 
-bool IsStatisticsText(const TextPiece& piece) {
+bool IsCountedText(const TextPiece& piece, const ContentSwitches& include) {
   switch (piece.kind) {
     case PieceKind::Body:
     case PieceKind::TableCell:
@@ -32,19 +32,29 @@ bool IsStatisticsText(const TextPiece& piece) {
     case PieceKind::TextBox:
     case PieceKind::AutoShape:
       return piece.groupDepth <= kDeepestCountedShape;
+    case PieceKind::Comment:
+      return include.comments;
+    case PieceKind::Chart:
+      return include.charts;
+    case PieceKind::Diagram:
+      return include.diagrams;
     default:
       return false;
   }
 }
 
 // Per section, the primary header and footer it shows: its own, or else the one of the latest
-// section before it that has one. A document without sections still shows one.
+// section before it that has one. A document without sections still shows one. A header or
+// footer may come in several pieces (its hidden text and its shapes' text frames apart).
 class SectionHeadersFooters {
  public:
-  explicit SectionHeadersFooters(const Document& document)
+  using Pieces = std::vector<const TextPiece*>;
+
+  SectionHeadersFooters(const Document& document, const ContentSwitches& include)
       : headers_(Sections(document)), footers_(Sections(document)) {
     for (const TextPiece& piece : document.pieces) {
-      if (piece.headerFooter != HeaderFooterType::Primary || !IsShown(piece)) continue;
+      if (piece.headerFooter != HeaderFooterType::Primary || !IsShown(piece, include)) continue;
+      if (piece.groupDepth > kDeepestCountedShape) continue;
       if (piece.kind == PieceKind::Header) Own(headers_, piece);
       if (piece.kind == PieceKind::Footer) Own(footers_, piece);
     }
@@ -52,12 +62,13 @@ class SectionHeadersFooters {
 
   FileCounts Counts(bool legacyByteRules) const {
     FileCounts counts;
-    for (const std::vector<const TextPiece*>* shown : {&headers_, &footers_}) {
-      const TextPiece* inEffect = nullptr;
-      for (const TextPiece* own : *shown) {
-        if (own != nullptr) inEffect = own;
-        if (inEffect != nullptr)
-          counts += CountsOf(WordTextStatistics::Of(inEffect->text, legacyByteRules));
+    for (const std::vector<Pieces>* shown : {&headers_, &footers_}) {
+      const Pieces* inEffect = nullptr;
+      for (const Pieces& own : *shown) {
+        if (!own.empty()) inEffect = &own;
+        if (inEffect == nullptr) continue;
+        for (const TextPiece* piece : *inEffect)
+          counts += CountsOf(WordTextStatistics::Of(piece->text, legacyByteRules));
       }
     }
     return counts;
@@ -67,14 +78,14 @@ class SectionHeadersFooters {
   static size_t Sections(const Document& document) {
     return static_cast<size_t>(std::max(1, document.sectionCount));
   }
-  static void Own(std::vector<const TextPiece*>& shown, const TextPiece& piece) {
+  static void Own(std::vector<Pieces>& shown, const TextPiece& piece) {
     if (piece.container >= 0 && static_cast<size_t>(piece.container) < shown.size()) {
-      shown[static_cast<size_t>(piece.container)] = &piece;
+      shown[static_cast<size_t>(piece.container)].push_back(&piece);
     }
   }
 
-  std::vector<const TextPiece*> headers_;
-  std::vector<const TextPiece*> footers_;
+  std::vector<Pieces> headers_;
+  std::vector<Pieces> footers_;
 };
 
 }  // namespace
@@ -82,11 +93,11 @@ class SectionHeadersFooters {
 FileCounts CountWordDocument(const Document& document, const CountOptions& options) {
   FileCounts counts;
   for (const TextPiece& piece : document.pieces) {
-    if (!IsShown(piece) || !IsStatisticsText(piece)) continue;
+    if (!IsShown(piece, options.include) || !IsCountedText(piece, options.include)) continue;
     counts += CountsOf(WordTextStatistics::Of(piece.text, options.legacyByteRules));
   }
   if (options.headersAndFooters) {
-    counts += SectionHeadersFooters(document).Counts(options.legacyByteRules);
+    counts += SectionHeadersFooters(document, options.include).Counts(options.legacyByteRules);
   }
   return counts;
 }

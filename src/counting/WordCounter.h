@@ -10,7 +10,8 @@ namespace tw {
 
 // Word's figures for a word-processing document: the main text with its tables, footnotes and
 // endnotes; the text boxes and autoshapes at the top level or one group deep; and, with "Count
-// in headers and footers", the primary header and footer every section shows.
+// in headers and footers", the primary header and footer every section shows. Comments, charts,
+// diagrams and hidden text count only when their content switch is on.
 FileCounts CountWordDocument(const Document& document, const CountOptions& options);
 
 // Reads and counts a .doc, .docx or .rtf file; a file that cannot be read fails with

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "counting/ContentSwitches.h"
 #include "counting/PdfCounter.h"
 #include "counting/PowerPointCounter.h"
 #include "counting/WordCounter.h"
@@ -50,6 +51,42 @@ TEST(WordCounter, EverySectionCountsThePrimaryHeaderAndFooterItShows) {
   Add(withoutSections, PieceKind::Header, u"three", 0);
   Add(withoutSections, PieceKind::Footer, u"one two", 1);  // beyond the sections: never shown
   EXPECT_EQ(CountWordDocument(withoutSections, options), (FileCounts{1, 5, 0}));
+}
+
+TEST(WordCounter, EachContentSwitchAddsItsOwnKindOnly) {
+  Document document;
+  document.sectionCount = 1;
+  Add(document, PieceKind::Body, u"one two");
+  Add(document, PieceKind::Comment, u"three");
+  Add(document, PieceKind::Chart, u"three");
+  Add(document, PieceKind::Diagram, u"three");
+  Add(document, PieceKind::Body, u"four five six").hidden = true;
+  Add(document, PieceKind::Header, u"three", 0);
+  Add(document, PieceKind::Header, u"one two", 0).hidden = true;
+  Add(document, PieceKind::Header, u"four five six", 0).groupDepth = 1;  // a header text box
+  Add(document, PieceKind::Header, u"four five six", 0).groupDepth = 2;  // never ungrouped
+  Add(document, PieceKind::Body, u"three").hidden = true;
+  document.pieces.back().revision = Revision::Deleted;  // deleted stays out even when hidden counts
+  const struct {
+    ContentSwitches include;
+    bool headersAndFooters;
+    FileCounts expected;
+  } cases[] = {
+      {{}, false, {2, 6, 1}},
+      {{.comments = true}, false, {3, 11, 1}},
+      {{.charts = true}, false, {3, 11, 1}},
+      {{.diagrams = true}, false, {3, 11, 1}},
+      {{.hidden = true}, false, {5, 17, 3}},
+      {{.notes = true}, false, {2, 6, 1}},  // no kind of a word-processing document
+      {{}, true, {6, 22, 3}},
+      {{.hidden = true}, true, {11, 39, 6}},
+  };
+  for (const auto& c : cases) {
+    CountOptions options{.headersAndFooters = c.headersAndFooters};
+    options.include = c.include;
+    EXPECT_EQ(CountWordDocument(document, options), c.expected)
+        << ContentSwitchesText(c.include) << (c.headersAndFooters ? " with headers" : "");
+  }
 }
 
 TEST(WordCounter, LegacyRulesJudgeTheLowByte) {

@@ -13,7 +13,7 @@
 namespace tw {
 namespace {
 
-enum class WordFormat { Unknown, ZipPackage, CompoundFile, RichText };
+enum class WordFormat { Unknown, ZipPackage, CompoundFile, RichText, Word2, Word1 };
 
 std::string LeadingBytes(const std::string& path, size_t count) {
   std::ifstream file(path, std::ios::binary);
@@ -28,6 +28,9 @@ WordFormat FormatOf(const std::string& leading) {
   if (leading.starts_with("PK\x03\x04")) return WordFormat::ZipPackage;
   if (leading.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return WordFormat::CompoundFile;
   if (leading.starts_with("{\\rtf")) return WordFormat::RichText;
+  // Word for Windows 1.x and 2.0 wrote their documents as plain streams, not compound files.
+  if (leading.starts_with("\xDB\xA5")) return WordFormat::Word2;
+  if (leading.starts_with("\x9B\xA5") || leading.starts_with("\x9C\xA5")) return WordFormat::Word1;
   return WordFormat::Unknown;
 }
 
@@ -57,6 +60,11 @@ Document ReadByContent(const std::string& path) {
       return ReadDocDocument(path);
     case WordFormat::RichText:
       return ReadRtfDocument(path);
+    case WordFormat::Word2:
+      throw ReaderError("The document was saved in Word 2.0, which is not supported: " + path);
+    case WordFormat::Word1:
+      throw ReaderError("The document was saved in Word for Windows 1.0, which is not supported: " +
+                        path);
     case WordFormat::Unknown:
       break;
   }

@@ -81,7 +81,12 @@ const BadFileCase kBadFiles[] = {
     {"encrypted",
      [](std::string& f) { Put16(f, FibOffset(f) + 0x0A, Get16(f, FibOffset(f) + 0x0A) | 0x0100); },
      "password-protected"},
-    {"Word 95", [](std::string& f) { Put16(f, FibOffset(f) + 2, 0x65); }, "Word 6.0/95"},
+    {"older than Word 6", [](std::string& f) { Put16(f, FibOffset(f) + 2, 0x30); },
+     "older than 6.0, which is not supported"},
+    {"Word 2 header in a compound file", [](std::string& f) { Put16(f, FibOffset(f), 0xA5DB); },
+     "saved in Word 2.0, which is not supported"},
+    {"Word 2 file", [](std::string& f) { f = std::string("\xDB\xA5\x2D\x00", 4) + "text"; },
+     "saved in Word 2.0, which is not supported"},
     {"plain text", [](std::string& f) { f = "just some text"; }, "not a Word document"},
     {"no WordDocument stream",
      [](std::string& f) {
@@ -102,18 +107,27 @@ const BadFileCase kBadFiles[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, DocBadFile, ::testing::ValuesIn(kBadFiles));
 
 // Every truncation and every damaged byte of the stream's first sectors gives the document or an
-// error for the file, never a crash or a hang.
+// error for the file, never a crash or a hang; for Word 97 and for Word 95 files alike.
 TEST(DocReader, SurvivesTruncationAndDamagedBytes) {
-  const std::string original = Fixture();
-  for (size_t length = 0; length < original.size(); length += 509) {
-    const std::string description = OpenError(original.substr(0, length));
-    EXPECT_FALSE(description.empty());
-  }
-  const size_t fib = FibOffset(original);
-  for (size_t at = fib; at < fib + 1024 && at < original.size(); at += 7) {
-    std::string damaged = original;
-    damaged[at] = static_cast<char>(damaged[at] ^ 0xA5);
-    EXPECT_FALSE(OpenError(damaged).empty());
+  const struct {
+    std::string original;
+    size_t fib;
+  } files[] = {
+      {Fixture(), FibOffset(Fixture())},
+      {ReadFileBytes(FixturePath("word/word95.doc")), 0},
+  };
+  for (const auto& [original, knownFib] : files) {
+    for (size_t length = 0; length < original.size(); length += 509) {
+      const std::string description = OpenError(original.substr(0, length));
+      EXPECT_FALSE(description.empty());
+    }
+    const size_t fib = knownFib != 0 ? knownFib : original.find("\xDC\xA5\x65\x00");
+    ASSERT_NE(fib, std::string::npos);
+    for (size_t at = fib; at < fib + 1024 && at < original.size(); at += 7) {
+      std::string damaged = original;
+      damaged[at] = static_cast<char>(damaged[at] ^ 0xA5);
+      EXPECT_FALSE(OpenError(damaged).empty());
+    }
   }
 }
 

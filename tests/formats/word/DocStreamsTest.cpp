@@ -238,10 +238,87 @@ TEST(DocStreams, HostileTablesAreErrorsNotHangs) {
   EXPECT_THROW(boxes.Read(), DocError);
 
   SyntheticDoc old;
-  old.version = 0x68;
+  old.version = 0x30;
   old.text = "Body\r";
   old.storyLengths = {5, 0, 0, 0, 0, 0, 0, 0};
   EXPECT_THROW(old.Read(), DocError);
+}
+
+// A Word 6.0/95 WordDocument stream, which holds its own tables: 8-bit text at kTextAt, read
+// straight through (no piece table) unless `pieceProperties` asks for a fast-saved one.
+struct SyntheticWord6 {
+  static constexpr uint32_t kTextAt = 0x200;
+
+  std::string text;
+  uint16_t language = 0x0409;
+  std::vector<uint8_t> pieceProperties;
+
+  Document Read() const {
+    std::vector<uint8_t> stream(kTextAt);
+    Put16(stream, 0, 0xA5DC);
+    Put16(stream, 2, 0x65);
+    Put16(stream, 6, language);
+    Put32(stream, 0x18, kTextAt);
+    Put32(stream, 0x1C, kTextAt + static_cast<uint32_t>(text.size()));
+    Put32(stream, 0x34, static_cast<uint32_t>(text.size()));
+    stream.insert(stream.end(), text.begin(), text.end());
+    if (!pieceProperties.empty()) {
+      Put16(stream, 0x0A, 0x0004);  // fast-saved: the piece table holds
+      std::vector<uint8_t> clx{0x01};
+      Put16(clx, 1, static_cast<uint32_t>(pieceProperties.size()));
+      clx.insert(clx.end(), pieceProperties.begin(), pieceProperties.end());
+      clx.push_back(0x02);
+      Append32(clx, 16);
+      Append32(clx, 0);
+      Append32(clx, static_cast<uint32_t>(text.size()));
+      Put16(clx, clx.size(), 0);
+      Append32(clx, kTextAt);  // a plain byte offset: every Word 6 piece is 8-bit
+      Put16(clx, clx.size(), 1);
+      Put32(stream, 0x58 + 8 * 33, static_cast<uint32_t>(stream.size()));
+      Put32(stream, 0x58 + 8 * 33 + 4, static_cast<uint32_t>(clx.size()));
+      stream.insert(stream.end(), clx.begin(), clx.end());
+    }
+    return ReadDocStreams(stream, stream);
+  }
+};
+
+TEST(DocStreams, Word6TextIsDecodedInTheCodePageOfItsLanguage) {
+  const struct {
+    uint16_t language;
+    const char* bytes;
+    std::u16string text;
+  } cases[] = {
+      {0x0804, "\xD6\xD0\xCE\xC4 ok\r", u"\u4E2D\u6587 ok\r"},  // GBK
+      {0x0404, "\xA4\xA4\xA4\xE5 ok\r", u"\u4E2D\u6587 ok\r"},  // Big5
+      {0x0411, "\x93\xFA\x96\x7B\r", u"\u65E5\u672C\r"},        // Shift_JIS
+      {0x0419, "\xCF\xF0\xE8\xE2\xE5\xF2\r", u"\u041F\u0440\u0438\u0432\u0435\u0442\r"},
+      {0x0405,
+       "p\xF8\x9A"
+       "ed\r",
+       u"p\u0159\u0161ed\r"},                       // Windows-1250
+      {0x0409, "\x93q\x94\r", u"\u201Cq\u201D\r"},  // Windows-1252
+  };
+  for (const auto& c : cases) {
+    SyntheticWord6 doc;
+    doc.language = c.language;
+    doc.text = c.bytes;
+    EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), c.text) << std::hex << c.language;
+  }
+}
+
+TEST(DocStreams, Word6FastSavedPiecesAndTheirOneByteProperties) {
+  SyntheticWord6 doc;
+  doc.language = 0x0804;
+  doc.text = "\xD6\xD0 hid\r";
+  doc.pieceProperties = {85, 1, 92, 1};  // bold on, hidden on
+  const Document document = doc.Read();
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Body, true), u"\u4E2D hid\r");
+
+  doc.pieceProperties = {65, 1};  // deleted: neither shown nor hidden
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body, true), u"");
+  doc.pieceProperties = {200, 1, 92, 1};  // an unknown code ends the list: the text shows
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), u"\u4E2D hid\r");
 }
 
 }  // namespace

@@ -259,6 +259,61 @@ TEST_F(DocxReader, SectionsNotesHeadersAndFootersThroughRelationships) {
   EXPECT_EQ(HeadersAndFooters(document), own);
 }
 
+std::string Frame(const std::string& text) {
+  return "<w:r><w:drawing><wp:anchor><a:graphic><a:graphicData><wps:wsp>"
+         "<wps:cNvSpPr txBox=\"1\"/><wps:txbx><w:txbxContent>" +
+         Paragraph(TextRun(text)) + "</w:txbxContent></wps:txbx></wps:wsp></a:graphicData>" +
+         "</a:graphic></wp:anchor></w:drawing></w:r>";
+}
+
+TEST_F(DocxReader, LeftOutContentComesApartForTheCounterToChoose) {
+  const std::string body =
+      Paragraph(TextRun("Shown") + "<w:r><w:rPr><w:vanish/></w:rPr><w:t>secret</w:t></w:r>" +
+                TextRun(" text") + "<w:r><w:rPr><w:vanish/></w:rPr><w:t>more</w:t></w:r>") +
+      "<w:sectPr><w:headerReference w:type=\"default\" r:id=\"h1\"/></w:sectPr>";
+  const std::string rels =
+      Rel("h1", "header", "header1.xml") + Rel("c1", "comments", "comments.xml") +
+      Rel("ch", "chart", "charts/chart1.xml") + Rel("dg", "diagramData", "diagrams/data1.xml");
+  const std::map<std::string, std::string> parts = {
+      {"word/header1.xml",
+       Part("w:hdr", Paragraph(TextRun("Head") + Frame("Boxed") +
+                               "<w:r><w:rPr><w:vanish/></w:rPr><w:t>gone</w:t></w:r>"))},
+      {"word/comments.xml",
+       Part("w:comments", "<w:comment w:id=\"0\">" + Paragraph(TextRun("First remark")) +
+                              "</w:comment><w:comment w:id=\"1\">" + Paragraph(TextRun("Second")) +
+                              "</w:comment>")},
+      {"word/charts/chart1.xml",
+       "<c:chartSpace xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\" "
+       "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><c:chart><c:title>"
+       "<c:tx><c:rich><a:p><a:r><a:t>Sales</a:t></a:r></a:p></c:rich></c:tx></c:title>"
+       "<c:plotArea><c:barChart><c:ser><c:tx><c:strRef><c:strCache><c:pt idx=\"0\"><c:v>Widgets"
+       "</c:v></c:pt></c:strCache></c:strRef></c:tx><c:cat><c:strRef><c:strCache><c:pt idx=\"0\">"
+       "<c:v>North</c:v></c:pt></c:strCache></c:strRef></c:cat><c:val><c:numRef><c:numCache>"
+       "<c:pt idx=\"0\"><c:v>12</c:v></c:pt></c:numCache></c:numRef></c:val></c:ser>"
+       "<c:ser><c:tx><c:v>Gadgets</c:v></c:tx><c:cat><c:strRef><c:strCache><c:pt idx=\"0\">"
+       "<c:v>North</c:v></c:pt></c:strCache></c:strRef></c:cat></c:ser></c:barChart>"
+       "<c:valAx><c:title><c:tx><c:rich><a:p><a:r><a:t>Units</a:t></a:r></a:p></c:rich></c:tx>"
+       "</c:title></c:valAx></c:plotArea></c:chart></c:chartSpace>"},
+      {"word/diagrams/data1.xml",
+       "<dgm:dataModel xmlns:dgm=\"http://schemas.openxmlformats.org/drawingml/2006/diagram\" "
+       "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><dgm:ptLst>"
+       "<dgm:pt type=\"doc\"><dgm:t><a:p><a:r><a:t>never</a:t></a:r></a:p></dgm:t></dgm:pt>"
+       "<dgm:pt><dgm:t><a:p><a:r><a:t>Plan</a:t></a:r></a:p><a:p><a:r><a:t>Do</a:t></a:r></a:p>"
+       "</dgm:t></dgm:pt><dgm:pt type=\"pres\"><dgm:t><a:p><a:r><a:t>layout</a:t></a:r></a:p>"
+       "</dgm:t></dgm:pt></dgm:ptLst></dgm:dataModel>"},
+  };
+  const Document document = ReadDocxDocument(WriteDocx(dir, body, parts, rels));
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"Shown text\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Body, true), u"secret\rmore\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Comment), u"First remark\r\rSecond\r\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Chart), u"Sales\rWidgets\rNorth\rGadgets\rUnits\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Diagram), u"Plan\rDo\r");
+  // The header's text box belongs to the header; its hidden text stays apart.
+  EXPECT_EQ(TextOf(document, PieceKind::Header), u"Head\rBoxed\r");
+  EXPECT_EQ(TextOf(document, PieceKind::Header, true), u"gone\r");
+  EXPECT_TRUE(Frames(document).empty());
+}
+
 TEST_F(DocxReader, ABodyWithoutClosingSectionPropertiesStillEndsInASection) {
   const std::string body =
       Paragraph("<w:pPr><w:sectPr><w:headerReference r:id=\"h1\"/></w:sectPr></w:pPr>" +

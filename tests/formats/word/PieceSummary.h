@@ -44,11 +44,13 @@ inline std::vector<PieceSummary> PiecesOf(const Document& document,
   return pieces;
 }
 
-// The text of the pieces of one kind, joined: the body with its table cells, all footnotes, ...
-inline std::u16string TextOf(const Document& document, PieceKind kind) {
+// The shown (or only the hidden) text of the pieces of one kind, joined: the body with its table
+// cells, all footnotes, ...
+inline std::u16string TextOf(const Document& document, PieceKind kind, bool hidden = false) {
   std::u16string text;
   for (const TextPiece& piece : document.pieces) {
     const bool body = piece.kind == PieceKind::Body || piece.kind == PieceKind::TableCell;
+    if (piece.hidden != hidden) continue;
     if (piece.kind == kind || (kind == PieceKind::Body && body)) text += piece.text;
   }
   return text;

@@ -116,6 +116,15 @@ TEST(RtfParser, FootnotesAndEndnotesInTheirOwnStories) {
   EXPECT_EQ(Parse(R"({\rtf1 no notes})").pieces.size(), 1u);
 }
 
+TEST(RtfParser, CommentsAndHiddenBodyTextComeApart) {
+  const Document document = Parse(
+      R"({\rtf1 Seen{\v hid}den {\*\atnid A}{\*\atnauthor Ann}\chatn{\*\annotation{\*\atndate 1})"
+      R"( First {\v x}remark\par}}{\v again}{\*\annotation Second} end{\v\deleted cut}})");
+  EXPECT_EQ(TextOf(document, PieceKind::Body), u"Seenden  end");
+  EXPECT_EQ(TextOf(document, PieceKind::Body, true), u"hid\ragain");
+  EXPECT_EQ(TextOf(document, PieceKind::Comment), u" First remark\r\rSecond\r");
+}
+
 TEST(RtfParser, ShapesWithTextAndGroups) {
   const Document document = Parse(
       R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt Box text\par}}{\shprslt old}}b)"
@@ -136,11 +145,12 @@ TEST(RtfParser, ShapesWithTextAndGroups) {
   EXPECT_EQ(Frames(document), frames);
 }
 
-TEST(RtfParser, ShapesInHeadersAreNotDocumentShapes) {
-  const Document document = Parse(
-      R"({\rtf1{\header H{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt In header}}}}Body})");
+TEST(RtfParser, ShapesInHeadersBelongToTheHeader) {
+  const Document document =
+      Parse(R"({\rtf1{\header H{\shp{\*\shpinst{\sp{\sn shapeType}{\sv 202}}{\shptxt In header}})"
+            R"({\shprslt copy}}}Body})");
   EXPECT_TRUE(Frames(document).empty());
-  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"H"}};
+  const std::vector<PieceSummary> own = {{PieceKind::Header, 0, 0, u"H\rIn header"}};
   EXPECT_EQ(HeadersAndFooters(document), own);
 }
 

@@ -31,22 +31,32 @@ struct DocTableRange {
 struct DocFib {
   // The entries of the offset/length table that the reader uses, by their position in it.
   enum Table : size_t {
-    StyleSheet = 1,      // STSH
-    SectionTable = 6,    // PlcfSed
-    HeaderTable = 11,    // PlcfHdd
-    CharacterRuns = 12,  // PlcfBteChpx
-    PieceTable = 33,     // Clx
-    TextBoxTable = 56,   // PlcftxbxTxt
+    StyleSheet = 1,           // STSH
+    SectionTable = 6,         // PlcfSed
+    HeaderTable = 11,         // PlcfHdd
+    CharacterRuns = 12,       // PlcfBteChpx
+    PieceTable = 33,          // Clx
+    TextBoxTable = 56,        // PlcftxbxTxt
+    HeaderTextBoxTable = 58,  // PlcfHdrtxbxTxt
+    HeaderShapeTable = 41,    // PlcfSpaHdr
   };
 
-  uint16_t version = 0;  // nFib
+  uint16_t version = 0;   // nFib
+  uint16_t language = 0;  // lid: the language the document was written in
+  // Word 6.0/95: every piece is 8-bit text in the file's code page, the tables lie in the
+  // WordDocument stream, and a file saved without fast saves has no piece table: its text lies
+  // at [textStart, textEnd).
+  bool word6 = false;
+  bool complex = true;
+  uint32_t textStart = 0;
+  uint32_t textEnd = 0;
   bool encrypted = false;
   bool tableStreamOne = false;  // the tables are in "1Table" rather than "0Table"
   std::array<uint32_t, kDocStoryCount> storyLengths{};
   std::array<DocTableRange, 64> tables{};
 
-  // Reads the block; throws DocError for a stream that is no Word document, a Word 6/95 one,
-  // or an encrypted one.
+  // Reads the block; throws DocError for a stream that is no Word document, one older than
+  // Word 6.0, or an encrypted one.
   static DocFib Parse(const DocBytes& stream);
 
   // The first character position of a story.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "formats/word/rtf/CodePageDecoder.h"
+
 namespace tw {
 namespace {
 
@@ -27,9 +29,33 @@ bool IsBreak(char16_t c) {
   return c == 0x0D || c == 0x07 || c == 0x0B || c == 0x0C || c == 0x0E;
 }
 
+bool IsFieldMark(char16_t c) {
+  return c == 0x13 || c == 0x14 || c == 0x15;
+}
+
+bool Taken(char16_t c, DocCharacterFlags flags, DocTextPart part) {
+  if (IsBreak(c)) return true;
+  if (part == DocTextPart::Shown) return !flags.Suppressed();
+  return IsFieldMark(c) || (flags.hidden && !flags.deleted);
+}
+
+DocCharacterFlags Combined(DocCharacterFlags a, DocCharacterFlags b) {
+  return {a.hidden || b.hidden, a.deleted || b.deleted};
+}
+
+// In the hidden part, what lies between two hidden stretches becomes one paragraph mark, so the
+// stretches never join into one word.
+template <typename Text>
+void Separate(Text& out) {
+  if (!out.empty() && out.back() != 0x0D) out.push_back(0x0D);
+}
+
+constexpr int kWindows1252 = 1252;
+
 }  // namespace
 
-DocPieceTable::DocPieceTable(std::span<const uint8_t> clxBytes) {
+DocPieceTable::DocPieceTable(std::span<const uint8_t> clxBytes, DocSprmForm form, int codePage)
+    : codePage_(codePage) {
   const DocBytes clx(clxBytes);
   std::vector<DocCharacterFlags> modifiers;
   uint64_t offset = 0;
@@ -37,10 +63,11 @@ DocPieceTable::DocPieceTable(std::span<const uint8_t> clxBytes) {
     const uint8_t kind = clx.U8(offset);
     if (kind == kPropertyEntry) {
       const uint16_t size = clx.U16(offset + 1);
-      modifiers.push_back(ReadCharacterFlags(clx.Slice(offset + 3, size)));
+      modifiers.push_back(
+          ReadCharacterFlags(clx.Slice(offset + 3, size), {}, nullptr, false, form));
       offset += 3 + uint64_t{size};
     } else if (kind == kPieceEntry) {
-      ReadPieces(clx, offset + 5, clx.U32(offset + 1), modifiers);
+      ReadPieces(clx, offset + 5, clx.U32(offset + 1), modifiers, form);
       return;
     } else {
       break;
@@ -49,8 +76,15 @@ DocPieceTable::DocPieceTable(std::span<const uint8_t> clxBytes) {
   throw DocError("The document is damaged (its piece table cannot be read)");
 }
 
+DocPieceTable DocPieceTable::Contiguous(uint32_t length, uint32_t fc, int codePage) {
+  DocPieceTable table;
+  table.codePage_ = codePage;
+  table.pieces_.push_back({0, length, fc, true, {}});
+  return table;
+}
+
 void DocPieceTable::ReadPieces(const DocBytes& clx, uint64_t offset, uint32_t length,
-                               const std::vector<DocCharacterFlags>& modifiers) {
+                               const std::vector<DocCharacterFlags>& modifiers, DocSprmForm form) {
   if (length < 4 || !clx.Contains(offset, length)) {
     throw DocError("The document is damaged (its piece table cannot be read)");
   }
@@ -66,18 +100,23 @@ void DocPieceTable::ReadPieces(const DocBytes& clx, uint64_t offset, uint32_t le
     }
     const uint64_t descriptor = descriptorsAt + kPieceDescriptorSize * i;
     const uint32_t fc = clx.U32(descriptor + 2);
-    piece.compressed = (fc & kCompressedFlag) != 0;
-    piece.fc = piece.compressed ? (fc & ~kCompressedFlag) / 2 : fc;
+    if (form == DocSprmForm::Word6) {
+      piece.compressed = true;
+      piece.fc = fc;
+    } else {
+      piece.compressed = (fc & kCompressedFlag) != 0;
+      piece.fc = piece.compressed ? (fc & ~kCompressedFlag) / 2 : fc;
+    }
     const uint16_t modifier = clx.U16(descriptor + 6);
     if ((modifier & 1) != 0 && (modifier >> 1) < modifiers.size()) {
-      piece.suppressed = modifiers[modifier >> 1].Suppressed();
+      piece.flags = modifiers[modifier >> 1];
     }
     pieces_.push_back(piece);
   }
 }
 
 std::u16string DocPieceTable::Text(uint64_t start, uint64_t end, const DocBytes& document,
-                                   const DocCharacterRuns& runs) const {
+                                   const DocCharacterRuns& runs, DocTextPart part) const {
   std::u16string out;
   // Pieces are in order and do not overlap (checked when read): start at the first piece that
   // ends after `start`, so reading many small stories never walks the whole table each time.
@@ -88,25 +127,41 @@ std::u16string DocPieceTable::Text(uint64_t start, uint64_t end, const DocBytes&
     const uint64_t to = std::min<uint64_t>(end, piece->cpEnd);
     if (from >= to) continue;
     AppendPiece(*piece, static_cast<uint32_t>(from), static_cast<uint32_t>(to), document, runs,
-                out);
+                part, out);
   }
   return out;
 }
 
 void DocPieceTable::AppendPiece(const Piece& piece, uint32_t from, uint32_t to,
                                 const DocBytes& document, const DocCharacterRuns& runs,
-                                std::u16string& out) {
+                                DocTextPart part, std::u16string& out) const {
   const uint64_t unit = piece.compressed ? 1 : 2;
   const uint64_t first = piece.fc + unit * (from - piece.cpStart);
   if (!document.Contains(first, unit * (to - from))) {
     throw DocError("The document is damaged (its text lies outside the file)");
   }
+  // 8-bit text in another code page may hold double-byte characters: its bytes are gathered and
+  // decoded together.
+  const bool multiByte = piece.compressed && codePage_ != kWindows1252;
+  std::string bytes;
   for (uint64_t k = 0; k < to - from; ++k) {
     const uint64_t fc = first + unit * k;
-    const char16_t c = piece.compressed ? FromWindows1252(document.U8(fc))
-                                        : static_cast<char16_t>(document.U16(fc));
-    if ((piece.suppressed || runs.Suppressed(static_cast<uint32_t>(fc))) && !IsBreak(c)) continue;
-    out.push_back(c);
+    const char16_t c =
+        piece.compressed ? char16_t{document.U8(fc)} : static_cast<char16_t>(document.U16(fc));
+    const DocCharacterFlags flags = Combined(piece.flags, runs.Flags(static_cast<uint32_t>(fc)));
+    const bool taken = Taken(c, flags, part);
+    if (multiByte) {
+      if (taken) bytes.push_back(static_cast<char>(c));
+      if (!taken && part == DocTextPart::Hidden) Separate(bytes);
+    } else if (taken) {
+      out.push_back(piece.compressed ? FromWindows1252(static_cast<uint8_t>(c)) : c);
+    } else if (part == DocTextPart::Hidden) {
+      Separate(out);
+    }
+  }
+  if (multiByte) {
+    CodePageDecoder decoder;
+    decoder.Decode(codePage_, {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, out);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "formats/word/doc/DocReader.h"
 
 #include <algorithm>
+#include <map>
 
 #include "formats/ReadResult.h"
 #include "formats/container/CompoundFile.h"
@@ -8,6 +9,7 @@
 #include "formats/word/WordText.h"
 #include "formats/word/doc/DocBytes.h"
 #include "formats/word/doc/DocCharacterRuns.h"
+#include "formats/word/doc/DocCodePage.h"
 #include "formats/word/doc/DocFib.h"
 #include "formats/word/doc/DocPieceTable.h"
 #include "formats/word/doc/DocStoryText.h"
@@ -22,10 +24,15 @@ namespace {
 // footer.
 constexpr size_t kSeparatorStories = 6;
 constexpr size_t kStoriesPerSection = 6;
+constexpr size_t kEvenHeader = 0;
 constexpr size_t kPrimaryHeader = 1;
 constexpr size_t kPrimaryFooter = 3;
+constexpr size_t kFirstHeader = 4;
+constexpr size_t kEvenFooter = 2;
 constexpr uint64_t kSectionDescriptorSize = 12;
 constexpr uint64_t kTextBoxDescriptorSize = 22;
+constexpr uint64_t kTextBoxShapeIdAt = 14;  // the shape a text-box story belongs to
+constexpr uint64_t kShapeAnchorSize = 26;   // an SPA, its shape id first
 // Real documents stay far below these; a hostile table stream could otherwise make millions.
 constexpr size_t kMaxSections = 100000;
 constexpr size_t kMaxTextBoxes = 100000;
@@ -35,6 +42,12 @@ std::span<const uint8_t> TableSlice(const DocFib& fib, const DocBytes& table, Do
   const DocTableRange range = fib.tables[which];
   if (range.length == 0) return {};
   return table.Slice(range.offset, range.length);
+}
+
+HeaderFooterType HeaderFooterOf(size_t role) {
+  if (role == kEvenHeader || role == kEvenFooter) return HeaderFooterType::EvenPages;
+  if (role == kFirstHeader || role == kFirstHeader + 1) return HeaderFooterType::FirstPage;
+  return HeaderFooterType::Primary;
 }
 
 // Everything the stories are read from.
@@ -49,17 +62,37 @@ struct DocSources {
     return TableSlice(fib, table, which);
   }
 
-  std::u16string StoryText(DocStory story, uint64_t from, uint64_t to) const {
+  std::u16string StoryText(DocStory story, uint64_t from, uint64_t to,
+                           DocTextPart part = DocTextPart::Shown) const {
     const uint64_t start = fib.StoryStart(story);
     const uint64_t end = start + fib.StoryLength(story);
     return DocStoryText(
-        pieces.Text(std::min(start + from, end), std::min(start + to, end), document, runs));
+        pieces.Text(std::min(start + from, end), std::min(start + to, end), document, runs, part));
   }
 
-  std::u16string WholeStory(DocStory story) const {
-    return StoryText(story, 0, fib.StoryLength(story));
+  std::u16string WholeStory(DocStory story, DocTextPart part = DocTextPart::Shown) const {
+    return StoryText(story, 0, fib.StoryLength(story), part);
   }
 };
+
+bool HasText(std::u16string_view text) {
+  return text.find_first_not_of(kWordBreak) != std::u16string_view::npos;
+}
+
+// A stretch of a story as a piece (when it holds anything, unless `evenEmpty`), with its hidden
+// text as a second piece beside it, flagged.
+void AddStory(Document& document, PieceKind kind, const DocSources& sources, DocStory story,
+              uint64_t from, uint64_t to, int container = 0, bool evenEmpty = false) {
+  std::u16string shown = sources.StoryText(story, from, to);
+  if (evenEmpty || !shown.empty()) document.Add(kind, std::move(shown), container);
+  std::u16string hidden = sources.StoryText(story, from, to, DocTextPart::Hidden);
+  if (HasText(hidden)) document.Add(kind, std::move(hidden), container).hidden = true;
+}
+
+void AddWholeStory(Document& document, PieceKind kind, const DocSources& sources, DocStory story,
+                   bool evenEmpty = false) {
+  AddStory(document, kind, sources, story, 0, sources.fib.StoryLength(story), 0, evenEmpty);
+}
 
 // The character positions of a plex: (n + 1) positions followed by n descriptors of one size.
 std::vector<uint32_t> PlexPositions(std::span<const uint8_t> plex, uint64_t descriptorSize) {
@@ -84,8 +117,74 @@ size_t SectionCount(const DocSources& sources) {
 void AddHeaderStory(Document& document, PieceKind kind, const DocSources& sources,
                     const std::vector<uint32_t>& positions, size_t index, size_t section) {
   if (index + 1 >= positions.size() || positions[index + 1] <= positions[index]) return;
-  document.Add(kind, sources.StoryText(DocStory::Headers, positions[index], positions[index + 1]),
-               static_cast<int>(section));
+  AddStory(document, kind, sources, DocStory::Headers, positions[index], positions[index + 1],
+           static_cast<int>(section), true);
+}
+
+// Every shape that holds text (text box or autoshape) has a story in a text-box plex; a
+// descriptor with its reusable flag set is a free slot, and the last story is a placeholder that
+// belongs to no shape. `each` is given the story's range and the shape's id.
+template <typename Each>
+void ForEachTextBox(const DocSources& sources, DocFib::Table table, Each each) {
+  const std::span<const uint8_t> plex = sources.Table(table);
+  const std::vector<uint32_t> positions = PlexPositions(plex, kTextBoxDescriptorSize);
+  const DocBytes bytes(plex);
+  const uint64_t descriptorsAt = 4 * uint64_t{positions.size()};
+  if (positions.size() > kMaxTextBoxes) {
+    throw DocError("The document is damaged (it has too many text boxes)");
+  }
+  for (size_t i = 0; i + 2 < positions.size(); ++i) {
+    const uint64_t descriptor = descriptorsAt + kTextBoxDescriptorSize * i;
+    const bool reusable = bytes.U16(descriptor + 4) != 0;
+    if (reusable || positions[i + 1] <= positions[i]) continue;
+    each(positions[i], positions[i + 1], bytes.U32(descriptor + kTextBoxShapeIdAt));
+  }
+}
+
+void AddTextBoxes(Document& document, const DocSources& sources) {
+  ForEachTextBox(sources, DocFib::TextBoxTable, [&](uint32_t from, uint32_t to, uint32_t) {
+    AddStory(document, PieceKind::TextBox, sources, DocStory::TextBoxes, from, to, 0, true);
+  });
+}
+
+// The header story (by its place in the header plex) each shape of the headers and footers is
+// anchored in, by shape id.
+std::map<uint32_t, size_t> HeaderShapeStories(const DocSources& sources,
+                                              const std::vector<uint32_t>& headerPositions) {
+  const std::span<const uint8_t> plex = sources.Table(DocFib::HeaderShapeTable);
+  const std::vector<uint32_t> anchors = PlexPositions(plex, kShapeAnchorSize);
+  const DocBytes bytes(plex);
+  std::map<uint32_t, size_t> stories;
+  for (size_t i = 0; i + 1 < anchors.size(); ++i) {
+    const uint32_t shapeId = bytes.U32(4 * uint64_t{anchors.size()} + kShapeAnchorSize * i);
+    const auto after = std::upper_bound(headerPositions.begin(), headerPositions.end(), anchors[i]);
+    if (after == headerPositions.begin()) continue;
+    stories[shapeId] = static_cast<size_t>(after - headerPositions.begin()) - 1;
+  }
+  return stories;
+}
+
+// A text box in a header or footer counts with that header or footer, in whichever section
+// shows it; one whose anchor cannot be found goes with the first section's primary header.
+void AddHeaderTextBoxes(Document& document, const DocSources& sources,
+                        const std::vector<uint32_t>& headerPositions) {
+  const std::map<uint32_t, size_t> stories = HeaderShapeStories(sources, headerPositions);
+  ForEachTextBox(
+      sources, DocFib::HeaderTextBoxTable, [&](uint32_t from, uint32_t to, uint32_t shapeId) {
+        const auto found = stories.find(shapeId);
+        const size_t story = found == stories.end() || found->second < kSeparatorStories
+                                 ? kSeparatorStories + kPrimaryHeader
+                                 : found->second;
+        const size_t role = (story - kSeparatorStories) % kStoriesPerSection;
+        const bool header = role == kPrimaryHeader || role == kEvenHeader || role == kFirstHeader;
+        const size_t before = document.pieces.size();
+        AddStory(document, header ? PieceKind::Header : PieceKind::Footer, sources,
+                 DocStory::HeaderTextBoxes, from, to,
+                 static_cast<int>((story - kSeparatorStories) / kStoriesPerSection));
+        for (size_t i = before; i < document.pieces.size(); ++i) {
+          document.pieces[i].headerFooter = HeaderFooterOf(role);
+        }
+      });
 }
 
 void AddSections(Document& document, const DocSources& sources) {
@@ -97,47 +196,56 @@ void AddSections(Document& document, const DocSources& sources) {
     AddHeaderStory(document, PieceKind::Header, sources, positions, base + kPrimaryHeader, s);
     AddHeaderStory(document, PieceKind::Footer, sources, positions, base + kPrimaryFooter, s);
   }
+  AddHeaderTextBoxes(document, sources, positions);
 }
 
-// Every shape that holds text (text box or autoshape) has a story in the text-box plex; a
-// descriptor with its reusable flag set is a free slot, and the last story is a placeholder that
-// belongs to no shape.
-void AddTextBoxes(Document& document, const DocSources& sources) {
-  const std::span<const uint8_t> plex = sources.Table(DocFib::TextBoxTable);
-  const std::vector<uint32_t> positions = PlexPositions(plex, kTextBoxDescriptorSize);
-  const DocBytes bytes(plex);
-  const uint64_t descriptorsAt = 4 * uint64_t{positions.size()};
-  if (positions.size() > kMaxTextBoxes) {
-    throw DocError("The document is damaged (it has too many text boxes)");
-  }
-  for (size_t i = 0; i + 2 < positions.size(); ++i) {
-    const bool reusable = bytes.U16(descriptorsAt + kTextBoxDescriptorSize * i + 4) != 0;
-    if (reusable || positions[i + 1] <= positions[i]) continue;
-    AddFrame(document.pieces, PieceKind::TextBox,
-             sources.StoryText(DocStory::TextBoxes, positions[i], positions[i + 1]), 0);
-  }
+// Word 6.0/95 files: the headers and footers, and each kind of text box, are read as one story
+// each, shown once.
+void AddWord6Stories(Document& document, const DocSources& sources) {
+  document.sectionCount = 1;
+  AddWholeStory(document, PieceKind::Header, sources, DocStory::Headers);
+  AddWholeStory(document, PieceKind::Header, sources, DocStory::HeaderTextBoxes);
+  AddWholeStory(document, PieceKind::TextBox, sources, DocStory::TextBoxes);
 }
 
 Document ReadFromSources(const DocSources& sources) {
   Document document;
-  document.Add(PieceKind::Body, sources.WholeStory(DocStory::Main));
-  AddNotes(document, PieceKind::Footnote, sources.WholeStory(DocStory::Footnotes));
-  AddNotes(document, PieceKind::Endnote, sources.WholeStory(DocStory::Endnotes));
-  AddSections(document, sources);
-  AddTextBoxes(document, sources);
+  AddWholeStory(document, PieceKind::Body, sources, DocStory::Main, true);
+  AddWholeStory(document, PieceKind::Footnote, sources, DocStory::Footnotes);
+  AddWholeStory(document, PieceKind::Endnote, sources, DocStory::Endnotes);
+  AddWholeStory(document, PieceKind::Comment, sources, DocStory::Comments);
+  if (sources.fib.word6) {
+    AddWord6Stories(document, sources);
+  } else {
+    AddSections(document, sources);
+    AddTextBoxes(document, sources);
+  }
   return document;
 }
 
 Document ReadDoc(const CompoundFile& file) {
   if (!file.HasStream("WordDocument")) throw DocError("The file is not a Word document");
   const std::vector<uint8_t> documentStream = file.ReadStream("WordDocument");
-  const std::string tableName =
-      DocFib::Parse(DocBytes(documentStream)).tableStreamOne ? "1Table" : "0Table";
+  const DocFib fib = DocFib::Parse(DocBytes(documentStream));
+  // Word 6.0/95 files keep their tables in the WordDocument stream itself.
+  if (fib.word6) return ReadDocStreams(documentStream, documentStream);
+  const std::string tableName = fib.tableStreamOne ? "1Table" : "0Table";
   if (!file.HasStream(tableName)) {
     throw DocError("The document is damaged (its table stream is missing)");
   }
   const std::vector<uint8_t> tableStream = file.ReadStream(tableName);
   return ReadDocStreams(documentStream, tableStream);
+}
+
+DocPieceTable PieceTableOf(const DocFib& fib, const DocBytes& tables) {
+  const std::span<const uint8_t> clx = TableSlice(fib, tables, DocFib::PieceTable);
+  if (!fib.word6) return DocPieceTable(clx);
+  const int codePage = CodePageOfLanguage(fib.language);
+  if (fib.complex && !clx.empty()) return DocPieceTable(clx, DocSprmForm::Word6, codePage);
+  if (fib.textEnd < fib.textStart) {
+    throw DocError("The document is damaged (its text lies outside the file)");
+  }
+  return DocPieceTable::Contiguous(fib.textEnd - fib.textStart, fib.textStart, codePage);
 }
 
 }  // namespace
@@ -146,10 +254,13 @@ Document ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const u
   const DocBytes document(wordDocument);
   const DocFib fib = DocFib::Parse(document);
   const DocBytes tables(table);
+  const DocSprmForm form = fib.word6 ? DocSprmForm::Word6 : DocSprmForm::Word97;
+  // Word 6 style sheets are laid out differently; their hidden styles are not read.
+  const DocStyleSheet styles =
+      fib.word6 ? DocStyleSheet() : DocStyleSheet(TableSlice(fib, tables, DocFib::StyleSheet));
   const DocSources sources{
-      document, tables, fib, DocPieceTable(TableSlice(fib, tables, DocFib::PieceTable)),
-      DocCharacterRuns(document, TableSlice(fib, tables, DocFib::CharacterRuns),
-                       DocStyleSheet(TableSlice(fib, tables, DocFib::StyleSheet)))};
+      document, tables, fib, PieceTableOf(fib, tables),
+      DocCharacterRuns(document, TableSlice(fib, tables, DocFib::CharacterRuns), styles, form)};
   return ReadFromSources(sources);
 }
 

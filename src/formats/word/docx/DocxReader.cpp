@@ -11,6 +11,7 @@
 #include "formats/container/ZipPackage.h"
 #include "formats/word/WordText.h"
 #include "formats/word/docx/DocxStoryReader.h"
+#include "formats/word/docx/DrawingPartText.h"
 #include "formats/word/docx/NamespacePrefixes.h"
 #include "formats/word/docx/PackageRelationships.h"
 
@@ -39,6 +40,21 @@ void AddBody(Document& document, const DocxStory& body) {
   if (!rest.empty() || document.pieces.empty()) document.Add(kind, std::move(rest));
 }
 
+bool HasText(std::u16string_view text) {
+  return text.find_first_not_of(kWordBreak) != std::u16string_view::npos;
+}
+
+void AddHidden(Document& document, PieceKind kind, std::u16string hidden, int container = 0) {
+  if (HasText(hidden)) document.Add(kind, std::move(hidden), container).hidden = true;
+}
+
+// A header or footer part once read: its text, its hidden text and the frames of its shapes.
+struct HeaderFooterPart {
+  std::u16string text;
+  std::u16string hidden;
+  std::vector<TextPiece> frames;
+};
+
 // Reads the parts of one package into a document.
 class DocxPackageReader {
  public:
@@ -63,14 +79,18 @@ class DocxPackageReader {
     if (bodies.empty() || !bodies.back().child("w:sectPr")) body.sections.emplace_back();
     Document document;
     AddBody(document, body);
+    AddHidden(document, PieceKind::Body, std::move(body.hidden));
     AddNotes(document, PieceKind::Footnote, ReadNotes("footnotes", "w:footnote"));
     AddNotes(document, PieceKind::Endnote, ReadNotes("endnotes", "w:endnote"));
+    AddNotes(document, PieceKind::Comment, ReadNotes("comments", "w:comment"));
     document.sectionCount = static_cast<int>(body.sections.size());
     for (size_t i = 0; i < body.sections.size(); ++i) {
       AddHeaderFooter(document, PieceKind::Header, body.sections[i].headerId, i);
       AddHeaderFooter(document, PieceKind::Footer, body.sections[i].footerId, i);
     }
     std::move(body.frames.begin(), body.frames.end(), std::back_inserter(document.pieces));
+    AddDrawingParts(document, "chart", PieceKind::Chart, ChartPartText);
+    AddDrawingParts(document, "diagramData", PieceKind::Diagram, DiagramPartText);
     return document;
   }
 
@@ -88,7 +108,8 @@ class DocxPackageReader {
     NormalizeNamespacePrefixes(xml);
   }
 
-  // Every footnote or endnote in turn; the separators Word draws above the notes are not text.
+  // Every footnote, endnote or comment in turn; the separators Word draws above the notes are not
+  // text.
   std::u16string ReadNotes(const std::string& relationshipType, const char* noteName) {
     const PackageRelationships::Relationship* part = relationships_.FindByType(relationshipType);
     if (!part || !package_.Has(part->partName)) return {};
@@ -105,23 +126,44 @@ class DocxPackageReader {
   }
 
   // A section that names no header (footer) of its own gets no piece: it shows the previous one.
+  // The text frames of the header's shapes belong to the header, as pieces of their own.
   void AddHeaderFooter(Document& document, PieceKind kind, const std::optional<std::string>& id,
                        size_t section) {
-    if (id) document.Add(kind, ReadHeaderFooter(*id), static_cast<int>(section));
+    if (!id) return;
+    const HeaderFooterPart& part = ReadHeaderFooter(*id);
+    const int container = static_cast<int>(section);
+    document.Add(kind, part.text, container);
+    AddHidden(document, kind, part.hidden, container);
+    for (const TextPiece& frame : part.frames) {
+      document.Add(kind, frame.text, container).groupDepth = frame.groupDepth;
+    }
   }
 
-  std::u16string ReadHeaderFooter(const std::string& id) {
+  const HeaderFooterPart& ReadHeaderFooter(const std::string& id) {
     const auto cached = headersFooters_.find(id);
     if (cached != headersFooters_.end()) return cached->second;
     const PackageRelationships::Relationship* part = relationships_.Find(id);
-    std::u16string text;
+    HeaderFooterPart read;
     if (part && package_.Has(part->partName)) {
       pugi::xml_document xml;
       ParsePart(xml, part->partName);
-      text = DocxStoryReader(limits_.maxXmlDepth).Read(xml.document_element()).text;
+      DocxStory story = DocxStoryReader(limits_.maxXmlDepth).Read(xml.document_element());
+      read = {std::move(story.text), std::move(story.hidden), std::move(story.frames)};
     }
-    headersFooters_.emplace(id, text);
-    return text;
+    return headersFooters_.emplace(id, std::move(read)).first->second;
+  }
+
+  // The charts (or diagrams) the main part refers to, a piece each.
+  void AddDrawingParts(Document& document, const std::string& relationshipType, PieceKind kind,
+                       std::u16string (*textOf)(pugi::xml_node)) {
+    for (const PackageRelationships::Relationship* part :
+         relationships_.FindAllByType(relationshipType)) {
+      if (!package_.Has(part->partName)) continue;
+      pugi::xml_document xml;
+      ParsePart(xml, part->partName);
+      std::u16string text = textOf(xml.document_element());
+      if (!text.empty()) document.Add(kind, std::move(text));
+    }
   }
 
   ContainerLimits limits_;
@@ -129,7 +171,7 @@ class DocxPackageReader {
   ZipPackage package_;
   std::string mainPart_;
   PackageRelationships relationships_;
-  std::map<std::string, std::u16string> headersFooters_;
+  std::map<std::string, HeaderFooterPart> headersFooters_;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "formats/ReadResult.h"
 #include "formats/word/WordText.h"
 #include "text/TextDecoding.h"
+#include "text/Utf16Text.h"
 
 namespace tw {
 namespace {
@@ -147,7 +148,13 @@ void DocxStoryReader::WalkChildren(pugi::xml_node node) {
 }
 
 void DocxStoryReader::Walk(pugi::xml_node node) {
-  switch (ElementOf(node.name())) {
+  const Element element = ElementOf(node.name());
+  // A shape in a hidden run is not shown and has no hidden text of its own to keep.
+  if (inHiddenRun_ && (element == Element::AlternateContent || element == Element::Drawing ||
+                       element == Element::Vml)) {
+    return;
+  }
+  switch (element) {
     case Element::Other:
       return WalkChildren(node);
     case Element::Skip:
@@ -190,9 +197,12 @@ void DocxStoryReader::Paragraph(pugi::xml_node paragraph) {
 }
 
 void DocxStoryReader::Run(pugi::xml_node run) {
-  if (IsHiddenRun(run)) {
-    // Hidden text is not counted, but a field that opens or closes in it still does.
-    for (const pugi::xml_node fieldChar : run.children("w:fldChar")) FieldChar(fieldChar);
+  if (IsHiddenRun(run) && !inHiddenRun_) {
+    // Hidden text goes apart; a field that opens or closes in it still counts as usual.
+    inHiddenRun_ = true;
+    WalkChildren(run);
+    inHiddenRun_ = false;
+    if (!story_.hidden.empty() && story_.hidden.back() != kWordBreak) story_.hidden += kWordBreak;
     return;
   }
   WalkChildren(run);
@@ -271,11 +281,15 @@ void DocxStoryReader::SectionEnd(pugi::xml_node sectPr) {
 }
 
 void DocxStoryReader::Append(char16_t c) {
-  if (!InFieldCode()) story_.text.push_back(c);
+  if (!InFieldCode()) (inHiddenRun_ ? story_.hidden : story_.text).push_back(c);
 }
 
 void DocxStoryReader::AppendUtf8(const char* text) {
   if (InFieldCode()) return;
+  if (inHiddenRun_) {
+    story_.hidden += Utf8ToUtf16(text);
+    return;
+  }
   const auto* p = reinterpret_cast<const uint8_t*>(text);
   size_t available = std::strlen(text);
   while (available > 0) {

@@ -28,11 +28,13 @@ struct DocxStory {
   std::vector<DocxStoryMark> marks;             // where table cells begin and end, in order
   std::vector<TextPiece> frames;                // text frames of the floating shapes anchored here
   std::vector<DocxSectionReferences> sections;  // the story's section ends, in order
+  std::u16string hidden;  // the hidden runs' text, each run ended by a kWordBreak
 };
 
 // Walks the WordprocessingML of one story (body, header, footer, note, text-box content) into
-// the text the statistics count: field codes, deleted and hidden text are left out; paragraph
-// ends and breaks become kWordBreak; the text frames of floating shapes are kept apart.
+// the text the statistics count: field codes and deleted text are left out, hidden text is kept
+// apart; paragraph ends and breaks become kWordBreak; the text frames of floating shapes are kept
+// apart.
 class DocxStoryReader {
  public:
   explicit DocxStoryReader(int maxDepth, int depth = 0) : maxDepth_(maxDepth), depth_(depth) {}
@@ -71,6 +73,7 @@ class DocxStoryReader {
   std::vector<bool> fieldInResult_;  // per open field: whether its result has begun
   int fieldCodeDepth_ = 0;           // open fields still in their code
   int cellDepth_ = 0;                // table cells open around the current text
+  bool inHiddenRun_ = false;
 };
 
 }  // namespace tw

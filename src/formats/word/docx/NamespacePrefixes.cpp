@@ -24,6 +24,10 @@ const char* UsualPrefixOf(std::string_view uri) {
       {"http://schemas.microsoft.com/office/word/2010/wordprocessingGroup", "wpg"},
       {"http://schemas.openxmlformats.org/officeDocument/2006/math", "m"},
       {"http://purl.oclc.org/ooxml/officeDocument/math", "m"},
+      {"http://schemas.openxmlformats.org/drawingml/2006/chart", "c"},
+      {"http://purl.oclc.org/ooxml/drawingml/chart", "c"},
+      {"http://schemas.openxmlformats.org/drawingml/2006/diagram", "dgm"},
+      {"http://purl.oclc.org/ooxml/drawingml/diagram", "dgm"},
       {"urn:schemas-microsoft-com:vml", "v"},
       {"urn:schemas-microsoft-com:office:office", "o"},
   };

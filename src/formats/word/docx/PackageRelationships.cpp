@@ -59,6 +59,16 @@ const PackageRelationships::Relationship* PackageRelationships::FindByType(
   return nullptr;
 }
 
+std::vector<const PackageRelationships::Relationship*> PackageRelationships::FindAllByType(
+    const std::string& typeTail) const {
+  const std::string tail = "/" + typeTail;
+  std::vector<const Relationship*> found;
+  for (const auto& [id, relationship] : byId_) {
+    if (relationship.type.ends_with(tail)) found.push_back(&relationship);
+  }
+  return found;
+}
+
 std::string ResolvePartName(const std::string& sourcePart, const std::string& target) {
   std::vector<std::string> resolved;
   if (!target.starts_with("/")) {

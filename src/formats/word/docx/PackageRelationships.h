@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tw {
 
@@ -23,6 +24,8 @@ class PackageRelationships {
   const Relationship* Find(const std::string& id) const;
   // The first relationship whose type ends in "/" + `typeTail` (transitional and strict types).
   const Relationship* FindByType(const std::string& typeTail) const;
+  // Every relationship of that type, in the order of their ids.
+  std::vector<const Relationship*> FindAllByType(const std::string& typeTail) const;
 
  private:
   std::map<std::string, Relationship> byId_;

@@ -16,6 +16,7 @@ enum class RtfWord : uint8_t {
   Header,  // primary header: \header or \headerr
   Footer,
   Footnote,
+  Annotation,   // a comment's text
   EndnoteMark,  // \ftnalt: the note is an endnote
   Shape,
   ShapeGroup,

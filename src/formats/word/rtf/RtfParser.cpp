@@ -46,6 +46,10 @@ Document RtfParser::TakeDocument() {
   document.Add(PieceKind::Body, std::move(mainText_));
   AddNotes(document, PieceKind::Footnote, std::move(footnotes_));
   AddNotes(document, PieceKind::Endnote, std::move(endnotes_));
+  AddNotes(document, PieceKind::Comment, std::move(comments_));
+  if (hiddenMain_.find_first_not_of(kWordBreak) != std::u16string::npos) {
+    document.Add(PieceKind::Body, std::move(hiddenMain_)).hidden = true;
+  }
   document.sectionCount = static_cast<int>(sections_.size());
   for (size_t i = 0; i < sections_.size(); ++i) {
     Section& own = sections_[i];
@@ -62,6 +66,9 @@ void RtfParser::Reset() {
   mainText_.clear();
   footnotes_.clear();
   endnotes_.clear();
+  comments_.clear();
+  hiddenMain_.clear();
+  hiddenMainAt_ = 0;
   sections_.assign(1, Section{});
   stack_.assign(1, GroupState{});
   openNotes_.clear();
@@ -124,7 +131,7 @@ void RtfParser::Dispatch(const RtfToken& token) {
 void RtfParser::OnGroupStart() {
   FlushBytes();
   GroupState inner = State();
-  inner.opensNote = inner.opensShape = inner.opensProperty = false;
+  inner.opensNote = inner.opensComment = inner.opensShape = inner.opensProperty = false;
   inner.destinationPending = false;
   inner.atGroupStart = true;
   stack_.push_back(inner);
@@ -136,6 +143,7 @@ void RtfParser::OnGroupEnd() {
   const GroupState ended = State();
   stack_.pop_back();
   if (ended.opensNote) FinishNote();
+  if (ended.opensComment) comments_ += kWordBreak;
   if (ended.opensShape) shapes_.Finish();
   if (ended.opensProperty) ApplyShapeProperty();
 }
@@ -192,6 +200,9 @@ bool RtfParser::HandleDestination(RtfWord word) {
       return true;
     case RtfWord::Footnote:
       StartNote();
+      return true;
+    case RtfWord::Annotation:
+      StartComment();
       return true;
     case RtfWord::EndnoteMark:
       if (!openNoteIsEndnote_.empty()) openNoteIsEndnote_.back() = true;
@@ -361,6 +372,12 @@ void RtfParser::StartNote() {
   openNoteIsEndnote_.push_back(false);
 }
 
+void RtfParser::StartComment() {
+  GroupState& state = State();
+  state.target = state.target == Target::Main ? Target::Comment : Target::Discard;
+  state.opensComment = state.target == Target::Comment;
+}
+
 void RtfParser::FinishNote() {
   if (openNotes_.empty()) return;
   std::u16string& notes = openNoteIsEndnote_.back() ? endnotes_ : footnotes_;
@@ -372,11 +389,16 @@ void RtfParser::FinishNote() {
 
 void RtfParser::StartShape(bool group) {
   GroupState& state = State();
+  if (state.target == Target::Header || state.target == Target::Footer || state.inHeaderShape) {
+    state.inHeaderShape = true;
+    return;
+  }
   shapes_.Start(group, shapes_.AnyOpen() || state.target == Target::Main);
   state.opensShape = true;
 }
 
 void RtfParser::StartShapeText() {
+  if (State().inHeaderShape) return AppendBreak();
   State().target = shapes_.StartText() ? Target::ShapeText : Target::Discard;
 }
 
@@ -391,7 +413,8 @@ void RtfParser::Append(char16_t unit) {
       unit == kWordBreak && state.target != Target::Discard && state.mode == Mode::Text;
   if (Suppressed() && !shownBreak) return;
   FlushBytes();
-  if (std::u16string* out = Destination(State())) out->push_back(unit);
+  std::u16string* out = unit == kWordBreak ? ShownDestination(State()) : Destination(State());
+  if (out != nullptr) out->push_back(unit);
 }
 
 void RtfParser::FlushBytes() {
@@ -402,13 +425,29 @@ void RtfParser::FlushBytes() {
   pendingBytes_.clear();
 }
 
+// The body's hidden text is kept apart; elsewhere hidden text is left out.
 bool RtfParser::Suppressed() const {
   const GroupState& state = stack_.back();
-  return state.hidden || state.deleted || state.target == Target::Discard ||
-         state.mode != Mode::Text;
+  return (state.hidden && state.target != Target::Main) || state.deleted ||
+         state.target == Target::Discard || state.mode != Mode::Text;
 }
 
 std::u16string* RtfParser::Destination(const GroupState& state) {
+  if (state.hidden && state.target == Target::Main) return HiddenMain();
+  return ShownDestination(state);
+}
+
+// Hidden runs that shown text came between never join into one word.
+std::u16string* RtfParser::HiddenMain() {
+  if (hiddenMainAt_ != mainText_.size() && !hiddenMain_.empty() &&
+      hiddenMain_.back() != kWordBreak) {
+    hiddenMain_ += kWordBreak;
+  }
+  hiddenMainAt_ = mainText_.size();
+  return &hiddenMain_;
+}
+
+std::u16string* RtfParser::ShownDestination(const GroupState& state) {
   switch (state.target) {
     case Target::Main:
       return &mainText_;
@@ -420,6 +459,8 @@ std::u16string* RtfParser::Destination(const GroupState& state) {
     }
     case Target::Note:
       return openNotes_.empty() ? nullptr : &openNotes_.back();
+    case Target::Comment:
+      return &comments_;
     case Target::ShapeText:
       return shapes_.Text();
     case Target::Discard:

@@ -20,7 +20,8 @@ namespace tw {
 // Turns RTF into a document: the body, footnotes and endnotes, each section's own primary header
 // and footer, and the text frames of the shapes anchored in the body. Destinations that carry no
 // visible text (tables of fonts, colours and styles, document info, pictures, object data, field
-// instructions, unknown "\*" destinations) are read past; hidden and deleted runs are left out.
+// instructions, unknown "\*" destinations) are read past; deleted runs are left out. Comments and
+// the hidden text of the body are kept apart, as pieces of their own.
 class RtfParser {
  public:
   // Throws RtfError when the data is not RTF or nests beyond the cap.
@@ -28,7 +29,7 @@ class RtfParser {
 
  private:
   // Where the text of a group goes.
-  enum class Target : uint8_t { Main, Header, Footer, Note, ShapeText, Discard };
+  enum class Target : uint8_t { Main, Header, Footer, Note, Comment, ShapeText, Discard };
   // What the control words of a group are read for besides text.
   enum class Mode : uint8_t { Text, FontTable, PropertyName, PropertyValue };
 
@@ -41,6 +42,8 @@ class RtfParser {
     bool hidden = false;
     bool deleted = false;
     bool opensNote = false;
+    bool opensComment = false;
+    bool inHeaderShape = false;  // a shape of a header or footer: its text is the header's
     bool opensShape = false;
     bool opensProperty = false;
     bool destinationPending = false;  // "\*" seen: an unknown destination here is skipped
@@ -74,6 +77,7 @@ class RtfParser {
   void StartSection();
   void StartHeaderFooter(Target target);
   void StartNote();
+  void StartComment();
   void StartShape(bool group);
   void StartShapeText();
   void FinishNote();
@@ -85,12 +89,17 @@ class RtfParser {
   void FlushBytes();
   bool Suppressed() const;
   std::u16string* Destination(const GroupState& state);
+  std::u16string* ShownDestination(const GroupState& state);
+  std::u16string* HiddenMain();
   int CodePage(const GroupState& state) const;
   GroupState& State() { return stack_.back(); }
 
   std::u16string mainText_;
   std::u16string footnotes_;
   std::u16string endnotes_;
+  std::u16string comments_;    // each comment ended by a kWordBreak
+  std::u16string hiddenMain_;  // the body's hidden runs, each ended by a kWordBreak
+  size_t hiddenMainAt_ = 0;    // how far the body had come when hidden text last came
   std::vector<Section> sections_;
   RtfShapes shapes_;
   std::vector<GroupState> stack_;
