@@ -55,6 +55,21 @@ for page in tallywright tallywright-count; do
     fail "man does not show $page(1)"
 done
 
+# Each program's --help and its man page name the same options.
+help_options() {
+  QT_QPA_PLATFORM=offscreen "$1" --help | sed -n 's/^  \(-[^ ].*\)/\1/p' | sed 's/  .*//' |
+    grep -oE -- '-{1,2}[a-z0-9][-a-z0-9]*' | sort -u
+}
+man_options() {
+  zcat "$1" | grep -E '^\\fB-' | grep -oE -- '\\fB-{1,2}[a-z0-9][-a-z0-9]*\\fR' |
+    sed 's/\\fB//; s/\\fR//' | sort -u
+}
+for program in tallywright tallywright-count; do
+  diff <(help_options "$root/usr/bin/$program") \
+    <(man_options "$root/usr/share/man/man1/$program.1.gz") ||
+    fail "$program --help and its man page name different options (<: --help, >: man page)"
+done
+
 count=$root/usr/bin/tallywright-count
 [ "$("$count" --version)" = "tallywright-count $version" ] || fail "--version is not $version"
 # A PDF is read by the packaged helper, found beside the packaged program.

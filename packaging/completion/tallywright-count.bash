@@ -5,8 +5,11 @@ _tallywright_count() {
 
   case $prev in
     --pricing)
-      local IFS=$'\n'
-      COMPREPLY=($(compgen -W $'Words\nChars\n"Chars & spaces"' -- "$cur"))
+      # Quoted as the shell needs it, so "Chars & spaces" stays one word.
+      local mode
+      for mode in Words Chars 'Chars & spaces'; do
+        [[ $mode == "$cur"* ]] && COMPREPLY+=("$(printf %q "$mode")")
+      done
       return
       ;;
     --format)
