@@ -4,8 +4,7 @@
 
 #include <sstream>
 
-#include "cli/CommandLine.h"
-#include "cli/CountCommand.h"
+#include "cli/CliRun.h"
 #include "cli/JsonValue.h"
 #include "cli/PathListReader.h"
 #include "support/TempDir.h"
@@ -15,22 +14,6 @@ namespace {
 
 using test::FixturePath;
 using test::TempDir;
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string errors;
-};
-
-Outcome RunCli(const std::vector<std::string>& arguments) {
-  const ParseResult parsed = ParseCommandLine(arguments);
-  EXPECT_TRUE(parsed.commandLine) << parsed.error;
-  if (!parsed.commandLine) return {};
-  std::ostringstream out;
-  std::ostringstream errors;
-  const int status = RunCountCommand(*parsed.commandLine, out, errors);
-  return {status, out.str(), errors.str()};
-}
 
 TEST(CliConventions, ErrorLinesGiveTheSystemsOrTheReadersReason) {
   TempDir dir;
@@ -50,7 +33,7 @@ TEST(CliConventions, ErrorLinesGiveTheSystemsOrTheReadersReason) {
   };
   for (const auto& c : cases) {
     if (c.reason.empty()) continue;
-    const Outcome outcome = RunCli({c.path});
+    const CliOutcome outcome = RunCommandLine({c.path});
     EXPECT_EQ(outcome.status, 1) << c.path;
     EXPECT_EQ(outcome.errors, "tallywright-count: " + c.path + ": " + c.reason + "\n");
   }
@@ -59,8 +42,8 @@ TEST(CliConventions, ErrorLinesGiveTheSystemsOrTheReadersReason) {
 TEST(CliConventions, QuietKeepsFailuresOffStderrButNotOutOfTheStatus) {
   TempDir dir;
   const std::string counted = dir.Write("a.txt", "two words");
-  const Outcome outcome =
-      RunCli({"--quiet", "--format", "tsv", counted, (dir.Path() / "gone.txt").string()});
+  const CliOutcome outcome =
+      RunCommandLine({"--quiet", "--format", "tsv", counted, (dir.Path() / "gone.txt").string()});
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.errors, "");
   EXPECT_NE(outcome.out.find("TOTAL\t2\t"), std::string::npos) << outcome.out;
@@ -72,8 +55,9 @@ TEST(CliConventions, JsonStaysValidWhenFilesFail) {
   const std::string good = dir.Write("one \"two\"\\three.txt", "four five");
   const std::string oddName = dir.Write("latin1-\xE9\x01\tname.txt", "six");
   const std::string missing = (dir.Path() / "missing\n.pdf").string();
-  const Outcome outcome = RunCli({"--format", "json", good, oddName, missing,
-                                  FixturePath("pdf/encrypted.pdf"), dir.Write("x.xyz", "")});
+  const CliOutcome outcome =
+      RunCommandLine({"--format", "json", good, oddName, missing, FixturePath("pdf/encrypted.pdf"),
+                      dir.Write("x.xyz", "")});
   EXPECT_EQ(outcome.status, 1);
   const JsonParse parsed = ParseJson(outcome.out);
   ASSERT_TRUE(parsed.value) << parsed.error << "\n" << outcome.out;

@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/CommandLine.h"
-#include "cli/CountCommand.h"
-#include "cli/OutputMerger.h"
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 
 namespace tw::cli {
@@ -13,22 +9,9 @@ namespace {
 using test::FixturePath;
 using test::TempDir;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string errors;
-};
-
-Outcome RunCli(std::vector<std::string> arguments, bool merge = false) {
+CliOutcome RunCli(std::vector<std::string> arguments, bool merge = false) {
   if (merge) arguments.insert(arguments.begin(), "--merge");
-  const ParseResult parsed = ParseCommandLine(arguments);
-  EXPECT_TRUE(parsed.commandLine) << parsed.error;
-  if (!parsed.commandLine) return {};
-  std::ostringstream out;
-  std::ostringstream errors;
-  const int status = merge ? RunMergeCommand(*parsed.commandLine, out, errors)
-                           : RunCountCommand(*parsed.commandLine, out, errors);
-  return {status, out.str(), errors.str()};
+  return RunCommandLine(arguments);
 }
 
 std::string TotalLine(const std::string& tsv) {
@@ -57,9 +40,9 @@ TEST(OutputMerger, ShardsAddUpToOneRun) {
   const std::string secondJson =
       dir.Write("second.json", RunCli(With(With(kPricing, {"--format", "json"}), second)).out);
 
-  const Outcome whole = RunCli(With(With(kPricing, {"--format", "tsv"}), With(first, second)));
+  const CliOutcome whole = RunCli(With(With(kPricing, {"--format", "tsv"}), With(first, second)));
   ASSERT_EQ(whole.status, 0) << whole.errors;
-  const Outcome merged = RunCli({"--format", "tsv", firstTsv, secondJson}, true);
+  const CliOutcome merged = RunCli({"--format", "tsv", firstTsv, secondJson}, true);
   EXPECT_EQ(merged.status, 0) << merged.errors;
   // Every row as the single run printed it, in the same order.
   EXPECT_EQ(merged.out.substr(0, merged.out.rfind("\nTOTAL\t")),
@@ -95,7 +78,7 @@ TEST(OutputMerger, FailedRowsAndBadOutputsFailTheMerge) {
   };
   for (const auto& c : cases) {
     const std::string bad = dir.Write("bad", c.text);
-    const Outcome outcome = RunCli({"--format", "tsv", counted, bad}, true);
+    const CliOutcome outcome = RunCli({"--format", "tsv", counted, bad}, true);
     EXPECT_EQ(outcome.status, 1) << c.name;
     EXPECT_EQ(outcome.errors.rfind("tallywright-count: " + bad + ": " + c.error, 0), 0u)
         << c.name << ": " << outcome.errors;
@@ -103,7 +86,7 @@ TEST(OutputMerger, FailedRowsAndBadOutputsFailTheMerge) {
     EXPECT_EQ(TotalLine(outcome.out), "TOTAL\t3\t18\t16\t\t\t0.03\n") << c.name;
   }
 
-  const Outcome withFailure = RunCli({"--format", "json", counted, failedRow}, true);
+  const CliOutcome withFailure = RunCli({"--format", "json", counted, failedRow}, true);
   EXPECT_EQ(withFailure.status, 1);
   EXPECT_NE(withFailure.out.find("\"error\":\"No such file or directory\""), std::string::npos)
       << withFailure.out;
