@@ -21,6 +21,18 @@ for library in libc6 libqt6widgets6 libpoppler-cpp libzip libgsf libpugixml libi
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
+# Every dependency is a package of this system, at a version it satisfies.
+IFS=',' read -ra dependencies <<<"$depends"
+for dependency in "${dependencies[@]}"; do
+  read -r name relation wanted <<<"$(tr -d '()' <<<"$dependency")"
+  installed=$(dpkg-query -W -f='${Version}\n' "$name" 2>/dev/null | head -n1)
+  [ -n "$installed" ] || fail "the dependency $name is no installed package"
+  if [ -n "$wanted" ]; then
+    dpkg --compare-versions "$installed" "$relation" "$wanted" ||
+      fail "the dependency $dependency is not met by $name $installed"
+  fi
+done
+
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
 for path in /usr/bin/tallywright /usr/bin/tallywright-count \
   /usr/libexec/tallywright/tallywright-pdf-reader \
@@ -41,8 +53,14 @@ if ((build_qm > 0)); then
   grep -q '\.qm$' "$work/contents" || fail "the build has translations but the package none"
 fi
 
+# Installed by dpkg into an empty root (whose dependencies are the system's, checked above).
 root=$work/root
-dpkg-deb -x "$deb" "$root"
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+dpkg --root="$root" --log=/dev/null --force-depends --force-script-chrootless -i "$deb" \
+  >"$work/dpkg.log" 2>&1 || fail "dpkg -i failed: $(cat "$work/dpkg.log")"
+dpkg --root="$root" -s tallywright | grep -q '^Status: install ok installed' ||
+  fail "dpkg does not list the package as installed"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null ||
   fail "appstreamcli rejects the metainfo"
 grep -q "release version=\"$version\"" "$root"/usr/share/metainfo/*.metainfo.xml ||
@@ -57,7 +75,7 @@ done
 
 # Each program's --help and its man page name the same options.
 help_options() {
-  QT_QPA_PLATFORM=offscreen "$1" --help | sed -n 's/^  \(-[^ ].*\)/\1/p' | sed 's/  .*//' |
+  QT_QPA_PLATFORM=offscreen "$1" --help 2>/dev/null | sed -n 's/^  \(-[^ ].*\)/\1/p' | sed 's/  .*//' |
     grep -oE -- '-{1,2}[a-z0-9][-a-z0-9]*' | sort -u
 }
 man_options() {
@@ -73,8 +91,8 @@ done
 count=$root/usr/bin/tallywright-count
 [ "$("$count" --version)" = "tallywright-count $version" ] || fail "--version is not $version"
 # A PDF is read by the packaged helper, found beside the packaged program.
-(cd "$fixtures" && find text pdf -name '*.txt' -print0 -o -name 'columns.pdf' -print0) |
-  "$count" -0 --format tsv - >"$work/counted.tsv"
+(cd "$fixtures" && find text pdf -name '*.txt' -print0 -o -name 'columns.pdf' -print0 |
+  "$count" -0 --format tsv - >"$work/counted.tsv")
 grep -q '^pdf/columns.pdf	10	' "$work/counted.tsv" ||
   fail "the packaged program did not count columns.pdf: $(cat "$work/counted.tsv")"
 # The json output parses even when a file fails.
