@@ -10,8 +10,8 @@ if [ ! -f "$dir/CMakeCache.txt" ]; then
   cmake -S . -B "$dir" -G Ninja -DTALLYWRIGHT_WERROR=ON -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX=/usr -DTALLYWRIGHT_TESTS=OFF >/dev/null
 fi
-cmake --build "$dir" --parallel "$(nproc)"
+cmake --build "$dir" --parallel "$(nproc)" >&2  # stdout carries only the package path
 rm -f "$dir"/tallywright_*.deb
-# fakeroot gives the files in the package root as their owner.
-(cd "$dir" && fakeroot cpack -G DEB >/dev/null)
-ls "$dir"/tallywright_*.deb
+# CPack writes every file as root's, so no fakeroot is needed.
+(cd "$dir" && cpack -G DEB >/dev/null)
+realpath "$dir"/tallywright_*.deb
