@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -12,24 +11,32 @@ namespace {
 
 using Options = std::set<std::string>;
 
-Options Matches(const std::string& text, const std::regex& pattern) {
+bool IsNameCharacter(char c) {
+  return c == '-' || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// The words of `text` that start with '-' right after one of the characters in `after`, up to
+// the first character no option name holds.
+Options DashWords(const std::string& text, const std::string& after) {
   Options found;
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
-       it != std::sregex_iterator(); ++it) {
-    found.insert((*it)[1]);
+  for (size_t i = 1; i < text.size(); ++i) {
+    if (text[i] != '-' || after.find(text[i - 1]) == std::string::npos) continue;
+    size_t end = i + 1;
+    while (end < text.size() && IsNameCharacter(text[end])) ++end;
+    found.insert(text.substr(i, end - i));
+    i = end;
   }
   return found;
 }
 
-// The options --help lists: the words starting with '-' before the description column.
-Options HelpOptions() {
+// The options on the lines of `text` that start with `prefix`, before the description column.
+Options LineOptions(const std::string& text, const std::string& prefix, const std::string& after) {
   Options options;
-  std::istringstream lines(UsageText());
+  std::istringstream lines(text);
   std::string line;
   while (std::getline(lines, line)) {
-    if (line.rfind("  -", 0) != 0) continue;
-    const std::string column = line.substr(0, line.find("  ", 2));
-    const Options named = Matches(column, std::regex(R"((-[-a-z0-9]*))"));
+    if (line.rfind(prefix, 0) != 0) continue;
+    const Options named = DashWords(" " + line.substr(0, line.find("  ", 2)), after);
     options.insert(named.begin(), named.end());
   }
   return options;
@@ -42,24 +49,21 @@ std::string SourceFile(const std::string& relative) {
 // --help, the man page and the shell completion name the same options, so none of them falls
 // behind when an option is added.
 TEST(Documentation, HelpManPageAndCompletionNameTheSameOptions) {
-  const Options help = HelpOptions();
+  const Options help = LineOptions(UsageText(), "  -", " ");
   ASSERT_GT(help.size(), 10u);
 
   // A man page option is an emphasised word that starts a definition line: *-r*, *--recursive*
   const std::string page = SourceFile("docs/man/tallywright-count.1.scd");
-  const Options manual = Matches(page, std::regex(R"((?:^|\n|, )\*(-[-a-z0-9]*)\*)"));
-  EXPECT_EQ(manual, help);
+  EXPECT_EQ(LineOptions(page, "*-", "*"), help);
 
-  const std::string bash = SourceFile("packaging/completion/tallywright-count.bash");
-  Options completed = Matches(bash, std::regex(R"([ '\n](--?[a-z0-9][-a-z0-9]*))"));
-  for (const char* shellWord : {"-n", "-W", "-F"}) completed.erase(shellWord);
   Options helpWithoutStdin = help;
   helpWithoutStdin.erase("-");  // "-" is a path, completed as one
-  EXPECT_EQ(completed, helpWithoutStdin);
+  Options bash = DashWords(SourceFile("packaging/completion/tallywright-count.bash"), " '\n");
+  for (const char* shellWord : {"-", "--", "-n", "-W", "-F"}) bash.erase(shellWord);
+  EXPECT_EQ(bash, helpWithoutStdin);
 
-  const std::string zsh = SourceFile("packaging/completion/_tallywright-count");
-  const Options zshOptions = Matches(zsh, std::regex(R"((?:['{,)])(--?[a-z0-9][-a-z0-9]*))"));
-  EXPECT_EQ(zshOptions, helpWithoutStdin);
+  const Options zsh = DashWords(SourceFile("packaging/completion/_tallywright-count"), "'{,)");
+  EXPECT_EQ(zsh, helpWithoutStdin);
 }
 
 }  // namespace
