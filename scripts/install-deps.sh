@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   poppler-utils unzip zip xvfb xauth
+  scdoc appstream desktop-file-utils dpkg-dev file lintian man-db
 )
 
 missing=()

@@ -9,6 +9,8 @@ jobs=$(nproc)
 
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
+# The Debian package, built from the same tree, unpacked and tried.
+scripts/check-package.sh "$(scripts/package.sh build)"
 
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTALLYWRIGHT_SANITIZE=ON
 lsan_options=""

@@ -8,6 +8,15 @@
 #include <QVBoxLayout>
 
 namespace tw {
+namespace {
+
+// The About box names the release by major and minor version only, taken from the project's
+// version so that it never lags behind the package.
+QString ReleaseName() {
+  return QStringLiteral(TALLYWRIGHT_VERSION).section(QLatin1Char('.'), 0, 1);
+}
+
+}  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("About"));
@@ -15,7 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("aboutIcon"));
   icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-  auto* text = new QLabel(QStringLiteral("TLW Version 3.0"), this);
+  auto* text = new QLabel(QStringLiteral("TLW Version ") + ReleaseName(), this);
   text->setObjectName(QStringLiteral("aboutText"));
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));

@@ -70,6 +70,11 @@ bool ApplySwitch(const std::string& name, CommandLine& line) {
       {"-h", [](CommandLine& l) { l.help = true; }},
       {"--help", [](CommandLine& l) { l.help = true; }},
       {"--version", [](CommandLine& l) { l.version = true; }},
+      {"-q", [](CommandLine& l) { l.quiet = true; }},
+      {"--quiet", [](CommandLine& l) { l.quiet = true; }},
+      {"-0", [](CommandLine& l) { l.nulSeparated = true; }},
+      {"--null", [](CommandLine& l) { l.nulSeparated = true; }},
+      {"--merge", [](CommandLine& l) { l.merge = true; }},
   };
   const auto it = switches.find(name);
   if (it == switches.end()) return false;
@@ -131,10 +136,17 @@ Counts the words and characters of documents and prices them.
   --legacy-bytes     judge every byte, and every UTF-16 unit by its low byte, alone
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
+  -                  read the paths to count from standard input, one a line
+  -0, --null         the paths on standard input end in NUL bytes (find -print0)
+  -q, --quiet        report no file that could not be counted on stderr
+  --merge            PATHs are tsv or json outputs of earlier runs: list their rows
+                     together and add up their totals
   -h, --help         show this help
   --version          show the version
 
-Exit status: 0 when every file was counted, 1 when one was not, 2 on a usage error.
+Errors go to stderr as "tallywright-count: PATH: reason".
+Exit status: 0 when every file was counted, 1 when one was not (or a report or
+merged output could not be read or written), 2 on a usage error.
 )";
 }
 

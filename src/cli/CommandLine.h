@@ -21,6 +21,9 @@ struct CommandLine {
   std::string reportPath;  // empty: no HTML report
   bool help = false;
   bool version = false;
+  bool quiet = false;         // no per-file messages on stderr; the exit status still tells
+  bool nulSeparated = false;  // the path list read for "-" is NUL-separated (find -print0)
+  bool merge = false;         // the paths are earlier tsv or json outputs to add up
 };
 
 struct ParseResult {

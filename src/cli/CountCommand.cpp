@@ -1,5 +1,6 @@
 #include "cli/CountCommand.h"
 
+#include "cli/FailureReason.h"
 #include "cli/FileCollector.h"
 #include "cli/ResultWriter.h"
 #include "counting/CountJob.h"
@@ -26,8 +27,8 @@ class RowRecorder : public CountJobObserver {
   }
   void FileFailed(int row, const std::string& message) override {
     ResultRow& failed = rows_.at(static_cast<size_t>(row));
-    errors_ << failed.row.path << ": " << message << '\n';
-    failed.error = message;
+    failed.error = ReasonWithoutPath(message, failed.row.path);
+    errors_ << ErrorLine(failed.row.path, failed.error) << '\n';
   }
   void Finished(bool, const CountTotals& totals) override { totals_ = totals; }
 
@@ -67,6 +68,7 @@ std::vector<ResultRow> RowsOf(const std::vector<std::string>& files, const Comma
 CountJobInput JobInputOf(const std::vector<ResultRow>& rows, const CommandLine& line) {
   CountJobInput input;
   for (size_t i = 0; i < rows.size(); ++i) {
+    if (!rows[i].error.empty()) continue;
     input.files.push_back({static_cast<int>(i), rows[i].row.path, rows[i].row.rate});
   }
   input.options = line.options;
@@ -88,9 +90,19 @@ bool ReportUncounted(std::vector<ResultRow>& rows, std::ostream& errors) {
     allCounted = false;
     if (!result.error.empty()) continue;
     result.error = BatchKindOfPath(result.row.path) ? kNotCounted : kNotCountable;
-    errors << result.row.path << ": " << result.error << '\n';
+    errors << ErrorLine(result.row.path, result.error) << '\n';
   }
   return allCounted;
+}
+
+// A file the system will not open is reported in the system's words and left out of the job.
+void MarkUnreadable(std::vector<ResultRow>& rows, std::ostream& errors) {
+  for (ResultRow& result : rows) {
+    const std::optional<std::string> reason = UnreadableReason(result.row.path);
+    if (!reason) continue;
+    result.error = *reason;
+    errors << ErrorLine(result.row.path, *reason) << '\n';
+  }
 }
 
 std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
@@ -101,12 +113,15 @@ std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
 
 }  // namespace
 
-int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& errors) {
+int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& allErrors) {
+  std::ostream discarded(nullptr);  // without a buffer, writes to it are dropped
+  std::ostream& errors = line.quiet ? discarded : allErrors;
   const CollectedFiles collected = CollectFiles(line.paths, line.recursive);
   for (const std::string& error : collected.errors)
     errors << "tallywright-count: " << error << '\n';
 
   std::vector<ResultRow> rows = RowsOf(collected.files, line);
+  MarkUnreadable(rows, errors);
   const CountTotals totals = Count(rows, line, errors);
   const bool allCounted = ReportUncounted(rows, errors) && collected.errors.empty();
   WriteResults(out, line.format, rows, totals);

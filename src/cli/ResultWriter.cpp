@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "cli/JsonText.h"
 #include "text/CNumbers.h"
 
 namespace tw::cli {
@@ -70,64 +71,34 @@ std::string CsvField(const std::string& text) {
   return quoted + "\"";
 }
 
-std::string JsonString(const std::string& text) {
-  std::string json = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"':
-        json += "\\\"";
-        break;
-      case '\\':
-        json += "\\\\";
-        break;
-      case '\n':
-        json += "\\n";
-        break;
-      case '\r':
-        json += "\\r";
-        break;
-      case '\t':
-        json += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          static const char* hex = "0123456789abcdef";
-          json += "\\u00";
-          json += hex[c >> 4];
-          json += hex[c & 15];
-        } else {
-          json += static_cast<char>(c);
-        }
-    }
-  }
-  return json + "\"";
-}
-
+// A rate large enough makes the amount infinite, which JSON cannot hold.
 std::string JsonNumberOrNull(bool present, const std::string& number) {
-  return present ? number : "null";
+  const bool isNumber =
+      !number.empty() && number.find_first_not_of("-.0123456789") == std::string::npos;
+  return present && isNumber ? number : "null";
 }
 
 void WriteJsonRow(std::ostream& out, const ResultRow& result) {
   const Fields fields = FieldsOf(result);
   const bool counted = IsCounted(result);
-  out << "{\"path\":" << JsonString(fields[0])
+  out << "{\"path\":" << JsonQuoted(fields[0])
       << ",\"words\":" << JsonNumberOrNull(counted, fields[1])
       << ",\"chars_with_spaces\":" << JsonNumberOrNull(counted, fields[2])
       << ",\"chars\":" << JsonNumberOrNull(counted, fields[3])
-      << ",\"currency\":" << JsonString(fields[4]) << ",\"rate\":" << JsonString(fields[5])
+      << ",\"currency\":" << JsonQuoted(fields[4]) << ",\"rate\":" << JsonQuoted(fields[5])
       << ",\"amount\":" << JsonNumberOrNull(counted, fields[6])
-      << ",\"error\":" << (result.error.empty() ? "null" : JsonString(result.error)) << '}';
+      << ",\"error\":" << (result.error.empty() ? "null" : JsonQuoted(result.error)) << '}';
 }
 
 void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
-  out << "{\"files\":[";
+  out << "{\"schema_version\":" << kJsonSchemaVersion << ",\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) out << ',';
     WriteJsonRow(out, rows[i]);
   }
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
-      << ",\"amount\":" << FormatFixed(totals.amount, 2) << "}}\n";
+      << ",\"amount\":" << JsonNumberOrNull(true, FormatFixed(totals.amount, 2)) << "}}\n";
 }
 
 void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {

@@ -10,6 +10,9 @@
 
 namespace tw::cli {
 
+// The "schema_version" of the json output; it goes up when a field changes meaning or goes away.
+constexpr int kJsonSchemaVersion = 1;
+
 // One row of the count list as the command line prints it: counted, or not with the reason.
 struct ResultRow {
   CountRow row;

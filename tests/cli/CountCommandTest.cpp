@@ -105,7 +105,7 @@ TEST_F(CountCommand, OutputFormats) {
        "path,words,chars_with_spaces,chars,currency,rate,amount\r\n\"" + File("x,\"\"y\"\".txt") +
            "\",2,13,12,USD,0.01,0.02\r\nTOTAL,2,13,12,,,0.02\r\n"},
       {"json", a,
-       "{\"files\":[{\"path\":\"" + a +
+       "{\"schema_version\":1,\"files\":[{\"path\":\"" + a +
            "\",\"words\":2,\"chars_with_spaces\":13,\"chars\":12,\"currency\":\"USD\","
            "\"rate\":\"0.01\",\"amount\":0.02,\"error\":null}],\"totals\":{\"words\":2,"
            "\"chars_with_spaces\":13,\"chars\":12,\"amount\":0.02}}\n"},
@@ -151,14 +151,18 @@ TEST_F(CountCommand, FolderWalkCollectsByExtension) {
                              "\t3\t16\t14\tUSD\t0.01\t0.03\nTOTAL\t5\t23\t20\t\t\t0.05\n");
 }
 
-// Failures go to stderr as the file's path and the message the window would show.
+// Failures go to stderr as the program, the file's path and the reason, one line each.
 TEST_F(CountCommand, EachFailureNamesItsFile) {
   const std::string missingText = File("gone.txt");
   const std::string missingPdf = File("gone.pdf");
   const Outcome outcome = Run({missingPdf, missingText, dir.Write("sheet.xls", "cells")});
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.errors, missingText + ": Couldn't open file: " + missingText + "\n" +
-                                missingPdf + ": Failed to open file " + missingPdf + "\n" +
+  EXPECT_EQ(outcome.errors, "tallywright-count: " + missingPdf +
+                                ": No such file or directory\n"
+                                "tallywright-count: " +
+                                missingText +
+                                ": No such file or directory\n"
+                                "tallywright-count: " +
                                 File("sheet.xls") + ": not a countable file type\n");
 }
 

@@ -1,0 +1,36 @@
+# bash completion for tallywright-count
+_tallywright_count() {
+  local cur prev words cword
+  _init_completion -n = || return
+
+  case $prev in
+    --pricing)
+      # Quoted as the shell needs it, so "Chars & spaces" stays one word.
+      local mode
+      for mode in Words Chars 'Chars & spaces'; do
+        [[ $mode == "$cur"* ]] && COMPREPLY+=("$(printf %q "$mode")")
+      done
+      return
+      ;;
+    --format)
+      COMPREPLY=($(compgen -W 'table tsv csv json' -- "$cur"))
+      return
+      ;;
+    --rate | --currency)
+      return
+      ;;
+    --report)
+      _filedir html
+      return
+      ;;
+  esac
+
+  if [[ $cur == -* ]]; then
+    COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
+      --headers-footers --legacy-bytes --format --report -0 --null -q --quiet --merge -h --help
+      --version' -- "$cur"))
+    return
+  fi
+  _filedir
+}
+complete -F _tallywright_count tallywright-count
