@@ -145,13 +145,6 @@ TEST_F(WindowKeysTest, TheUsualKeysReachTheirCommands) {
   EXPECT_TRUE(messages.Texts().empty());
 }
 
-TEST_F(WindowKeysTest, SaveReportKeyDoesNothingBeforeACount) {
-  ShowActive();
-  AddThree();
-  QTest::keyClick(&W(), Qt::Key_S, Qt::ControlModifier);
-  EXPECT_EQ(chooser.asked, 0);
-}
-
 TEST_F(WindowKeysTest, TheCountListMenuOpensCopiesAndRemovesTheSelection) {
   AddThree();
   const std::unique_ptr<QMenu> empty(W().CountActions().BuildMenu(nullptr));
@@ -253,18 +246,6 @@ TEST_F(DropTest, DroppedFilesAndFoldersAreAdded) {
   // A second drop of the same file adds nothing.
   ASSERT_TRUE(Drop({single}));
   EXPECT_EQ(Paths().size(), 3u);
-}
-
-TEST_F(DropTest, ADropWithoutLocalFilesIsRefused) {
-  QMimeData mime;
-  mime.setText("plain text");
-  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-  QApplication::sendEvent(W().CountList()->viewport(), &enter);
-  EXPECT_FALSE(enter.isAccepted());
-  mime.setUrls({QUrl("https://example.org/a.txt")});
-  QDragEnterEvent remote(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-  QApplication::sendEvent(W().CountList()->viewport(), &remote);
-  EXPECT_FALSE(remote.isAccepted());
 }
 
 // The exit question stands between the user and a loss only: a run, or counts not in a report.
