@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QColor>
+#include <QIcon>
+#include <QStyle>
 
 namespace tw {
 namespace {
@@ -111,10 +114,26 @@ void CountListModel::Clear() {
 
 void CountListModel::SetCounted(int row, const FileCounts& counts, double amount) {
   if (row < 0 || row >= RowCount()) return;
+  const bool failedBefore = !rows_[row].failure.empty();
   rows_[row].counts = counts;
   rows_[row].amount = amount;
-  // Cell by cell: the view repaints a single changed cell only where it shows it, but a range
-  // repaints the whole view, and a run changes rows thousands of times.
+  rows_[row].failure.clear();
+  CountCellsChanged(row);
+  if (failedBefore) emit dataChanged(index(row, kFileColumn), index(row, kFileColumn));
+}
+
+void CountListModel::SetFailed(int row, const std::string& message) {
+  if (row < 0 || row >= RowCount()) return;
+  rows_[row].counts.reset();
+  rows_[row].amount.reset();
+  rows_[row].failure = message;
+  CountCellsChanged(row);
+  emit dataChanged(index(row, kFileColumn), index(row, kFileColumn));
+}
+
+// Cell by cell: the view repaints a single changed cell only where it shows it, but a range
+// repaints the whole view, and a run changes rows thousands of times.
+void CountListModel::CountCellsChanged(int row) {
   for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
     emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
   }
@@ -122,10 +141,12 @@ void CountListModel::SetCounted(int row, const FileCounts& counts, double amount
 
 void CountListModel::ClearCounted(int row) {
   if (row < 0 || row >= RowCount()) return;
-  if (!rows_[row].counts && !rows_[row].amount) return;
-  rows_[row].counts.reset();
-  rows_[row].amount.reset();
-  emit dataChanged(index(row, kWordsColumn), index(row, kAmountColumn), {Qt::DisplayRole});
+  CountRow& cleared = rows_[row];
+  if (!cleared.counts && !cleared.amount && cleared.failure.empty()) return;
+  cleared.counts.reset();
+  cleared.amount.reset();
+  cleared.failure.clear();
+  emit dataChanged(index(row, kFileColumn), index(row, kAmountColumn));
 }
 
 void CountListModel::SetRate(const std::string& rateText, double rate) {
@@ -170,9 +191,16 @@ int CountListModel::columnCount(const QModelIndex& parent) const {
 
 QVariant CountListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= RowCount()) return {};
+  const CountRow& row = rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
       return QString::fromStdString(Cell(index.row(), index.column()));
+    case Qt::ToolTipRole:
+      if (!row.failure.empty()) return QString::fromStdString(row.failure);
+      return {};
+    case Qt::DecorationRole:
+      if (row.failure.empty() || index.column() != kFileColumn) return {};
+      return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     case Qt::ForegroundRole:
       return QColor(Qt::black);
     case Qt::BackgroundRole: {

@@ -37,7 +37,9 @@ class CountListModel : public QAbstractTableModel {
 
   // A file's counts and amount from a count run.
   void SetCounted(int row, const FileCounts& counts, double amount);
-  // The row shows no counts and no amount again, as before it was first counted.
+  // The file could not be counted: no counts, no amount, and the reason as the row's mark.
+  void SetFailed(int row, const std::string& message);
+  // The row shows no counts, no amount and no failure again, as before it was first counted.
   void ClearCounted(int row);
   // Every row takes the rate (the edit's text and its value) or the currency.
   void SetRate(const std::string& rateText, double rate);
@@ -61,6 +63,7 @@ class CountListModel : public QAbstractTableModel {
   void RemoveRange(int first, int last);
   void RebuildWithout(const std::vector<int>& sortedIndexes);
   void ColumnChanged(int column);
+  void CountCellsChanged(int row);
 
   std::vector<CountRow> rows_;
   CountRowCells headers_;

@@ -2,8 +2,13 @@
 
 #include <algorithm>
 
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMimeData>
+#include <QUrl>
 
 #include "app/CountListModel.h"
 
@@ -24,6 +29,8 @@ CountListView::CountListView(QWidget* parent) : QTableView(parent) {
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setStretchLastSection(false);
+  setAcceptDrops(true);
+  setDropIndicatorShown(false);
 }
 
 void CountListView::SetCountModel(CountListModel* model) {
@@ -46,6 +53,45 @@ void CountListView::SetColumnWidths(const std::vector<int>& widths) {
   for (size_t column = 0; column < widths.size(); ++column) {
     setColumnWidth(static_cast<int>(column), widths[column]);
   }
+}
+
+std::vector<std::string> CountListView::LocalPathsOf(const QMimeData* mime) {
+  std::vector<std::string> paths;
+  if (mime == nullptr || !mime->hasUrls()) return paths;
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  }
+  return paths;
+}
+
+// The drop is taken as a copy whatever the source offers: the files stay where they are.
+void CountListView::dragEnterEvent(QDragEnterEvent* event) {
+  if (LocalPathsOf(event->mimeData()).empty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void CountListView::dragMoveEvent(QDragMoveEvent* event) {
+  if (LocalPathsOf(event->mimeData()).empty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void CountListView::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths = LocalPathsOf(event->mimeData());
+  if (paths.empty()) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  emit pathsDropped(paths);
 }
 
 }  // namespace tw

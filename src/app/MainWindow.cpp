@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,11 +14,15 @@
 #include "app/AboutDialog.h"
 #include "app/BrowserPane.h"
 #include "app/ControlIds.h"
+#include "app/CountListActions.h"
 #include "app/CountListAdder.h"
 #include "app/CountListModel.h"
 #include "app/CountListView.h"
+#include "app/CurrencyConverterDialog.h"
 #include "app/CurrencyDialog.h"
 #include "app/DialogReportFileChooser.h"
+#include "app/DroppedFiles.h"
+#include "app/FileListActions.h"
 #include "app/OptionsDialog.h"
 #include "app/PricingControls.h"
 #include "app/WindowCountRun.h"
@@ -24,16 +30,22 @@
 #include "app/WindowSettings.h"
 #include "browser/FileList.h"
 #include "browser/FolderTree.h"
+#include "store/ExchangeRates.h"
 #include "store/HtmlReport.h"
+#include "store/SettingsModel.h"
 
 namespace tw {
 namespace {
 
-constexpr const char* kExitQuestion = "Are you sure to exit?";
-constexpr const char* kStopQuestion = "Counting in a progress! Would you like to stop it?";
-constexpr const char* kPleaseWait = "Counting in a progress. Please wait.";
-constexpr const char* kAddingToCountList = "Adding files to count list";
-constexpr const char* kAddingSubfolders = "Adding files - be patient! (Press ESC to cancel)";
+constexpr const char* kExitQuestion = QT_TRANSLATE_NOOP("tw::MainWindow", "Are you sure to exit?");
+constexpr const char* kStopQuestion =
+    QT_TRANSLATE_NOOP("tw::MainWindow", "Counting in a progress! Would you like to stop it?");
+constexpr const char* kPleaseWait =
+    QT_TRANSLATE_NOOP("tw::MainWindow", "Counting in a progress. Please wait.");
+constexpr const char* kAddingToCountList =
+    QT_TRANSLATE_NOOP("tw::MainWindow", "Adding files to count list");
+constexpr const char* kAddingSubfolders =
+    QT_TRANSLATE_NOOP("tw::MainWindow", "Adding files - be patient! (Press ESC to cancel)");
 
 // The designed size of the window, 605 x 426 dialog units at 8 points.
 constexpr int kInitialWidth = 908;
@@ -62,8 +74,11 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
   CreateMenus();
   CreateStatusBar();
   CreateCountRun();
+  CreateListActions();
+  CreateShortcuts();
+  SetTabOrder();
   SetSaveReportEnabled(false);
-  pricing_->Label()->setText(QStringLiteral("Pricing:"));
+  pricing_->Label()->setText(tr("Pricing:"));
 
   resize(kInitialWidth, kInitialHeight);
   setMinimumSize(WindowLayout::kMinimumWidth, WindowLayout::kMinimumHeight);
@@ -83,6 +98,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::SetReportFileChooser(ReportFileChooser* chooser) {
   chooser_ = chooser != nullptr ? chooser : ownChooser_.get();
+}
+
+void MainWindow::SetUrlOpener(const UrlOpener& opener) {
+  countListActions_->SetOpener(opener);
+  fileListActions_->SetOpener(opener);
 }
 
 // ---- layout --------------------------------------------------------------------------------
@@ -142,7 +162,7 @@ void MainWindow::OnAddAll() {
 
 void MainWindow::AddFiles(const std::vector<std::string>& paths) {
   countList_->setUpdatesEnabled(false);
-  SetStatus(QString::fromLatin1(kAddingToCountList));
+  SetStatus(tr(kAddingToCountList));
   SetSaveReportEnabled(false);
   CountListAdder::AddAll(*model_, paths, pricing_->Current());
   SetStatus(QStringLiteral(" "));
@@ -152,14 +172,20 @@ void MainWindow::AddFiles(const std::vector<std::string>& paths) {
 
 void MainWindow::OnAddSubfolders() {
   if (IsBusy()) {
-    messages_.Post(kPleaseWait);
+    messages_.Post(tr(kPleaseWait).toStdString());
     return;
   }
   const std::string folder = browser_->SelectedFolder();
   if (folder.empty()) return;
-  SetStatus(QString::fromLatin1(kAddingSubfolders));
+  SetStatus(tr(kAddingSubfolders));
   // The walk runs on its own; the status clears when it ends (done or stopped by Escape).
   browser_->ListSubtree(folder);
+}
+
+void MainWindow::AddDroppedPaths(const std::vector<std::string>& paths) {
+  dropped_->Take(paths, browser_->Files()->TypeFlags());
+  // Folders are walked on their own; the status clears when the last one is done.
+  if (dropped_->IsWalking()) SetStatus(tr(kAddingSubfolders));
 }
 
 void MainWindow::OnRemove() {
@@ -202,7 +228,7 @@ CountJobRunner& MainWindow::Runner() const {
 }
 
 void MainWindow::OfferStop() {
-  if (messages_.Ask(kStopQuestion, MessageButtons::YesNo) == MessageAnswer::Yes) {
+  if (messages_.Ask(tr(kStopQuestion).toStdString(), MessageButtons::YesNo) == MessageAnswer::Yes) {
     run_->RequestStop();
   }
 }
@@ -210,6 +236,7 @@ void MainWindow::OfferStop() {
 void MainWindow::OnRunFinished() {
   // The grey column follows the pricing mode taken from the controls again.
   countList_->viewport()->update();
+  resultsUnsaved_ = true;
   emit countRunFinished();
   if (!closePending_) return;
   closing_ = true;
@@ -218,8 +245,20 @@ void MainWindow::OnRunFinished() {
 
 // ---- leaving -------------------------------------------------------------------------------
 
+bool MainWindow::HasUnsavedResults() const {
+  if (!resultsUnsaved_) return false;
+  const std::vector<CountRow>& rows = model_->Rows();
+  return std::any_of(rows.begin(), rows.end(), [](const CountRow& row) { return row.counts; });
+}
+
+bool MainWindow::ConfirmExit() {
+  return messages_.Ask(tr(kExitQuestion).toStdString(), MessageButtons::OkCancel) ==
+         MessageAnswer::Ok;
+}
+
 void MainWindow::OnCloseRequest(bool escapePressed) {
   if (escapePressed) {
+    if (dropped_->IsWalking()) dropped_->Cancel();
     if (IsBusy()) OfferStop();
     return;
   }
@@ -232,7 +271,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  if (messages_.Ask(kExitQuestion, MessageButtons::OkCancel) != MessageAnswer::Ok) return;
+  // Nothing to lose: the window closes at once.
+  if ((IsCounting() || HasUnsavedResults()) && !ConfirmExit()) return;
   SaveSettings();
   AcceptClose();
   if (closing_) event->accept();
@@ -243,6 +283,7 @@ void MainWindow::OnExitCommand() {
     OfferStop();
     return;
   }
+  if (HasUnsavedResults() && !ConfirmExit()) return;
   SaveSettings();
   AcceptClose();
   if (closing_) close();
@@ -279,10 +320,25 @@ void MainWindow::OnAboutCommand() {
   dialog.exec();
 }
 
+void MainWindow::OnCurrencyConverterCommand() {
+  std::vector<std::string> names;
+  for (int i = 0; i < pricing_->CurrencyCombo()->count(); ++i) {
+    names.push_back(pricing_->CurrencyCombo()->itemText(i).toStdString());
+  }
+  ExchangeRates rates(ExchangeRates::PathBeside(kSettingsFileName));
+  rates.Load();
+  CurrencyConverterDialog dialog(model_->Totals().amount, pricing_->Current().currency, names,
+                                 rates, this);
+  dialog.exec();
+}
+
 void MainWindow::OnSaveReport() {
   const std::optional<std::string> path = chooser_->ChooseReportPath(this);
   if (!path) return;
-  WriteHtmlReport(*path, model_->Rows(), pricing_->Current().pricing, model_->Totals(), service_);
+  if (WriteHtmlReport(*path, model_->Rows(), pricing_->Current().pricing, model_->Totals(),
+                      service_)) {
+    resultsUnsaved_ = false;
+  }
 }
 
 void MainWindow::FillCurrencyCombo() {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "app/MessageQueue.h"
+#include "app/UrlOpener.h"
 #include "counting/CountOptions.h"
 
 class QAction;
@@ -18,8 +19,11 @@ namespace tw {
 
 class BrowserPane;
 class CountJobRunner;
+class CountListActions;
 class CountListModel;
 class CountListView;
+class DroppedFiles;
+class FileListActions;
 class MessageService;
 class PricingControls;
 class ReportFileChooser;
@@ -37,6 +41,8 @@ class MainWindow : public QMainWindow {
 
   // Seam for tests: where "Save Report" saves.
   void SetReportFileChooser(ReportFileChooser* chooser);
+  // Seam for tests: how files and folders are handed to the desktop.
+  void SetUrlOpener(const UrlOpener& opener);
 
   // Command handlers.
   void OnCountStatistic();
@@ -53,6 +59,9 @@ class MainWindow : public QMainWindow {
   void OnCurrencyCommand();
   void OnOptionsCommand();
   void OnAboutCommand();
+  void OnCurrencyConverterCommand();
+  // Files and folders dropped on the count list: files are added, folders walked for theirs.
+  void AddDroppedPaths(const std::vector<std::string>& paths);
 
   void FillCurrencyCombo();
   int LoadSettings();
@@ -62,11 +71,16 @@ class MainWindow : public QMainWindow {
   bool IsCounting() const;
   // A batch of the run is being counted now.
   bool IsBusy() const;
+  // The count list shows counts that no report has saved since they were counted.
+  bool HasUnsavedResults() const;
   CountListModel& Model() const { return *model_; }
   CountListView* CountList() const { return countList_; }
   BrowserPane* Browser() const { return browser_; }
   CountJobRunner& Runner() const;
   PricingControls& Pricing() const { return *pricing_; }
+  CountListActions& CountActions() const { return *countListActions_; }
+  FileListActions& FileActions() const { return *fileListActions_; }
+  DroppedFiles& Drops() const { return *dropped_; }
   CountOptions& Options() { return options_; }
   QWidget* Control(int id) const;
   QAction* Command(int id) const;
@@ -86,6 +100,9 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateStatusBar();
   void CreateCountRun();
+  void CreateListActions();
+  void CreateShortcuts();
+  void SetTabOrder();
   QPushButton* AddButton(QWidget* area, const QString& caption, const char* name, int id);
   void Register(QWidget* control, int id, const char* name);
   void ApplyLayout(int cx, int cy);
@@ -98,6 +115,8 @@ class MainWindow : public QMainWindow {
   void SetStatus(const QString& text);
   void SetSaveReportEnabled(bool enabled);
   void AcceptClose();
+  // Leaving now would lose a run or results: the user is asked first.
+  bool ConfirmExit();
 
   MessageService& service_;
   MessageQueue messages_;
@@ -109,6 +128,9 @@ class MainWindow : public QMainWindow {
   CountListView* countList_ = nullptr;
   BrowserPane* browser_ = nullptr;
   PricingControls* pricing_ = nullptr;
+  CountListActions* countListActions_ = nullptr;
+  FileListActions* fileListActions_ = nullptr;
+  DroppedFiles* dropped_ = nullptr;
   WindowCountRun* run_ = nullptr;
   QPushButton* removeAll_ = nullptr;
   QPushButton* remove_ = nullptr;
@@ -118,8 +140,9 @@ class MainWindow : public QMainWindow {
   std::map<int, QWidget*> controls_;
   std::map<int, QAction*> commands_;
 
-  bool closePending_ = false;  // the user confirmed leaving while a run was going on
-  bool closing_ = false;       // the close now going on is confirmed
+  bool closePending_ = false;    // the user confirmed leaving while a run was going on
+  bool closing_ = false;         // the close now going on is confirmed
+  bool resultsUnsaved_ = false;  // a run has counted since the last report was saved
 };
 
 }  // namespace tw

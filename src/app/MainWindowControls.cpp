@@ -12,8 +12,11 @@
 
 #include "app/BrowserPane.h"
 #include "app/ControlIds.h"
+#include "app/CountListActions.h"
 #include "app/CountListModel.h"
 #include "app/CountListView.h"
+#include "app/DroppedFiles.h"
+#include "app/FileListActions.h"
 #include "app/MainWindow.h"
 #include "app/PricingControls.h"
 #include "app/WindowCountRun.h"
@@ -63,11 +66,14 @@ void MainWindow::CreateControls(QWidget* area) {
   countList_->SetCountModel(model_);
   Register(countList_, kIdCountList, "countList");
 
-  removeAll_ = AddButton(area, QStringLiteral("Remove All"), "removeAllButton", kIdRemoveAll);
-  remove_ = AddButton(area, QStringLiteral("Remove"), "removeButton", kIdRemove);
+  removeAll_ = AddButton(area, tr("Remove All"), "removeAllButton", kIdRemoveAll);
+  remove_ = AddButton(area, tr("Remove"), "removeButton", kIdRemove);
   countStatistic_ =
-      AddButton(area, QStringLiteral("Count Statistic"), "countStatisticButton", kIdCountStatistic);
-  saveReport_ = AddButton(area, QStringLiteral("Save Report"), "saveReportButton", kIdSaveReport);
+      AddButton(area, tr("Count Statistic"), "countStatisticButton", kIdCountStatistic);
+  saveReport_ = AddButton(area, tr("Save Report"), "saveReportButton", kIdSaveReport);
+  remove_->setToolTip(tr("Removes the selected rows (Delete)"));
+  countStatistic_->setToolTip(tr("Counts every file of the list (F5)"));
+  saveReport_->setToolTip(tr("Saves the list as an HTML report (Ctrl+S)"));
   connect(removeAll_, &QPushButton::clicked, this, &MainWindow::OnRemoveAll);
   connect(remove_, &QPushButton::clicked, this, &MainWindow::OnRemove);
   connect(countStatistic_, &QPushButton::clicked, this, &MainWindow::OnCountStatistic);
@@ -110,15 +116,16 @@ void MainWindow::CreateMenus() {
     if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
     commands_[id] = action;
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  add(file, QStringLiteral("Count statistics"), kCmdCountStatistics, &MainWindow::OnCountStatistic);
-  add(file, QStringLiteral("Currency converter"), kCmdCurrencyConverter, nullptr);
-  add(file, QStringLiteral("Exit"), kCmdExit, &MainWindow::OnExitCommand);
-  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-  add(tools, QStringLiteral("Currency"), kCmdCurrency, &MainWindow::OnCurrencyCommand);
-  add(tools, QStringLiteral("Options"), kCmdOptions, &MainWindow::OnOptionsCommand);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  add(help, QStringLiteral("About"), kCmdAbout, &MainWindow::OnAboutCommand);
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  add(file, tr("Count statistics"), kCmdCountStatistics, &MainWindow::OnCountStatistic);
+  add(file, tr("Currency converter"), kCmdCurrencyConverter,
+      &MainWindow::OnCurrencyConverterCommand);
+  add(file, tr("Exit"), kCmdExit, &MainWindow::OnExitCommand);
+  QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+  add(tools, tr("Currency"), kCmdCurrency, &MainWindow::OnCurrencyCommand);
+  add(tools, tr("Options"), kCmdOptions, &MainWindow::OnOptionsCommand);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  add(help, tr("About"), kCmdAbout, &MainWindow::OnAboutCommand);
 
   // Escape never closes the window: it is the stop request of a running count.
   auto* escape = new QAction(this);
@@ -127,6 +134,51 @@ void MainWindow::CreateMenus() {
   escape->setShortcutContext(Qt::WindowShortcut);
   connect(escape, &QAction::triggered, this, [this] { OnCloseRequest(true); });
   addAction(escape);
+}
+
+void MainWindow::CreateListActions() {
+  countListActions_ = new CountListActions(countList_, model_, this);
+  // Rows keep their places while a run counts them: the Remove button is off then, and so is
+  // Delete.
+  countListActions_->SetRemoveAllowed([this] { return remove_->isEnabled(); });
+  connect(countListActions_, &CountListActions::removeRequested, this, &MainWindow::OnRemove);
+  fileListActions_ = new FileListActions(browser_->Files(), this);
+  connect(fileListActions_, &FileListActions::addRequested, this, &MainWindow::OnAddSelected);
+
+  dropped_ = new DroppedFiles(this);
+  connect(countList_, &CountListView::pathsDropped, this, &MainWindow::AddDroppedPaths);
+  connect(dropped_, &DroppedFiles::filesFound, this, &MainWindow::AddFiles);
+  connect(dropped_, &DroppedFiles::finished, this, [this] { SetStatus(QStringLiteral(" ")); });
+}
+
+// The keys of the desktop's usual commands. A key whose button is off (during a run) does
+// nothing, as the button would.
+void MainWindow::CreateShortcuts() {
+  Command(kCmdCountStatistics)->setShortcut(QKeySequence(Qt::Key_F5));
+  Command(kCmdExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  Command(kCmdAbout)->setShortcut(QKeySequence(Qt::Key_F1));
+  auto* save = new QAction(tr("Save Report"), this);
+  save->setObjectName(QStringLiteral("saveReportAction"));
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  save->setShortcutContext(Qt::WindowShortcut);
+  connect(save, &QAction::triggered, this, [this] {
+    if (saveReport_->isEnabled()) OnSaveReport();
+  });
+  addAction(save);
+}
+
+// Tab goes through the window as it reads: the browser, its buttons and type boxes, the count
+// list, the buttons under it, then the bottom row from left to right.
+void MainWindow::SetTabOrder() {
+  const int order[] = {kIdFolderTree,  kIdFileList,      kIdAddSubfolders, kIdAddAll,
+                       kIdAddSelected, kIdDocCheck,      kIdRtfCheck,      kIdTxtCheck,
+                       kIdHtmCheck,    kIdPptCheck,      kIdXlsCheck,      kIdPdfCheck,
+                       kIdCountList,   kIdRemoveAll,     kIdRemove,        kIdCalc,
+                       kIdRateEdit,    kIdCurrencyCombo, kIdPricingCombo,  kIdCountStatistic,
+                       kIdSaveReport};
+  for (size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(Control(order[i - 1]), Control(order[i]));
+  }
 }
 
 void MainWindow::CreateStatusBar() {

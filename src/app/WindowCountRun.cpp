@@ -12,7 +12,8 @@
 namespace tw {
 namespace {
 
-constexpr const char* kNothingToCount = "There is nothing to count! Choose files first!";
+constexpr const char* kNothingToCount =
+    QT_TRANSLATE_NOOP("tw::WindowCountRun", "There is nothing to count! Choose files first!");
 constexpr int kProgressMilliseconds = 40;
 
 }  // namespace
@@ -21,11 +22,11 @@ WindowCountRun::WindowCountRun(Parts parts, QObject* parent)
     : QObject(parent), parts_(std::move(parts)), runner_(new CountJobRunner(this)) {
   connect(runner_, &CountJobRunner::fileStarted, this,
           [this](int, const QString& path, int number, int total) {
+            filesInRun_ = total;
             OnFileStarted(path, number, total);
           });
   connect(runner_, &CountJobRunner::fileCounted, this, &WindowCountRun::OnFileCounted);
-  connect(runner_, &CountJobRunner::fileFailed, this,
-          [this](int, const QString& message) { OnFileFailed(message); });
+  connect(runner_, &CountJobRunner::fileFailed, this, &WindowCountRun::OnFileFailed);
   connect(runner_, &CountJobRunner::batchStarted, this, [this] {
     batchRan_ = true;
     SwitchCountControls(false);
@@ -50,6 +51,7 @@ void WindowCountRun::RequestStop() {
 }
 
 void WindowCountRun::Cancel() {
+  cancelled_ = true;
   runner_->Cancel();
 }
 
@@ -59,7 +61,7 @@ void WindowCountRun::Start(const CountOptions& options) {
   // texts until a file is counted.
   parts_.model->SetTotals({});
   if (parts_.model->RowCount() == 0) {
-    parts_.messages->Post(kNothingToCount);
+    parts_.messages->Post(tr(kNothingToCount).toStdString());
     return;
   }
   // Rows keep their indexes from the snapshot on: the controls that change rows or prices go
@@ -70,6 +72,9 @@ void WindowCountRun::Start(const CountOptions& options) {
   batchRan_ = false;
   counted_.assign(parts_.model->Rows().size(), false);
   countedFiles_ = 0;
+  filesInRun_ = 0;
+  failures_.Clear();
+  cancelled_ = false;
   runner_->Start(Snapshot(options));
 }
 
@@ -97,7 +102,7 @@ void WindowCountRun::SwitchCountControls(bool enabled) {
 }
 
 void WindowCountRun::OnFileStarted(const QString& path, int number, int total) {
-  status_ = QStringLiteral("Counting %1 (%2 of %3)").arg(path).arg(number).arg(total);
+  status_ = tr("Counting %1 (%2 of %3)").arg(path).arg(number).arg(total);
   if (!progressTimer_.isActive()) progressTimer_.start();
 }
 
@@ -119,8 +124,23 @@ void WindowCountRun::ShowProgress() {
   totals_.reset();
 }
 
-void WindowCountRun::OnFileFailed(const QString& message) {
-  parts_.messages->Post(message.toStdString());
+void WindowCountRun::OnFileFailed(int row, const QString& message) {
+  // A failure of the run itself belongs to no row and is told at once.
+  if (row < 0 || static_cast<size_t>(row) >= counted_.size()) {
+    parts_.messages->Post(message.toStdString());
+    return;
+  }
+  parts_.model->SetFailed(row, message.toStdString());
+  // Reached, though not counted: a stop keeps its mark.
+  counted_[row] = true;
+  failures_.Add(parts_.model->Rows()[row].path, message.toStdString());
+}
+
+void WindowCountRun::ShowFailures() {
+  if (failures_.IsEmpty() || cancelled_) return;
+  const QString text = failures_.Text(filesInRun_);
+  failures_.Clear();
+  parts_.messages->Post(text.toStdString());
 }
 
 void WindowCountRun::OnFinished(bool stopped, const CountTotals& totals) {
@@ -132,7 +152,7 @@ void WindowCountRun::OnFinished(bool stopped, const CountTotals& totals) {
     ClearRowsNotCounted();
     parts_.model->ShowTotals(totals);
     parts_.status->setText(
-        QStringLiteral("Stopped: %1 of %2 files counted").arg(countedFiles_).arg(counted_.size()));
+        tr("Stopped: %1 of %2 files counted").arg(countedFiles_).arg(counted_.size()));
   }
   if (batchRan_) {
     // A count makes "Save Report" available.
@@ -145,6 +165,7 @@ void WindowCountRun::OnFinished(bool stopped, const CountTotals& totals) {
   }
   parts_.pricing->TakeFromControls();
   emit finished();
+  ShowFailures();
 }
 
 }  // namespace tw

@@ -17,13 +17,15 @@ std::optional<std::string> UnreadableReason(const std::string& path) {
 }
 
 std::string ReasonWithoutPath(const std::string& message, const std::string& path) {
-  if (path.empty() || message.size() <= path.size() ||
-      message.compare(message.size() - path.size(), path.size(), path) != 0) {
-    return message;
-  }
-  std::string reason = message.substr(0, message.size() - path.size());
+  // Reader messages end with the path, or with the path and the system's reason in brackets.
+  const size_t at = path.empty() ? std::string::npos : message.rfind(path);
+  if (at == std::string::npos) return message;
+  const std::string tail = message.substr(at + path.size());
+  const bool bracketedTail = tail.empty() || (tail.rfind(" (", 0) == 0 && tail.back() == ')');
+  if (!bracketedTail) return message;
+  std::string reason = message.substr(0, at);
   while (!reason.empty() && (reason.back() == ' ' || reason.back() == ':')) reason.pop_back();
-  return reason.empty() ? message : reason;
+  return reason.empty() ? message : reason + tail;
 }
 
 std::string ErrorLine(const std::string& path, const std::string& reason) {

@@ -2,15 +2,25 @@
 
 #include "counting/TextFileScan.h"
 #include "counting/TextScan.h"
+#include "text/RegularFile.h"
 #include "text/WholeFileReader.h"
 
 namespace tw {
 namespace {
 
+// The message starts as it always did, so scripts that read it keep working; the system's reason
+// follows in brackets.
+std::string OpenFailedMessage(const std::string& path) {
+  std::string message = "Couldn't open file: " + path;
+  const std::string reason = RegularFile::OpenFailureReason(path);
+  if (!reason.empty()) message += " (" + reason + ")";
+  return message;
+}
+
 FileCountResult ResultOf(ReadStatus status, const std::string& path, const FileCounts& counts) {
   switch (status) {
     case ReadStatus::OpenFailed:
-      return FileCountResult::Failed("Couldn't open file: " + path);
+      return FileCountResult::Failed(OpenFailedMessage(path));
     case ReadStatus::AllocationFailed:
       return FileCountResult::Failed("Couldn't allocate memory for read buffer");
     case ReadStatus::ReadFailed:

@@ -37,7 +37,8 @@ class CountJobObserver {
   // The file was counted and priced; `totals` are the run's totals with it.
   virtual void FileCounted(int row, const FileCounts& counts, double amount,
                            const CountTotals& totals) = 0;
-  // The file could not be counted; `message` is what the user is told. Its row keeps its cells.
+  // The file could not be counted; `message` is what the user is told. Its row shows no counts
+  // and no amount, and the message says why.
   virtual void FileFailed(int row, const std::string& message) = 0;
   // A batch of one counter kind begins or ends (the window switches its count controls).
   virtual void BatchStarted() {}

@@ -24,7 +24,10 @@ FileCountResult CountPdfFile(const std::string& path, const CountOptions& option
     if (read.Error().GetCause() == ReaderError::Cause::NeedsPassword) {
       return FileCountResult::Failed(read.Error().Reason());
     }
-    return FileCountResult::Failed("Failed to open file " + path);
+    // The reason, where the reader knows one, follows the message users and scripts know.
+    const std::string& detail = read.Error().Detail();
+    return FileCountResult::Failed("Failed to open file " + path +
+                                   (detail.empty() ? "" : " (" + detail + ")"));
   }
   return FileCountResult::Counted(CountPdfDocument(read.Doc(), options));
 }

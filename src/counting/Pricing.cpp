@@ -27,6 +27,10 @@ double AmountOf(const FileCounts& counts, PricingMode mode, double rate) {
 CountTotals RepriceRows(std::vector<CountRow>& rows, PricingMode mode) {
   CountTotals totals;
   for (CountRow& row : rows) {
+    if (!row.failure.empty()) {
+      row.amount.reset();
+      continue;
+    }
     // A row not yet counted prices nothing, but shows its amount of 0.00 like every other.
     const FileCounts counts = row.counts.value_or(FileCounts{});
     row.amount = AmountOf(counts, mode, row.rate);

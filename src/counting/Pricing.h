@@ -25,8 +25,8 @@ int64_t PricedCount(const FileCounts& counts, PricingMode mode);
 // The one pricing function: the priced count times the rate.
 double AmountOf(const FileCounts& counts, PricingMode mode, double rate);
 
-// Prices every row again with its own rate (rows not yet counted price 0) and returns the totals
-// of all rows.
+// Prices every row again with its own rate (rows not yet counted price 0, failed rows have no
+// amount) and returns the totals of all rows.
 CountTotals RepriceRows(std::vector<CountRow>& rows, PricingMode mode);
 
 }  // namespace tw

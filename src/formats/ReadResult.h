@@ -19,13 +19,18 @@ class ReaderError : public std::runtime_error {
   // Among the reasons, a missing password is one the user can do something about.
   enum class Cause : uint8_t { Other, NeedsPassword };
 
-  explicit ReaderError(const std::string& reason, Cause cause = Cause::Other)
-      : std::runtime_error(reason), cause_(cause) {}
+  explicit ReaderError(const std::string& reason, Cause cause = Cause::Other,
+                       std::string detail = {})
+      : std::runtime_error(reason), cause_(cause), detail_(std::move(detail)) {}
   std::string Reason() const { return what(); }
   Cause GetCause() const { return cause_; }
+  // The cause alone, without the file's name ("Permission denied", "damaged or not a PDF"), for
+  // messages that name the file their own way; empty when the reader has none to give.
+  const std::string& Detail() const { return detail_; }
 
  private:
   Cause cause_;
+  std::string detail_;
 };
 
 // A stop request the reader tests between pages or parts of a long document.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace tw {
 
@@ -20,6 +21,15 @@ bool RegularFile::Open(const std::string& path) {
   if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return false;
   size_ = static_cast<uint64_t>(info.st_size);
   return true;
+}
+
+std::string RegularFile::OpenFailureReason(const std::string& path) {
+  RegularFile file;
+  if (file.Open(path)) return {};
+  if (file.fd_ < 0) return std::strerror(errno);
+  struct stat info {};
+  if (::fstat(file.fd_, &info) == 0 && S_ISDIR(info.st_mode)) return std::strerror(EISDIR);
+  return "not a regular file";
 }
 
 long RegularFile::ReadSome(uint8_t* target, size_t length) {

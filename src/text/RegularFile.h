@@ -16,6 +16,9 @@ class RegularFile {
   RegularFile& operator=(const RegularFile&) = delete;
 
   bool Open(const std::string& path);
+  // Why Open refuses the path, in the system's words ("No such file or directory", "Permission
+  // denied", "Is a directory"); empty when it opens now.
+  static std::string OpenFailureReason(const std::string& path);
   uint64_t Size() const { return size_; }
   // Reads up to `length` bytes; returns the count (0 at the end) or -1 on an error.
   long ReadSome(uint8_t* target, size_t length);

@@ -205,10 +205,10 @@ TEST_F(CountFromWindowTest, FileExitDuringARunOffersTheStopAndStaysOpen) {
   FinishRun();
   EXPECT_TRUE(W().isVisible());
   EXPECT_EQ(Cell(1, kWordsColumn), "");
-  // After the run, File > Exit closes without asking.
+  // After the run, File > Exit asks only for the file that was counted, which no report holds.
   W().OnExitCommand();
   EXPECT_FALSE(W().isVisible());
-  EXPECT_EQ(messages.Texts().size(), 1u);
+  EXPECT_EQ(messages.Texts(), (std::vector<std::string>{kStopQuestion, "Are you sure to exit?"}));
 }
 
 TEST_F(CountFromWindowTest, AddSubfoldersDuringACountAsksToWait) {
@@ -242,40 +242,64 @@ TEST_F(CountFromWindowTest, AWindowTornDownDuringARunLetsTheWorkerUnwind) {
   SUCCEED();
 }
 
-TEST_F(CountFromWindowTest, FailuresAppearInOrderOneBoxAtATime) {
-  // A box runs its own event loop: the whole rest of the run arrives while the first one is open.
-  class SlowReader : public MessageService {
-   public:
-    MessageAnswer Show(const std::string& text, MessageButtons, MessageIcon) override {
-      ++open;
-      deepest = std::max(deepest, open);
-      texts.push_back(text);
-      if (texts.size() == 1) whileFirstOpen();
-      --open;
-      return MessageAnswer::Ok;
-    }
-    std::function<void()> whileFirstOpen;
-    int open = 0;
-    int deepest = 0;
-    std::vector<std::string> texts;
-  } reader;
-  window.reset();
-  Open(&reader);
-  gate.Install(W().Runner());
-  reader.whileFirstOpen = [this] {
-    gate.Allow(1000);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !W().IsCounting(); }));
-  };
+TEST_F(CountFromWindowTest, FailedFilesShowNoFiguresAndAreToldInOneBoxAtTheEnd) {
   const std::string gone = (dir.Path() / "gone").string();
-  ListInFileList({gone + "1.txt", Write("here.txt", "x"), gone + "2.txt", gone + "3.txt"});
+  ListInFileList({gone + "1.txt", Write("here.txt", "x y"), gone + "2.txt", gone + "3.txt"});
+  W().OnRemoveAll();
   W().OnAddAll();
-  gate.Allow(1);
+  gate.Allow(1000);
   CountAndWait();
-  EXPECT_EQ(reader.texts, (std::vector<std::string>{"Couldn't open file: " + gone + "1.txt",
-                                                    "Couldn't open file: " + gone + "2.txt",
-                                                    "Couldn't open file: " + gone + "3.txt"}));
-  EXPECT_EQ(reader.deepest, 1);
-  EXPECT_EQ(Cell(1, kWordsColumn), "1");
+  ASSERT_EQ(messages.Texts().size(), 1u);
+  const std::string summary = messages.Texts()[0];
+  EXPECT_TRUE(summary.starts_with("3 of 4 files could not be counted")) << summary;
+  for (const char* name : {"1.txt", "2.txt", "3.txt"}) {
+    EXPECT_NE(summary.find("Couldn't open file: " + gone + name + " (No such file or directory)"),
+              std::string::npos)
+        << summary;
+  }
+  const CountListModel& model = W().Model();
+  for (int row : {0, 2, 3}) {
+    for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
+      EXPECT_EQ(Cell(row, column), "") << row << "," << column;
+    }
+    EXPECT_TRUE(model.data(model.index(row, kAmountColumn), Qt::ToolTipRole)
+                    .toString()
+                    .startsWith("Couldn't open file: "));
+    EXPECT_FALSE(model.data(model.index(row, kFileColumn), Qt::DecorationRole).isNull());
+  }
+  EXPECT_TRUE(model.data(model.index(1, kFileColumn), Qt::DecorationRole).isNull());
+  EXPECT_EQ(Cell(1, kWordsColumn), "2");
+  EXPECT_EQ(Header(kAmountColumn), "Amount:      0.02");
+
+  // A new rate prices the counted row again; the failed ones still show no amount.
+  Edit(kIdRateEdit)->setText("0.5");
+  EXPECT_EQ(Cell(0, kAmountColumn), "");
+  EXPECT_EQ(Cell(1, kAmountColumn), "   1.00");
+  EXPECT_EQ(Header(kAmountColumn), "Amount:      1.00");
+
+  // Once the file is there, the next run counts it and its mark goes.
+  Write("gone1.txt", "a b c");
+  CountAndWait();
+  EXPECT_EQ(Cell(0, kWordsColumn), "3");
+  EXPECT_TRUE(model.data(model.index(0, kFileColumn), Qt::DecorationRole).isNull());
+  EXPECT_TRUE(messages.Texts()[1].starts_with("2 of 4 files")) << messages.Texts()[1];
+}
+
+TEST_F(CountFromWindowTest, ALongListOfFailuresIsCutShort) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 40; ++i)
+    paths.push_back((dir.Path() / ("gone" + std::to_string(i) + ".txt")).string());
+  ListInFileList(paths);
+  W().OnRemoveAll();
+  W().OnAddAll();
+  gate.Allow(1000);
+  CountAndWait();
+  ASSERT_EQ(messages.Texts().size(), 1u);
+  const std::string summary = messages.Texts()[0];
+  EXPECT_TRUE(summary.starts_with("40 of 40 files could not be counted")) << summary;
+  EXPECT_NE(summary.find("gone14.txt"), std::string::npos);
+  EXPECT_EQ(summary.find("gone15.txt"), std::string::npos);
+  EXPECT_NE(summary.find("25 more"), std::string::npos) << summary;
 }
 
 TEST_F(CountFromWindowTest, AFailureTheJobDoesNotCatchEndsTheRunNotTheProgram) {

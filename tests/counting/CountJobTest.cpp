@@ -95,7 +95,7 @@ TEST_F(CountJobTest, BatchesRunByKindInRowOrderWithProgressOverTheWholeRun) {
       "end",
       "batch",
       "start 0 6/6",
-      "failed 0 Failed to open file " + Missing("d.pdf"),
+      "failed 0 Failed to open file " + Missing("d.pdf") + " (No such file or directory)",
       "end",
       "finished"};
   EXPECT_EQ(observer.events, expected);
@@ -107,9 +107,15 @@ TEST_F(CountJobTest, AFailedFileIsReportedAndTheBatchGoesOn) {
   RecordingObserver observer;
   job.Run(observer);
   const std::vector<std::string> expected = {
-      "batch",       "start 0 1/3", "failed 0 Couldn't open file: " + Missing("gone.txt"),
-      "start 1 2/3", "counted 1 0", "start 2 3/3",
-      "counted 2 2", "end",         "finished"};
+      "batch",
+      "start 0 1/3",
+      "failed 0 Couldn't open file: " + Missing("gone.txt") + " (No such file or directory)",
+      "start 1 2/3",
+      "counted 1 0",
+      "start 2 3/3",
+      "counted 2 2",
+      "end",
+      "finished"};
   EXPECT_EQ(observer.events, expected);
 }
 

@@ -36,7 +36,9 @@ std::u16string PageText(std::u16string text) {
 // A file that cannot be opened at all says so plainly, and costs no helper.
 const std::string& CheckReadable(const std::string& path) {
   if (access(path.c_str(), R_OK) != 0) {
-    throw ReaderError("cannot open " + path + " (" + std::strerror(errno) + ")");
+    const std::string reason = std::strerror(errno);
+    throw ReaderError("cannot open " + path + " (" + reason + ")", ReaderError::Cause::Other,
+                      reason);
   }
   return path;
 }
@@ -80,7 +82,8 @@ class PdfReader {
         throw ReaderError("The document needs a password to open: " + path_,
                           ReaderError::Cause::NeedsPassword);
       case PdfWireFormat::Opening::Failed:
-        throw ReaderError("cannot open " + path_ + ": it is damaged or not a PDF");
+        throw ReaderError("cannot open " + path_ + ": it is damaged or not a PDF",
+                          ReaderError::Cause::Other, "damaged or not a PDF");
     }
     return *header;
   }

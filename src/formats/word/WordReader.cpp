@@ -9,6 +9,7 @@
 #include "formats/word/doc/DocReader.h"
 #include "formats/word/docx/DocxReader.h"
 #include "formats/word/rtf/RtfReader.h"
+#include "text/RegularFile.h"
 
 namespace tw {
 namespace {
@@ -17,7 +18,10 @@ enum class WordFormat { Unknown, ZipPackage, CompoundFile, RichText, Word2, Word
 
 std::string LeadingBytes(const std::string& path, size_t count) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) throw ReaderError("The file could not be opened: " + path);
+  if (!file) {
+    throw ReaderError("The file could not be opened: " + path + " (" +
+                      RegularFile::OpenFailureReason(path) + ")");
+  }
   std::string bytes(count, '\0');
   file.read(bytes.data(), static_cast<std::streamsize>(count));
   bytes.resize(static_cast<size_t>(file.gcount()));

@@ -12,7 +12,10 @@ namespace tw {
 
 Document ReadRtfDocument(const std::string& path) {
   RegularFile file;
-  if (!file.Open(path)) throw ReaderError("The file could not be opened: " + path);
+  if (!file.Open(path)) {
+    throw ReaderError("The file could not be opened: " + path + " (" +
+                      RegularFile::OpenFailureReason(path) + ")");
+  }
   // Checked before reading, so a huge file is refused without being loaded.
   if (file.Size() > ContainerLimits{}.maxEntryBytes) {
     throw ReaderError("The document is too large to open: " + path);
