@@ -1,8 +1,6 @@
 #include "counting/ByteFileCounter.h"
 
 #include "counting/TextFileScan.h"
-#include "counting/TextScan.h"
-#include "text/WholeFileReader.h"
 
 namespace tw {
 namespace {
@@ -31,10 +29,8 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
 }
 
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
-  WholeFileReader reader;
-  const ReadStatus status = reader.Read(path);
   FileCounts counts;
-  if (status == ReadStatus::Ok) counts = ScanHtml(reader.Bytes(), options.legacyByteRules);
+  const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
   return ResultOf(status, path, counts);
 }
 

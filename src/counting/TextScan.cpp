@@ -6,9 +6,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "counting/HtmlScanner.h"
 #include "counting/WordScanner.h"
-#include "text/TextDecoding.h"
 
 namespace tw {
 namespace {
@@ -112,25 +110,15 @@ FileCounts ScanBytesFollowedBy(std::span<const uint8_t> bytes, uint8_t next,
 }
 
 FileCounts ScanPlainText(std::span<const uint8_t> bytes, TextRules rules) {
-  const DetectedEncoding detected = DetectTextEncoding(bytes, rules.legacyByteRules);
-  if (detected.encoding == TextEncoding::Bytes) {
-    return ScanBytes(bytes, rules.extraSymbolsAsWords);
-  }
-  WordScanner scanner(rules.extraSymbolsAsWords);
-  DecodeText(bytes, detected, [&scanner](char32_t cp) { scanner.Feed(ClassifyCodePoint(cp)); });
-  return scanner.Finish();
+  PlainTextStream stream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
+  stream.Feed(bytes);
+  return stream.Finish();
 }
 
 FileCounts ScanHtml(std::span<const uint8_t> bytes, bool legacyByteRules) {
-  const DetectedEncoding detected = DetectTextEncoding(bytes, legacyByteRules);
-  HtmlScanner scanner;
-  if (detected.encoding == TextEncoding::Bytes) {
-    for (uint8_t b : bytes) scanner.Feed(b, ClassifyByte(b));
-  } else {
-    DecodeText(bytes, detected,
-               [&scanner](char32_t cp) { scanner.Feed(cp, ClassifyCodePoint(cp)); });
-  }
-  return scanner.Finish();
+  HtmlStream stream(HtmlPolicy{}, legacyByteRules);
+  stream.Feed(bytes);
+  return stream.Finish();
 }
 
 FileCounts ScanUtf16Text(std::u16string_view text, TextRules rules) {

@@ -11,7 +11,8 @@ namespace tw {
 // it, extra symbols are counted but end it too (unless they are taken as word characters).
 class WordScanner {
  public:
-  explicit WordScanner(bool extraSymbolsAsWords) : extraSymbolsAsWords_(extraSymbolsAsWords) {}
+  explicit WordScanner(bool extraSymbolsAsWords, FileCounts soFar = {})
+      : extraSymbolsAsWords_(extraSymbolsAsWords), counts_(soFar) {}
 
   void Feed(CharClass c) {
     switch (c) {
