@@ -51,11 +51,14 @@ struct PlainTextPolicy {
   class Points {
    public:
     explicit Points(WordScanner words) : words_(words) {}
-    void operator()(char32_t cp) { words_.Feed(ClassifyCodePoint(cp)); }
+    void operator()(char32_t cp) {
+      words_.Feed(cp < 0x10000 ? basicPlane_[cp] : ClassifyCodePoint(cp));
+    }
     FileCounts Finish() { return words_.Finish(); }
 
    private:
     WordScanner words_;
+    const CharClass* basicPlane_ = BasicPlaneClasses();
   };
 
   Bytes MakeBytes() const { return Bytes(extraSymbolsAsWords); }
@@ -84,11 +87,14 @@ struct HtmlPolicy {
   class Points {
    public:
     explicit Points(HtmlScanner html) : html_(html) {}
-    void operator()(char32_t cp) { html_.Feed(cp, ClassifyCodePoint(cp)); }
+    void operator()(char32_t cp) {
+      html_.Feed(cp, cp < 0x10000 ? basicPlane_[cp] : ClassifyCodePoint(cp));
+    }
     FileCounts Finish() { return html_.Finish(); }
 
    private:
     HtmlScanner html_;
+    const CharClass* basicPlane_ = BasicPlaneClasses();
   };
 
   Bytes MakeBytes() const { return {}; }

@@ -66,6 +66,21 @@ class Utf8Decoder {
         continue;
       }
       const size_t available = static_cast<size_t>(end - p);
+      // The common two- and three-byte letters, which no check below could refuse.
+      if (lead >= 0xC2 && lead <= 0xDF && available >= 2 && (p[1] & 0xC0) == 0x80) {
+        multiByte_ = true;
+        sink((static_cast<char32_t>(lead & 0x1F) << 6) | (p[1] & 0x3F));
+        p += 2;
+        continue;
+      }
+      if (lead >= 0xE1 && lead <= 0xEC && available >= 3 && ((p[1] & p[2]) & 0xC0) == 0x80 &&
+          ((p[1] | p[2]) & 0x40) == 0) {
+        multiByte_ = true;
+        sink((static_cast<char32_t>(lead & 0x0F) << 12) |
+             (static_cast<char32_t>(p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+        p += 3;
+        continue;
+      }
       if (!final && Utf8SequenceLength(lead) > available) return p;
       char32_t cp = 0;
       const size_t length = DecodeUtf8Sequence(p, available, &cp);
