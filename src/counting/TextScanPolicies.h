@@ -75,13 +75,14 @@ struct HtmlPolicy {
   class Bytes {
    public:
     void Feed(std::span<const uint8_t> piece) {
-      for (uint8_t b : piece) html_.Feed(b, ClassifyByte(b));
+      for (uint8_t b : piece) html_.Feed(b, bytes_[b]);
     }
     FileCounts Finish() { return html_.Finish(); }
     const HtmlScanner& Scanner() const { return html_; }
 
    private:
     HtmlScanner html_;
+    const CharClass* bytes_ = BasicPlaneClasses();  // the byte table is its first 256 entries
   };
 
   class Points {
