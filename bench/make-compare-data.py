@@ -66,7 +66,15 @@ with zipfile.ZipFile(os.path.join(folder, "bomb.docx"), "w", zipfile.ZIP_DEFLATE
                      compresslevel=9) as package:
     package.writestr("[Content_Types].xml",
                      '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
-                     '<Default Extension="xml" ContentType="application/xml"/></Types>')
+                     '<Default Extension="xml" ContentType="application/xml"/>'
+                     '<Override PartName="/word/document.xml" ContentType="application/'
+                     'vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>'
+                     '</Types>')
+    package.writestr("_rels/.rels",
+                     '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/'
+                     'relationships"><Relationship Id="rId1" Type="http://schemas.openxmlformats'
+                     '.org/officeDocument/2006/relationships/officeDocument" '
+                     'Target="word/document.xml"/></Relationships>')
     with package.open("word/document.xml", "w", force_zip64=True) as part:
         part.write(f'<w:document {W}><w:body><w:p><w:r><w:t>'.encode())
         filler = b"a" * MB
