@@ -75,7 +75,7 @@ struct HtmlPolicy {
   class Bytes {
    public:
     void Feed(std::span<const uint8_t> piece) {
-      for (uint8_t b : piece) html_.Feed(b, bytes_[b]);
+      html_.FeedBytes(piece.data(), piece.data() + piece.size(), bytes_);
     }
     FileCounts Finish() { return html_.Finish(); }
     const HtmlScanner& Scanner() const { return html_; }
