@@ -26,7 +26,9 @@ measure() {
   cpu=$(echo "$user + $system" | bc -l)
   rss=$((kb / 1024))
 }
-ratio() { echo "scale=2; $1 / $2" | bc -l | sed 's/^\./0./'; }
+ratio() {
+  if [ "$(echo "$2 == 0" | bc -l)" = 1 ]; then echo "—"; else echo "scale=2; $1 / $2" | bc -l | sed 's/^\./0./'; fi
+}
 
 printf '| Work | Tallywright | Peer | Ratio (wall) | Ratio (cpu) | Goal |\n|---|---|---|---|---|---|\n'
 # row WORK GOAL PEER-LABEL "PEER COMMAND" TALLYWRIGHT-ARGS...
