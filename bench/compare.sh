@@ -27,7 +27,7 @@ measure() {
   rss=$((kb / 1024))
 }
 ratio() {
-  if [ "$(echo "$2 == 0" | bc -l)" = 1 ]; then echo "—"; else echo "scale=2; $1 / $2" | bc -l | sed 's/^\./0./'; fi
+  if [ "$(echo "$2 == 0" | bc -l)" = 1 ]; then echo "—"; else echo "$(echo "scale=2; $1 / $2" | bc -l | sed 's/^\./0./')×"; fi
 }
 
 printf '| Work | Tallywright | Peer | Ratio (wall) | Ratio (cpu) | Goal |\n|---|---|---|---|---|---|\n'
@@ -38,11 +38,11 @@ row() {
   measure bash -c "$peer"
   local peer_wall=$wall peer_cpu=$cpu
   measure "$count" --format tsv "$@"
-  printf '| %s | %ss, %s MB RSS | %s %ss | %s× | %s× | %s |\n' "$work_label" "$wall" "$rss" \
+  printf '| %s | %ss, %s MB RSS | %s %ss | %s | %s | %s |\n' "$work_label" "$wall" "$rss" \
     "$peer_label" "$peer_wall" "$(ratio "$peer_wall" "$wall")" "$(ratio "$peer_cpu" "$cpu")" "$goal"
   if [ -n "${BEFORE:-}" ]; then
     measure "$BEFORE" --format tsv "$@"
-    printf '| (before) %s | %ss, %s MB RSS | | %s× | %s× | |\n' "$work_label" "$wall" "$rss" \
+    printf '| (before) %s | %ss, %s MB RSS | | %s | %s | |\n' "$work_label" "$wall" "$rss" \
       "$(ratio "$peer_wall" "$wall")" "$(ratio "$peer_cpu" "$cpu")"
   fi
 }
