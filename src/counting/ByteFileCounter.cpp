@@ -1,9 +1,7 @@
 #include "counting/ByteFileCounter.h"
 
 #include "counting/TextFileScan.h"
-#include "counting/TextScan.h"
 #include "text/RegularFile.h"
-#include "text/WholeFileReader.h"
 
 namespace tw {
 namespace {
@@ -41,10 +39,8 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
 }
 
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
-  WholeFileReader reader;
-  const ReadStatus status = reader.Read(path);
   FileCounts counts;
-  if (status == ReadStatus::Ok) counts = ScanHtml(reader.Bytes(), options.legacyByteRules);
+  const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
   return ResultOf(status, path, counts);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "counting/CountTotals.h"
 #include "text/CharacterClass.h"
 
@@ -24,6 +27,26 @@ class HtmlScanner {
   FileCounts Finish() {
     CloseWord();
     return counts_;
+  }
+
+  // Feeds bytes judged by the byte table; text between markup goes a run at a time.
+  void FeedBytes(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {
+    while (p < end) {
+      if (!textMode_ || entity_) {
+        Feed(*p, byteClasses[*p]);
+        ++p;
+        continue;
+      }
+      const uint8_t* runEnd = p;
+      while (runEnd < end && *runEnd != '<' && *runEnd != '&') ++runEnd;
+      if (runEnd == p) {
+        Feed(*p, byteClasses[*p]);
+        ++p;
+        continue;
+      }
+      FeedTextRun(p, runEnd, byteClasses);
+      p = runEnd;
+    }
   }
 
  private:
@@ -60,6 +83,26 @@ class HtmlScanner {
       case CharClass::Ignored:
         break;
     }
+  }
+
+  // Text without markup or entities, byte by byte: a byte above 0x20 is a counted word
+  // character, a space or tab after one counts, and a word ends where such a byte is followed
+  // by a blank. Written without branches so that the loop is vectorised.
+  void FeedTextRun(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {
+    FeedText(*p, byteClasses[*p]);
+    const size_t n = static_cast<size_t>(end - p);
+    int64_t characters = 0, spaces = 0, wordEnds = 0;
+    for (size_t i = 1; i < n; ++i) {
+      const uint8_t before = p[i - 1] > 0x20;
+      const uint8_t here = p[i] > 0x20;
+      characters += here;
+      spaces += before & ((p[i] == 0x20) | (p[i] == 0x09));
+      wordEnds += before & (here ^ 1);
+    }
+    counts_.characters += characters;
+    counts_.spaces += spaces;
+    counts_.words += wordEnds;
+    if (n > 1) inWord_ = end[-1] > 0x20;
   }
 
   void CloseWord() {

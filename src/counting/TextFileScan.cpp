@@ -1,5 +1,6 @@
 #include "counting/TextFileScan.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "text/RegularFile.h"
@@ -8,58 +9,46 @@
 namespace tw {
 namespace {
 
-constexpr size_t kChunkBytes = size_t{4} << 20;
-
-enum class StreamResult { Counted, NeedsWholeFile, ReadFailed };
-
-// Scans the file chunk by chunk while it stays plain ASCII. The last byte of each chunk is carried
-// into the next one, because whether it ends a word depends on the byte after it.
-StreamResult ScanAsciiStream(RegularFile& file, bool extraSymbolsAsWords, FileCounts& counts) {
-  std::vector<uint8_t> buffer(kChunkBytes + 1);
-  size_t carried = 0;
-  for (;;) {
-    const long got = file.ReadSome(buffer.data() + carried, kChunkBytes);
-    if (got < 0) return StreamResult::ReadFailed;
-    const size_t filled = carried + static_cast<size_t>(got);
-    const std::span<const uint8_t> fresh(buffer.data() + carried, static_cast<size_t>(got));
-    // Byte-order marks and every other reason to decode start with a byte above 0x7F.
-    if (!IsAscii(fresh)) return StreamResult::NeedsWholeFile;
-    if (got == 0) {
-      counts += ScanBytes({buffer.data(), filled}, extraSymbolsAsWords);
-      return StreamResult::Counted;
-    }
-    counts +=
-        ScanBytesFollowedBy({buffer.data(), filled - 1}, buffer[filled - 1], extraSymbolsAsWords);
-    buffer[0] = buffer[filled - 1];
-    carried = 1;
-  }
+// One buffer per thread, kept from file to file: a small file costs no allocation.
+std::vector<uint8_t>& PieceBuffer() {
+  thread_local std::vector<uint8_t> buffer(kTextHeadBytes);
+  return buffer;
 }
 
-ReadStatus ScanWholeFile(RegularFile& file, TextRules rules, FileCounts& counts) {
-  WholeFileReader reader;
-  const ReadStatus status = reader.Read(file);
-  if (status == ReadStatus::Ok) counts = ScanPlainText(reader.Bytes(), rules);
-  return status;
+// The head is read in full, so the decoding it decides does not depend on how the system
+// happens to split the reads.
+template <class Stream>
+ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts) {
+  counts = FileCounts{};
+  RegularFile file;
+  if (!file.Open(path)) return ReadStatus::OpenFailed;
+  std::vector<uint8_t>& buffer = PieceBuffer();
+  const size_t headLength =
+      static_cast<size_t>(std::min<uint64_t>(file.Size() + 1, kTextHeadBytes));
+  long got = file.ReadFully(buffer.data(), headLength);
+  if (got < 0) return ReadStatus::ReadFailed;
+  stream.Feed({buffer.data(), static_cast<size_t>(got)});
+  // A head shorter than asked for is the whole file.
+  while (static_cast<size_t>(got) == headLength) {
+    got = file.ReadSome(buffer.data(), buffer.size());
+    if (got < 0) return ReadStatus::ReadFailed;
+    if (got == 0) break;
+    stream.Feed({buffer.data(), static_cast<size_t>(got)});
+  }
+  counts = stream.Finish();
+  return ReadStatus::Ok;
 }
 
 }  // namespace
 
 ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts) {
-  counts = FileCounts{};
-  RegularFile file;
-  if (!file.Open(path)) return ReadStatus::OpenFailed;
-  if (rules.legacyByteRules) return ScanWholeFile(file, rules, counts);
-  switch (ScanAsciiStream(file, rules.extraSymbolsAsWords, counts)) {
-    case StreamResult::Counted:
-      return ReadStatus::Ok;
-    case StreamResult::ReadFailed:
-      return ReadStatus::ReadFailed;
-    case StreamResult::NeedsWholeFile:
-      break;
-  }
-  counts = FileCounts{};
-  if (!file.Rewind()) return ReadStatus::ReadFailed;
-  return ScanWholeFile(file, rules, counts);
+  PlainTextStream stream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
+  return ScanFile(path, stream, counts);
+}
+
+ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts) {
+  HtmlStream stream(HtmlPolicy{}, legacyByteRules);
+  return ScanFile(path, stream, counts);
 }
 
 }  // namespace tw

@@ -7,9 +7,9 @@
 
 namespace tw {
 
-// Counts a plain-text file. Plain ASCII text, the common case, is scanned as it is read, in
-// chunks; a file with a byte-order mark or any byte above 0x7F is read whole and scanned by
-// ScanPlainText, which decides how to judge it.
+// Counts a plain-text or HTML file as it is read, a piece at a time, so memory stays the same
+// whatever the file's size.
 ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts);
+ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts);
 
 }  // namespace tw

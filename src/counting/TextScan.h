@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "counting/CountTotals.h"
+#include "counting/TextScanPolicies.h"
+#include "counting/TextScanStream.h"
 
 namespace tw {
 
@@ -12,6 +14,10 @@ struct TextRules {
   bool extraSymbolsAsWords = false;
   bool legacyByteRules = false;
 };
+
+// The scans of a text handed over in pieces.
+using PlainTextStream = TextScanStream<PlainTextPolicy>;
+using HtmlStream = TextScanStream<HtmlPolicy>;
 
 // The plain-text scan of a whole file's bytes (decoded first where the text calls for it).
 FileCounts ScanPlainText(std::span<const uint8_t> bytes, TextRules rules);

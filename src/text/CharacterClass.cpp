@@ -65,10 +65,14 @@ CharClass ClassifyByte(uint8_t byte) {
   return IsWordFormingByte(byte) ? CharClass::WordForming : CharClass::ExtraSymbol;
 }
 
-CharClass ClassifyCodePoint(char32_t codePoint) {
+const CharClass* BasicPlaneClasses() {
   // Most text stays in the basic plane; its classes are looked up once and kept.
   static const std::unique_ptr<BmpTable> bmp = BuildBmpTable();
-  if (codePoint < 0x10000) return (*bmp)[codePoint];
+  return bmp->data();
+}
+
+CharClass ClassifyCodePoint(char32_t codePoint) {
+  if (codePoint < 0x10000) return BasicPlaneClasses()[codePoint];
   if (codePoint > 0x10FFFF) return CharClass::ExtraSymbol;
   return ClassifyByUnicode(codePoint);
 }

@@ -21,6 +21,9 @@ CharClass ClassifyByte(uint8_t byte);
 // Code points up to U+00FF by the byte table, above it by their Unicode class.
 CharClass ClassifyCodePoint(char32_t codePoint);
 
+// The classes of U+0000-U+FFFF, one per code point, for scanners that look them up directly.
+const CharClass* BasicPlaneClasses();
+
 // A UTF-16 unit judged by its low byte alone, as the legacy rules do.
 inline CharClass ClassifyUnitLowByte(char16_t unit) {
   return ClassifyByte(static_cast<uint8_t>(unit & 0xFF));

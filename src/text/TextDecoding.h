@@ -3,82 +3,51 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace tw {
 
-enum class TextEncoding { Bytes, Utf8, Utf16LE, Utf16BE };
+enum class TextEncoding { Bytes, Utf8, Utf16LE, Utf16BE, Legacy };
 
 struct DetectedEncoding {
   TextEncoding encoding = TextEncoding::Bytes;
   size_t bomLength = 0;  // a byte-order mark is not counted
+  std::string charset;   // the ICU name of a legacy multi-byte charset
 };
 
-// Text with a UTF-8 or UTF-16 byte-order mark, or valid UTF-8 holding at least one multi-byte
-// sequence, is decoded; anything else (legacy 8-bit text, plain ASCII) is judged byte by byte.
-// With the legacy rules every file is judged byte by byte.
-DetectedEncoding DetectTextEncoding(std::span<const uint8_t> bytes, bool legacyByteRules);
+// How a text is decoded, decided from its head (its first kTextHeadBytes, or all of it).
+struct TextPlan {
+  // The decoding, or with `tryUtf8` the one taken when the text is not UTF-8.
+  DetectedEncoding encoding;
+  // The whole text is decoded as UTF-8 when it turns out valid UTF-8 with at least one
+  // multi-byte sequence; only the end of the text tells.
+  bool tryUtf8 = false;
+};
+
+inline constexpr size_t kTextHeadBytes = size_t{1} << 20;
+
+// Text with a UTF-8 or UTF-16 byte-order mark is decoded by it; text that is valid UTF-8 with a
+// multi-byte sequence is decoded as UTF-8; text whose head ICU's detector places in a legacy
+// multi-byte charset with high confidence is decoded from that charset; anything else (legacy
+// 8-bit text, plain ASCII) is judged byte by byte. With the legacy rules every text is judged
+// byte by byte.
+TextPlan PlanTextDecoding(std::span<const uint8_t> head, bool legacyByteRules);
 
 // Whether every byte is below 0x80.
 bool IsAscii(std::span<const uint8_t> bytes);
 
-// Decodes `bytes` and hands every code point to `sink`. Bytes that do not form a valid sequence
-// are handed over one by one as U+0080-U+00FF, so they are judged as the byte they are.
-template <class Sink>
-void DecodeText(std::span<const uint8_t> bytes, DetectedEncoding detected, Sink&& sink);
+// The length of the UTF-8 sequence `lead` starts: 1 below 0x80, 2-4 for a lead byte, 0 for a
+// byte that starts none.
+inline size_t Utf8SequenceLength(uint8_t lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
 
 // Decodes one UTF-8 sequence at `p` (at most `available` bytes); returns its length, or 0 when
 // the bytes are not a valid, shortest-form sequence.
 size_t DecodeUtf8Sequence(const uint8_t* p, size_t available, char32_t* codePoint);
-
-// ---------------------------------------------------------------------------------------------
-
-template <class Sink>
-void DecodeText(std::span<const uint8_t> bytes, DetectedEncoding detected, Sink&& sink) {
-  const uint8_t* p = bytes.data() + detected.bomLength;
-  const uint8_t* end = bytes.data() + bytes.size();
-  switch (detected.encoding) {
-    case TextEncoding::Bytes:
-      for (; p < end; ++p) sink(static_cast<char32_t>(*p));
-      return;
-    case TextEncoding::Utf8:
-      while (p < end) {
-        if (*p < 0x80) {
-          sink(static_cast<char32_t>(*p++));
-          continue;
-        }
-        char32_t cp = 0;
-        const size_t length = DecodeUtf8Sequence(p, static_cast<size_t>(end - p), &cp);
-        if (length == 0) {
-          sink(static_cast<char32_t>(*p++));
-        } else {
-          sink(cp);
-          p += length;
-        }
-      }
-      return;
-    case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE: {
-      const bool little = detected.encoding == TextEncoding::Utf16LE;
-      auto unitAt = [little](const uint8_t* q) -> char32_t {
-        return little ? static_cast<char32_t>(q[0] | (q[1] << 8))
-                      : static_cast<char32_t>((q[0] << 8) | q[1]);
-      };
-      while (end - p >= 2) {
-        char32_t unit = unitAt(p);
-        p += 2;
-        if (unit >= 0xD800 && unit <= 0xDBFF && end - p >= 2) {
-          const char32_t low = unitAt(p);
-          if (low >= 0xDC00 && low <= 0xDFFF) {
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-            p += 2;
-          }
-        }
-        sink(unit);
-      }
-      if (p < end) sink(static_cast<char32_t>(*p));  // an odd last byte
-      return;
-    }
-  }
-}
 
 }  // namespace tw

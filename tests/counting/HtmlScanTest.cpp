@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
+#include "counting/HtmlScanner.h"
 #include "counting/TextScan.h"
 
 namespace tw {
@@ -61,6 +63,24 @@ INSTANTIATE_TEST_SUITE_P(
                                false,
                                {3, 5, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Runs of text between markup are counted a run at a time; character by character must agree.
+TEST(HtmlScanRuns, AgreeWithTheCharacterScan) {
+  static const char* const kPieces[] = {"a", "bc", " ", "\t",   "\n",   "<",   ">",     "&",
+                                        ";", "-",  ".", "\xE9", "\x01", "<p>", "&amp;", "x y"};
+  std::mt19937 random(99);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    const int pieces = static_cast<int>(random() % 60);
+    for (int i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
+    HtmlScanner byCharacter;
+    for (unsigned char b : text) byCharacter.Feed(b, ClassifyByte(b));
+    HtmlScanner byRun;
+    const auto* p = reinterpret_cast<const uint8_t*>(text.data());
+    byRun.FeedBytes(p, p + text.size(), BasicPlaneClasses());
+    ASSERT_EQ(byRun.Finish(), byCharacter.Finish()) << text;
+  }
+}
 
 }  // namespace
 }  // namespace tw

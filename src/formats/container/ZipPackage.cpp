@@ -45,6 +45,11 @@ std::string ZipPackage::Read(const std::string& name) {
   if (zip_stat_index(archive_.get(), static_cast<zip_uint64_t>(index), 0, &stat) != 0) {
     throw ContainerError("damaged package entry " + name);
   }
+  // A size the directory admits to is refused before anything inflates; a size it hides is
+  // caught by the checks on what inflates.
+  if ((stat.valid & ZIP_STAT_SIZE) && stat.size > limits_.maxEntryBytes) {
+    throw ContainerError("package entry " + name + " inflates beyond the allowed size");
+  }
   std::unique_ptr<zip_file_t, EntryCloser> entry(
       zip_fopen_index(archive_.get(), static_cast<zip_uint64_t>(index), 0));
   if (!entry) throw ContainerError("cannot open package entry " + name + " (encrypted or damaged)");

@@ -1,0 +1,58 @@
+// Differential fuzzing of the text scans: every vector path of the byte scan against the scalar
+// one, and every decoder fed in pieces against the same decoder fed the whole input.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "counting/TextScanBytes.h"
+#include "text/TextDecoder.h"
+
+namespace {
+
+void CheckBytePaths(std::span<const uint8_t> bytes) {
+  for (bool extra : {false, true}) {
+    const tw::FileCounts scalar = tw::ScanBytesOn(tw::ByteScanPath::Scalar, bytes, 0, extra);
+    for (tw::ByteScanPath path : {tw::ByteScanPath::Sse2, tw::ByteScanPath::Avx2}) {
+      if (tw::ByteScanPathAvailable(path) && !(tw::ScanBytesOn(path, bytes, 0, extra) == scalar)) {
+        __builtin_trap();
+      }
+    }
+  }
+}
+
+std::vector<char32_t> Decode(const tw::DetectedEncoding& encoding, std::span<const uint8_t> bytes,
+                             size_t pieceLength) {
+  tw::TextDecoder decoder(encoding);
+  std::vector<char32_t> out;
+  auto sink = [&out](char32_t cp) { out.push_back(cp); };
+  for (size_t from = 0; from < bytes.size(); from += pieceLength) {
+    decoder.Feed(bytes.subspan(from, std::min(pieceLength, bytes.size() - from)), sink);
+  }
+  decoder.Finish(sink);
+  return out;
+}
+
+void CheckDecoderPieces(std::span<const uint8_t> bytes, size_t pieceLength) {
+  const tw::DetectedEncoding encodings[] = {
+      {tw::TextEncoding::Utf8, 0, {}},
+      {tw::TextEncoding::Utf16LE, 0, {}},
+      {tw::TextEncoding::Legacy, 0, "Shift_JIS"},
+      {tw::TextEncoding::Legacy, 0, "ISO-2022-JP"},
+  };
+  for (const auto& encoding : encodings) {
+    if (Decode(encoding, bytes, bytes.size() + 1) != Decode(encoding, bytes, pieceLength)) {
+      __builtin_trap();
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const std::span<const uint8_t> bytes(data + 1, size - 1);
+  CheckBytePaths(bytes);
+  CheckDecoderPieces(bytes, 1 + data[0] % 8);
+  return 0;
+}

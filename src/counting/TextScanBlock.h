@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "counting/CountTotals.h"
+
+// The block scan of the byte table, written once over the intrinsics of a vector width (a
+// struct I with V, kWidth and the byte operations). Included by the translation unit of each
+// width only, which is compiled for that instruction set.
+namespace tw {
+
+template <class I>
+struct BlockScanner {
+  using V = typename I::V;
+  // Unsigned b > 0x20 as a signed comparison after flipping the top bit.
+  static V AboveBlank(V bytes) {
+    return I::Gt(I::Xor(bytes, I::Splat(0x80)), I::Splat(0x20 ^ 0x80));
+  }
+  static V AtMost(V x, uint8_t limit) { return I::Eq(I::Min(x, I::Splat(limit)), x); }
+  static V WordForming(V bytes, bool extra) {
+    if (extra) return AboveBlank(bytes);
+    const V digit = AtMost(I::Sub(bytes, I::Splat('0')), 9);
+    const V letter = AtMost(I::Sub(I::Or(bytes, I::Splat(0x20)), I::Splat('a')), 25);
+    const V dash = I::Eq(bytes, I::Splat('-'));
+    const V high = I::Eq(I::Max(bytes, I::Splat(0xC0)), bytes);
+    return I::Or(I::Or(digit, letter), I::Or(dash, high));
+  }
+
+  // Scans p[0, n) where p[n] is readable; returns how many bytes were done (whole blocks).
+  static size_t Scan(const uint8_t* p, size_t n, bool extra, FileCounts& counts) {
+    size_t done = 0;
+    while (n - done > I::kWidth) {
+      const size_t whole = (n - done - 1) / I::kWidth;
+      const size_t blocks = whole < 255 ? whole : 255;
+      V characters = I::Zero();
+      V spaces = I::Zero();
+      V wordEnds = I::Zero();
+      for (size_t k = 0; k < blocks; ++k, done += I::kWidth) {
+        const V bytes = I::Load(p + done);
+        const V following = I::Load(p + done + 1);
+        characters = I::Sub(characters, AboveBlank(bytes));
+        spaces = I::Sub(spaces, I::Or(I::Eq(bytes, I::Splat(0x20)), I::Eq(bytes, I::Splat(0x09))));
+        wordEnds =
+            I::Sub(wordEnds, I::AndNot(WordForming(following, extra), WordForming(bytes, extra)));
+      }
+      counts.characters += I::LaneSum(characters);
+      counts.spaces += I::LaneSum(spaces);
+      counts.words += I::LaneSum(wordEnds);
+    }
+    return done;
+  }
+};
+
+}  // namespace tw

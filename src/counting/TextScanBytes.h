@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "counting/CountTotals.h"
+
+namespace tw {
+
+// The byte-table scan runs on the widest vector unit the processor has; every path gives the
+// same counts, which the tests and the fuzzer hold them to.
+enum class ByteScanPath { Scalar, Sse2, Avx2 };
+
+bool ByteScanPathAvailable(ByteScanPath path);
+
+// The scan of `bytes` that continue with `next`, on the given path (which must be available).
+FileCounts ScanBytesOn(ByteScanPath path, std::span<const uint8_t> bytes, uint8_t next,
+                       bool extraSymbolsAsWords);
+
+// The AVX2 block scan of p[0, n) where p[n] is readable; returns how many bytes it did.
+size_t ScanBytesAvx2(const uint8_t* p, size_t n, bool extraSymbolsAsWords, FileCounts& counts);
+
+}  // namespace tw

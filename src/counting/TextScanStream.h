@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "counting/CountTotals.h"
+#include "text/TextDecoder.h"
+#include "text/TextDecoding.h"
+#include "text/Utf8Decoder.h"
+
+namespace tw {
+
+// Counts a text handed over in pieces, with the same outcome as a count of the whole text: the
+// first piece is the text's head, which decides the decoding (TextPlan); a character or an entity
+// cut by a piece's edge is carried into the next. Whether the text is UTF-8 is known only at its
+// end, so while it may be, it is counted both as UTF-8 and the other way, and the end picks.
+template <class Policy>
+class TextScanStream {
+ public:
+  TextScanStream(Policy policy, bool legacyByteRules)
+      : policy_(policy), legacyByteRules_(legacyByteRules) {}
+
+  void Feed(std::span<const uint8_t> piece) {
+    if (!started_) piece = Start(piece);
+    if (utf8Waits_ && !IsAscii(piece)) {
+      // Up to here both readings agree; from here they may not.
+      utf8_.emplace(Utf8Decoder(), policy_.ContinueByCodePoint(*bytes_));
+      utf8Waits_ = false;
+    }
+    if (bytes_) bytes_->Feed(piece);
+    if (decoded_) decoded_->Feed(piece);
+    if (utf8_) {
+      utf8_->Feed(piece);
+      if (utf8_->decoder.SawInvalid()) utf8_.reset();
+    }
+  }
+
+  FileCounts Finish() {
+    if (!started_) Start({});
+    if (utf8_) {
+      utf8_->Finish();
+      if (!utf8_->decoder.SawInvalid() && utf8_->decoder.SawMultiByte()) {
+        return utf8_->points.Finish();
+      }
+    }
+    if (decoded_) {
+      decoded_->Finish();
+      return decoded_->points.Finish();
+    }
+    return bytes_->Finish();
+  }
+
+ private:
+  using Points = typename Policy::Points;
+
+  template <class Decoder>
+  struct Reading {
+    Reading(Decoder d, Points p) : decoder(std::move(d)), points(std::move(p)) {}
+    void Feed(std::span<const uint8_t> piece) { decoder.Feed(piece, points); }
+    void Finish() { decoder.Finish(points); }
+    Decoder decoder;
+    Points points;
+  };
+
+  std::span<const uint8_t> Start(std::span<const uint8_t> head) {
+    started_ = true;
+    const TextPlan plan = PlanTextDecoding(head, legacyByteRules_);
+    if (plan.encoding.encoding == TextEncoding::Bytes) {
+      bytes_.emplace(policy_.MakeBytes());
+      // Plain ASCII reads the same either way: the UTF-8 reading starts at the first byte
+      // above 0x7F.
+      utf8Waits_ = plan.tryUtf8;
+    } else {
+      decoded_.emplace(TextDecoder(plan.encoding), policy_.MakePoints());
+      if (plan.tryUtf8) utf8_.emplace(Utf8Decoder(), policy_.MakePoints());
+    }
+    return head.subspan(plan.encoding.bomLength);
+  }
+
+  Policy policy_;
+  bool legacyByteRules_;
+  bool started_ = false;
+  bool utf8Waits_ = false;
+  std::optional<typename Policy::Bytes> bytes_;
+  std::optional<Reading<TextDecoder>> decoded_;
+  std::optional<Reading<Utf8Decoder>> utf8_;
+};
+
+}  // namespace tw
