@@ -40,11 +40,12 @@ std::optional<uint8_t> PlaceholderKind(Bytes shapeBody) {
 }  // namespace
 
 PptDrawingReader::PptDrawingReader(const std::vector<std::u16string>& listedTexts, bool slideLevel,
-                                   int maxDepth)
+                                   int maxDepth, const FieldValues* fieldValues)
     : listedTexts_(listedTexts),
       referenced_(listedTexts.size(), false),
       slideLevel_(slideLevel),
-      maxDepth_(maxDepth) {}
+      maxDepth_(maxDepth),
+      fieldValues_(fieldValues) {}
 
 void PptDrawingReader::Read(Bytes slideBody, std::vector<DrawnText>& shapes) {
   const std::optional<PptRecord> drawing = FindPptChild(slideBody, kRecordDrawing);
@@ -82,7 +83,9 @@ void PptDrawingReader::ReadShape(Bytes body, std::vector<DrawnText>& shapes, int
 // A text box holds its text itself, or refers to a text of the slide list by index.
 std::u16string PptDrawingReader::TextOfTextbox(Bytes body) {
   std::u16string text;
+  std::vector<TextField> fields;
   for (const PptRecord& record : ReadPptChildren(body)) {
+    if (std::optional<TextField> field = FieldOfRecord(record)) fields.push_back(*field);
     if (record.type == kRecordTextCharsAtom) text = TextOfCharsAtom(record.body);
     if (record.type == kRecordTextBytesAtom) text = TextOfBytesAtom(record.body);
     if (record.type == kRecordOutlineTextRefAtom) {
@@ -93,7 +96,7 @@ std::u16string PptDrawingReader::TextOfTextbox(Bytes body) {
       }
     }
   }
-  return text;
+  return fieldValues_ != nullptr ? ShowFields(std::move(text), fields, *fieldValues_) : text;
 }
 
 }  // namespace tw::powerpoint

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/presentation/PptFields.h"
 #include "formats/presentation/PptRecords.h"
 
 namespace tw::powerpoint {
@@ -20,7 +21,9 @@ class PptDrawingReader {
  public:
   // `listedTexts` are the texts the slide list holds for this slide. On a slide the date, slide
   // number, footer and header placeholders are left out: they are its headers and footers.
-  PptDrawingReader(const std::vector<std::u16string>& listedTexts, bool slideLevel, int maxDepth);
+  // With `fieldValues`, fields in a text box show their text; without, their placeholders stay.
+  PptDrawingReader(const std::vector<std::u16string>& listedTexts, bool slideLevel, int maxDepth,
+                   const FieldValues* fieldValues = nullptr);
 
   // Appends the shapes with a text frame of the drawing in `slideBody` (a slide container's body)
   // in z-order, group members where their group lies. Throws ContainerError when groups are
@@ -38,6 +41,7 @@ class PptDrawingReader {
   std::vector<bool> referenced_;
   bool slideLevel_;
   int maxDepth_;
+  const FieldValues* fieldValues_;
 };
 
 }  // namespace tw::powerpoint

@@ -13,9 +13,13 @@ using Bytes = std::span<const uint8_t>;
 // Record types of the binary presentation format that the reader walks.
 enum PptRecordType : uint16_t {
   kRecordDocument = 0x03E8,
+  kRecordDocumentAtom = 0x03E9,
   kRecordSlide = 0x03EE,
+  kRecordSlideAtom = 0x03EF,
+  kRecordNotes = 0x03F0,
   kRecordSlidePersistAtom = 0x03F3,
   kRecordMainMaster = 0x03F8,
+  kRecordSlideShowSlideInfoAtom = 0x03F9,
   kRecordDrawing = 0x040C,
   kRecordPlaceholderAtom = 0x0BC3,
   kRecordOutlineTextRefAtom = 0x0F9E,
@@ -29,6 +33,7 @@ enum PptRecordType : uint16_t {
   kRecordUserEditAtom = 0x0FF5,
   kRecordCurrentUserAtom = 0x0FF6,
   kRecordPersistDirectoryAtom = 0x1772,
+  kRecordComment10 = 0x2EE0,
   kRecordDgContainer = 0xF002,
   kRecordSpgrContainer = 0xF003,
   kRecordSpContainer = 0xF004,
