@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "counting/ContentSwitches.h"
 #include "text/CNumbers.h"
 
 namespace tw::cli {
@@ -119,7 +120,21 @@ void WriteJsonRow(std::ostream& out, const ResultRow& result) {
       << ",\"error\":" << (result.error.empty() ? "null" : JsonString(result.error)) << '}';
 }
 
-void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
+// The content switches that were on, as a list of their names.
+std::string JsonIncluded(const ContentSwitches& included) {
+  const std::string names = ContentSwitchesText(included);
+  std::string json = "[";
+  for (size_t start = 0; start < names.size();) {
+    const size_t comma = std::min(names.find(',', start), names.size());
+    if (start > 0) json += ',';
+    json += JsonString(names.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return json + "]";
+}
+
+void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals,
+               const ContentSwitches& included) {
   out << "{\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) out << ',';
@@ -127,7 +142,8 @@ void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const Coun
   }
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
-      << ",\"amount\":" << FormatFixed(totals.amount, 2) << "}}\n";
+      << ",\"amount\":" << FormatFixed(totals.amount, 2)
+      << "},\"include\":" << JsonIncluded(included) << "}\n";
 }
 
 void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
@@ -155,10 +171,10 @@ void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const Cou
 }  // namespace
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals) {
+                  const CountTotals& totals, const ContentSwitches& included) {
   switch (format) {
     case OutputFormat::Json:
-      WriteJson(out, rows, totals);
+      WriteJson(out, rows, totals, included);
       return;
     case OutputFormat::Table:
       WriteTable(out, rows, totals);
