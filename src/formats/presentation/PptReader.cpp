@@ -222,7 +222,9 @@ class PptReader {
   void AddDrawing(Bytes body, const std::vector<std::u16string>& texts, const FieldValues& values,
                   PieceKind kind, int index, Document& document) const {
     std::vector<DrawnText> shapes;
-    PptDrawingReader reader(texts, /*slideLevel=*/true, limits_.maxXmlDepth, &values);
+    PptDrawingReader reader(
+        texts, kind == PieceKind::Notes ? DrawingLevel::NotesPage : DrawingLevel::Slide,
+        limits_.maxXmlDepth, &values);
     reader.Read(body, shapes);
     AddUnreferencedTexts(texts, reader.Referenced(), shapes);
     for (DrawnText& shape : shapes) {
@@ -255,7 +257,7 @@ class PptReader {
       if (!master || master->type != kRecordSlide) continue;
       ChargeWalk(*master);
       std::vector<DrawnText> shapes;
-      PptDrawingReader reader(listed.texts, /*slideLevel=*/false, limits_.maxXmlDepth);
+      PptDrawingReader reader(listed.texts, DrawingLevel::Master, limits_.maxXmlDepth);
       reader.Read(master->body, shapes);
       document.hasTitleMaster = true;
       for (DrawnText& shape : shapes) {

@@ -21,6 +21,7 @@ enum PptRecordType : uint16_t {
   kRecordMainMaster = 0x03F8,
   kRecordSlideShowSlideInfoAtom = 0x03F9,
   kRecordDrawing = 0x040C,
+  kRecordRoundTripHeaderFooterAtom = 0x0420,
   kRecordPlaceholderAtom = 0x0BC3,
   kRecordOutlineTextRefAtom = 0x0F9E,
   kRecordTextHeaderAtom = 0x0F9F,

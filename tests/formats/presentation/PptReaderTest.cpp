@@ -80,6 +80,14 @@ TEST(PptReader, FollowsUserEditsToTheLiveSlides) {
 
 // A hidden slide whose text holds a slide-number field, with a notes page and a comment.
 TEST(PptReader, NotesCommentsFieldsAndHiddenSlides) {
+  // A header or footer marked the later way is the notes page's, not a note; on a slide such a
+  // shape stays a shape, as it always counted.
+  const auto roundTripFooter = [](std::u16string_view text) {
+    return Container(kRecordSpContainer,
+                     {Fsp(1, 0x0A00),
+                      Container(kRecordClientData, {Atom(kRecordRoundTripHeaderFooterAtom, {9})}),
+                      CharsBox(text)});
+  };
   PptBuilder builder;
   builder.Add(
       Container(kRecordDocument, {Container(kRecordSlideListWithText, {SlidePersist(2)}, 0),
@@ -99,12 +107,15 @@ TEST(PptReader, NotesCommentsFieldsAndHiddenSlides) {
   builder.Add(Container(
       kRecordSlide,
       {Atom(kRecordSlideAtom, slideAtom), Atom(0x03F9, showInfo), HeadersFooters(0x20, u"foot", 0),
-       Drawing({TextShape(1, numberedBox)}), Container(0x1388, {Container(0x138A, {comment})})}));
-  builder.Add(Container(kRecordNotes, {Drawing({TextShape(1, CharsBox(u"Say hello"))})}));
+       Drawing({TextShape(1, numberedBox), roundTripFooter(u"kept")}),
+       Container(0x1388, {Container(0x138A, {comment})})}));
+  builder.Add(Container(kRecordNotes, {Drawing({TextShape(1, CharsBox(u"Say hello")),
+                                                roundTripFooter(u"notes foot")})}));
   const ByteVector currentUser = builder.CurrentUser(builder.AddEdit(1, builder.Offsets(), 0));
   const Document document = ReadPptStreams(currentUser, builder.Stream());
   EXPECT_EQ(PiecesOf(document), (std::vector<Piece>{
                                     {PieceKind::SlideShape, 0, 0, u"Slide 1 of foot"},
+                                    {PieceKind::SlideShape, 0, 0, u"kept"},
                                     {PieceKind::SlideFooter, 0, 0, u"foot"},
                                     {PieceKind::Notes, 0, 0, u"Say hello"},
                                     {PieceKind::Comment, 0, 0, u"Looks good"},
