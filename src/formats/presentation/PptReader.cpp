@@ -46,14 +46,15 @@ struct ListedTexts {
   }
 };
 
-// The texts of the comments anywhere inside a slide container (they sit in its program tags).
+// The texts of the comments anywhere inside a slide container. They sit in its program tags, in
+// the blob of a binary tag, which holds records though its header marks no container.
 void CollectComments(Bytes body, int depth, std::vector<std::u16string>& comments) {
   if (depth > kMaxCommentDepth) return;
   for (const PptRecord& record : ReadPptChildren(body)) {
     if (record.type == kRecordComment10) {
       const std::optional<PptRecord> text = FindPptChild(record.body, kRecordCString, kCommentText);
       if (text) comments.push_back(TextOfCharsAtom(text->body));
-    } else if (record.version == 0xF) {
+    } else if (record.version == 0xF || record.type == kRecordBinaryTagData) {
       CollectComments(record.body, depth + 1, comments);
     }
   }

@@ -23,6 +23,7 @@ enum PptRecordType : uint16_t {
   kRecordDrawing = 0x040C,
   kRecordRoundTripHeaderFooterAtom = 0x0420,
   kRecordPlaceholderAtom = 0x0BC3,
+  kRecordBinaryTagData = 0x138B,
   kRecordOutlineTextRefAtom = 0x0F9E,
   kRecordTextHeaderAtom = 0x0F9F,
   kRecordTextCharsAtom = 0x0FA0,

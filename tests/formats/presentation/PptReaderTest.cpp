@@ -108,7 +108,8 @@ TEST(PptReader, NotesCommentsFieldsAndHiddenSlides) {
       kRecordSlide,
       {Atom(kRecordSlideAtom, slideAtom), Atom(0x03F9, showInfo), HeadersFooters(0x20, u"foot", 0),
        Drawing({TextShape(1, numberedBox), roundTripFooter(u"kept")}),
-       Container(0x1388, {Container(0x138A, {comment})})}));
+       Container(0x1388, {Container(0x138A, {Atom(kRecordCString, Chars(u"___PPT10")),
+                                             Atom(kRecordBinaryTagData, comment)})})}));
   builder.Add(Container(kRecordNotes, {Drawing({TextShape(1, CharsBox(u"Say hello")),
                                                 roundTripFooter(u"notes foot")})}));
   const ByteVector currentUser = builder.CurrentUser(builder.AddEdit(1, builder.Offsets(), 0));
