@@ -16,7 +16,6 @@ bool Is(pugi::xml_node node, std::string_view localName) {
   return node.type() == pugi::node_element && LocalName(node.name()) == localName;
 }
 
-// The first child element with that local name, whatever prefix the writer bound it to.
 pugi::xml_node Child(pugi::xml_node node, std::string_view localName) {
   for (pugi::xml_node child : node.children()) {
     if (Is(child, localName)) return child;
@@ -24,7 +23,6 @@ pugi::xml_node Child(pugi::xml_node node, std::string_view localName) {
   return {};
 }
 
-// The attribute with that local name in some namespace (r:id, not the plain id).
 pugi::xml_attribute PrefixedAttribute(pugi::xml_node node, std::string_view localName) {
   for (pugi::xml_attribute attribute : node.attributes()) {
     const std::string_view name = attribute.name();
@@ -62,7 +60,6 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   return out;
 }
 
-// A text body as PowerPoint hands it out: paragraphs joined by "\r", line breaks as "\v".
 std::u16string TextOfBody(pugi::xml_node body) {
   std::string text;
   bool first = true;
@@ -78,7 +75,6 @@ std::u16string TextOfBody(pugi::xml_node body) {
   return Utf8ToUtf16(text);
 }
 
-// "ppt/slides/../media/x" → "ppt/media/x"; a leading "/" is the package root.
 std::string ResolvePartName(const std::string& sourcePart, const std::string& target) {
   std::string joined;
   if (!target.empty() && target.front() == '/') {
