@@ -178,37 +178,49 @@ class PptReader {
   }
 
   // Each slide's shapes with a text frame in z-order, then its footer (its own headers and
-  // footers, or the presentation's defaults when it has none), its notes and its comments. Every
-  // piece of a hidden slide is marked hidden.
+  // footers, or the presentation's defaults when it has none), its notes and its comments.
   void ReadSlides(Bytes documentBody, Document& document) {
-    const std::u16string defaultFooter = FooterOf(documentBody, kHeadersFootersSlideDefaults);
-    const int firstNumber = FirstSlideNumber(documentBody);
-    std::map<uint32_t, uint32_t> notesPersistIds;
-    const std::vector<ListedTexts> notesList = ReadSlideList(documentBody, kNotesList);
-    for (const ListedTexts& notes : notesList)
-      notesPersistIds.emplace(notes.slideId, notes.persistId);
-    const std::tm now = LocalTimeNow();
+    SlideContext context{FooterOf(documentBody, kHeadersFootersSlideDefaults),
+                         FirstSlideNumber(documentBody),
+                         LocalTimeNow(),
+                         {}};
+    for (const ListedTexts& notes : ReadSlideList(documentBody, kNotesList)) {
+      context.notesPersistIds.emplace(notes.slideId, notes.persistId);
+    }
     int index = 0;
     for (const ListedTexts& listed : ReadSlideList(documentBody, kSlideList)) {
-      const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
-      ChargeWalk(slide);
-      FieldValues values{firstNumber + index, {}, {}, now};
-      values.footer =
-          FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0) : defaultFooter;
-      const size_t first = document.pieces.size();
-      AddDrawing(slide.body, listed.Shown(values), values, PieceKind::SlideShape, index, document);
-      document.Add(PieceKind::SlideFooter, values.footer, index);
-      const auto notes = notesPersistIds.find(ReadU32(SlideAtomOf(slide.body), 16));
-      if (notes != notesPersistIds.end()) AddNotes(notes->second, values, index, document);
-      std::vector<std::u16string> comments;
-      CollectComments(slide.body, 0, comments);
-      for (std::u16string& comment : comments) {
-        document.Add(PieceKind::Comment, std::move(comment), index);
-      }
-      if (IsHidden(slide.body)) {
-        for (size_t i = first; i < document.pieces.size(); ++i) document.pieces[i].hidden = true;
-      }
-      ++index;
+      ReadSlide(listed, context, index++, document);
+    }
+  }
+
+  // What every slide's reading needs of the presentation.
+  struct SlideContext {
+    std::u16string defaultFooter;
+    int firstNumber = 1;
+    std::tm now{};
+    std::map<uint32_t, uint32_t> notesPersistIds;  // by the notes page's slide id
+  };
+
+  // Every piece of a hidden slide, its notes and comments too, is marked hidden.
+  void ReadSlide(const ListedTexts& listed, const SlideContext& context, int index,
+                 Document& document) {
+    const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
+    ChargeWalk(slide);
+    FieldValues values{context.firstNumber + index, {}, {}, context.now};
+    values.footer = FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0)
+                                                                    : context.defaultFooter;
+    const size_t first = document.pieces.size();
+    AddDrawing(slide.body, listed.Shown(values), values, PieceKind::SlideShape, index, document);
+    document.Add(PieceKind::SlideFooter, values.footer, index);
+    const auto notes = context.notesPersistIds.find(ReadU32(SlideAtomOf(slide.body), 16));
+    if (notes != context.notesPersistIds.end()) AddNotes(notes->second, values, index, document);
+    std::vector<std::u16string> comments;
+    CollectComments(slide.body, 0, comments);
+    for (std::u16string& comment : comments) {
+      document.Add(PieceKind::Comment, std::move(comment), index);
+    }
+    if (IsHidden(slide.body)) {
+      for (size_t i = first; i < document.pieces.size(); ++i) document.pieces[i].hidden = true;
     }
   }
 
