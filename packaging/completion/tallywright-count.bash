@@ -16,6 +16,16 @@ _tallywright_count() {
       COMPREPLY=($(compgen -W 'table tsv csv json' -- "$cur"))
       return
       ;;
+    --include)
+      # A comma-separated list: complete the name after the last comma.
+      local done_part="" name
+      [[ $cur == *,* ]] && done_part=${cur%,*},
+      for name in notes comments charts diagrams hidden; do
+        [[ $name == "${cur##*,}"* ]] && COMPREPLY+=("$done_part$name")
+      done
+      compopt -o nospace
+      return
+      ;;
     --rate | --currency)
       return
       ;;
@@ -27,7 +37,7 @@ _tallywright_count() {
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
-      --headers-footers --legacy-bytes --format --report -0 --null -q --quiet --merge -h --help
+      --headers-footers --legacy-bytes --include --format --report -0 --null -q --quiet --merge -h --help
       --version' -- "$cur"))
     return
   fi

@@ -3,6 +3,8 @@
 #include <functional>
 #include <map>
 
+#include "counting/ContentSwitches.h"
+
 namespace tw::cli {
 namespace {
 
@@ -31,6 +33,30 @@ std::optional<OutputFormat> FormatNamed(const std::string& name) {
   return it->second;
 }
 
+// The first name of a --include list that names no kind of content.
+std::string UnknownContentName(const std::string& list) {
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = list.find(',', start);
+    const std::string name = list.substr(start, comma - start);
+    if (!ParseContentSwitches(name)) return name;
+    if (comma == std::string::npos) return "";
+    start = comma + 1;
+  }
+}
+
+std::string ApplyIncludeList(const std::string& list, CommandLine& line) {
+  const std::optional<ContentSwitches> switches = ParseContentSwitches(list);
+  if (switches) {
+    line.options.include = *switches;
+    return "";
+  }
+  const std::string unknown = UnknownContentName(list);
+  return (unknown.empty() ? std::string("--include has an empty name")
+                          : "--include: unknown content \"" + unknown + "\"") +
+         " (choose from notes, comments, charts, diagrams, hidden)";
+}
+
 // Applies one option that takes a value; returns an error text or "".
 std::string ApplyValueOption(const std::string& name, const std::string& value, CommandLine& line) {
   if (name == "--pricing") {
@@ -50,13 +76,15 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
   } else if (name == "--report") {
     if (value.empty()) return "--report needs a file name";
     line.reportPath = value;
+  } else if (name == "--include") {
+    return ApplyIncludeList(value, line);
   }
   return "";
 }
 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
-         name == "--report";
+         name == "--report" || name == "--include";
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -134,6 +162,10 @@ Counts the words and characters of documents and prices them.
   --extra-symbols    treat extra symbols in txt files like a word
   --headers-footers  count in headers and footers
   --legacy-bytes     judge every byte, and every UTF-16 unit by its low byte, alone
+  --include LIST     also count content left out by default; LIST is a comma-separated
+                     subset of notes (speaker notes), comments, charts (titles, axis,
+                     series and category names), diagrams (SmartArt text) and hidden
+                     (hidden text and hidden slides)
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
   -                  read the paths to count from standard input, one a line

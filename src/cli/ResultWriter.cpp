@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cli/JsonText.h"
+#include "counting/ContentSwitches.h"
 #include "text/CNumbers.h"
 
 namespace tw::cli {
@@ -90,7 +91,21 @@ void WriteJsonRow(std::ostream& out, const ResultRow& result) {
       << ",\"error\":" << (result.error.empty() ? "null" : JsonQuoted(result.error)) << '}';
 }
 
-void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
+// The content switches that were on, as a list of their names.
+std::string JsonIncluded(const ContentSwitches& included) {
+  const std::string names = ContentSwitchesText(included);
+  std::string json = "[";
+  for (size_t start = 0; start < names.size();) {
+    const size_t comma = std::min(names.find(',', start), names.size());
+    if (start > 0) json += ',';
+    json += JsonQuoted(names.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return json + "]";
+}
+
+void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals,
+               const ContentSwitches& included) {
   out << "{\"schema_version\":" << kJsonSchemaVersion << ",\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) out << ',';
@@ -98,7 +113,8 @@ void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const Coun
   }
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
-      << ",\"amount\":" << JsonNumberOrNull(true, FormatFixed(totals.amount, 2)) << "}}\n";
+      << ",\"amount\":" << JsonNumberOrNull(true, FormatFixed(totals.amount, 2))
+      << "},\"include\":" << JsonIncluded(included) << "}\n";
 }
 
 void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
@@ -126,10 +142,10 @@ void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const Cou
 }  // namespace
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals) {
+                  const CountTotals& totals, const ContentSwitches& included) {
   switch (format) {
     case OutputFormat::Json:
-      WriteJson(out, rows, totals);
+      WriteJson(out, rows, totals, included);
       return;
     case OutputFormat::Table:
       WriteTable(out, rows, totals);

@@ -19,7 +19,8 @@ struct ResultRow {
   std::string error;  // empty when the row was counted
 };
 
+// The JSON output also names the content switches that were on ("include": [...]).
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals);
+                  const CountTotals& totals, const ContentSwitches& included = {});
 
 }  // namespace tw::cli

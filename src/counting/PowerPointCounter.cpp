@@ -5,6 +5,31 @@
 #include "formats/presentation/PresentationReader.h"
 
 namespace tw {
+namespace {
+
+// Slide shapes always count, footers with "Count in headers and footers", and the text the
+// product leaves out by default (notes, comments, charts, diagrams, hidden slides) by its switch.
+bool Counts(const TextPiece& piece, const CountOptions& options) {
+  if (piece.hidden && !options.include.hidden) return false;
+  switch (piece.kind) {
+    case PieceKind::SlideShape:
+      return true;
+    case PieceKind::SlideFooter:
+      return options.headersAndFooters;
+    case PieceKind::Notes:
+      return options.include.notes;
+    case PieceKind::Comment:
+      return options.include.comments;
+    case PieceKind::Chart:
+      return options.include.charts;
+    case PieceKind::Diagram:
+      return options.include.diagrams;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 std::optional<FileCounts> CountPresentationDocument(const Document& document,
                                                     const CountOptions& options,
@@ -12,12 +37,9 @@ std::optional<FileCounts> CountPresentationDocument(const Document& document,
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
   FileCounts counts;
   for (const TextPiece& piece : document.pieces) {
-    if (piece.kind == PieceKind::SlideShape) {
-      if (stop.load()) return std::nullopt;
-      counts += ScanUtf16Text(piece.text, rules);
-    } else if (piece.kind == PieceKind::SlideFooter && options.headersAndFooters) {
-      counts += ScanUtf16Text(piece.text, rules);
-    }
+    if (!Counts(piece, options)) continue;
+    if (piece.kind != PieceKind::SlideFooter && stop.load()) return std::nullopt;
+    counts += ScanUtf16Text(piece.text, rules);
   }
   // The title master belongs to the presentation, not to each slide: its text counts once.
   if (document.hasTitleMaster) {

@@ -11,10 +11,11 @@
 namespace tw {
 
 // The counts of a presentation: the text of every shape of every slide (group members and table
-// cells included), each slide's footer with "Count in headers and footers", then the title
-// master's text frames once. Each text is judged by the plain-text rules on its own, so a word
-// never runs from one shape into the next. `stop` is tested before each shape; nullopt when it
-// was set.
+// cells included), each slide's footer with "Count in headers and footers", the notes, comments,
+// chart and diagram texts when their content switches are on, then the title master's text
+// frames once. A hidden slide's text counts only with the hidden switch. Each text is judged by the
+// plain-text rules on its own, so a word never runs from one shape into the next. `stop` is tested
+// before each shape; nullopt when it was set.
 std::optional<FileCounts> CountPresentationDocument(const Document& document,
                                                     const CountOptions& options,
                                                     const StopFlag& stop);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "counting/CellTexts.h"
+#include "counting/ContentSwitches.h"
 #include "store/AtomicFileWriter.h"
 #include "text/CNumbers.h"
 #include "text/Utf16Text.h"
@@ -20,11 +21,20 @@ constexpr const char* kHighlightedOpening =
 constexpr const char* kAmountOpening =
     "<td align=\"center\"style=\"background-color:#AAAAFF; font-weight:bold;\">";
 
-void AppendHead(std::string& html) {
+void AppendHead(std::string& html, const ContentSwitches& included) {
   html += "<html>";
   html += kBreak;
   html += "<body>";
   html += kBreak;
+  // Counts that take in more than the default say so, so that two reports are not compared
+  // blindly.
+  const std::string names = ContentSwitchesText(included);
+  if (!names.empty()) {
+    html += "<p>Also counted: ";
+    for (char c : names) html += c == ',' ? std::string(", ") : std::string(1, c);
+    html += "</p>";
+    html += kBreak;
+  }
   html += "<table width=\"1024\" border=\"1\" style=\"padding-top:10px; padding-bottom:10px\">";
   html += kBreak;
 }
@@ -115,10 +125,10 @@ std::string EscapeHtmlText(std::string_view text) {
 }
 
 std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::string& pricingText,
-                               const CountTotals& totals) {
+                               const CountTotals& totals, const ContentSwitches& included) {
   const int highlighted = HighlightedCountColumn(pricingText);
   std::string html;
-  AppendHead(html);
+  AppendHead(html, included);
   AppendHeaderRow(html);
   for (const CountRow& row : rows) AppendRow(html, CellTextsOf(row), highlighted);
   AppendTotalsRow(html, totals);
@@ -128,8 +138,8 @@ std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::str
 
 bool WriteHtmlReport(const std::string& path, const std::vector<CountRow>& rows,
                      const std::string& pricingText, const CountTotals& totals,
-                     MessageService& messages) {
-  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals), messages);
+                     MessageService& messages, const ContentSwitches& included) {
+  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals, included), messages);
 }
 
 }  // namespace tw

@@ -108,7 +108,7 @@ TEST_F(CountCommand, OutputFormats) {
        "{\"schema_version\":1,\"files\":[{\"path\":\"" + a +
            "\",\"words\":2,\"chars_with_spaces\":13,\"chars\":12,\"currency\":\"USD\","
            "\"rate\":\"0.01\",\"amount\":0.02,\"error\":null}],\"totals\":{\"words\":2,"
-           "\"chars_with_spaces\":13,\"chars\":12,\"amount\":0.02}}\n"},
+           "\"chars_with_spaces\":13,\"chars\":12,\"amount\":0.02},\"include\":[]}\n"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Run({"--format", c.format, c.path});
@@ -179,12 +179,32 @@ TEST(CommandLineUsage, RejectsBadArguments) {
       {{"--report"}, "--report needs a value"},
       {{"--report=", "a.txt"}, "--report needs a file name"},
       {{"--bogus", "a.txt"}, "unknown option --bogus"},
+      {{"--include", "notes,slides", "a.pptx"},
+       "--include: unknown content \"slides\" (choose from notes, comments, charts, diagrams, "
+       "hidden)"},
+      {{"--include=notes,", "a.pptx"},
+       "--include has an empty name (choose from notes, comments, charts, diagrams, hidden)"},
   };
   for (const auto& c : cases) {
     const ParseResult parsed = ParseCommandLine(c.arguments);
     EXPECT_FALSE(parsed.commandLine) << c.error;
     EXPECT_EQ(parsed.error, c.error);
   }
+}
+
+// The deck's notes hold most of its words (tests/fixtures/powerpoint/README.md): the JSON and the
+// report say which content was counted besides the default.
+TEST_F(CountCommand, IncludeCountsNotesAndSaysSo) {
+  const std::string deck = test::FixturePath("powerpoint/talk.pptx");
+  const std::string report = File("report.html");
+  const Outcome notes =
+      Run({"--include", "hidden,notes", "--format", "json", "--report", report, deck});
+  EXPECT_EQ(notes.status, 0) << notes.errors;
+  EXPECT_NE(notes.out.find("\"words\":34,"), std::string::npos) << notes.out;
+  EXPECT_NE(notes.out.find("\"include\":[\"notes\",\"hidden\"]}"), std::string::npos) << notes.out;
+  EXPECT_NE(ReadFileBytes(report).find(
+                AsciiUtf16Le("<body>\n\r<p>Also counted: notes, hidden</p>\n\r<table")),
+            std::string::npos);
 }
 
 TEST(CommandLineUsage, TakesReportAndOptions) {
@@ -196,6 +216,11 @@ TEST(CommandLineUsage, TakesReportAndOptions) {
   EXPECT_EQ(parsed.commandLine->paths, (std::vector<std::string>{"-file.txt", "--pricing"}));
   EXPECT_EQ(parsed.commandLine->pricing, "Words");
   EXPECT_EQ(parsed.commandLine->rate, "0.01");
+  EXPECT_EQ(parsed.commandLine->options.include, ContentSwitches{});
+  const ParseResult included = ParseCommandLine({"--include=charts,diagrams,comments", "a.pptx"});
+  ASSERT_TRUE(included.commandLine) << included.error;
+  EXPECT_EQ(included.commandLine->options.include,
+            (ContentSwitches{.comments = true, .charts = true, .diagrams = true}));
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ Document Deck() {
   Add(document, PieceKind::SlideShape, u"def", 0);  // never joins "abc" into one word
   Add(document, PieceKind::SlideShape, u"don't", 0).groupDepth = 2;
   Add(document, PieceKind::SlideFooter, u"Sales review", 0);
-  Add(document, PieceKind::Notes, u"never counted", 0);
+  Add(document, PieceKind::Notes, u"counted with notes only", 0);
   Add(document, PieceKind::SlideShape, u"\u0410\u0430 \u0410", 1);
   Add(document, PieceKind::SlideFooter, u"Sales review", 1);
   Add(document, PieceKind::Master, u"never counted");
@@ -131,6 +131,38 @@ TEST(PowerPointCounter, ShapesFootersAndTheTitleMasterOnce) {
     Document document = Deck();
     document.hasTitleMaster = c.hasTitleMaster;
     EXPECT_EQ(CountPresentationDocument(document, c.options, running), c.expected);
+  }
+}
+
+// Each content switch adds its own kind of piece; a hidden slide's pieces need the hidden switch
+// as well.
+TEST(PowerPointCounter, ContentSwitchesAddTheirPiecesOnly) {
+  Document document;
+  Add(document, PieceKind::Notes, u"one two");                        // 2 / 6 / 1
+  Add(document, PieceKind::Comment, u"three");                        // 1 / 5 / 0
+  Add(document, PieceKind::Chart, u"four five six");                  // 3 / 11 / 2
+  Add(document, PieceKind::Diagram, u"seven");                        // 1 / 5 / 0
+  Add(document, PieceKind::SlideShape, u"eight nine").hidden = true;  // 2 / 9 / 1
+  Add(document, PieceKind::Notes, u"ten").hidden = true;              // 1 / 3 / 0
+  Add(document, PieceKind::Master, u"never counted");
+  const StopFlag running{false};
+  const struct {
+    const char* include;
+    FileCounts expected;
+  } cases[] = {
+      {"", {0, 0, 0}},
+      {"notes", {2, 6, 1}},
+      {"comments", {1, 5, 0}},
+      {"charts", {3, 11, 2}},
+      {"diagrams", {1, 5, 0}},
+      {"hidden", {2, 9, 1}},
+      {"notes,hidden", {5, 18, 2}},
+      {"notes,comments,charts,diagrams,hidden", {10, 39, 4}},
+  };
+  for (const auto& c : cases) {
+    CountOptions options;
+    options.include = *ParseContentSwitches(c.include);
+    EXPECT_EQ(CountPresentationDocument(document, options, running), c.expected) << c.include;
   }
 }
 

@@ -126,6 +126,24 @@ TEST(CompoundFile, DamageIsAnErrorForTheFileNotNoiseOnStderr) {
   EXPECT_TRUE(anyFailed);
 }
 
+// dual95.ppt: a root "PowerPoint Document" stream and a PP97_DUALSTORAGE storage holding two.
+TEST(CompoundFile, NamesReachIntoStorages) {
+  const CompoundFile file(test::FixturePath("powerpoint/dual95.ppt"));
+  const std::pair<const char*, bool> cases[] = {
+      {"PowerPoint Document", true},
+      {"PP97_DUALSTORAGE", true},
+      {"PP97_DUALSTORAGE/PowerPoint Document", true},
+      {"pp97_dualstorage/CURRENT USER", true},
+      {"PP97_DUALSTORAGE/Pictures", false},
+      {"PowerPoint Document/PowerPoint Document", false},  // a stream holds no streams
+      {"Current User", false},
+      {"PP97_DUALSTORAGE/", false},
+  };
+  for (const auto& [name, present] : cases) EXPECT_EQ(file.HasStream(name), present) << name;
+  EXPECT_EQ(file.ReadStream("PP97_DUALSTORAGE/Current User").size(), 44u);
+  EXPECT_THROW((void)file.ReadStream("PP97_DUALSTORAGE/Pictures"), ContainerError);
+}
+
 TEST(XmlPart, RefusesMalformedXmlAndExpandsNoEntities) {
   pugi::xml_document document;
   EXPECT_THROW(ParseXmlPart(document, "<a><b></a>", "part.xml"), ContainerError);

@@ -83,6 +83,26 @@ TEST(HtmlReportText, EmptyListHasHeaderAndTotalsOnly) {
   EXPECT_EQ(Utf16Of(BuildHtmlReport({}, "", totals)), AsciiUtf16Le(expected));
 }
 
+// A report counted with content switches names them above the table; without, it is unchanged.
+TEST(HtmlReportText, NamesTheContentSwitchesThatWereOn) {
+  const CountTotals totals;
+  const std::string plain = Utf16Of(BuildHtmlReport({}, "", totals));
+  const std::string top = "<html>" BR "<body>" BR;
+  const struct {
+    ContentSwitches included;
+    const char* line;
+  } cases[] = {
+      {{}, ""},
+      {{.notes = true}, "<p>Also counted: notes</p>" BR},
+      {{.comments = true, .hidden = true}, "<p>Also counted: comments, hidden</p>" BR},
+  };
+  for (const auto& c : cases) {
+    std::string expected = plain;
+    expected.insert(AsciiUtf16Le(top).size(), AsciiUtf16Le(c.line));
+    EXPECT_EQ(Utf16Of(BuildHtmlReport({}, "", totals, c.included)), expected) << c.line;
+  }
+}
+
 TEST(HtmlReportText, HighlightsTheColumnThePricingModeNamesExactly) {
   const std::string highlighted =
       "<td align=\"center\" style=\"background-color:#AAAAFF; font-weight:bold;\">";

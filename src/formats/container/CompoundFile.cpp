@@ -68,6 +68,21 @@ GObjectPtr<GsfInput> OpenChild(GsfInfile* root, const std::string& name) {
   return nullptr;
 }
 
+// "A/B" names stream B of storage A; each step compares names as OpenChild does.
+GObjectPtr<GsfInput> OpenPath(GsfInfile* root, const std::string& path) {
+  GObjectPtr<GsfInput> storage;
+  GsfInfile* folder = root;
+  for (size_t start = 0;;) {
+    const size_t slash = path.find('/', start);
+    GObjectPtr<GsfInput> child = OpenChild(folder, path.substr(start, slash - start));
+    if (!child || slash == std::string::npos) return child;
+    if (!GSF_IS_INFILE(child.get())) return nullptr;
+    storage = std::move(child);
+    folder = GSF_INFILE(storage.get());
+    start = slash + 1;
+  }
+}
+
 }  // namespace
 
 void CompoundFile::InfileUnref::operator()(_GsfInfile* infile) const {
@@ -92,11 +107,11 @@ CompoundFile::CompoundFile(const std::string& path, ContainerLimits limits) : li
 CompoundFile::~CompoundFile() = default;
 
 bool CompoundFile::HasStream(const std::string& name) const {
-  return OpenChild(root_.get(), name) != nullptr;
+  return OpenPath(root_.get(), name) != nullptr;
 }
 
 std::vector<uint8_t> CompoundFile::ReadStream(const std::string& name) const {
-  const GObjectPtr<GsfInput> stream = OpenChild(root_.get(), name);
+  const GObjectPtr<GsfInput> stream = OpenPath(root_.get(), name);
   if (!stream) throw ContainerError("the file has no stream " + name);
   const gsf_off_t size = gsf_input_size(stream.get());
   if (size < 0 || static_cast<uint64_t>(size) > limits_.maxEntryBytes) {

@@ -20,9 +20,10 @@ class CompoundFile {
   CompoundFile(const CompoundFile&) = delete;
   CompoundFile& operator=(const CompoundFile&) = delete;
 
-  // Stream names compare with ASCII letters case-folded, as the compound-file format does.
+  // Stream names compare with ASCII letters case-folded, as the compound-file format does; a
+  // name "Storage/Stream" reaches into a storage.
   bool HasStream(const std::string& name) const;
-  // The whole top-level stream; throws ContainerError when missing, unreadable or too large.
+  // The whole stream; throws ContainerError when missing, unreadable or too large.
   std::vector<uint8_t> ReadStream(const std::string& name) const;
 
  private:

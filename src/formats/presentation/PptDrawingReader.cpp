@@ -29,6 +29,15 @@ bool HasTextFrame(uint16_t spt, bool placeholder, bool hasTextbox) {
   return spt != kSptPictureFrame && spt != kSptLine && !IsConnectorSpt(spt);
 }
 
+// Later writers mark a header or footer placeholder with a round-trip atom of one byte instead.
+bool IsRoundTripHeaderFooter(Bytes shapeBody) {
+  const std::optional<PptRecord> clientData = FindPptChild(shapeBody, kRecordClientData);
+  if (!clientData) return false;
+  const std::optional<PptRecord> atom =
+      FindPptChild(clientData->body, kRecordRoundTripHeaderFooterAtom);
+  return atom && !atom->body.empty() && IsHeaderFooterPlaceholder(atom->body[0]);
+}
+
 std::optional<uint8_t> PlaceholderKind(Bytes shapeBody) {
   const std::optional<PptRecord> clientData = FindPptChild(shapeBody, kRecordClientData);
   if (!clientData) return std::nullopt;
@@ -39,12 +48,13 @@ std::optional<uint8_t> PlaceholderKind(Bytes shapeBody) {
 
 }  // namespace
 
-PptDrawingReader::PptDrawingReader(const std::vector<std::u16string>& listedTexts, bool slideLevel,
-                                   int maxDepth)
+PptDrawingReader::PptDrawingReader(const std::vector<std::u16string>& listedTexts,
+                                   DrawingLevel level, int maxDepth, const FieldValues* fieldValues)
     : listedTexts_(listedTexts),
       referenced_(listedTexts.size(), false),
-      slideLevel_(slideLevel),
-      maxDepth_(maxDepth) {}
+      level_(level),
+      maxDepth_(maxDepth),
+      fieldValues_(fieldValues) {}
 
 void PptDrawingReader::Read(Bytes slideBody, std::vector<DrawnText>& shapes) {
   const std::optional<PptRecord> drawing = FindPptChild(slideBody, kRecordDrawing);
@@ -73,7 +83,10 @@ void PptDrawingReader::ReadShape(Bytes body, std::vector<DrawnText>& shapes, int
   const uint32_t flags = ReadU32(fsp->body, 4);
   if (flags & (kFspGroup | kFspPatriarch | kFspDeleted | kFspBackground)) return;
   const std::optional<uint8_t> placeholder = PlaceholderKind(body);
-  if (slideLevel_ && placeholder && IsHeaderFooterPlaceholder(*placeholder)) return;
+  if (level_ != DrawingLevel::Master && placeholder && IsHeaderFooterPlaceholder(*placeholder)) {
+    return;
+  }
+  if (level_ == DrawingLevel::NotesPage && IsRoundTripHeaderFooter(body)) return;
   const std::optional<PptRecord> textbox = FindPptChild(body, kRecordClientTextbox);
   if (!HasTextFrame(fsp->instance, placeholder.has_value(), textbox.has_value())) return;
   shapes.push_back({textbox ? TextOfTextbox(textbox->body) : std::u16string(), depth});
@@ -82,7 +95,9 @@ void PptDrawingReader::ReadShape(Bytes body, std::vector<DrawnText>& shapes, int
 // A text box holds its text itself, or refers to a text of the slide list by index.
 std::u16string PptDrawingReader::TextOfTextbox(Bytes body) {
   std::u16string text;
+  std::vector<TextField> fields;
   for (const PptRecord& record : ReadPptChildren(body)) {
+    if (std::optional<TextField> field = FieldOfRecord(record)) fields.push_back(*field);
     if (record.type == kRecordTextCharsAtom) text = TextOfCharsAtom(record.body);
     if (record.type == kRecordTextBytesAtom) text = TextOfBytesAtom(record.body);
     if (record.type == kRecordOutlineTextRefAtom) {
@@ -93,7 +108,7 @@ std::u16string PptDrawingReader::TextOfTextbox(Bytes body) {
       }
     }
   }
-  return text;
+  return fieldValues_ != nullptr ? ShowFields(std::move(text), fields, *fieldValues_) : text;
 }
 
 }  // namespace tw::powerpoint

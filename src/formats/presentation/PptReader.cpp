@@ -6,6 +6,7 @@
 #include "formats/container/CompoundFile.h"
 #include "formats/container/ContainerError.h"
 #include "formats/presentation/PptDrawingReader.h"
+#include "formats/presentation/PptFields.h"
 #include "formats/presentation/PptRecords.h"
 
 namespace tw::powerpoint {
@@ -20,13 +21,44 @@ constexpr size_t kMaxPersistEntries = size_t{1} << 22;
 constexpr uint16_t kHeadersFootersSlideDefaults = 3;
 constexpr uint16_t kFooterString = 2;
 constexpr uint16_t kHasFooter = 0x0020;
+constexpr uint16_t kSlideHidden = 0x0004;
+constexpr uint16_t kCommentText = 1;
+constexpr int kMaxCommentDepth = 8;
+
+// The slide lists: slides, masters, notes pages.
+constexpr uint16_t kSlideList = 0;
+constexpr uint16_t kMasterList = 1;
+constexpr uint16_t kNotesList = 2;
 
 // The texts of one slide in its slide list, in the order of their TextHeaderAtoms; shapes refer
-// to them by index.
+// to them by index. Each text keeps the fields it holds until the slide's values are known.
 struct ListedTexts {
   uint32_t persistId = 0;
+  uint32_t slideId = 0;
   std::vector<std::u16string> texts;
+  std::vector<std::vector<TextField>> fields;
+
+  std::vector<std::u16string> Shown(const FieldValues& values) const {
+    std::vector<std::u16string> shown;
+    for (size_t i = 0; i < texts.size(); ++i)
+      shown.push_back(ShowFields(texts[i], fields[i], values));
+    return shown;
+  }
 };
+
+// The texts of the comments anywhere inside a slide container. They sit in its program tags, in
+// the blob of a binary tag, which holds records though its header marks no container.
+void CollectComments(Bytes body, int depth, std::vector<std::u16string>& comments) {
+  if (depth > kMaxCommentDepth) return;
+  for (const PptRecord& record : ReadPptChildren(body)) {
+    if (record.type == kRecordComment10) {
+      const std::optional<PptRecord> text = FindPptChild(record.body, kRecordCString, kCommentText);
+      if (text) comments.push_back(TextOfCharsAtom(text->body));
+    } else if (record.version == 0xF || record.type == kRecordBinaryTagData) {
+      CollectComments(record.body, depth + 1, comments);
+    }
+  }
+}
 
 class PptReader {
  public:
@@ -126,53 +158,119 @@ class PptReader {
     if (!slideList) return list;
     for (const PptRecord& record : ReadPptChildren(slideList->body)) {
       if (record.type == kRecordSlidePersistAtom) {
-        list.push_back(ListedTexts{ReadU32(record.body, 0), {}});
+        list.push_back(ListedTexts{ReadU32(record.body, 0), ReadU32(record.body, 12), {}, {}});
       } else if (list.empty()) {
         continue;
       } else if (record.type == kRecordTextHeaderAtom) {
         list.back().texts.emplace_back();
-      } else if (!list.back().texts.empty() && record.type == kRecordTextCharsAtom) {
+        list.back().fields.emplace_back();
+      } else if (list.back().texts.empty()) {
+        continue;
+      } else if (record.type == kRecordTextCharsAtom) {
         list.back().texts.back() = TextOfCharsAtom(record.body);
-      } else if (!list.back().texts.empty() && record.type == kRecordTextBytesAtom) {
+      } else if (record.type == kRecordTextBytesAtom) {
         list.back().texts.back() = TextOfBytesAtom(record.body);
+      } else if (std::optional<TextField> field = FieldOfRecord(record)) {
+        list.back().fields.back().push_back(*field);
       }
     }
     return list;
   }
 
   // Each slide's shapes with a text frame in z-order, then its footer (its own headers and
-  // footers, or the presentation's defaults when it has none).
+  // footers, or the presentation's defaults when it has none), its notes and its comments.
   void ReadSlides(Bytes documentBody, Document& document) {
-    const std::u16string defaultFooter = FooterOf(documentBody, kHeadersFootersSlideDefaults);
-    int index = 0;
-    for (const ListedTexts& listed : ReadSlideList(documentBody, 0)) {
-      const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
-      ChargeWalk(slide);
-      std::vector<DrawnText> shapes;
-      PptDrawingReader reader(listed.texts, /*slideLevel=*/true, limits_.maxXmlDepth);
-      reader.Read(slide.body, shapes);
-      AddUnreferencedTexts(listed.texts, reader.Referenced(), shapes);
-      for (DrawnText& shape : shapes) {
-        document.Add(PieceKind::SlideShape, std::move(shape.text), index).groupDepth =
-            shape.groupDepth;
-      }
-      document.Add(
-          PieceKind::SlideFooter,
-          FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0) : defaultFooter,
-          index);
-      ++index;
+    SlideContext context{FooterOf(documentBody, kHeadersFootersSlideDefaults),
+                         FirstSlideNumber(documentBody),
+                         LocalTimeNow(),
+                         {}};
+    for (const ListedTexts& notes : ReadSlideList(documentBody, kNotesList)) {
+      context.notesPersistIds.emplace(notes.slideId, notes.persistId);
     }
+    int index = 0;
+    for (const ListedTexts& listed : ReadSlideList(documentBody, kSlideList)) {
+      ReadSlide(listed, context, index++, document);
+    }
+  }
+
+  // What every slide's reading needs of the presentation.
+  struct SlideContext {
+    std::u16string defaultFooter;
+    int firstNumber = 1;
+    std::tm now{};
+    std::map<uint32_t, uint32_t> notesPersistIds;  // by the notes page's slide id
+  };
+
+  // Every piece of a hidden slide, its notes and comments too, is marked hidden.
+  void ReadSlide(const ListedTexts& listed, const SlideContext& context, int index,
+                 Document& document) {
+    const PptRecord slide = PersistObject(listed.persistId, kRecordSlide);
+    ChargeWalk(slide);
+    FieldValues values{context.firstNumber + index, {}, {}, context.now};
+    values.footer = FindPptChild(slide.body, kRecordHeadersFooters) ? FooterOf(slide.body, 0)
+                                                                    : context.defaultFooter;
+    const size_t first = document.pieces.size();
+    AddDrawing(slide.body, listed.Shown(values), values, PieceKind::SlideShape, index, document);
+    document.Add(PieceKind::SlideFooter, values.footer, index);
+    const auto notes = context.notesPersistIds.find(ReadU32(SlideAtomOf(slide.body), 16));
+    if (notes != context.notesPersistIds.end()) AddNotes(notes->second, values, index, document);
+    std::vector<std::u16string> comments;
+    CollectComments(slide.body, 0, comments);
+    for (std::u16string& comment : comments) {
+      document.Add(PieceKind::Comment, std::move(comment), index);
+    }
+    if (IsHidden(slide.body)) {
+      for (size_t i = first; i < document.pieces.size(); ++i) document.pieces[i].hidden = true;
+    }
+  }
+
+  void AddNotes(uint32_t persistId, const FieldValues& values, int index, Document& document) {
+    const std::optional<PptRecord> notes = FindPersistObject(persistId);
+    if (!notes || notes->type != kRecordNotes) return;
+    ChargeWalk(*notes);
+    AddDrawing(notes->body, {}, values, PieceKind::Notes, index, document);
+  }
+
+  // The shapes of a slide's or notes page's drawing, then the listed texts no shape showed.
+  void AddDrawing(Bytes body, const std::vector<std::u16string>& texts, const FieldValues& values,
+                  PieceKind kind, int index, Document& document) const {
+    std::vector<DrawnText> shapes;
+    PptDrawingReader reader(
+        texts, kind == PieceKind::Notes ? DrawingLevel::NotesPage : DrawingLevel::Slide,
+        limits_.maxXmlDepth, &values);
+    reader.Read(body, shapes);
+    AddUnreferencedTexts(texts, reader.Referenced(), shapes);
+    for (DrawnText& shape : shapes) {
+      document.Add(kind, std::move(shape.text), index).groupDepth = shape.groupDepth;
+    }
+  }
+
+  static Bytes SlideAtomOf(Bytes slideBody) {
+    const std::optional<PptRecord> atom = FindPptChild(slideBody, kRecordSlideAtom);
+    return atom ? atom->body : Bytes();
+  }
+
+  static bool IsHidden(Bytes slideBody) {
+    const std::optional<PptRecord> info = FindPptChild(slideBody, kRecordSlideShowSlideInfoAtom);
+    return info && (ReadU16(info->body, 10) & kSlideHidden) != 0;
+  }
+
+  // The number the first slide shows; older files may leave it 0, which means 1.
+  static int FirstSlideNumber(Bytes documentBody) {
+    const std::optional<PptRecord> atom = FindPptChild(documentBody, kRecordDocumentAtom);
+    const int first = atom ? static_cast<int16_t>(ReadU16(atom->body, 32)) : 1;
+    return first > 0 ? first : 1;
   }
 
   // Among the masters, a slide record (rather than a main master) is the title master. Only its
   // top-level shapes count as its text frames; the members of its groups do not.
   void ReadTitleMaster(Bytes documentBody, Document& document) {
-    for (const ListedTexts& listed : ReadSlideList(documentBody, 1)) {
+    for (const ListedTexts& listed : ReadSlideList(documentBody, kMasterList)) {
       const std::optional<PptRecord> master = FindPersistObject(listed.persistId);
       if (!master || master->type != kRecordSlide) continue;
       ChargeWalk(*master);
       std::vector<DrawnText> shapes;
-      PptDrawingReader reader(listed.texts, /*slideLevel=*/false, limits_.maxXmlDepth);
+      PptDrawingReader reader(listed.texts, DrawingLevel::Master, limits_.maxXmlDepth);
       reader.Read(master->body, shapes);
       document.hasTitleMaster = true;
       for (DrawnText& shape : shapes) {
@@ -224,11 +322,18 @@ Document ReadPptStreams(std::span<const uint8_t> currentUser, std::span<const ui
 
 Document ReadPpt(const std::string& path, ContainerLimits limits) {
   const CompoundFile file(path, limits);
-  if (!file.HasStream("PowerPoint Document")) {
+  // A PowerPoint 95 file may carry a full PowerPoint 97 copy of itself in a storage of its own;
+  // that copy is the one this reader understands.
+  const std::string dual = "PP97_DUALSTORAGE/";
+  const bool hasDualCopy = file.HasStream(dual + "PowerPoint Document");
+  const std::string folder = hasDualCopy ? dual : "";
+  if (!hasDualCopy && !file.HasStream("PowerPoint Document")) {
     throw ContainerError("not a PowerPoint presentation (no \"PowerPoint Document\" stream)");
   }
-  const std::vector<uint8_t> currentUser = file.ReadStream("Current User");
-  const std::vector<uint8_t> document = file.ReadStream("PowerPoint Document");
+  const std::string currentUserName =
+      file.HasStream(folder + "Current User") ? folder + "Current User" : "Current User";
+  const std::vector<uint8_t> currentUser = file.ReadStream(currentUserName);
+  const std::vector<uint8_t> document = file.ReadStream(folder + "PowerPoint Document");
   return ReadPptStreams(currentUser, document, limits);
 }
 

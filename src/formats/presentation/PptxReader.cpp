@@ -1,6 +1,7 @@
 #include "formats/presentation/PptxReader.h"
 
 #include <algorithm>
+#include <list>
 #include <map>
 #include <pugixml.hpp>
 #include <string_view>
@@ -8,7 +9,8 @@
 #include "formats/container/ContainerError.h"
 #include "formats/container/XmlPart.h"
 #include "formats/container/ZipPackage.h"
-#include "text/TextDecoding.h"
+#include "formats/presentation/PptxAttachedText.h"
+#include "formats/presentation/PptxXml.h"
 
 namespace tw::powerpoint {
 namespace {
@@ -16,109 +18,16 @@ namespace {
 // More cells than this in one table is a damaged or hostile file, not a slide.
 constexpr size_t kMaxTableCells = size_t{1} << 22;
 
-std::string_view LocalName(std::string_view name) {
-  const size_t colon = name.find(':');
-  return colon == std::string_view::npos ? name : name.substr(colon + 1);
-}
+struct Relationship {
+  std::string target;  // the part name
+  std::string type;
+};
+using Relationships = std::map<std::string, Relationship>;
 
-bool Is(pugi::xml_node node, std::string_view localName) {
-  return node.type() == pugi::node_element && LocalName(node.name()) == localName;
-}
-
-// The first child element with that local name, whatever prefix the writer bound it to.
-pugi::xml_node Child(pugi::xml_node node, std::string_view localName) {
-  for (pugi::xml_node child : node.children()) {
-    if (Is(child, localName)) return child;
-  }
-  return {};
-}
-
-// The attribute with that local name in some namespace (r:id, not the plain id).
-pugi::xml_attribute PrefixedAttribute(pugi::xml_node node, std::string_view localName) {
-  for (pugi::xml_attribute attribute : node.attributes()) {
-    const std::string_view name = attribute.name();
-    if (name.find(':') != std::string_view::npos && LocalName(name) == localName) return attribute;
-  }
-  return {};
-}
-
-bool IsTrue(pugi::xml_attribute attribute) {
-  const std::string_view value = attribute.value();
-  return value == "1" || value == "true" || value == "on";
-}
-
-std::u16string Utf8ToUtf16(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  const auto* p = reinterpret_cast<const uint8_t*>(text.data());
-  const uint8_t* end = p + text.size();
-  while (p < end) {
-    char32_t cp = *p;
-    size_t length = 1;
-    if (*p >= 0x80) {
-      // A byte that starts no valid sequence stands for itself as a replacement character.
-      length = DecodeUtf8Sequence(p, static_cast<size_t>(end - p), &cp);
-      if (length == 0) cp = 0xFFFD, length = 1;
-    }
-    p += length;
-    if (cp >= 0x10000) {
-      out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(cp));
-    }
-  }
-  return out;
-}
-
-// A text body as PowerPoint hands it out: paragraphs joined by "\r", line breaks as "\v".
-std::u16string TextOfBody(pugi::xml_node body) {
-  std::string text;
-  bool first = true;
-  for (pugi::xml_node paragraph : body.children()) {
-    if (!Is(paragraph, "p")) continue;
-    if (!first) text += '\r';
-    first = false;
-    for (pugi::xml_node run : paragraph.children()) {
-      if (Is(run, "r") || Is(run, "fld")) text += Child(run, "t").child_value();
-      if (Is(run, "br")) text += '\v';
-    }
-  }
-  return Utf8ToUtf16(text);
-}
-
-// "ppt/slides/../media/x" → "ppt/media/x"; a leading "/" is the package root.
-std::string ResolvePartName(const std::string& sourcePart, const std::string& target) {
-  std::string joined;
-  if (!target.empty() && target.front() == '/') {
-    joined = target.substr(1);
-  } else {
-    const size_t slash = sourcePart.rfind('/');
-    joined =
-        (slash == std::string::npos ? std::string() : sourcePart.substr(0, slash + 1)) + target;
-  }
-  std::vector<std::string> segments;
-  size_t start = 0;
-  while (start <= joined.size()) {
-    const size_t end = std::min(joined.find('/', start), joined.size());
-    const std::string segment = joined.substr(start, end - start);
-    if (segment == "..") {
-      if (!segments.empty()) segments.pop_back();
-    } else if (!segment.empty() && segment != ".") {
-      segments.push_back(segment);
-    }
-    start = end + 1;
-  }
-  std::string resolved;
-  for (const std::string& segment : segments) resolved += (resolved.empty() ? "" : "/") + segment;
-  return resolved;
-}
-
-std::string RelationshipsPartOf(const std::string& partName) {
-  const size_t slash = partName.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : partName.substr(0, slash + 1);
-  const std::string file = slash == std::string::npos ? partName : partName.substr(slash + 1);
-  return folder + "_rels/" + file + ".rels";
+// A slide is shown unless it says otherwise.
+bool IsHiddenSlide(pugi::xml_node slide) {
+  const std::string_view show = slide.attribute("show").value();
+  return show == "0" || show == "false" || show == "off";
 }
 
 class PptxReader {
@@ -131,7 +40,7 @@ class PptxReader {
     const std::string presentationPart = MainPartName();
     pugi::xml_document presentation;
     ParseXmlPart(presentation, package_.Read(presentationPart), presentationPart);
-    const std::map<std::string, std::string> targets = Relationships(presentationPart);
+    const Relationships targets = RelationshipsOf(presentationPart);
     const pugi::xml_node slideList = Child(presentation.document_element(), "sldIdLst");
     for (pugi::xml_node slideId : slideList.children()) {
       if (!Is(slideId, "sldId")) continue;
@@ -139,7 +48,7 @@ class PptxReader {
       if (target == targets.end()) {
         throw ContainerError("the slide list names a slide the package does not relate");
       }
-      ReadSlide(target->second);
+      ReadSlide(target->second.target);
     }
     return std::move(document_);
   }
@@ -158,30 +67,69 @@ class PptxReader {
     throw ContainerError("the package has no presentation part");
   }
 
-  // Relationship id → part name, for the internal relationships of a part.
-  std::map<std::string, std::string> Relationships(const std::string& partName) {
-    std::map<std::string, std::string> targets;
+  // Relationship id → part name and type, for the internal relationships of a part.
+  Relationships RelationshipsOf(const std::string& partName) {
+    Relationships targets;
     const std::string relsPart = RelationshipsPartOf(partName);
     if (!package_.Has(relsPart)) return targets;
     pugi::xml_document rels;
     ParseXmlPart(rels, package_.Read(relsPart), relsPart);
     for (pugi::xml_node relationship : rels.document_element().children()) {
       if (std::string_view(relationship.attribute("TargetMode").value()) == "External") continue;
-      targets[relationship.attribute("Id").value()] =
-          ResolvePartName(partName, relationship.attribute("Target").value());
+      targets[relationship.attribute("Id").value()] = {
+          ResolvePartName(partName, relationship.attribute("Target").value()),
+          relationship.attribute("Type").value()};
     }
     return targets;
   }
 
-  // The slide's shapes, then its footer: the footer is not a shape of the slide but the text its
-  // headers and footers show.
+  // The slide's shapes, then its footer (not a shape of the slide but the text its headers and
+  // footers show), its notes and its comments. Every piece of a hidden slide is marked hidden.
   void ReadSlide(const std::string& partName) {
     pugi::xml_document slide;
     ParseXmlPart(slide, package_.Read(partName), partName);
+    const Relationships relationships = RelationshipsOf(partName);
+    slideRelationships_ = &relationships;
+    const size_t first = document_.pieces.size();
     footer_.clear();
     ReadShapes(Child(Child(slide.document_element(), "cSld"), "spTree"), 0, 0);
     document_.Add(PieceKind::SlideFooter, std::move(footer_), slide_);
+    for (const auto& [id, relationship] : relationships) {
+      if (relationship.type.ends_with("/notesSlide")) {
+        AddTexts(PieceKind::Notes, NotesTexts(RootOf(relationship.target), limits_.maxXmlDepth));
+      }
+    }
+    for (const auto& [id, relationship] : relationships) {
+      if (relationship.type.ends_with("/comments")) {
+        AddTexts(PieceKind::Comment, CommentTexts(RootOf(relationship.target)));
+      }
+    }
+    if (IsHiddenSlide(slide.document_element())) {
+      for (size_t i = first; i < document_.pieces.size(); ++i) document_.pieces[i].hidden = true;
+    }
+    slideRelationships_ = nullptr;
     ++slide_;
+  }
+
+  // The root element of a related part; a part the package lacks reads as empty, as a slide
+  // whose chart or notes went missing still shows the rest.
+  pugi::xml_node RootOf(const std::string& partName) {
+    if (!package_.Has(partName)) return {};
+    pugi::xml_document& part = attachedParts_.emplace_back();
+    ParseXmlPart(part, package_.Read(partName), partName);
+    return part.document_element();
+  }
+
+  // The part a relationship id of the current slide names, or "" when it names none.
+  std::string SlideTarget(pugi::xml_attribute id) const {
+    if (slideRelationships_ == nullptr) return {};
+    const auto found = slideRelationships_->find(id.value());
+    return found == slideRelationships_->end() ? std::string() : found->second.target;
+  }
+
+  void AddTexts(PieceKind kind, std::vector<std::u16string> texts) {
+    for (std::u16string& text : texts) document_.Add(kind, std::move(text), slide_);
+    attachedParts_.clear();
   }
 
   // `nesting` counts every element level walked into, `groupDepth` only the groups.
@@ -224,10 +172,19 @@ class PptxReader {
     AddShape(TextOfBody(body), groupDepth);
   }
 
-  // Charts and embedded objects have no text frame; a table's cells each have one.
+  // A table's cells each have a text frame; charts and diagrams keep their text in parts of their
+  // own; other embedded objects have none.
   void ReadGraphicFrame(pugi::xml_node frame, int groupDepth) {
-    const pugi::xml_node table = Child(Child(Child(frame, "graphic"), "graphicData"), "tbl");
-    if (table) ReadTable(table, groupDepth);
+    const pugi::xml_node data = Child(Child(frame, "graphic"), "graphicData");
+    if (const pugi::xml_node table = Child(data, "tbl")) ReadTable(table, groupDepth);
+    if (const pugi::xml_node chart = Child(data, "chart")) {
+      const std::string part = SlideTarget(PrefixedAttribute(chart, "id"));
+      if (!part.empty()) AddTexts(PieceKind::Chart, ChartTexts(RootOf(part), limits_.maxXmlDepth));
+    }
+    if (const pugi::xml_node diagram = Child(data, "relIds")) {
+      const std::string part = SlideTarget(PrefixedAttribute(diagram, "dm"));
+      if (!part.empty()) AddTexts(PieceKind::Diagram, DiagramTexts(RootOf(part)));
+    }
   }
 
   // Every cell of the grid row by row; a row with fewer cells than the grid is padded with empty
@@ -272,7 +229,9 @@ class PptxReader {
   ContainerLimits limits_;
   Document document_;
   int slide_ = 0;
-  std::u16string footer_;  // of the slide being read
+  std::u16string footer_;                              // of the slide being read
+  const Relationships* slideRelationships_ = nullptr;  // of the slide being read
+  std::list<pugi::xml_document> attachedParts_;        // parsed, until their texts are taken
 };
 
 }  // namespace

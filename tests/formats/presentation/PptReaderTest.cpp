@@ -8,111 +8,10 @@
 #include "formats/container/ContainerError.h"
 #include "formats/presentation/PptReader.h"
 #include "formats/presentation/PptRecords.h"
+#include "formats/presentation/PptStreamBuilder.h"
 
 namespace tw::powerpoint {
 namespace {
-
-using ByteVector = std::vector<uint8_t>;
-
-void PutU16(ByteVector& out, uint16_t value) {
-  out.push_back(static_cast<uint8_t>(value));
-  out.push_back(static_cast<uint8_t>(value >> 8));
-}
-void PutU32(ByteVector& out, uint32_t value) {
-  PutU16(out, static_cast<uint16_t>(value));
-  PutU16(out, static_cast<uint16_t>(value >> 16));
-}
-
-ByteVector Record(uint16_t type, uint16_t instance, uint16_t version, const ByteVector& body) {
-  ByteVector out;
-  PutU16(out, static_cast<uint16_t>(version | (instance << 4)));
-  PutU16(out, type);
-  PutU32(out, static_cast<uint32_t>(body.size()));
-  out.insert(out.end(), body.begin(), body.end());
-  return out;
-}
-ByteVector Atom(uint16_t type, const ByteVector& body, uint16_t instance = 0) {
-  return Record(type, instance, 0, body);
-}
-ByteVector Container(uint16_t type, const std::vector<ByteVector>& children,
-                     uint16_t instance = 0) {
-  ByteVector body;
-  for (const ByteVector& child : children) body.insert(body.end(), child.begin(), child.end());
-  return Record(type, instance, 0xF, body);
-}
-ByteVector U32s(std::initializer_list<uint32_t> values) {
-  ByteVector out;
-  for (uint32_t value : values) PutU32(out, value);
-  return out;
-}
-ByteVector Chars(std::u16string_view text) {
-  ByteVector out;
-  for (char16_t unit : text) PutU16(out, unit);
-  return out;
-}
-
-ByteVector SlidePersist(uint32_t persistId) {
-  return Atom(kRecordSlidePersistAtom, U32s({persistId, 0, 0, 256 + persistId, 0}));
-}
-ByteVector Fsp(uint16_t shapeKind, uint32_t flags) {
-  return Record(kRecordFsp, shapeKind, 2, U32s({1024, flags}));
-}
-ByteVector TextShape(uint16_t shapeKind, const ByteVector& textbox) {
-  return Container(kRecordSpContainer, {Fsp(shapeKind, 0x0A00), textbox});
-}
-ByteVector CharsBox(std::u16string_view text) {
-  return Container(kRecordClientTextbox, {Atom(kRecordTextHeaderAtom, U32s({4})),
-                                          Atom(kRecordTextCharsAtom, Chars(text))});
-}
-ByteVector Drawing(const std::vector<ByteVector>& shapes) {
-  std::vector<ByteVector> group = {Container(kRecordSpContainer, {Fsp(0, 0x005)})};
-  group.insert(group.end(), shapes.begin(), shapes.end());
-  return Container(kRecordDrawing,
-                   {Container(kRecordDgContainer, {Container(kRecordSpgrContainer, group)})});
-}
-ByteVector HeadersFooters(uint16_t flags, std::u16string_view footer, uint16_t instance) {
-  ByteVector atom;
-  PutU16(atom, 0);
-  PutU16(atom, flags);
-  return Container(kRecordHeadersFooters,
-                   {Atom(kRecordHeadersFootersAtom, atom), Atom(kRecordCString, Chars(footer), 2)},
-                   instance);
-}
-
-// Builds a "PowerPoint Document" stream persist object by persist object, then its persist
-// directory and user edit, and the "Current User" stream that points at the edit.
-class PptBuilder {
- public:
-  uint32_t Add(const ByteVector& object) {
-    offsets_.push_back(static_cast<uint32_t>(stream_.size()));
-    stream_.insert(stream_.end(), object.begin(), object.end());
-    return static_cast<uint32_t>(offsets_.size());  // persist ids start at 1
-  }
-  // Writes a persist directory for `ids` (first id and offsets) and a user edit after it.
-  uint32_t AddEdit(uint32_t firstId, const std::vector<uint32_t>& offsets, uint32_t lastEdit,
-                   uint32_t documentId = 1) {
-    ByteVector directory;
-    PutU32(directory, firstId | (static_cast<uint32_t>(offsets.size()) << 20));
-    for (uint32_t offset : offsets) PutU32(directory, offset);
-    const uint32_t directoryOffset = static_cast<uint32_t>(stream_.size());
-    const ByteVector dirRecord = Atom(kRecordPersistDirectoryAtom, directory);
-    stream_.insert(stream_.end(), dirRecord.begin(), dirRecord.end());
-    const uint32_t editOffset = static_cast<uint32_t>(stream_.size());
-    const ByteVector edit = Atom(
-        kRecordUserEditAtom, U32s({0, 0x03000000, lastEdit, directoryOffset, documentId, 16, 1}));
-    stream_.insert(stream_.end(), edit.begin(), edit.end());
-    return editOffset;
-  }
-  ByteVector CurrentUser(uint32_t editOffset, uint32_t token = 0xE391C05F) const {
-    return Atom(kRecordCurrentUserAtom, U32s({20, token, editOffset, 0}));
-  }
-  const std::vector<uint32_t>& Offsets() const { return offsets_; }
-  ByteVector& Stream() { return stream_; }
-
- private:
-  ByteVector stream_;
-  std::vector<uint32_t> offsets_;
-};
 
 // A document (persist 1) with one slide (persist 2) and a title master (persist 3).
 struct SampleDeck {
@@ -177,6 +76,52 @@ TEST(PptReader, FollowsUserEditsToTheLiveSlides) {
                                     {PieceKind::TitleMaster, 0, 0, u"Title \u2039#\u203A"},
                                 }));
   EXPECT_TRUE(document.hasTitleMaster);
+}
+
+// A hidden slide whose text holds a slide-number field, with a notes page and a comment.
+TEST(PptReader, NotesCommentsFieldsAndHiddenSlides) {
+  // A header or footer marked the later way is the notes page's, not a note; on a slide such a
+  // shape stays a shape, as it always counted.
+  const auto roundTripFooter = [](std::u16string_view text) {
+    return Container(kRecordSpContainer,
+                     {Fsp(1, 0x0A00),
+                      Container(kRecordClientData, {Atom(kRecordRoundTripHeaderFooterAtom, {9})}),
+                      CharsBox(text)});
+  };
+  PptBuilder builder;
+  builder.Add(
+      Container(kRecordDocument, {Container(kRecordSlideListWithText, {SlidePersist(2)}, 0),
+                                  Container(kRecordSlideListWithText, {SlidePersist(3)}, 2)}));
+  ByteVector slideAtom = U32s({0, 0, 0, 0, 256 + 3, 0});
+  ByteVector showInfo = U32s({0, 0});
+  PutU16(showInfo, 0);       // effect direction and type
+  PutU16(showInfo, 0x0004);  // hidden
+  PutU32(showInfo, 0);
+  const ByteVector numberedBox =
+      Container(kRecordClientTextbox, {Atom(kRecordTextHeaderAtom, U32s({4})),
+                                       Atom(kRecordTextCharsAtom, Chars(u"Slide * of *")),
+                                       Atom(0x0FD8, U32s({6})), Atom(0x0FFA, U32s({11}))});
+  const ByteVector comment = Container(
+      kRecordComment10,
+      {Atom(kRecordCString, Chars(u"Ann"), 0), Atom(kRecordCString, Chars(u"Looks good"), 1)});
+  builder.Add(Container(
+      kRecordSlide,
+      {Atom(kRecordSlideAtom, slideAtom), Atom(0x03F9, showInfo), HeadersFooters(0x20, u"foot", 0),
+       Drawing({TextShape(1, numberedBox), roundTripFooter(u"kept")}),
+       Container(0x1388, {Container(0x138A, {Atom(kRecordCString, Chars(u"___PPT10")),
+                                             Atom(kRecordBinaryTagData, comment)})})}));
+  builder.Add(Container(kRecordNotes, {Drawing({TextShape(1, CharsBox(u"Say hello")),
+                                                roundTripFooter(u"notes foot")})}));
+  const ByteVector currentUser = builder.CurrentUser(builder.AddEdit(1, builder.Offsets(), 0));
+  const Document document = ReadPptStreams(currentUser, builder.Stream());
+  EXPECT_EQ(PiecesOf(document), (std::vector<Piece>{
+                                    {PieceKind::SlideShape, 0, 0, u"Slide 1 of foot"},
+                                    {PieceKind::SlideShape, 0, 0, u"kept"},
+                                    {PieceKind::SlideFooter, 0, 0, u"foot"},
+                                    {PieceKind::Notes, 0, 0, u"Say hello"},
+                                    {PieceKind::Comment, 0, 0, u"Looks good"},
+                                }));
+  for (const TextPiece& piece : document.pieces) EXPECT_TRUE(piece.hidden);
 }
 
 TEST(PptReader, ANewerEditHidesTheOlderSlide) {

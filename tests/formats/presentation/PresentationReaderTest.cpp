@@ -61,6 +61,26 @@ TEST(PresentationReader, ReadsTheFixtureDecksAsWritten) {
   }
 }
 
+// A PowerPoint 95 file from Apache POI's test collection carries a PowerPoint 97 copy of its 105
+// slides; LibreOffice shows the first slide's texts as below.
+TEST(PresentationReader, ReadsThePowerPoint97CopyOfAPowerPoint95File) {
+  const ReadResult real = ReadPresentation(test::FixturePath("powerpoint/poi-bug56240.ppt"));
+  ASSERT_TRUE(real.Ok()) << real.Error().Reason();
+  const std::vector<SlideTexts> slides = SlidesOf(real.Doc());
+  ASSERT_EQ(slides.size(), 105u);
+  EXPECT_EQ(slides[0].shapes,
+            (std::vector<std::u16string>{u"Finanzkrise Teil 4 :\rBetriebsbedingte K\u00FCndigung",
+                                         u"11.03.2009", u"Dr. Wolfgang Kleinebrink "}));
+  // dual95.ppt holds talk.ppt's streams in its PowerPoint 97 storage.
+  const ReadResult dual = ReadPresentation(test::FixturePath("powerpoint/dual95.ppt"));
+  const ReadResult plain = ReadPresentation(test::FixturePath("powerpoint/talk.ppt"));
+  ASSERT_TRUE(dual.Ok() && plain.Ok());
+  ASSERT_EQ(dual.Doc().pieces.size(), plain.Doc().pieces.size());
+  for (size_t i = 0; i < dual.Doc().pieces.size(); ++i) {
+    EXPECT_EQ(dual.Doc().pieces[i].text, plain.Doc().pieces[i].text) << i;
+  }
+}
+
 TEST(PresentationReader, SaysWhyItCannotOpenAFile) {
   test::TempDir dir;
   const std::string missing = (dir.Path() / "x.pptx").string();
