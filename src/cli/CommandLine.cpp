@@ -67,6 +67,7 @@ bool ApplySwitch(const std::string& name, CommandLine& line) {
       {"--extra-symbols", [](CommandLine& l) { l.options.extraSymbolsAsWords = true; }},
       {"--headers-footers", [](CommandLine& l) { l.options.headersAndFooters = true; }},
       {"--legacy-bytes", [](CommandLine& l) { l.options.legacyByteRules = true; }},
+      {"--xliff-target", [](CommandLine& l) { l.options.xliffTarget = true; }},
       {"-h", [](CommandLine& l) { l.help = true; }},
       {"--help", [](CommandLine& l) { l.help = true; }},
       {"--version", [](CommandLine& l) { l.version = true; }},
@@ -129,6 +130,7 @@ Counts the words and characters of documents and prices them.
   --extra-symbols    treat extra symbols in txt files like a word
   --headers-footers  count in headers and footers
   --legacy-bytes     judge every byte, and every UTF-16 unit by its low byte, alone
+  --xliff-target     count the target text of XLIFF files instead of the source
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
   -h, --help         show this help

@@ -6,6 +6,8 @@
 #include "formats/ReadResult.h"
 #include "formats/container/CompoundFile.h"
 #include "formats/container/ContainerError.h"
+#include "formats/opendocument/OdfPackage.h"
+#include "formats/opendocument/OdtReader.h"
 #include "formats/word/doc/DocReader.h"
 #include "formats/word/docx/DocxReader.h"
 #include "formats/word/rtf/RtfReader.h"
@@ -51,6 +53,7 @@ Document ReadByContent(const std::string& path) {
   }
   switch (FormatOf(LeadingBytes(path, 8))) {
     case WordFormat::ZipPackage:
+      if (IsOpenDocumentPackage(path)) return ReadOdtDocument(path);
       return ReadDocxDocument(path);
     case WordFormat::CompoundFile:
       RejectEncryptedPackage(path);
@@ -58,6 +61,7 @@ Document ReadByContent(const std::string& path) {
     case WordFormat::RichText:
       return ReadRtfDocument(path);
     case WordFormat::Unknown:
+      if (IsFlatOpenDocument(path)) return ReadOdtDocument(path);
       break;
   }
   throw ReaderError("The file is not a Word document: " + path);
