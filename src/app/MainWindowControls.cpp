@@ -53,6 +53,7 @@ void MainWindow::CreateControls(QWidget* area) {
   for (const BrowserPane::TypeBox& box : BrowserPane::kTypeBoxes) {
     controls_[box.id] = browser_->TypeCheckBox(box.type);
   }
+  controls_[kIdMoreTypesButton] = browser_->MoreTypesButton();
   connect(browser_, &BrowserPane::addSelectedRequested, this, &MainWindow::OnAddSelected);
   connect(browser_, &BrowserPane::addAllRequested, this, &MainWindow::OnAddAll);
   connect(browser_, &BrowserPane::addSubfoldersRequested, this, &MainWindow::OnAddSubfolders);

@@ -90,8 +90,8 @@ std::string DecodedText(std::string bytes) {
 }
 
 void LoadXmlFile(pugi::xml_document& document, const std::string& path,
-                 const ContainerLimits& limits) {
-  ParseXmlPart(document, ReadTextFileUtf8(path, limits), path);
+                 const ContainerLimits& limits, bool keepBlankText) {
+  ParseXmlPart(document, ReadTextFileUtf8(path, limits), path, keepBlankText);
 }
 
 }  // namespace tw

@@ -18,6 +18,6 @@ std::string DecodedText(std::string bytes);
 
 // A whole XML file parsed like a package part (no DTDs, no entity expansion).
 void LoadXmlFile(pugi::xml_document& document, const std::string& path,
-                 const ContainerLimits& limits = {});
+                 const ContainerLimits& limits = {}, bool keepBlankText = false);
 
 }  // namespace tw

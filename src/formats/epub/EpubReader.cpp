@@ -47,6 +47,22 @@ std::string PercentDecoded(std::string_view href) {
   return out;
 }
 
+// As a browser shows it: each run of white space one blank, none at the start or end of a line.
+void AppendCollapsed(std::string_view text, std::string& out) {
+  for (const char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+      out += c;
+    } else if (!out.empty() && out.back() != ' ' && out.back() != '\n') {
+      out += ' ';
+    }
+  }
+}
+
+void EndLine(std::string& out) {
+  while (out.ends_with(' ')) out.pop_back();
+  if (!out.empty() && !out.ends_with('\n')) out += '\n';
+}
+
 std::string FolderOf(const std::string& part) {
   const size_t slash = part.rfind('/');
   return slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
@@ -79,7 +95,7 @@ class EpubBuilder {
  private:
   pugi::xml_node Load(pugi::xml_document& xml, const std::string& part) {
     if (!package_.Has(part)) throw ContainerError(part + " is missing");
-    ParseXmlPart(xml, package_.Read(part), part);
+    ParseXmlPart(xml, package_.Read(part), part, true);
     return xml.document_element();
   }
 
@@ -98,6 +114,7 @@ class EpubBuilder {
     std::string text;
     depth_ = 0;
     AppendText(ChildElement(html, "body"), text);
+    EndLine(text);
     return text;
   }
 
@@ -106,16 +123,16 @@ class EpubBuilder {
     for (pugi::xml_node child : node.children()) {
       if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
         // Named references an XHTML file may use without a DTD arrive undecoded.
-        out += DecodedCharacterReferences(child.value());
+        AppendCollapsed(DecodedCharacterReferences(child.value()), out);
         continue;
       }
       if (child.type() != pugi::node_element) continue;
       const std::string_view local = LocalName(child.name());
       if (local == "script" || local == "style") continue;
       const bool block = IsBlockElement(local);
-      if (block && !out.empty() && !out.ends_with('\n')) out += '\n';
+      if (block) EndLine(out);
       AppendText(child, out);
-      if (block && !out.empty() && !out.ends_with('\n')) out += '\n';
+      if (block) EndLine(out);
     }
   }
 

@@ -38,7 +38,8 @@ size_t ClosingBracket(std::string_view s, size_t open) {
   return std::string_view::npos;
 }
 
-// After a link text: "(target)", "[label]" or "[]". Returns the position after it, or `i`.
+// After a link text: "(target)", "[label]" or "[]". Returns the position after it, or `i` when
+// none follows.
 size_t SkipLinkTarget(std::string_view s, size_t i) {
   if (i < s.size() && s[i] == '(') {
     int depth = 0;
@@ -100,7 +101,8 @@ class InlineScanner {
   size_t Link(std::string_view s, size_t open, size_t start) {
     const size_t close = ClosingBracket(s, open);
     const size_t after = close == std::string_view::npos ? open : SkipLinkTarget(s, close + 1);
-    if (after == open || nesting_ >= kMaxNesting) {
+    // Brackets with no target after them are text, as is anything nested beyond reason.
+    if (close == std::string_view::npos || after == close + 1 || nesting_ >= kMaxNesting) {
       out_ += s.substr(start, open + 1 - start);
       return open + 1;
     }

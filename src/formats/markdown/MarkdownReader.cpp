@@ -133,7 +133,7 @@ std::string TableRowText(std::string_view line) {
   };
   for (size_t i = 0; i < line.size(); ++i) {
     if (line[i] == '\\' && i + 1 < line.size() && line[i + 1] == '|') {
-      cell += "\\|";  // the inline pass turns the escaped pipe into a pipe
+      cell += '|';  // inside a code span too, as tables are split before inline markup
       ++i;
     } else if (line[i] == '|') {
       endCell();

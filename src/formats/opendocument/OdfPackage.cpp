@@ -29,10 +29,12 @@ OdfPackage::OdfPackage(const std::string& path, ContainerLimits limits) : limits
   if (Leading(path, 2) == "PK") {
     ZipPackage package(path, limits);
     if (!package.Has("content.xml")) throw ContainerError("not an OpenDocument file");
-    ParseXmlPart(content_, package.Read("content.xml"), "content.xml");
-    if (package.Has("styles.xml")) ParseXmlPart(styles_, package.Read("styles.xml"), "styles.xml");
+    ParseXmlPart(content_, package.Read("content.xml"), "content.xml", true);
+    if (package.Has("styles.xml")) {
+      ParseXmlPart(styles_, package.Read("styles.xml"), "styles.xml", true);
+    }
   } else {
-    LoadXmlFile(content_, path, limits);
+    LoadXmlFile(content_, path, limits, true);
     flat_ = true;
   }
   if (!ChildElement(RootElement(content_), "body")) {
@@ -54,12 +56,11 @@ void OdfPackage::CollectHiddenStyles(pugi::xml_node root) {
   }
 }
 
-pugi::xml_node OdfPackage::Body() const {
+pugi::xml_node OdfPackage::Body(std::string_view kind) const {
   const pugi::xml_node body = ChildElement(RootElement(content_), "body");
-  for (pugi::xml_node child : body.children()) {
-    if (child.type() == pugi::node_element) return child;
-  }
-  throw ContainerError("the document has no body");
+  const pugi::xml_node content = ChildElement(body, kind);
+  if (!content) throw ContainerError("not an OpenDocument " + std::string(kind));
+  return content;
 }
 
 pugi::xml_node OdfPackage::AutomaticStyle(std::string_view name) const {

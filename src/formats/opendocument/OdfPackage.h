@@ -16,8 +16,9 @@ class OdfPackage {
   // Throws ContainerError when the file is neither.
   explicit OdfPackage(const std::string& path, ContainerLimits limits = {});
 
-  // office:body's one child: office:text, office:spreadsheet or office:presentation.
-  pugi::xml_node Body() const;
+  // office:body's child of that kind: "text", "spreadsheet" or "presentation". Throws
+  // ContainerError when the document is of another kind.
+  pugi::xml_node Body(std::string_view kind) const;
   // office:master-styles (header, footer and master-page frames); empty when there is none.
   pugi::xml_node MasterStyles() const;
   // Names of the styles, automatic or not, whose text is not displayed.

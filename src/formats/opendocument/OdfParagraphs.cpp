@@ -26,6 +26,19 @@ bool IsSkipped(std::string_view local) {
   return std::find(kSkipped.begin(), kSkipped.end(), local) != kSkipped.end();
 }
 
+// The format collapses each run of blanks, tabs and line ends in text into one blank and drops it
+// at a paragraph's start; text:s, text:tab and text:line-break say where more is meant.
+void AppendCollapsed(std::string_view text, std::string& out) {
+  for (const char c : text) {
+    const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    if (!blank) {
+      out += c;
+    } else if (!out.empty() && out.back() != ' ') {
+      out += ' ';
+    }
+  }
+}
+
 }  // namespace
 
 bool IsDrawnShape(pugi::xml_node node) {
@@ -72,7 +85,7 @@ void OdfParagraphs::AppendInline(pugi::xml_node parent, std::string& out) {
   const DepthGuard guard(depth_, depthLimit_);
   for (pugi::xml_node child : parent.children()) {
     if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-      out += child.value();
+      AppendCollapsed(child.value(), out);
     } else if (child.type() == pugi::node_element) {
       AppendInlineElement(child, out);
     }

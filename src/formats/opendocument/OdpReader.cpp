@@ -24,7 +24,7 @@ class OdpBuilder {
         paragraphs_(package.HiddenTextStyles(), package.Limits().maxXmlDepth, u'\v', true) {}
 
   Document Build() {
-    const pugi::xml_node body = package_.Body();
+    const pugi::xml_node body = package_.Body("presentation");
     for (pugi::xml_node child : body.children()) {
       if (IsElement(child, "footer-decl"))
         footers_[LocalAttribute(child, "name").value()] = Utf8ToUtf16(child.text().get());
@@ -94,10 +94,11 @@ class OdpBuilder {
   void AddNotes(pugi::xml_node notes, int slide) {
     std::u16string text;
     for (pugi::xml_node shape : notes.children()) {
-      // The notes page shows a picture of the slide; only its text frames are notes.
-      if (std::string_view(LocalAttribute(shape, "class").value()) != "notes") continue;
+      // The notes page shows a picture of the slide (a thumbnail, or a frame of class "page");
+      // the rest of its text frames are the notes.
       const pugi::xml_node textBox = ChildElement(shape, "text-box");
-      text += paragraphs_.Blocks(textBox ? textBox : shape);
+      if (!textBox || std::string_view(LocalAttribute(shape, "class").value()) == "page") continue;
+      text += paragraphs_.Blocks(textBox);
     }
     if (!text.empty()) document_.Add(PieceKind::Notes, AsShapeText(std::move(text)), slide);
   }

@@ -20,7 +20,7 @@ class OdtBuilder {
         paragraphs_(package.HiddenTextStyles(), package.Limits().maxXmlDepth, u'\r', true) {}
 
   Document Build() {
-    const pugi::xml_node body = package_.Body();
+    const pugi::xml_node body = package_.Body("text");
     document_.Add(PieceKind::Body, paragraphs_.Blocks(body));
     // Tables, frames and notes found while reading one story may hold more of them.
     for (size_t t = 0, f = 0, n = 0, a = 0;

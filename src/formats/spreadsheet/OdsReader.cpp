@@ -33,7 +33,7 @@ class OdsBuilder {
 
   Document Build() {
     int index = 0;
-    for (pugi::xml_node table : package_.Body().children()) {
+    for (pugi::xml_node table : package_.Body("spreadsheet").children()) {
       if (IsElement(table, "table")) AddSheet(table, index++);
     }
     return std::move(document_);

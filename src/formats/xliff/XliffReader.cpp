@@ -131,7 +131,7 @@ ReadResult ReadXliff(const std::string& path, XliffSide side) {
   return ReadGuarded(path, "The XLIFF file cannot be read:", [&] {
     const ContainerLimits limits;
     pugi::xml_document xml;
-    LoadXmlFile(xml, path, limits);
+    LoadXmlFile(xml, path, limits, true);
     return XliffWalker(side, limits.maxXmlDepth).Walk(xml.document_element());
   });
 }
