@@ -10,7 +10,7 @@ constexpr std::array<FileTypeEntry, 38> kTable = {{
     {"doc", FileType::Doc, CounterKind::Word},
     {"docx", FileType::Doc, CounterKind::Word},
     {"rtf", FileType::Rtf, CounterKind::Word},
-    {"xls", FileType::Xls, std::nullopt},
+    {"xls", FileType::Xls, CounterKind::Spreadsheet},
     {"ppt", FileType::Ppt, CounterKind::PowerPoint},
     {"pptx", FileType::Ppt, CounterKind::PowerPoint},
     {"htm", FileType::Htm, CounterKind::Html},

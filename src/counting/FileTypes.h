@@ -26,8 +26,7 @@ inline constexpr int kCounterKindCount = 11;
 enum class FileType { Doc, Rtf, Xls, Txt, Htm, Ppt, Pdf, Odt, Xliff, Po, Sub, Md, More };
 inline constexpr int kFileTypeCount = 13;
 
-// One countable extension: the type box that lists it and the batch that counts it (none for
-// the binary .xls workbooks, which are listed but set aside by the count run).
+// One countable extension: the type box that lists it and the batch that counts it.
 struct FileTypeEntry {
   std::string_view extension;  // lower case, without the dot
   FileType box;
@@ -43,7 +42,7 @@ std::span<const FileTypeEntry> FileTypeTable();
 // "mytxt").
 const FileTypeEntry* FileTypeOfPath(std::string_view path);
 
-// The batch a count-list row goes to; nullopt for .xls workbooks and unknown types.
+// The batch a count-list row goes to; nullopt for unknown types.
 std::optional<CounterKind> BatchKindOfPath(std::string_view path);
 
 }  // namespace tw

@@ -17,7 +17,7 @@ TEST(FileTypes, TheExtensionAfterTheLastDotDecidesWhateverItsCase) {
       {"/jobs/report.DocX", FileType::Doc, CounterKind::Word},
       {"/jobs/a.doc", FileType::Doc, CounterKind::Word},
       {"/jobs/a.rtf", FileType::Rtf, CounterKind::Word},
-      {"/jobs/sheet.xls", FileType::Xls, std::nullopt},
+      {"/jobs/sheet.xls", FileType::Xls, CounterKind::Spreadsheet},
       {"/jobs/a.ppt", FileType::Ppt, CounterKind::PowerPoint},
       {"/jobs/deck.backup.pptx", FileType::Ppt, CounterKind::PowerPoint},
       {"/jobs/a.htm", FileType::Htm, CounterKind::Html},

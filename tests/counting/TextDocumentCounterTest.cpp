@@ -50,15 +50,15 @@ void ExpectCounts(const Expected& c, const CountOptions& options = {}) {
 // The hand counts of the fixtures' README.
 TEST(TextDocumentCounter, CountsEachNewFormatAsCheckedByHand) {
   const Expected cases[] = {
-      {"formats/cells.xlsx", 20, 96, 17},       {"formats/cells.ods", 20, 96, 17},
-      {"formats/inline.xlsx", 5, 23, 3},        {"formats/sentences.odt", 20, 96, 17},
-      {"formats/slides.odp", 20, 96, 17},       {"formats/sentences.xlf", 20, 96, 17},
-      {"formats/sentences2.xliff", 20, 96, 17}, {"formats/sentences.po", 18, 83, 14},
-      {"formats/sentences.srt", 20, 96, 15},    {"formats/sentences.vtt", 20, 97, 18},
-      {"formats/sentences.md", 36, 173, 23},    {"formats/sentences.csv", 23, 110, 17},
-      {"formats/sentences.tsv", 17, 75, 13},    {"formats/sentences.json", 20, 96, 17},
-      {"formats/sentences.xml", 20, 96, 17},    {"formats/sentences.epub", 20, 96, 17},
-      {"formats/sentences.idml", 20, 96, 17},
+      {"formats/cells.xlsx", 20, 96, 17},     {"formats/cells.ods", 20, 96, 17},
+      {"formats/inline.xlsx", 5, 23, 3},      {"formats/cells.xls", 20, 96, 17},
+      {"formats/sentences.odt", 20, 96, 17},  {"formats/slides.odp", 20, 96, 17},
+      {"formats/sentences.xlf", 20, 96, 17},  {"formats/sentences2.xliff", 20, 96, 17},
+      {"formats/sentences.po", 18, 83, 14},   {"formats/sentences.srt", 20, 96, 15},
+      {"formats/sentences.vtt", 20, 97, 18},  {"formats/sentences.md", 36, 173, 23},
+      {"formats/sentences.csv", 23, 110, 17}, {"formats/sentences.tsv", 17, 75, 13},
+      {"formats/sentences.json", 20, 96, 17}, {"formats/sentences.xml", 20, 96, 17},
+      {"formats/sentences.epub", 20, 96, 17}, {"formats/sentences.idml", 20, 96, 17},
   };
   for (const Expected& c : cases) ExpectCounts(c);
 }
@@ -74,6 +74,7 @@ TEST(TextDocumentCounter, SwitchesAddCommentsHiddenSheetsAndTheTargetLanguage) {
     ExpectCounts({sheet, 22, 105, 18}, comments);  // + "Check this"
     ExpectCounts({sheet, 23, 111, 19}, hidden);    // + "Secret sheet text"
   }
+  ExpectCounts({"formats/cells.xls", 23, 111, 19}, hidden);
   ExpectCounts({"formats/sentences.xlf", 12, 70, 10}, target);
   ExpectCounts({"formats/sentences2.xliff", 12, 70, 10}, target);
 }

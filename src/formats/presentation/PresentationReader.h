@@ -6,7 +6,8 @@
 
 namespace tw {
 
-// Reads a presentation (.pptx or .ppt, told apart by content): the text of every shape of every
+// Reads a presentation (.pptx, .ppt, or OpenDocument .odp, .otp, .fodp, told apart by
+// content): the text of every shape of every
 // slide in z-order (group members and table cells row by row included), each slide's footer and
 // the title master's text frames.
 ReadResult ReadPresentation(const std::string& path);

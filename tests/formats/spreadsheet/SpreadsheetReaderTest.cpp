@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "formats/spreadsheet/SpreadsheetReader.h"
+#include "formats/spreadsheet/XlsReader.h"
 #include "support/TempDir.h"
 
 namespace tw {
@@ -51,6 +52,54 @@ TEST(SpreadsheetReader, ReadsTextCellsAndCommentsButNoFiguresOrFormulas) {
                           [](const Piece& p) { return p.sheet == 0; });
     EXPECT_EQ(pieces, workbook) << file;
   }
+}
+
+TEST(SpreadsheetReader, ReadsTheSharedStringsOfABinaryWorkbook) {
+  const ReadResult result = ReadSpreadsheet(test::FixturePath("formats/cells.xls"));
+  ASSERT_TRUE(result.Ok()) << result.Error().Reason();
+  const std::vector<Piece> expected = {
+      {PieceKind::SheetCell, u"The quick brown fox jumps over the lazy dog.", 0, false},
+      {PieceKind::SheetCell, u"Translators count words, not pages.", 0, false},
+      {PieceKind::SheetCell, u"\u00DCber den Wolken scheint die Sonne.", 0, false},
+      {PieceKind::SheetCell, u"Secret sheet text", 1, true},
+  };
+  EXPECT_EQ(PiecesOf(result.Doc()), expected);
+}
+
+// A string of the shared string table may break between two records, the rest of its characters
+// in another width.
+TEST(XlsWorkbook, ReadsAStringThatGoesOnInAContinueRecord) {
+  auto record = [](uint16_t type, std::string data) {
+    std::string bytes = {static_cast<char>(type & 0xFF), static_cast<char>(type >> 8),
+                         static_cast<char>(data.size() & 0xFF),
+                         static_cast<char>(data.size() >> 8)};
+    return bytes + data;
+  };
+  using namespace std::string_literals;
+  const std::string sheetAt = "\x00\x00\x00\x00"s;
+  std::string globals = record(0x0809, std::string(16, '\0'));
+  const size_t boundSheet = globals.size();
+  globals += record(0x0085, sheetAt + "\x00\x00\x01\x00S"s);
+  // Two strings: "abc" in one byte per character, then "de" + "\u00FCf" broken after "de",
+  // the rest in two bytes per character.
+  globals += record(0x00FC, "\x02\x00\x00\x00\x02\x00\x00\x00"s + "\x03\x00\x00"s + "abc" +
+                                "\x04\x00\x00"s + "de");
+  globals += record(0x003C, "\x01\xFC\x00"s + "f" + "\x00"s);
+  globals += record(0x000A, "");
+  const uint32_t sheet = static_cast<uint32_t>(globals.size());
+  std::string stream = globals;
+  stream += record(0x0809, std::string(16, '\0'));
+  stream += record(0x00FD, "\x00\x00\x00\x00\x0F\x00\x01\x00\x00\x00"s);
+  stream += record(0x00FD, "\x01\x00\x00\x00\x0F\x00\x00\x00\x00\x00"s);
+  stream += record(0x00FD, "\x02\x00\x00\x00\x0F\x00\x09\x00\x00\x00"s);  // no such string
+  stream += record(0x000A, "");
+  for (int i = 0; i < 4; ++i) stream[boundSheet + 4 + i] = static_cast<char>(sheet >> (8 * i));
+  const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(stream.data()),
+                                       stream.size());
+  const Document document = ParseXlsWorkbook(bytes);
+  ASSERT_EQ(document.pieces.size(), 2U);
+  EXPECT_EQ(document.pieces[0].text, u"de\u00FCf");
+  EXPECT_EQ(document.pieces[1].text, u"abc");
 }
 
 TEST(SpreadsheetReader, JoinsInlineRichRunsAndLeavesOutPhoneticGuidesAndStringFormulas) {
