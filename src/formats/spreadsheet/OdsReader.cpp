@@ -13,7 +13,7 @@ namespace {
 
 // Empty rows and columns are written as huge repeats; text is never repeated that often in a
 // real sheet, so more pieces than this is a hostile file.
-constexpr size_t kMaxCells = size_t{1} << 22;
+constexpr size_t kMaxCells = size_t{1} << 20;
 
 size_t Repeats(pugi::xml_node node, std::string_view attribute) {
   return std::max(1U, LocalAttribute(node, attribute).as_uint(1));
