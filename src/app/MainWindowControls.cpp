@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "app/BrowserPane.h"
 #include "app/ControlIds.h"
