@@ -37,7 +37,7 @@ _tallywright_count() {
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
-      --headers-footers --legacy-bytes --include --format --report -0 --null -q --quiet --merge -h --help
+      --headers-footers --legacy-bytes --include --xliff-target --format --report -0 --null -q --quiet --merge -h --help
       --version' -- "$cur"))
     return
   fi

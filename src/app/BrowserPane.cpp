@@ -1,7 +1,10 @@
 #include "app/BrowserPane.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "app/ControlIds.h"
 #include "browser/FileList.h"
@@ -31,6 +34,15 @@ const std::array<BrowserPane::TypeBox, 7> BrowserPane::kTypeBoxes = {{
     {FileType::Pdf, kIdPdfCheck, "PDF", "pdfCheck"},
 }};
 
+const std::array<BrowserPane::TypeEntry, 6> BrowserPane::kMenuTypes = {{
+    {FileType::Odt, "ODT", "odtEntry"},
+    {FileType::Xliff, "XLIFF", "xliffEntry"},
+    {FileType::Po, "PO", "poEntry"},
+    {FileType::Sub, "SUB (srt, vtt)", "subEntry"},
+    {FileType::Md, "MD", "mdEntry"},
+    {FileType::More, "More (epub, idml, csv, tsv, json, xml)", "moreEntry"},
+}};
+
 BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
   tree_ = new FolderTree(area);
   tree_->setObjectName(QStringLiteral("folderTree"));
@@ -47,6 +59,7 @@ BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
       MakeButton(QStringLiteral("Add selected"), "addSelectedButton", kIdAddSelected, area);
   addAll_ = MakeButton(QStringLiteral("Add all"), "addAllButton", kIdAddAll, area);
   CreateTypeBoxes(area);
+  CreateTypeMenu(area);
 
   connect(addSubfolders_, &QPushButton::clicked, this, &BrowserPane::addSubfoldersRequested);
   connect(addSelected_, &QPushButton::clicked, this, &BrowserPane::addSelectedRequested);
@@ -68,8 +81,46 @@ void BrowserPane::CreateTypeBoxes(QWidget* area) {
     connect(box, &QCheckBox::clicked, this, [this, type] { OnTypeBoxClicked(type); });
     typeBoxes_[i] = box;
   }
-  // Spreadsheets are listed only when the flag comes from the settings; they are never counted.
-  TypeCheckBox(FileType::Xls)->setEnabled(false);
+}
+
+// The row of boxes has no room for the later formats: they sit in a menu, ticked at a first start.
+void BrowserPane::CreateTypeMenu(QWidget* area) {
+  moreTypes_ = new QToolButton(area);
+  moreTypes_->setText(QStringLiteral("More types\u2026"));
+  moreTypes_->setObjectName(QStringLiteral("moreTypesButton"));
+  moreTypes_->setProperty(kControlIdProperty, kIdMoreTypesButton);
+  moreTypes_->setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(moreTypes_);
+  for (size_t i = 0; i < kMenuTypes.size(); ++i) {
+    const TypeEntry& entry = kMenuTypes[i];
+    QAction* action = menu->addAction(QString::fromLatin1(entry.caption));
+    action->setObjectName(QString::fromLatin1(entry.objectName));
+    action->setCheckable(true);
+    const FileType type = entry.type;
+    connect(action, &QAction::triggered, this, [this, type] { OnTypeBoxClicked(type); });
+    typeEntries_[i] = action;
+    SetTypeChecked(type, true);
+  }
+  moreTypes_->setMenu(menu);
+}
+
+QAction* BrowserPane::TypeMenuEntry(FileType type) const {
+  for (size_t i = 0; i < kMenuTypes.size(); ++i) {
+    if (kMenuTypes[i].type == type) return typeEntries_[i];
+  }
+  return nullptr;
+}
+
+void BrowserPane::SetTypeChecked(FileType type, bool checked) {
+  if (QCheckBox* box = TypeCheckBox(type)) box->setChecked(checked);
+  if (QAction* entry = TypeMenuEntry(type)) entry->setChecked(checked);
+  fileList_->TypeFlags().Flag(type) = checked ? 1 : 0;
+}
+
+bool BrowserPane::IsTypeChecked(FileType type) const {
+  if (const QCheckBox* box = TypeCheckBox(type)) return box->isChecked();
+  const QAction* entry = TypeMenuEntry(type);
+  return entry != nullptr && entry->isChecked();
 }
 
 QCheckBox* BrowserPane::TypeCheckBox(FileType type) const {
@@ -85,6 +136,7 @@ void BrowserPane::OnTypeBoxClicked(FileType type) {
 
 void BrowserPane::OnTypeToggled(FileType type, bool enabled) {
   if (QCheckBox* box = TypeCheckBox(type)) box->setChecked(enabled);
+  if (QAction* entry = TypeMenuEntry(type)) entry->setChecked(enabled);
 }
 
 std::vector<std::string> BrowserPane::SelectedPaths() const {
@@ -118,19 +170,18 @@ void BrowserPane::RefreshFileList() {
 
 void BrowserPane::ApplyTypeChecks(const StoredSettings& settings) {
   const std::pair<FileType, int> stored[] = {
-      {FileType::Txt, settings.countTxt}, {FileType::Doc, settings.countDoc},
-      {FileType::Rtf, settings.countRtf}, {FileType::Xls, settings.countXls},
-      {FileType::Htm, settings.countHtm}, {FileType::Ppt, settings.countPpt},
-      {FileType::Pdf, settings.countPdf}};
-  for (const auto& [type, value] : stored) {
-    QCheckBox* box = TypeCheckBox(type);
-    box->setChecked(value == 1);
-    fileList_->TypeFlags().Flag(type) = box->isChecked() ? 1 : 0;
-  }
+      {FileType::Txt, settings.countTxt},     {FileType::Doc, settings.countDoc},
+      {FileType::Rtf, settings.countRtf},     {FileType::Xls, settings.countXls},
+      {FileType::Htm, settings.countHtm},     {FileType::Ppt, settings.countPpt},
+      {FileType::Pdf, settings.countPdf},     {FileType::Odt, settings.countOdt},
+      {FileType::Xliff, settings.countXliff}, {FileType::Po, settings.countPo},
+      {FileType::Sub, settings.countSub},     {FileType::Md, settings.countMd},
+      {FileType::More, settings.countMore}};
+  for (const auto& [type, value] : stored) SetTypeChecked(type, value == 1);
 }
 
 void BrowserPane::StoreTypeChecks(StoredSettings& settings) const {
-  auto state = [this](FileType type) { return TypeCheckBox(type)->isChecked() ? 1 : 0; };
+  auto state = [this](FileType type) { return IsTypeChecked(type) ? 1 : 0; };
   settings.countTxt = state(FileType::Txt);
   settings.countDoc = state(FileType::Doc);
   settings.countRtf = state(FileType::Rtf);
@@ -138,6 +189,12 @@ void BrowserPane::StoreTypeChecks(StoredSettings& settings) const {
   settings.countHtm = state(FileType::Htm);
   settings.countPpt = state(FileType::Ppt);
   settings.countPdf = state(FileType::Pdf);
+  settings.countOdt = state(FileType::Odt);
+  settings.countXliff = state(FileType::Xliff);
+  settings.countPo = state(FileType::Po);
+  settings.countSub = state(FileType::Sub);
+  settings.countMd = state(FileType::Md);
+  settings.countMore = state(FileType::More);
 }
 
 void BrowserPane::SetFileListColumnWidths(const std::array<int, 5>& widths) {

@@ -9,8 +9,10 @@
 
 #include "counting/FileTypes.h"
 
+class QAction;
 class QCheckBox;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace tw {
@@ -33,6 +35,13 @@ class BrowserPane : public QObject {
     const char* objectName;
   };
   static const std::array<TypeBox, 7> kTypeBoxes;
+  // The later formats' types, entries of the "More types" menu beside the boxes.
+  struct TypeEntry {
+    FileType type;
+    const char* caption;
+    const char* objectName;
+  };
+  static const std::array<TypeEntry, 6> kMenuTypes;
 
   // Creates the controls as children of `area` (positions come from the window's layout).
   explicit BrowserPane(QWidget* area);
@@ -40,6 +49,8 @@ class BrowserPane : public QObject {
   FolderTree* Tree() const { return tree_; }
   FileList* Files() const { return fileList_; }
   QCheckBox* TypeCheckBox(FileType type) const;
+  QAction* TypeMenuEntry(FileType type) const;
+  QToolButton* MoreTypesButton() const { return moreTypes_; }
   QPushButton* AddAllButton() const { return addAll_; }
   QPushButton* AddSelectedButton() const { return addSelected_; }
   QPushButton* AddSubfoldersButton() const { return addSubfolders_; }
@@ -70,12 +81,17 @@ class BrowserPane : public QObject {
 
  private:
   void CreateTypeBoxes(QWidget* area);
+  void CreateTypeMenu(QWidget* area);
+  void SetTypeChecked(FileType type, bool checked);
+  bool IsTypeChecked(FileType type) const;
   void OnTypeBoxClicked(FileType type);
   void OnTypeToggled(FileType type, bool enabled);
 
   FolderTree* tree_;
   FileList* fileList_;
   std::array<QCheckBox*, 7> typeBoxes_{};
+  std::array<QAction*, 6> typeEntries_{};
+  QToolButton* moreTypes_ = nullptr;
   QPushButton* addSubfolders_;
   QPushButton* addSelected_;
   QPushButton* addAll_;

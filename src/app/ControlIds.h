@@ -30,6 +30,7 @@ enum ControlId : int {
   kIdTypeFrame = 1081,
   kIdPricingLabel = 1111,
   kIdSaveReport = 1112,
+  kIdMoreTypesButton = 1201,
 };
 
 enum CommandId : int {

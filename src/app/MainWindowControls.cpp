@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "app/BrowserPane.h"
 #include "app/ControlIds.h"
@@ -56,6 +57,7 @@ void MainWindow::CreateControls(QWidget* area) {
   for (const BrowserPane::TypeBox& box : BrowserPane::kTypeBoxes) {
     controls_[box.id] = browser_->TypeCheckBox(box.type);
   }
+  controls_[kIdMoreTypesButton] = browser_->MoreTypesButton();
   connect(browser_, &BrowserPane::addSelectedRequested, this, &MainWindow::OnAddSelected);
   connect(browser_, &BrowserPane::addAllRequested, this, &MainWindow::OnAddAll);
   connect(browser_, &BrowserPane::addSubfoldersRequested, this, &MainWindow::OnAddSubfolders);

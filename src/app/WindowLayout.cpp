@@ -37,6 +37,7 @@ std::vector<WindowLayout::Placement> WindowLayout::Controls(int cx, int cy) {
       {kIdXlsCheck, QRect(T(f + 237 + 170), h - 90, 40, 18)},
       {kIdPdfCheck, QRect(T(f + 282 + 170), h - 90, 40, 18)},
       {kIdTypeFrame, QRect(T(f + 164), h - 102, 328, 32)},
+      {kIdMoreTypesButton, QRect(T(f + 496), h - 94, 90, 24)},
       {kIdCountStatistic, QRect(cx - 210, cy - 55, 106, 26)},
       {kIdSaveReport, QRect(cx - 100, cy - 55, 80, 26)},
       {kIdRemoveFrame, QRect(2, cy - 123, cx - 4, 32)},

@@ -16,6 +16,18 @@ int& FileTypeFlags::Flag(FileType type) {
       return CountHtm;
     case FileType::Ppt:
       return CountPPT;
+    case FileType::Odt:
+      return CountOdt;
+    case FileType::Xliff:
+      return CountXliff;
+    case FileType::Po:
+      return CountPo;
+    case FileType::Sub:
+      return CountSub;
+    case FileType::Md:
+      return CountMd;
+    case FileType::More:
+      return CountMore;
     case FileType::Pdf:
       break;
   }

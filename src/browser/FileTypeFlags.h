@@ -6,7 +6,8 @@
 
 namespace tw {
 
-// The seven enabled-type flags (0 or 1 each, named as the settings keys), one per type box.
+// The enabled-type flags (0 or 1 each, named as the settings keys), one per type box or entry
+// of the window's "More types" menu.
 struct FileTypeFlags {
   int CountDoc = 0;
   int CountRtf = 0;
@@ -15,6 +16,12 @@ struct FileTypeFlags {
   int CountHtm = 0;
   int CountPPT = 0;
   int CountPdf = 0;
+  int CountOdt = 0;
+  int CountXliff = 0;
+  int CountPo = 0;
+  int CountSub = 0;
+  int CountMd = 0;
+  int CountMore = 0;
 
   int& Flag(FileType type);
   int Flag(FileType type) const;

@@ -95,6 +95,7 @@ bool ApplySwitch(const std::string& name, CommandLine& line) {
       {"--extra-symbols", [](CommandLine& l) { l.options.extraSymbolsAsWords = true; }},
       {"--headers-footers", [](CommandLine& l) { l.options.headersAndFooters = true; }},
       {"--legacy-bytes", [](CommandLine& l) { l.options.legacyByteRules = true; }},
+      {"--xliff-target", [](CommandLine& l) { l.options.xliffTarget = true; }},
       {"-h", [](CommandLine& l) { l.help = true; }},
       {"--help", [](CommandLine& l) { l.help = true; }},
       {"--version", [](CommandLine& l) { l.version = true; }},
@@ -166,6 +167,7 @@ Counts the words and characters of documents and prices them.
                      subset of notes (speaker notes), comments, charts (titles, axis,
                      series and category names), diagrams (SmartArt text) and hidden
                      (hidden text and hidden slides)
+  --xliff-target     count the target text of XLIFF files instead of the source
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
   -                  read the paths to count from standard input, one a line

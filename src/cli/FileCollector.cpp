@@ -19,7 +19,6 @@ void WalkFolder(const std::string& folder, CollectedFiles& collected) {
     std::error_code statusError;
     if (!it->is_regular_file(statusError)) continue;
     const std::string path = it->path().string();
-    // Spreadsheets are listed by the window but never counted, so a walk leaves them out.
     if (BatchKindOfPath(path)) found.push_back(path);
   }
   if (error) collected.errors.push_back(folder + ": " + error.message());

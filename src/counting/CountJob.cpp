@@ -6,6 +6,7 @@
 #include "counting/FileTypes.h"
 #include "counting/PdfCounter.h"
 #include "counting/PowerPointCounter.h"
+#include "counting/TextDocumentCounter.h"
 #include "counting/WordCounter.h"
 
 namespace tw {
@@ -42,9 +43,11 @@ FileCountResult CountFile(CounterKind kind, const std::string& path, const Count
     case CounterKind::Html:
       return CountHtmlFile(path, options);
     case CounterKind::Pdf:
+      return CountPdfFile(path, options, stop);
+    default:
       break;
   }
-  return CountPdfFile(path, options, stop);
+  return CountTextDocumentFile(kind, path, options);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ struct CountOptions {
   bool headersAndFooters = false;    // "Count in headers and footers"
   bool extraSymbolsAsWords = false;  // "Treat extra symbols in txt files like a word"
   bool legacyByteRules = false;      // "Legacy byte rules": judge bytes / low bytes alone
+  bool xliffTarget = false;          // bilingual files: count the target language, not the source
   ContentSwitches include;
 };
 

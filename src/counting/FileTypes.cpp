@@ -5,17 +5,46 @@
 namespace tw {
 namespace {
 
-constexpr std::array<FileTypeEntry, 10> kTable = {{
+constexpr std::array<FileTypeEntry, 38> kTable = {{
     {"txt", FileType::Txt, CounterKind::Text},
     {"doc", FileType::Doc, CounterKind::Word},
     {"docx", FileType::Doc, CounterKind::Word},
     {"rtf", FileType::Rtf, CounterKind::Word},
-    {"xls", FileType::Xls, std::nullopt},
+    {"xls", FileType::Xls, CounterKind::Spreadsheet},
     {"ppt", FileType::Ppt, CounterKind::PowerPoint},
     {"pptx", FileType::Ppt, CounterKind::PowerPoint},
     {"htm", FileType::Htm, CounterKind::Html},
     {"html", FileType::Htm, CounterKind::Html},
     {"pdf", FileType::Pdf, CounterKind::Pdf},
+    {"xlsx", FileType::Xls, CounterKind::Spreadsheet},
+    {"xlsm", FileType::Xls, CounterKind::Spreadsheet},
+    {"ods", FileType::Xls, CounterKind::Spreadsheet},
+    {"ots", FileType::Xls, CounterKind::Spreadsheet},
+    {"fods", FileType::Xls, CounterKind::Spreadsheet},
+    // OpenDocument texts and presentations count as Word and PowerPoint files do.
+    {"odt", FileType::Odt, CounterKind::Word},
+    {"ott", FileType::Odt, CounterKind::Word},
+    {"fodt", FileType::Odt, CounterKind::Word},
+    {"odp", FileType::Ppt, CounterKind::PowerPoint},
+    {"otp", FileType::Ppt, CounterKind::PowerPoint},
+    {"fodp", FileType::Ppt, CounterKind::PowerPoint},
+    {"xlf", FileType::Xliff, CounterKind::Xliff},
+    {"xliff", FileType::Xliff, CounterKind::Xliff},
+    {"sdlxliff", FileType::Xliff, CounterKind::Xliff},
+    {"mqxliff", FileType::Xliff, CounterKind::Xliff},
+    {"txlf", FileType::Xliff, CounterKind::Xliff},
+    {"po", FileType::Po, CounterKind::Po},
+    {"pot", FileType::Po, CounterKind::Po},
+    {"srt", FileType::Sub, CounterKind::Subtitle},
+    {"vtt", FileType::Sub, CounterKind::Subtitle},
+    {"md", FileType::Md, CounterKind::Markdown},
+    {"markdown", FileType::Md, CounterKind::Markdown},
+    {"epub", FileType::More, CounterKind::More},
+    {"idml", FileType::More, CounterKind::More},
+    {"csv", FileType::More, CounterKind::More},
+    {"tsv", FileType::More, CounterKind::More},
+    {"json", FileType::More, CounterKind::More},
+    {"xml", FileType::More, CounterKind::More},
 }};
 
 char AsciiLower(char c) {

@@ -7,15 +7,26 @@
 namespace tw {
 
 // The counter kinds, in the order a count run runs their batches.
-enum class CounterKind { Text = 0, Word, PowerPoint, Html, Pdf };
-inline constexpr int kCounterKindCount = 5;
+enum class CounterKind {
+  Text = 0,
+  Word,
+  PowerPoint,
+  Html,
+  Pdf,
+  Spreadsheet,
+  Xliff,
+  Po,
+  Subtitle,
+  Markdown,
+  More,
+};
+inline constexpr int kCounterKindCount = 11;
 
 // The type boxes under the file list, in box order.
-enum class FileType { Doc, Rtf, Xls, Txt, Htm, Ppt, Pdf };
-inline constexpr int kFileTypeCount = 7;
+enum class FileType { Doc, Rtf, Xls, Txt, Htm, Ppt, Pdf, Odt, Xliff, Po, Sub, Md, More };
+inline constexpr int kFileTypeCount = 13;
 
-// One countable extension: the type box that lists it and the batch that counts it (none for
-// spreadsheets, which are listed but set aside by the count run).
+// One countable extension: the type box that lists it and the batch that counts it.
 struct FileTypeEntry {
   std::string_view extension;  // lower case, without the dot
   FileType box;
@@ -31,7 +42,7 @@ std::span<const FileTypeEntry> FileTypeTable();
 // "mytxt").
 const FileTypeEntry* FileTypeOfPath(std::string_view path);
 
-// The batch a count-list row goes to; nullopt for spreadsheets and unknown types.
+// The batch a count-list row goes to; nullopt for unknown types.
 std::optional<CounterKind> BatchKindOfPath(std::string_view path);
 
 }  // namespace tw

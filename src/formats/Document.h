@@ -25,6 +25,10 @@ enum class PieceKind {
   PdfPage,      // the text of page `container`, in reading order
   Chart,        // a chart's title, axis titles, category and series names, on `container`
   Diagram,      // a diagram's (SmartArt's) text, on `container`
+  SheetCell,    // the text of one spreadsheet cell on sheet `container`
+  Segment,      // the text of one translation unit or catalogue message
+  Cue,          // the text of one subtitle cue
+  Block,        // a stretch of visible text of a plain or marked-up text format
 };
 
 // Which of a section's headers or footers a piece is.

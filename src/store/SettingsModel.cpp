@@ -24,6 +24,13 @@ constexpr CheckBoxKey kCheckBoxKeys[] = {
     {"CountPdf", &StoredSettings::countPdf, 0},
 };
 
+// The boxes of the later formats, written after every key older versions know.
+constexpr CheckBoxKey kLaterTypeKeys[] = {
+    {"CountOdt", &StoredSettings::countOdt, 1}, {"CountXliff", &StoredSettings::countXliff, 1},
+    {"CountPo", &StoredSettings::countPo, 1},   {"CountSub", &StoredSettings::countSub, 1},
+    {"CountMd", &StoredSettings::countMd, 1},   {"CountMore", &StoredSettings::countMore, 1},
+};
+
 int32_t Saturate32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
@@ -68,6 +75,9 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
     file.SetValue(box.key, std::to_string(settings.*box.field));
   }
   file.SetValue(kCurrencyCodeKey, settings.currencyCode);
+  for (const CheckBoxKey& box : kLaterTypeKeys) {
+    file.SetValue(box.key, std::to_string(settings.*box.field));
+  }
   // Each is inserted right after the header, so the file holds Bottom, Right, Top, Left.
   file.SetValue("Left", std::to_string(settings.window.left), kWindowSection);
   file.SetValue("Top", std::to_string(settings.window.top), kWindowSection);
@@ -88,6 +98,9 @@ std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRe
   settings.pricingIndex = ReadInteger(file.GetValue(std::string_view("PricingBy")));
   settings.currencyCode = file.GetValue(std::string_view(kCurrencyCodeKey));
   for (const CheckBoxKey& box : kCheckBoxKeys) {
+    settings.*box.field = CheckBoxValue(file.GetValue(std::string_view(box.key)), box.defaultValue);
+  }
+  for (const CheckBoxKey& box : kLaterTypeKeys) {
     settings.*box.field = CheckBoxValue(file.GetValue(std::string_view(box.key)), box.defaultValue);
   }
   const WindowRect stored{ReadEdge(file, "Left", desktop.left), ReadEdge(file, "Top", desktop.top),

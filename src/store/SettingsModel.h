@@ -38,6 +38,12 @@ struct StoredSettings {
   int countHtm = 0;
   int countPpt = 0;
   int countPdf = 0;
+  int countOdt = 0;  // the type boxes of the later formats, 0 or 1
+  int countXliff = 0;
+  int countPo = 0;
+  int countSub = 0;
+  int countMd = 0;
+  int countMore = 0;
   WindowRect window;  // the window's restored (normal) rectangle
 };
 
@@ -56,7 +62,7 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
 // - currencyIndex, pricingIndex: the stored number as read by the C integer conversion (0 when
 //   missing), not yet clamped; the window clamps with ClampComboIndex against its entry count;
 // - check boxes: 0 or 1 as stored; missing or any other number gives the default (TXT and DOC on,
-//   the others off);
+//   the others of the first seven off; the later formats' boxes, which older files lack, on);
 // - window: the stored edges (each defaulting to the desktop's) clamped by ClampWindowPlacement.
 std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRect desktop);
 

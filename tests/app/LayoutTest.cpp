@@ -30,7 +30,7 @@ const std::map<int, QRect> kAt1000x700 = {
     {kIdXlsCheck, QRect(707, 260, 40, 18)},      {kIdPdfCheck, QRect(752, 260, 40, 18)},
     {kIdTypeFrame, QRect(464, 248, 328, 32)},    {kIdCountStatistic, QRect(790, 645, 106, 26)},
     {kIdSaveReport, QRect(900, 645, 80, 26)},    {kIdRemoveFrame, QRect(2, 577, 996, 32)},
-    {kIdBottomFrame, QRect(2, 634, 996, 40)},
+    {kIdBottomFrame, QRect(2, 634, 996, 40)},    {kIdMoreTypesButton, QRect(796, 256, 90, 24)},
 };
 
 TEST(WindowLayout, PlacesEveryControlAsTheTableSays) {

@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, EveryControlCarriesItsIdAndCaption) {
     EXPECT_EQ(button->property(kControlIdProperty).toInt(), id);
     EXPECT_FALSE(button->objectName().isEmpty()) << id;
   }
-  EXPECT_FALSE(Button(kIdXlsCheck)->isEnabled());
+  EXPECT_TRUE(Button(kIdXlsCheck)->isEnabled());
   EXPECT_TRUE(Button(kIdDocCheck)->isEnabled());
   EXPECT_FALSE(Button(kIdSaveReport)->isEnabled());
   EXPECT_EQ(Edit(kIdPricingLabel)->text(), "Pricing:");

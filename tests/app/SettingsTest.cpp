@@ -82,7 +82,10 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
 
   std::filesystem::remove(dir.Path() / "settings.ini");
   W().SaveSettings();
-  const std::string withName = std::string(kValues) + "CurrencyCode=USD\r\n";
+  // The later formats' boxes, which the file lacked, were on and are written after the rest.
+  const std::string withName = std::string(kValues) + "CurrencyCode=USD\r\n" +
+                               "CountOdt=1\r\nCountXliff=1\r\nCountPo=1\r\nCountSub=1\r\n" +
+                               "CountMd=1\r\nCountMore=1\r\n";
   EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
             Utf16(SettingsText(folder, withName, kWindow)));
 }

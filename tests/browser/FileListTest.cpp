@@ -64,7 +64,7 @@ TEST(FileList, ListsByTheExtensionAfterTheLastDotInAnyCase) {
   };
   for (const Case& c : listed) tree.File(c.file, "12345");
   // The count run and the command line take none of these, so the list offers none of them.
-  for (const char* name : {"README.adoc", "mytxt", "mydocx", "doc", "page.shtml", "sheet.xlsx",
+  for (const char* name : {"README.adoc", "mytxt", "mydocx", "doc", "page.shtml", "sheet.xlsb",
                            "letter.docm", "notes.txt.bak"})
     tree.File(name);
   FileList list;

@@ -17,15 +17,23 @@ TEST(FileTypeFlags, EachBoxAcceptsItsOwnExtensionsInAnyCase) {
       "/w/a.doc",  "/w/A.DOCX", "/w/a.Rtf",  "/w/a.xls",      "/w/NOTES.TXT",   "/w/a.htm",
       "/w/a.HTML", "/w/a.ppt",  "/w/a.pptx", "/w/a.pdf",      "/w/README.adoc", "/w/mytxt",
       "/w/mydocx", "/w/doc",    "/w/a.xlsx", "/w/page.shtml", "/w/a.txt.bak",   "/w/x.txt/y",
+      "/w/a.odt",  "/w/a.fodp", "/w/a.XLF",  "/w/a.pot",      "/w/a.vtt",       "/w/a.md",
+      "/w/a.json", "/w/a.xlsb",
   };
   const Case cases[] = {
       {FileType::Doc, {"/w/a.doc", "/w/A.DOCX"}},
       {FileType::Rtf, {"/w/a.Rtf"}},
-      {FileType::Xls, {"/w/a.xls"}},
+      {FileType::Xls, {"/w/a.xls", "/w/a.xlsx"}},
       {FileType::Txt, {"/w/NOTES.TXT"}},
       {FileType::Htm, {"/w/a.htm", "/w/a.HTML"}},
-      {FileType::Ppt, {"/w/a.ppt", "/w/a.pptx"}},
+      {FileType::Ppt, {"/w/a.ppt", "/w/a.pptx", "/w/a.fodp"}},
       {FileType::Pdf, {"/w/a.pdf"}},
+      {FileType::Odt, {"/w/a.odt"}},
+      {FileType::Xliff, {"/w/a.XLF"}},
+      {FileType::Po, {"/w/a.pot"}},
+      {FileType::Sub, {"/w/a.vtt"}},
+      {FileType::Md, {"/w/a.md"}},
+      {FileType::More, {"/w/a.json"}},
   };
   for (const Case& c : cases) {
     FileTypeFlags flags;

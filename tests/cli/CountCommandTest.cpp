@@ -141,7 +141,7 @@ TEST_F(CountCommand, FolderWalkCollectsByExtension) {
   dir.Write("jobs/NOTES.TXT", "one two");
   dir.Write("jobs/README.adoc", "= Title");
   dir.Write("jobs/mytxt", "words");
-  dir.Write("jobs/sheet.xls", "cells");
+  dir.Write("jobs/sheet.xlsb", "cells");
   dir.Write("jobs/sub/page.HTML", "<p>three words here</p>");
   const Outcome outcome = Run({"-r", "--format", "tsv", File("jobs")});
   EXPECT_EQ(outcome.status, 0) << outcome.errors;
@@ -155,7 +155,7 @@ TEST_F(CountCommand, FolderWalkCollectsByExtension) {
 TEST_F(CountCommand, EachFailureNamesItsFile) {
   const std::string missingText = File("gone.txt");
   const std::string missingPdf = File("gone.pdf");
-  const Outcome outcome = Run({missingPdf, missingText, dir.Write("sheet.xls", "cells")});
+  const Outcome outcome = Run({missingPdf, missingText, dir.Write("sheet.xlsb", "cells")});
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.errors, "tallywright-count: " + missingPdf +
                                 ": No such file or directory\n"
@@ -163,7 +163,7 @@ TEST_F(CountCommand, EachFailureNamesItsFile) {
                                 missingText +
                                 ": No such file or directory\n"
                                 "tallywright-count: " +
-                                File("sheet.xls") + ": not a countable file type\n");
+                                File("sheet.xlsb") + ": not a countable file type\n");
 }
 
 TEST(CommandLineUsage, RejectsBadArguments) {

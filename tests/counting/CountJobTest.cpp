@@ -70,7 +70,7 @@ TEST_F(CountJobTest, BatchesRunByKindInRowOrderWithProgressOverTheWholeRun) {
   const std::string html = dir.Write("b.html", "<p>two words</p>");
   const std::string txt2 = Words("c.TXT", 3);
   CountJob job(Input({Missing("d.pdf"), txt1, Missing("e.docx"), html, Missing("f.pptx"),
-                      Words("g.xls", 1), Words("h.adoc", 1), txt2}));
+                      Words("g.xlsb", 1), Words("h.adoc", 1), txt2}));
   RecordingObserver observer;
   job.Run(observer);
   const std::vector<std::string> expected = {

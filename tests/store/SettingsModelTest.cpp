@@ -29,6 +29,12 @@ StoredSettings SampleSettings() {
   s.countHtm = 1;
   s.countPpt = 0;
   s.countPdf = 1;
+  s.countOdt = 1;
+  s.countXliff = 0;
+  s.countPo = 1;
+  s.countSub = 1;
+  s.countMd = 0;
+  s.countMore = 1;
   s.window = {10, 20, 810, 620};
   return s;
 }
@@ -50,6 +56,12 @@ TEST(SettingsFile, SavedFileIsExactlyTheKnownLayout) {
       "CountPPT=0\r\n"
       "CountPdf=1\r\n"
       "CurrencyCode=USD\r\n"
+      "CountOdt=1\r\n"
+      "CountXliff=0\r\n"
+      "CountPo=1\r\n"
+      "CountSub=1\r\n"
+      "CountMd=0\r\n"
+      "CountMore=1\r\n"
       "\r\n"
       "[Window position]\r\n"
       "Bottom=620\r\n"
@@ -98,6 +110,11 @@ TEST(SettingsFile, MissingKeysTakeTheirDefaults) {
                        loaded->countHtm, loaded->countPpt, loaded->countPdf};
   EXPECT_EQ(std::vector<int>(std::begin(boxes), std::end(boxes)),
             (std::vector<int>{1, 1, 0, 0, 0, 0, 0}));
+  // The later formats' boxes are on when a file from before them is read.
+  const int later[] = {loaded->countOdt, loaded->countXliff, loaded->countPo,
+                       loaded->countSub, loaded->countMd,    loaded->countMore};
+  EXPECT_EQ(std::vector<int>(std::begin(later), std::end(later)),
+            (std::vector<int>{1, 1, 1, 1, 1, 1}));
   EXPECT_EQ(loaded->window, (WindowRect{-10, 5, 1000, 700}));  // the whole desktop
 }
 

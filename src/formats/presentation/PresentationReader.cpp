@@ -7,6 +7,8 @@
 #include <new>
 
 #include "formats/container/ContainerError.h"
+#include "formats/opendocument/OdfPackage.h"
+#include "formats/opendocument/OdpReader.h"
 #include "formats/presentation/PptReader.h"
 #include "formats/presentation/PptxReader.h"
 
@@ -32,10 +34,12 @@ FileKind SniffFile(const std::string& path) {
 Document ReadPresentationFile(const std::string& path) {
   switch (SniffFile(path)) {
     case FileKind::Zip:
+      if (IsOpenDocumentPackage(path)) return ReadOdpDocument(path);
       return powerpoint::ReadPptx(path);
     case FileKind::CompoundFile:
       return powerpoint::ReadPpt(path);
     case FileKind::Other:
+      if (IsFlatOpenDocument(path)) return ReadOdpDocument(path);
       break;
   }
   throw ContainerError("not a PowerPoint presentation");

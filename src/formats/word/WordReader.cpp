@@ -6,6 +6,8 @@
 #include "formats/ReadResult.h"
 #include "formats/container/CompoundFile.h"
 #include "formats/container/ContainerError.h"
+#include "formats/opendocument/OdfPackage.h"
+#include "formats/opendocument/OdtReader.h"
 #include "formats/word/doc/DocReader.h"
 #include "formats/word/docx/DocxReader.h"
 #include "formats/word/rtf/RtfReader.h"
@@ -58,6 +60,7 @@ Document ReadByContent(const std::string& path) {
   }
   switch (FormatOf(LeadingBytes(path, 8))) {
     case WordFormat::ZipPackage:
+      if (IsOpenDocumentPackage(path)) return ReadOdtDocument(path);
       return ReadDocxDocument(path);
     case WordFormat::CompoundFile:
       RejectEncryptedPackage(path);
@@ -70,6 +73,7 @@ Document ReadByContent(const std::string& path) {
       throw ReaderError("The document was saved in Word for Windows 1.0, which is not supported: " +
                         path);
     case WordFormat::Unknown:
+      if (IsFlatOpenDocument(path)) return ReadOdtDocument(path);
       break;
   }
   throw ReaderError("The file is not a Word document: " + path);

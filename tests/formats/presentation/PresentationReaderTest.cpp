@@ -85,7 +85,7 @@ TEST(PresentationReader, SaysWhyItCannotOpenAFile) {
   test::TempDir dir;
   const std::string missing = (dir.Path() / "x.pptx").string();
   const std::string text = dir.Write("x.ppt", "not a presentation at all");
-  const std::string source = test::FixturePath("powerpoint/deck.fodp");
+  const std::string source = test::FixturePath("word/plain.fodt");
   const struct {
     std::string path;
     std::string reason;
@@ -93,7 +93,7 @@ TEST(PresentationReader, SaysWhyItCannotOpenAFile) {
       {missing,
        "cannot open " + missing + ": the file cannot be opened (No such file or directory)"},
       {text, "cannot open " + text + ": not a PowerPoint presentation"},
-      {source, "cannot open " + source + ": not a PowerPoint presentation"},
+      {source, "cannot open " + source + ": not an OpenDocument presentation"},
   };
   for (const auto& c : cases) {
     const ReadResult result = ReadPresentation(c.path);
