@@ -30,6 +30,8 @@ enum ControlId : int {
   kIdTypeFrame = 1081,
   kIdPricingLabel = 1111,
   kIdSaveReport = 1112,
+  kIdHomeButton = 1200,
+  kIdFolderPath = 1201,
 };
 
 enum CommandId : int {

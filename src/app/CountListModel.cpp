@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+#include "app/LocaleText.h"
+
 namespace tw {
 namespace {
 
@@ -172,7 +174,7 @@ QVariant CountListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= RowCount()) return {};
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(Cell(index.row(), index.column()));
+      return LocaleText::Cell(index.column(), Cell(index.row(), index.column()));
     case Qt::ForegroundRole:
       return QColor(Qt::black);
     case Qt::BackgroundRole: {
@@ -186,7 +188,7 @@ QVariant CountListModel::data(const QModelIndex& index, int role) const {
 
 QVariant CountListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kCountColumnCount) return {};
-  if (role == Qt::DisplayRole) return QString::fromStdString(headers_[section]);
+  if (role == Qt::DisplayRole) return LocaleText::Header(headers_[section]);
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }

@@ -47,7 +47,7 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
       messages_(messages),
       ownChooser_(std::make_unique<DialogReportFileChooser>()),
       chooser_(ownChooser_.get()) {
-  setWindowTitle(QStringLiteral("TLW"));
+  setWindowTitle(QStringLiteral("Tallywright"));
   setObjectName(QStringLiteral("mainWindow"));
   setWindowIcon(QApplication::windowIcon());
   // The layout's sizes were drawn for an 8-point dialog font.
@@ -95,7 +95,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::ApplyLayout(int cx, int cy) {
-  for (const WindowLayout::Placement& placement : WindowLayout::Controls(cx, cy)) {
+  std::vector<WindowLayout::Placement> placements = WindowLayout::Controls(cx, cy);
+  WindowLayout::FitToContents(placements,
+                              [this](int id) { return WindowLayout::NeededWidth(Control(id)); });
+  for (const WindowLayout::Placement& placement : placements) {
     if (QWidget* control = Control(placement.id)) control->setGeometry(placement.rect);
   }
   const std::array<int, 7> countWidths = WindowLayout::CountListColumnWidths(cx);
@@ -292,11 +295,11 @@ void MainWindow::FillCurrencyCombo() {
 // ---- settings ------------------------------------------------------------------------------
 
 int MainWindow::LoadSettings() {
-  return WindowSettings::Load(*this, *browser_, *pricing_) ? 1 : 0;
+  return WindowSettings::Load(*this, *browser_, *pricing_, options_) ? 1 : 0;
 }
 
 void MainWindow::SaveSettings() {
-  WindowSettings::Save(*this, *browser_, *pricing_);
+  WindowSettings::Save(*this, *browser_, *pricing_, options_);
 }
 
 }  // namespace tw

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "app/BrowserPane.h"
 #include "app/ControlIds.h"
@@ -47,7 +48,8 @@ void MainWindow::CreateControls(QWidget* area) {
   browser_->Tree()->SetMessageService(&service_);
   for (QWidget* control : std::initializer_list<QWidget*>{
            browser_->Tree(), browser_->Files(), browser_->AddAllButton(),
-           browser_->AddSelectedButton(), browser_->AddSubfoldersButton()}) {
+           browser_->AddSelectedButton(), browser_->AddSubfoldersButton(), browser_->HomeButton(),
+           browser_->PathField()}) {
     controls_[control->property(kControlIdProperty).toInt()] = control;
   }
   for (const BrowserPane::TypeBox& box : BrowserPane::kTypeBoxes) {
