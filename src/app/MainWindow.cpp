@@ -67,7 +67,6 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
 
   resize(kInitialWidth, kInitialHeight);
   setMinimumSize(WindowLayout::kMinimumWidth, WindowLayout::kMinimumHeight);
-  statusPanes_[0]->setFixedWidth(kInitialWidth / 2);
   // A pane of fixed size never asks the window for a new layout when its text changes: during
   // a count it changes with every file.
   statusPanes_[0]->setFixedHeight(statusPanes_[0]->sizeHint().height());
@@ -76,6 +75,8 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
 
   FillCurrencyCombo();
   LoadSettings();
+  // Half the window as it opens, after the settings (or the screen) have sized it.
+  statusPanes_[0]->setFixedWidth(width() / 2);
 }
 
 // The runner, a child, cancels a job still running and waits for its thread as it goes.

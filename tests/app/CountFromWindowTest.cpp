@@ -295,6 +295,7 @@ TEST_F(EndToEndTest, CountsTheSampleFolderAndSavesAReport) {
   ListInFileList({samples + "/hello.txt", samples + "/page.html"});
   W().OnAddAll();
   Choose(Combo(kIdPricingCombo), "Words");
+  Edit(kIdRateEdit)->clear();
   QTest::keyClicks(Edit(kIdRateEdit), "0.1");
   CountAndWait();
   ASSERT_TRUE(messages.Texts().empty()) << messages.Texts().front();

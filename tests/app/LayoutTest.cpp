@@ -111,7 +111,9 @@ TEST_F(WindowLayoutTest, NoTypeBoxOrPricingEntryIsCutOff) {
   for (int id : row) {
     QWidget* box = W().Control(id);
     EXPECT_GE(box->width(), box->sizeHint().width()) << id;
-    if (previous != nullptr) EXPECT_GT(box->x(), previous->geometry().right()) << id;
+    if (previous != nullptr) {
+      EXPECT_GT(box->x(), previous->geometry().right()) << id;
+    }
     EXPECT_TRUE(W().Control(kIdTypeFrame)->geometry().contains(box->geometry())) << id;
     previous = box;
   }

@@ -181,7 +181,7 @@ std::vector<int> GreyColumns(const CountListModel& model) {
 TEST_F(MainWindowTest, ThePricedColumnIsGreyFollowingThePricingMode) {
   ListInFileList({Write("a.txt", "x")});
   W().OnAddAll();
-  EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{});
+  EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{kWordsColumn});  // the first start's mode
   Choose(Combo(kIdPricingCombo), "Chars");
   EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{kCharsColumn});
   Choose(Combo(kIdPricingCombo), "Words");

@@ -80,9 +80,13 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return W().Browser()->Files()->AllFullPaths() == listed; }));
   EXPECT_EQ(W().Browser()->Files()->AllFullPaths(), listed);
 
-  std::filesystem::remove(dir.Path() / "settings.ini");
+  // Emptied rather than removed, so the current folder still holds the settings.
+  Write("settings.ini", "");
   W().SaveSettings();
-  const std::string withName = std::string(kValues) + "CurrencyCode=USD\r\n";
+  const std::string withName = std::string(kValues) +
+                               "CurrencyCode=USD\r\nHeadersAndFooters=0\r\nExtraSymbols=0\r\n"
+                               "LegacyByteRules=0\r\nInclude=\r\nRecentFolder1=" +
+                               folder + "\r\n";
   EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
             Utf16(SettingsText(folder, withName, kWindow)));
 }
