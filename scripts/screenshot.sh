@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the main window under a virtual X server into docs/screenshot.png: the
-# samples/ folder selected in the tree, its files in the count list, counted and priced by words.
+# Takes the README's screenshots of the main window under a virtual X server: a clean home and
+# configuration folder, a translator's job folder (copies of samples/) selected in the tree, its
+# files in the count list, counted and priced by words at 0.01. One picture in English
+# (docs/screenshot.png) and one in German (docs/screenshot-de.png).
+# Where user namespaces are allowed the clean home is mounted at /home/ann, so no path of the
+# machine it ran on appears; elsewhere it lies in a temporary folder.
 # Usage: scripts/screenshot.sh [path to the tallywright binary]   (default build/src/app/tallywright)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,26 +18,60 @@ done
 work=$(mktemp -d)
 display=":$((90 + RANDOM % 400))"
 xvfb_pid=""
-app_pid=""
 cleanup() {
-  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# settings.ini is UTF-16LE with CR LF line ends: the samples folder, rate 0.01, USD (index 2),
-# priced by words (index 2), every countable type listed, the window at 0,0 sized 1100 x 720.
-printf 'Directory=%s\r\nCurrencyValue=0.01\r\nCurrencyName=2\r\nPricingBy=2\r\nCountTxt=1\r\nCountDoc=1\r\nCountRtf=1\r\nCountXls=0\r\nCountHtm=1\r\nCountPPT=1\r\nCountPdf=1\r\n\r\n[Window position]\r\nBottom=720\r\nRight=1100\r\nTop=0\r\nLeft=0\r\n' \
-  "$root/samples" | iconv -f UTF-8 -t UTF-16LE > "$work/settings.ini"
+# The clean home: a job folder with the sample documents, nothing else.
+mkdir -p "$work/home/ann/Jobs/Brochure 2024" "$work/home/ann/Jobs/Website" "$work/home/ann/Documents"
+cp "$root"/samples/* "$work/home/ann/Jobs/Brochure 2024/"
+
+# Each start runs in the clean home; the commands exec one another, so $! is the program itself.
+if unshare -rm true 2>/dev/null; then
+  home=/home/ann
+  in_home=(unshare -rm sh -c 'mount --bind "$0/home" /home && cd /home/ann && exec "$@"' "$work")
+else
+  home="$work/home/ann"
+  in_home=(sh -c 'cd "$0/home/ann" && exec "$@"' "$work")
+fi
+
+files=()
+for file in "$work/home/ann/Jobs/Brochure 2024"/*; do
+  files+=("$home/Jobs/Brochure 2024/$(basename "$file")")
+done
 
 Xvfb "$display" -screen 0 1100x720x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 sleep 1
-(cd "$work" && DISPLAY="$display" QT_QPA_PLATFORM=xcb exec "$binary" --count "$root"/samples/*) \
-  >/dev/null 2>&1 &
-app_pid=$!
-sleep 4
+
+# settings.ini (UTF-16LE, CR LF): the job folder, rate 0.01, EUR, priced by words, every countable
+# type; no window keys, so the window covers the screen.
+settings() {
+  printf 'Directory=%s\r\nCurrencyValue=0.01\r\nCurrencyName=0\r\nPricingBy=2\r\nCountTxt=1\r\nCountDoc=1\r\nCountRtf=1\r\nCountXls=0\r\nCountHtm=1\r\nCountPPT=1\r\nCountPdf=1\r\nCurrencyCode=EUR\r\n' \
+    "$home/Jobs/Brochure 2024" | iconv -f UTF-8 -t UTF-16LE
+}
+
+# shoot LANGUAGE OUTPUT: starts the program afresh, counts the job folder's files and takes the
+# picture. The configuration folder lies outside the home, so the tree does not show it.
+shoot() {
+  local language=$1 output=$2
+  rm -rf "$work/config"
+  mkdir -p "$work/config/tallywright"
+  settings > "$work/config/tallywright/settings.ini"
+  "${in_home[@]}" env -i PATH="$PATH" HOME="$home" XDG_CONFIG_HOME="$work/config" \
+    LANG="$language.UTF-8" LC_ALL="$language.UTF-8" LANGUAGE="${language%%_*}" \
+    DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+    "$binary" --count "${files[@]}" >/dev/null 2>&1 &
+  local app_pid=$!
+  sleep 5
+  DISPLAY="$display" import -window root "$output"
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  echo "$output written"
+}
+
 mkdir -p docs
-DISPLAY="$display" import -window root docs/screenshot.png
-echo "docs/screenshot.png written"
+shoot en_US docs/screenshot.png
+shoot de_DE docs/screenshot-de.png

@@ -8,25 +8,17 @@
 #include <QVBoxLayout>
 
 namespace tw {
-namespace {
-
-// The About box names the release by major and minor version only, taken from the project's
-// version so that it never lags behind the package.
-QString ReleaseName() {
-  return QStringLiteral(TALLYWRIGHT_VERSION).section(QLatin1Char('.'), 0, 1);
-}
-
-}  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About Tallywright"));
   setObjectName(QStringLiteral("aboutDialog"));
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("aboutIcon"));
   icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-  auto* text = new QLabel(QStringLiteral("TLW Version ") + ReleaseName(), this);
+  auto* text =
+      new QLabel(tr("Tallywright version %1").arg(QStringLiteral(TALLYWRIGHT_VERSION)), this);
   text->setObjectName(QStringLiteral("aboutText"));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

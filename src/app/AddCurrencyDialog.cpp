@@ -10,16 +10,16 @@
 namespace tw {
 
 AddCurrencyDialog::AddCurrencyDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("New currency"));
+  setWindowTitle(tr("New currency"));
   setObjectName(QStringLiteral("newCurrencyDialog"));
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("currencyNameEdit"));
   edit_->setProperty(kControlIdProperty, 1008);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+  QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("cancelButton"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

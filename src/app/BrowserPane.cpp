@@ -2,9 +2,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
+#include <QToolTip>
+#include <QUrl>
 
 #include "app/ControlIds.h"
 #include "browser/FileList.h"
@@ -13,6 +19,16 @@
 
 namespace tw {
 namespace {
+
+// A pasted file URL or a path starting with "~" names the folder the user means.
+QString TypedFolder(QString text) {
+  text = text.trimmed();
+  if (text.startsWith(QLatin1String("file:"))) text = QUrl(text).toLocalFile();
+  if (text == QLatin1String("~") || text.startsWith(QLatin1String("~/"))) {
+    text = QDir::homePath() + text.mid(1);
+  }
+  return QDir::cleanPath(text);
+}
 
 QPushButton* MakeButton(const QString& caption, const char* name, int id, QWidget* area) {
   auto* button = new QPushButton(caption, area);
@@ -53,13 +69,13 @@ BrowserPane::BrowserPane(QWidget* area) : QObject(area) {
   tree_->SetFileList(fileList_);
   tree_->ConfigureForMainWindow();
 
-  addSubfolders_ = MakeButton(QStringLiteral("Add all files in subfolders"), "addSubfoldersButton",
-                              kIdAddSubfolders, area);
-  addSelected_ =
-      MakeButton(QStringLiteral("Add selected"), "addSelectedButton", kIdAddSelected, area);
-  addAll_ = MakeButton(QStringLiteral("Add all"), "addAllButton", kIdAddAll, area);
+  addSubfolders_ =
+      MakeButton(tr("Add all files in subfolders"), "addSubfoldersButton", kIdAddSubfolders, area);
+  addSelected_ = MakeButton(tr("Add selected"), "addSelectedButton", kIdAddSelected, area);
+  addAll_ = MakeButton(tr("Add all"), "addAllButton", kIdAddAll, area);
   CreateTypeBoxes(area);
   CreateTypeMenu(area);
+  CreateFolderBar(area);
 
   connect(addSubfolders_, &QPushButton::clicked, this, &BrowserPane::addSubfoldersRequested);
   connect(addSelected_, &QPushButton::clicked, this, &BrowserPane::addSelectedRequested);
@@ -123,6 +139,65 @@ bool BrowserPane::IsTypeChecked(FileType type) const {
   return entry != nullptr && entry->isChecked();
 }
 
+void BrowserPane::CreateFolderBar(QWidget* area) {
+  home_ = new QToolButton(area);
+  home_->setObjectName(QStringLiteral("homeButton"));
+  home_->setProperty(kControlIdProperty, kIdHomeButton);
+  home_->setIcon(area->style()->standardIcon(QStyle::SP_DirHomeIcon));
+  home_->setText(tr("Home"));
+  home_->setToolTip(tr("Show your home folder in the tree"));
+  connect(home_, &QToolButton::clicked, this,
+          [this] { SelectFolder(QDir::homePath().toStdString()); });
+
+  pathField_ = new QComboBox(area);
+  pathField_->setObjectName(QStringLiteral("folderPathField"));
+  pathField_->setProperty(kControlIdProperty, kIdFolderPath);
+  pathField_->setEditable(true);
+  // The entries are the recent folders the program keeps; what is typed only selects.
+  pathField_->setInsertPolicy(QComboBox::NoInsert);
+  pathField_->lineEdit()->setPlaceholderText(tr("Type or paste a folder"));
+  pathField_->setToolTip(
+      tr("Type or paste a folder and press Enter to show it in the tree, e.g. ~/Jobs/2024; "
+         "the list holds the folders shown recently"));
+  connect(pathField_->lineEdit(), &QLineEdit::returnPressed, this, &BrowserPane::OnPathEntered);
+  connect(pathField_, &QComboBox::activated, this, &BrowserPane::OnPathEntered);
+  connect(tree_, &QTreeWidget::currentItemChanged, this, &BrowserPane::OnFolderShown);
+}
+
+void BrowserPane::OnPathEntered() {
+  const QString folder = TypedFolder(pathField_->currentText());
+  if (folder.isEmpty()) return;
+  if (SelectFolder(folder.toStdString())) return;
+  QToolTip::showText(pathField_->mapToGlobal(QPoint(0, pathField_->height())),
+                     tr("No such folder: %1").arg(folder), pathField_);
+}
+
+void BrowserPane::OnFolderShown() {
+  const QString folder = QString::fromStdString(tree_->GetSelectedPath());
+  if (folder.isEmpty()) return;
+  const int existing = pathField_->findText(folder, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (existing >= 0) pathField_->removeItem(existing);
+  pathField_->insertItem(0, folder);
+  while (pathField_->count() > kRecentFolderCount) pathField_->removeItem(pathField_->count() - 1);
+  pathField_->setCurrentIndex(0);
+}
+
+void BrowserPane::SetRecentFolders(const std::vector<std::string>& folders) {
+  pathField_->clear();
+  for (const std::string& folder : folders) {
+    if (pathField_->count() < kRecentFolderCount) {
+      pathField_->addItem(QString::fromStdString(folder));
+    }
+  }
+}
+
+std::vector<std::string> BrowserPane::RecentFolders() const {
+  std::vector<std::string> folders;
+  for (int i = 0; i < pathField_->count(); ++i)
+    folders.push_back(pathField_->itemText(i).toStdString());
+  return folders;
+}
+
 QCheckBox* BrowserPane::TypeCheckBox(FileType type) const {
   for (size_t i = 0; i < kTypeBoxes.size(); ++i) {
     if (kTypeBoxes[i].type == type) return typeBoxes_[i];
@@ -151,8 +226,8 @@ std::string BrowserPane::SelectedFolder() const {
   return tree_->GetSelectedPath();
 }
 
-void BrowserPane::SelectFolder(const std::string& path) {
-  tree_->SelectPath(path, true);
+bool BrowserPane::SelectFolder(const std::string& path) {
+  return tree_->SelectPath(path, true) != nullptr;
 }
 
 void BrowserPane::ListSubtree(const std::string& folder) {

@@ -11,6 +11,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -54,12 +55,20 @@ class BrowserPane : public QObject {
   QPushButton* AddAllButton() const { return addAll_; }
   QPushButton* AddSelectedButton() const { return addSelected_; }
   QPushButton* AddSubfoldersButton() const { return addSubfolders_; }
+  QToolButton* HomeButton() const { return home_; }
+  // The path field above the tree: a folder typed or pasted there is shown in the tree; its
+  // entries are the recent folders.
+  QComboBox* PathField() const { return pathField_; }
 
   std::vector<std::string> SelectedPaths() const;
   std::vector<std::string> AllPaths() const;
   std::string SelectedFolder() const;
-  // Selects and expands the folder stored in the settings.
-  void SelectFolder(const std::string& path);
+  // Selects and expands a folder (the stored one, the home folder, a typed one); false when
+  // the tree cannot reach it.
+  bool SelectFolder(const std::string& path);
+  // Recently shown folders, newest first.
+  void SetRecentFolders(const std::vector<std::string>& folders);
+  std::vector<std::string> RecentFolders() const;
   // Empties the file list and starts listing every countable file under `folder` into it; returns
   // at once. Escape ends the walk early, keeping what was listed; subtreeListed follows either way.
   void ListSubtree(const std::string& folder);
@@ -84,6 +93,9 @@ class BrowserPane : public QObject {
   void CreateTypeMenu(QWidget* area);
   void SetTypeChecked(FileType type, bool checked);
   bool IsTypeChecked(FileType type) const;
+  void CreateFolderBar(QWidget* area);
+  void OnPathEntered();
+  void OnFolderShown();
   void OnTypeBoxClicked(FileType type);
   void OnTypeToggled(FileType type, bool enabled);
 
@@ -95,6 +107,8 @@ class BrowserPane : public QObject {
   QPushButton* addSubfolders_;
   QPushButton* addSelected_;
   QPushButton* addAll_;
+  QToolButton* home_ = nullptr;
+  QComboBox* pathField_ = nullptr;
   bool replacingSubtree_ = false;
 };
 

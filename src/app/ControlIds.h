@@ -30,7 +30,9 @@ enum ControlId : int {
   kIdTypeFrame = 1081,
   kIdPricingLabel = 1111,
   kIdSaveReport = 1112,
-  kIdMoreTypesButton = 1201,
+  kIdHomeButton = 1200,
+  kIdFolderPath = 1201,
+  kIdMoreTypesButton = 1202,
 };
 
 enum CommandId : int {

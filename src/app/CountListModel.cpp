@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QStyle>
 
+#include "app/LocaleText.h"
+
 namespace tw {
 namespace {
 
@@ -194,7 +196,7 @@ QVariant CountListModel::data(const QModelIndex& index, int role) const {
   const CountRow& row = rows_[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(Cell(index.row(), index.column()));
+      return LocaleText::Cell(index.column(), Cell(index.row(), index.column()));
     case Qt::ToolTipRole:
       if (!row.failure.empty()) return QString::fromStdString(row.failure);
       return {};
@@ -214,7 +216,7 @@ QVariant CountListModel::data(const QModelIndex& index, int role) const {
 
 QVariant CountListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 || section >= kCountColumnCount) return {};
-  if (role == Qt::DisplayRole) return QString::fromStdString(headers_[section]);
+  if (role == Qt::DisplayRole) return LocaleText::Header(headers_[section]);
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }

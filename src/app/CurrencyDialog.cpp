@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/AddCurrencyDialog.h"
+#include "app/ConfigLocation.h"
 #include "app/ControlIds.h"
 #include "counting/MessageService.h"
 #include "store/CurrencyList.h"
@@ -42,7 +43,7 @@ CurrencyDialog::CurrencyDialog(MessageService& messages, ComboAdder addToCombo, 
       messages_(messages),
       addToCombo_(std::move(addToCombo)),
       askName_(AskWithDialog) {
-  setWindowTitle(QStringLiteral("Currency"));
+  setWindowTitle(tr("Currency"));
   setObjectName(QStringLiteral("currencyDialog"));
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("currencyList"));
@@ -50,16 +51,16 @@ CurrencyDialog::CurrencyDialog(MessageService& messages, ComboAdder addToCombo, 
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setHeaderLabels({QStringLiteral("Currency")});
+  list_->setHeaderLabels({tr("Currency")});
   list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   list_->setColumnWidth(0, 220);
-  for (const std::string& name : LoadCurrencyDialogNames(kCurrencyFileName)) {
+  for (const std::string& name : LoadCurrencyDialogNames(ConfigLocation::CurrencyFile())) {
     list_->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(name)}));
   }
 
-  QPushButton* add = MakeButton(QStringLiteral("Add"), "addButton", 1019, this);
-  QPushButton* remove = MakeButton(QStringLiteral("Delete"), "deleteButton", 1004, this);
-  QPushButton* close = MakeButton(QStringLiteral("Close"), "closeButton", 1, this);
+  QPushButton* add = MakeButton(tr("Add"), "addButton", 1019, this);
+  QPushButton* remove = MakeButton(tr("Delete"), "deleteButton", 1004, this);
+  QPushButton* close = MakeButton(tr("Close"), "closeButton", 1, this);
   connect(add, &QPushButton::clicked, this, &CurrencyDialog::OnAdd);
   connect(remove, &QPushButton::clicked, this, &CurrencyDialog::OnDelete);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -127,7 +128,7 @@ bool CurrencyDialog::ConfirmDelete(const std::string& name) {
 
 void CurrencyDialog::done(int result) {
   // "Close", Escape and the close box all keep what the list shows.
-  SaveCurrencyDialogNames(kCurrencyFileName, Names());
+  SaveCurrencyDialogNames(ConfigLocation::CurrencyFile(), Names());
   QDialog::done(result);
 }
 

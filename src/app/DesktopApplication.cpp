@@ -7,6 +7,7 @@
 
 #include "app/GuiMessageService.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 
 namespace tw {
 
@@ -15,10 +16,13 @@ DesktopApplication::DesktopApplication(int& argc, char** argv) : QApplication(ar
   setApplicationVersion(QStringLiteral(TALLYWRIGHT_VERSION));
   setDesktopFileName(QStringLiteral("tallywright"));
   setWindowIcon(ApplicationIcon());
+  Translations::Install(*this);
 }
 
 QIcon DesktopApplication::ApplicationIcon() {
-  QIcon icon;
+  // The installed theme icon first (scalable, as the desktop shows it), the built-in ones else.
+  QIcon icon = QIcon::fromTheme(QStringLiteral("tallywright"));
+  if (!icon.isNull()) return icon;
   icon.addFile(QStringLiteral(":/tallywright/icon-48.png"));
   icon.addFile(QStringLiteral(":/tallywright/icon-256.png"));
   return icon;
@@ -26,14 +30,12 @@ QIcon DesktopApplication::ApplicationIcon() {
 
 int DesktopApplication::Run() {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Counts and prices translation jobs."));
+  parser.setApplicationDescription(tr("Counts and prices translation jobs."));
   parser.addHelpOption();
   parser.addVersionOption();
-  const QCommandLineOption count(QStringLiteral("count"),
-                                 QStringLiteral("Count the listed files at once."));
+  const QCommandLineOption count(QStringLiteral("count"), tr("Count the listed files at once."));
   parser.addOption(count);
-  parser.addPositionalArgument(QStringLiteral("files"),
-                               QStringLiteral("Files to put into the count list."),
+  parser.addPositionalArgument(QStringLiteral("files"), tr("Files to put into the count list."),
                                QStringLiteral("[FILE...]"));
   parser.process(*this);
 

@@ -11,7 +11,7 @@ std::optional<std::string> DialogReportFileChooser::ChooseReportPath(QWidget* pa
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A save dialog must accept a name that does not exist yet.
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("Save as HTML (*.html)"));
+  dialog.setNameFilter(QObject::tr("Save as HTML (*.html)"));
   dialog.setDefaultSuffix(QStringLiteral("html"));
   dialog.selectFile(QString::fromUtf8(kDefaultReportName));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

@@ -13,6 +13,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/BrowserPane.h"
+#include "app/ConfigLocation.h"
 #include "app/ControlIds.h"
 #include "app/CountListActions.h"
 #include "app/CountListAdder.h"
@@ -59,7 +60,7 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
       messages_(messages),
       ownChooser_(std::make_unique<DialogReportFileChooser>()),
       chooser_(ownChooser_.get()) {
-  setWindowTitle(QStringLiteral("TLW"));
+  setWindowTitle(QStringLiteral("Tallywright"));
   setObjectName(QStringLiteral("mainWindow"));
   setWindowIcon(QApplication::windowIcon());
   // The layout's sizes were drawn for an 8-point dialog font.
@@ -82,7 +83,6 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
 
   resize(kInitialWidth, kInitialHeight);
   setMinimumSize(WindowLayout::kMinimumWidth, WindowLayout::kMinimumHeight);
-  statusPanes_[0]->setFixedWidth(kInitialWidth / 2);
   // A pane of fixed size never asks the window for a new layout when its text changes: during
   // a count it changes with every file.
   statusPanes_[0]->setFixedHeight(statusPanes_[0]->sizeHint().height());
@@ -91,6 +91,8 @@ MainWindow::MainWindow(MessageService& messages, QWidget* parent)
 
   FillCurrencyCombo();
   LoadSettings();
+  // Half the window as it opens, after the settings (or the screen) have sized it.
+  statusPanes_[0]->setFixedWidth(width() / 2);
 }
 
 // The runner, a child, cancels a job still running and waits for its thread as it goes.
@@ -115,7 +117,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::ApplyLayout(int cx, int cy) {
-  for (const WindowLayout::Placement& placement : WindowLayout::Controls(cx, cy)) {
+  std::vector<WindowLayout::Placement> placements = WindowLayout::Controls(cx, cy);
+  WindowLayout::FitToContents(placements,
+                              [this](int id) { return WindowLayout::NeededWidth(Control(id)); });
+  for (const WindowLayout::Placement& placement : placements) {
     if (QWidget* control = Control(placement.id)) control->setGeometry(placement.rect);
   }
   const std::array<int, 7> countWidths = WindowLayout::CountListColumnWidths(cx);
@@ -325,7 +330,7 @@ void MainWindow::OnCurrencyConverterCommand() {
   for (int i = 0; i < pricing_->CurrencyCombo()->count(); ++i) {
     names.push_back(pricing_->CurrencyCombo()->itemText(i).toStdString());
   }
-  ExchangeRates rates(ExchangeRates::PathBeside(kSettingsFileName));
+  ExchangeRates rates(ExchangeRates::PathBeside(ConfigLocation::SettingsFile()));
   rates.Load();
   CurrencyConverterDialog dialog(model_->Totals().amount, pricing_->Current().currency, names,
                                  rates, this);
@@ -348,11 +353,11 @@ void MainWindow::FillCurrencyCombo() {
 // ---- settings ------------------------------------------------------------------------------
 
 int MainWindow::LoadSettings() {
-  return WindowSettings::Load(*this, *browser_, *pricing_) ? 1 : 0;
+  return WindowSettings::Load(*this, *browser_, *pricing_, options_) ? 1 : 0;
 }
 
 void MainWindow::SaveSettings() {
-  WindowSettings::Save(*this, *browser_, *pricing_);
+  WindowSettings::Save(*this, *browser_, *pricing_, options_);
 }
 
 }  // namespace tw

@@ -51,7 +51,8 @@ void MainWindow::CreateControls(QWidget* area) {
   browser_->Tree()->SetMessageService(&service_);
   for (QWidget* control : std::initializer_list<QWidget*>{
            browser_->Tree(), browser_->Files(), browser_->AddAllButton(),
-           browser_->AddSelectedButton(), browser_->AddSubfoldersButton()}) {
+           browser_->AddSelectedButton(), browser_->AddSubfoldersButton(), browser_->HomeButton(),
+           browser_->PathField()}) {
     controls_[control->property(kControlIdProperty).toInt()] = control;
   }
   for (const BrowserPane::TypeBox& box : BrowserPane::kTypeBoxes) {

@@ -1,7 +1,9 @@
 #include "app/OptionsDialog.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,24 +15,24 @@ namespace {
 constexpr int kIdHeadersAndFooters = 1067;
 constexpr int kIdExtraSymbols = 1075;
 constexpr int kIdLegacyBytes = 1080;
+constexpr int kIdNotes = 1082;
+constexpr int kIdComments = 1083;
+constexpr int kIdCharts = 1084;
+constexpr int kIdDiagrams = 1085;
+constexpr int kIdHidden = 1086;
 
 }  // namespace
 
 OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
     : QDialog(parent), options_(options) {
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(tr("Options"));
   setObjectName(QStringLiteral("optionsDialog"));
   auto* layout = new QVBoxLayout(this);
-  headersAndFooters_ = AddSwitch(QStringLiteral("Count in headers and footers"),
-                                 kIdHeadersAndFooters, options_.headersAndFooters);
-  extraSymbols_ = AddSwitch(QStringLiteral("Treat extra symbols in txt files like a word"),
-                            kIdExtraSymbols, options_.extraSymbolsAsWords);
-  legacyBytes_ =
-      AddSwitch(QStringLiteral("Legacy byte rules"), kIdLegacyBytes, options_.legacyByteRules);
-  for (QCheckBox* box : {headersAndFooters_, extraSymbols_, legacyBytes_}) layout->addWidget(box);
+  AddRuleSwitches(layout);
+  AddContentSwitches(layout);
   layout->addStretch(1);
 
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName(QStringLiteral("closeButton"));
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -38,18 +40,72 @@ OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
   buttons->addStretch(1);
   buttons->addWidget(close);
   layout->addLayout(buttons);
-  resize(468, 315);
+  resize(520, 420);
 }
 
-QCheckBox* OptionsDialog::AddSwitch(const QString& caption, int id, bool& option) {
+void OptionsDialog::AddRuleSwitches(QVBoxLayout* layout) {
+  headersAndFooters_ = AddSwitch(
+      layout, tr("Count in headers and footers"),
+      tr("Also counts the text of page headers and footers (and slide footers), e.g. a footer "
+         "\"Draft for review\" adds 3 words"),
+      kIdHeadersAndFooters, options_.headersAndFooters);
+  extraSymbols_ = AddSwitch(
+      layout, tr("Treat extra symbols in txt files like a word"),
+      tr("In text files a symbol such as \"&\" or \"%\" standing alone counts as a word, e.g. "
+         "\"salt & pepper\" gives 3 words instead of 2"),
+      kIdExtraSymbols, options_.extraSymbolsAsWords);
+  legacyBytes_ = AddSwitch(
+      layout, tr("Legacy byte rules"),
+      tr("Judges every byte (or the low byte of a character) alone, as older versions did, "
+         "e.g. the two bytes of \"ö\" in a UTF-8 file count as two characters; use it to "
+         "match old figures"),
+      kIdLegacyBytes, options_.legacyByteRules);
+}
+
+void OptionsDialog::AddContentSwitches(QVBoxLayout* layout) {
+  auto* group = new QGroupBox(tr("Also count"), this);
+  auto* inner = new QVBoxLayout(group);
+  auto* note = new QLabel(
+      tr("Documents hold text a reader does not always translate; tick what the job includes."),
+      group);
+  note->setWordWrap(true);
+  inner->addWidget(note);
+  ContentSwitches& include = options_.include;
+  notes_ = AddSwitch(inner, tr("Speaker notes"),
+                     tr("Counts the notes under each slide of a presentation, e.g. a note "
+                        "\"Thank the sponsors\" adds 3 words"),
+                     kIdNotes, include.notes);
+  comments_ = AddSwitch(inner, tr("Comments"),
+                        tr("Counts review comments in documents and presentations, e.g. a "
+                           "comment \"Check this date\" adds 3 words"),
+                        kIdComments, include.comments);
+  charts_ = AddSwitch(inner, tr("Charts"),
+                      tr("Counts chart titles, axis titles, categories and series names, e.g. "
+                         "a chart titled \"Sales by region\" adds 3 words"),
+                      kIdCharts, include.charts);
+  diagrams_ = AddSwitch(inner, tr("Diagrams (SmartArt)"),
+                        tr("Counts the text in diagram shapes, e.g. a process diagram \"Plan, "
+                           "Build, Test\" adds 3 words"),
+                        kIdDiagrams, include.diagrams);
+  hidden_ = AddSwitch(inner, tr("Hidden text and slides"),
+                      tr("Counts text formatted as hidden and slides marked hidden, e.g. a "
+                         "hidden backup slide is counted like any other"),
+                      kIdHidden, include.hidden);
+  layout->addWidget(group);
+}
+
+QCheckBox* OptionsDialog::AddSwitch(QVBoxLayout* layout, const QString& caption, const QString& tip,
+                                    int id, bool& option) {
   auto* box = new QCheckBox(caption, this);
   box->setProperty(kControlIdProperty, id);
+  box->setToolTip(tip);
   box->setChecked(option);
   // Each click inverts the option at once and shows its new state.
   connect(box, &QCheckBox::clicked, this, [box, &option] {
     option = !option;
     box->setChecked(option);
   });
+  layout->addWidget(box);
   return box;
 }
 

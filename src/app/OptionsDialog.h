@@ -5,11 +5,13 @@
 #include "counting/CountOptions.h"
 
 class QCheckBox;
+class QVBoxLayout;
 
 namespace tw {
 
-// "Options": three switches over the window's count options. A click takes effect at once, so
-// "Close", Escape and the close box all simply end the dialog.
+// "Options": the switches over the window's count options, three rules and the five kinds of
+// content left out by default. A click takes effect at once, so "Close", Escape and the close
+// box all simply end the dialog.
 class OptionsDialog : public QDialog {
   Q_OBJECT
 
@@ -19,14 +21,27 @@ class OptionsDialog : public QDialog {
   QCheckBox* HeadersAndFooters() const { return headersAndFooters_; }
   QCheckBox* ExtraSymbols() const { return extraSymbols_; }
   QCheckBox* LegacyByteRules() const { return legacyBytes_; }
+  QCheckBox* Notes() const { return notes_; }
+  QCheckBox* Comments() const { return comments_; }
+  QCheckBox* Charts() const { return charts_; }
+  QCheckBox* Diagrams() const { return diagrams_; }
+  QCheckBox* Hidden() const { return hidden_; }
 
  private:
-  QCheckBox* AddSwitch(const QString& caption, int id, bool& option);
+  QCheckBox* AddSwitch(QVBoxLayout* layout, const QString& caption, const QString& tip, int id,
+                       bool& option);
+  void AddRuleSwitches(QVBoxLayout* layout);
+  void AddContentSwitches(QVBoxLayout* layout);
 
   CountOptions& options_;
-  QCheckBox* headersAndFooters_;
-  QCheckBox* extraSymbols_;
-  QCheckBox* legacyBytes_;
+  QCheckBox* headersAndFooters_ = nullptr;
+  QCheckBox* extraSymbols_ = nullptr;
+  QCheckBox* legacyBytes_ = nullptr;
+  QCheckBox* notes_ = nullptr;
+  QCheckBox* comments_ = nullptr;
+  QCheckBox* charts_ = nullptr;
+  QCheckBox* diagrams_ = nullptr;
+  QCheckBox* hidden_ = nullptr;
 };
 
 }  // namespace tw

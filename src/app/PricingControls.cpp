@@ -1,5 +1,6 @@
 #include "app/PricingControls.h"
 
+#include <utility>
 #include <vector>
 
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QToolTip>
 
 #include "app/Calculator.h"
+#include "app/ConfigLocation.h"
 #include "app/CountListModel.h"
 #include "app/MessageQueue.h"
 #include "counting/Pricing.h"
@@ -60,7 +62,7 @@ PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQu
     : QObject(area),
       model_(model),
       messages_(messages),
-      calc_(new QPushButton(QStringLiteral("Calc"), area)),
+      calc_(new QPushButton(tr("Calc"), area)),
       label_(new QLineEdit(area)),
       rateEdit_(new QLineEdit(area)),
       currencyCombo_(MakeCurrencyCombo(area)),
@@ -72,9 +74,12 @@ PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQu
   label_->setFocusPolicy(Qt::NoFocus);
   connect(rateEdit_, &QLineEdit::textChanged, this, &PricingControls::OnRateEdited);
   connect(currencyCombo_, &QComboBox::activated, this, &PricingControls::OnCurrencySelected);
-  for (const char* mode : {kPricingWords, kPricingChars, kPricingCharsAndSpaces}) {
-    InsertSorted(pricingCombo_, mode);
-  }
+  // The entries keep the file's order whatever the language; each carries its mode's name.
+  const std::pair<const char*, QString> modes[] = {{kPricingChars, tr("Chars")},
+                                                   {kPricingCharsAndSpaces, tr("Chars & spaces")},
+                                                   {kPricingWords, tr("Words")}};
+  for (const auto& [mode, caption] : modes)
+    pricingCombo_->addItem(caption, QString::fromLatin1(mode));
   pricingCombo_->setCurrentIndex(-1);
   connect(pricingCombo_, &QComboBox::activated, this, &PricingControls::OnPricingSelected);
 }
@@ -83,7 +88,7 @@ void PricingControls::TakeFromControls() {
   current_.rateText = rateEdit_->text().toStdString();
   current_.rate = ParseCDouble(current_.rateText);
   current_.currency = currencyCombo_->currentText().toStdString();
-  current_.pricing = pricingCombo_->currentText().toStdString();
+  current_.pricing = SelectedPricing();
 }
 
 void PricingControls::AddCurrency(const std::string& name) {
@@ -91,7 +96,8 @@ void PricingControls::AddCurrency(const std::string& name) {
 }
 
 void PricingControls::FillCurrencyCombo() {
-  for (const std::string& name : FillCurrencyComboNames(kCurrencyFileName)) AddCurrency(name);
+  for (const std::string& name : FillCurrencyComboNames(ConfigLocation::CurrencyFile()))
+    AddCurrency(name);
   currencyCombo_->setCurrentIndex(-1);
 }
 
@@ -114,6 +120,10 @@ void PricingControls::ApplyStored(const StoredSettings& stored) {
 std::string PricingControls::SelectedCurrency() const {
   const int index = currencyCombo_->currentIndex();
   return index < 0 ? std::string() : currencyCombo_->itemText(index).toStdString();
+}
+
+std::string PricingControls::SelectedPricing() const {
+  return pricingCombo_->currentData().toString().toStdString();
 }
 
 void PricingControls::OnRateEdited(const QString& text) {
@@ -141,7 +151,7 @@ void PricingControls::ApplyRateText(const std::string& beforeCursor,
 
 void PricingControls::ShowRateHint() {
   const QPoint below(0, rateEdit_->height());
-  QToolTip::showText(rateEdit_->mapToGlobal(below), Q(kNumbersOnlyMessage), rateEdit_);
+  QToolTip::showText(rateEdit_->mapToGlobal(below), tr("Numbers only!"), rateEdit_);
 }
 
 void PricingControls::OnCurrencySelected(int index) {
@@ -152,7 +162,7 @@ void PricingControls::OnCurrencySelected(int index) {
 
 void PricingControls::OnPricingSelected(int index) {
   if (index < 0) return;
-  current_.pricing = pricingCombo_->itemText(index).toStdString();
+  current_.pricing = pricingCombo_->itemData(index).toString().toStdString();
   if (model_.RowCount() > 0) model_.Reprice(PricingModeOf(current_.pricing));
   emit pricingModeChanged();
 }

@@ -46,6 +46,9 @@ class PricingControls : public QObject {
   void ApplyStored(const StoredSettings& stored);
   // The selected currency's name, empty when none is selected.
   std::string SelectedCurrency() const;
+  // The selected pricing mode's name ("Words", ...) whatever language the combo shows it in;
+  // empty when none is selected.
+  std::string SelectedPricing() const;
 
  signals:
   // The grey column follows the mode: the view repaints.

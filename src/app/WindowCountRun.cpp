@@ -86,7 +86,7 @@ CountJobInput WindowCountRun::Snapshot(const CountOptions& options) const {
     input.files.push_back({static_cast<int>(row), rows[row].path, rows[row].rate});
   }
   input.options = options;
-  input.pricing = PricingModeOf(parts_.pricing->PricingCombo()->currentText().toStdString());
+  input.pricing = PricingModeOf(parts_.pricing->SelectedPricing());
   return input;
 }
 

@@ -1,5 +1,7 @@
 #include "browser/FileListModel.h"
 
+#include <QCoreApplication>
+
 #include "browser/FileList.h"
 
 namespace tw {
@@ -21,10 +23,14 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const char* const kHeaders[] = {"Name", "Size", "Type", "Modifed", "Full path"};
+  static const char* const kHeaders[] = {QT_TRANSLATE_NOOP("tw::FileListModel", "Name"),
+                                         QT_TRANSLATE_NOOP("tw::FileListModel", "Size"),
+                                         QT_TRANSLATE_NOOP("tw::FileListModel", "Type"),
+                                         QT_TRANSLATE_NOOP("tw::FileListModel", "Modifed"),
+                                         QT_TRANSLATE_NOOP("tw::FileListModel", "Full path")};
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   if (section < 0 || section >= FileList::kColumnCount) return {};
-  return QString::fromLatin1(kHeaders[section]);
+  return QCoreApplication::translate("tw::FileListModel", kHeaders[section]);
 }
 
 bool FileListModel::HasName(const std::string& fileName) const {

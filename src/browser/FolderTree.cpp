@@ -126,7 +126,7 @@ void FolderTree::Refresh() {
 
 void FolderTree::InsertComputerNode() {
   auto* node = new FolderTreeItem(FolderTreeItem::Kind::Computer, "", "Computer");
-  node->setText(0, QStringLiteral("Computer"));
+  node->setText(0, tr("Computer"));
   node->setIcon(0, QFileIconProvider().icon(QFileIconProvider::Computer));
   node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
   addTopLevelItem(node);

@@ -48,13 +48,13 @@ PropertiesDialog::PropertiesDialog(const std::string& path, QWidget* parent) : Q
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(field + ":", label);
   };
-  addField(QStringLiteral("Name"), info.fileName().isEmpty() ? qpath : info.fileName());
-  addField(QStringLiteral("Type"), TypeText(info));
-  addField(QStringLiteral("Location"), info.absolutePath());
-  addField(QStringLiteral("Size"), known ? SizeText(info) : QString());
-  addField(QStringLiteral("Modified"),
+  addField(tr("Name"), info.fileName().isEmpty() ? qpath : info.fileName());
+  addField(tr("Type"), TypeText(info));
+  addField(tr("Location"), info.absolutePath());
+  addField(tr("Size"), known ? SizeText(info) : QString());
+  addField(tr("Modified"),
            known ? QLocale().toString(info.lastModified(), QLocale::LongFormat) : QString());
-  addField(QStringLiteral("Permissions"),
+  addField(tr("Permissions"),
            known ? QStringLiteral("%1  %2 %3")
                        .arg(PermissionText(status.st_mode), info.owner(), info.group())
                  : QString());

@@ -4,6 +4,7 @@
 #include <limits>
 #include <utility>
 
+#include "counting/ContentSwitches.h"
 #include "store/KeyValueFile.h"
 #include "text/CNumbers.h"
 
@@ -30,6 +31,49 @@ constexpr CheckBoxKey kLaterTypeKeys[] = {
     {"CountPo", &StoredSettings::countPo, 1},   {"CountSub", &StoredSettings::countSub, 1},
     {"CountMd", &StoredSettings::countMd, 1},   {"CountMore", &StoredSettings::countMore, 1},
 };
+
+struct OptionKey {
+  const char* key;
+  bool CountOptions::*field;
+};
+
+constexpr OptionKey kOptionKeys[] = {
+    {"HeadersAndFooters", &CountOptions::headersAndFooters},
+    {"ExtraSymbols", &CountOptions::extraSymbolsAsWords},
+    {"LegacyByteRules", &CountOptions::legacyByteRules},
+};
+constexpr const char* kIncludeKey = "Include";
+constexpr const char* kRecentFolderKey = "RecentFolder";
+
+void SaveOptions(KeyValueFile& file, const StoredSettings& settings) {
+  for (const OptionKey& option : kOptionKeys) {
+    file.SetValue(option.key, settings.options.*option.field ? "1" : "0");
+  }
+  file.SetValue(kIncludeKey, ContentSwitchesText(settings.options.include));
+  for (size_t i = 0; i < settings.recentFolders.size() && i < kRecentFolderCount; ++i) {
+    file.SetValue(kRecentFolderKey + std::to_string(i + 1), settings.recentFolders[i]);
+  }
+}
+
+void LoadOptions(const KeyValueFile& file, StoredSettings& settings) {
+  for (const OptionKey& option : kOptionKeys) {
+    settings.options.*option.field = CheckBoxValue(file.GetValue(std::string_view(option.key)), 0);
+  }
+  settings.options.include = ParseContentSwitches(file.GetValue(std::string_view(kIncludeKey)))
+                                 .value_or(ContentSwitches{});
+  for (int i = 1; i <= kRecentFolderCount; ++i) {
+    std::string folder = file.GetValue(std::string_view(kRecentFolderKey + std::to_string(i)));
+    if (folder.empty()) break;
+    settings.recentFolders.push_back(std::move(folder));
+  }
+}
+
+// Cuts an extent larger than the desktop's to the desktop.
+void FitExtent(int64_t& nearEdge, int64_t& farEdge, int64_t desktopNear, int64_t desktopFar) {
+  if (farEdge - nearEdge <= desktopFar - desktopNear) return;
+  nearEdge = desktopNear;
+  farEdge = desktopFar;
+}
 
 int32_t Saturate32(int64_t value) {
   return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
@@ -78,6 +122,7 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
   for (const CheckBoxKey& box : kLaterTypeKeys) {
     file.SetValue(box.key, std::to_string(settings.*box.field));
   }
+  SaveOptions(file, settings);
   // Each is inserted right after the header, so the file holds Bottom, Right, Top, Left.
   file.SetValue("Left", std::to_string(settings.window.left), kWindowSection);
   file.SetValue("Top", std::to_string(settings.window.top), kWindowSection);
@@ -107,6 +152,20 @@ std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRe
                           ReadEdge(file, "Right", desktop.right),
                           ReadEdge(file, "Bottom", desktop.bottom)};
   settings.window = ClampWindowPlacement(stored, desktop);
+  LoadOptions(file, settings);
+  return settings;
+}
+
+StoredSettings FirstStartSettings(const std::string& homeFolder) {
+  StoredSettings settings;
+  settings.directory = homeFolder;
+  settings.rate = kDefaultRate;
+  settings.currencyIndex = 0;
+  settings.pricingIndex = kWordsPricingIndex;
+  settings.countTxt = settings.countDoc = settings.countRtf = settings.countXls =
+      settings.countHtm = settings.countPpt = settings.countPdf = 1;
+  settings.countOdt = settings.countXliff = settings.countPo = settings.countSub =
+      settings.countMd = settings.countMore = 1;
   return settings;
 }
 
@@ -129,6 +188,8 @@ WindowRect ClampWindowPlacement(WindowRect stored, WindowRect desktop) {
   ClampNearEdge(left, right, desktop.left, desktop.right, kMinimumWindowWidth);
   ClampFarEdge(left, right, desktop.right, kMinimumWindowWidth);
   ClampFarEdge(top, bottom, desktop.bottom, kMinimumWindowHeight);
+  FitExtent(left, right, desktop.left, desktop.right);
+  FitExtent(top, bottom, desktop.top, desktop.bottom);
   return {Saturate32(left), Saturate32(top), Saturate32(right), Saturate32(bottom)};
 }
 

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "counting/CountOptions.h"
 
 namespace tw {
 
@@ -12,6 +15,10 @@ inline constexpr const char* kDefaultRate = "0.01";
 inline constexpr const char* kCurrencyCodeKey = "CurrencyCode";
 inline constexpr int32_t kMinimumWindowWidth = 640;
 inline constexpr int32_t kMinimumWindowHeight = 440;
+// How many recently shown folders the settings keep.
+inline constexpr int kRecentFolderCount = 8;
+// PricingBy of "Words": the pricing entries are kept in the order Chars, Chars & spaces, Words.
+inline constexpr int kWordsPricingIndex = 2;
 
 // A window's or the desktop's rectangle in screen coordinates (right and bottom exclusive).
 struct WindowRect {
@@ -45,12 +52,19 @@ struct StoredSettings {
   int countMd = 0;
   int countMore = 0;
   WindowRect window;  // the window's restored (normal) rectangle
+  // Kept after the keys above; files of older versions lack them and load the defaults.
+  CountOptions options;
+  std::vector<std::string> recentFolders;  // newest first, at most kRecentFolderCount
 };
 
-// Writes the settings file: the eleven keys, CurrencyCode (after them, so older versions find
-// their keys where they always were), an empty line, the "[Window position]" header and
-// Bottom, Right, Top, Left, each line ending with CR LF. Atomic; false when it could not be
-// written.
+// What a first start without a settings file shows: every countable type ticked, rate 0.01, the first currency, pricing by words, the home folder.
+StoredSettings FirstStartSettings(const std::string& homeFolder);
+
+// Writes the settings file: the eleven keys, CurrencyCode, the options (HeadersAndFooters,
+// ExtraSymbols, LegacyByteRules, Include as the switch list "notes,hidden") and RecentFolder1..n
+// (after them, so older versions find their keys where they always were), an empty line, the
+// "[Window position]" header and Bottom, Right, Top, Left, each line ending with CR LF. Atomic;
+// false when it could not be written.
 bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
 
 // Reads the settings file, or nothing when it cannot be read. The values come back as the window
@@ -63,7 +77,10 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
 //   missing), not yet clamped; the window clamps with ClampComboIndex against its entry count;
 // - check boxes: 0 or 1 as stored; missing or any other number gives the default (TXT and DOC on,
 //   the others of the first seven off; the later formats' boxes, which older files lack, on);
-// - window: the stored edges (each defaulting to the desktop's) clamped by ClampWindowPlacement.
+// - window: the stored edges (each defaulting to the desktop's) clamped by ClampWindowPlacement;
+// - options: 0 or 1 each, off when missing or any other value; an unreadable Include list
+//   leaves every content switch off;
+// - recentFolders: RecentFolder1.. up to the first missing or empty one.
 std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRect desktop);
 
 // The entry a stored combo index selects: a negative index selects none (-1), an index at or
@@ -75,6 +92,7 @@ int CheckBoxValue(const std::string& storedText, int defaultValue);
 
 // Keeps a stored window rectangle on the desktop: swaps inverted edges, and moves an edge that
 // lies off the desktop back onto it, enforcing the 640 x 440 minimum only for an edge that moved.
+// A desktop smaller than that minimum still holds the whole window: it is cut to the desktop.
 // Differences are computed exactly (64-bit), and a result beyond the 32-bit range saturates, so
 // extreme stored values can neither wrap nor overflow.
 WindowRect ClampWindowPlacement(WindowRect stored, WindowRect desktop);

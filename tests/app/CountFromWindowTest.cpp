@@ -193,7 +193,7 @@ TEST_F(CountFromWindowTest, AnsweringNoLetsTheCountGoOn) {
   ASSERT_EQ(messages.Texts(), std::vector<std::string>{kStopQuestion});
   FinishRun();
   EXPECT_EQ(Cell(2, kWordsColumn), "2");
-  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "settings.ini"));
+  EXPECT_FALSE(std::filesystem::exists(Config() / "settings.ini"));
 }
 
 TEST_F(CountFromWindowTest, FileExitDuringARunOffersTheStopAndStaysOpen) {
@@ -231,7 +231,7 @@ TEST_F(CountFromWindowTest, ClosingDuringARunStopsItAndClosesWhenItHasUnwound) {
   // The file being counted was finished; nothing after it was started.
   EXPECT_EQ(gate.Started(), 1);
   EXPECT_EQ(Cell(1, kWordsColumn), "");
-  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "settings.ini"));
+  EXPECT_TRUE(std::filesystem::exists(Config() / "settings.ini"));
 }
 
 TEST_F(CountFromWindowTest, AWindowTornDownDuringARunLetsTheWorkerUnwind) {
@@ -318,6 +318,7 @@ TEST_F(EndToEndTest, CountsTheSampleFolderAndSavesAReport) {
   ListInFileList({samples + "/hello.txt", samples + "/page.html"});
   W().OnAddAll();
   Choose(Combo(kIdPricingCombo), "Words");
+  Edit(kIdRateEdit)->clear();
   QTest::keyClicks(Edit(kIdRateEdit), "0.1");
   CountAndWait();
   ASSERT_TRUE(messages.Texts().empty()) << messages.Texts().front();

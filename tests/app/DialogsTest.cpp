@@ -60,10 +60,40 @@ TEST(OptionsDialog, ClicksTakeEffectAtOnceAndOutliveTheDialog) {
   EXPECT_EQ(close->text(), "Close");
 }
 
+TEST(OptionsDialog, EachContentSwitchTurnsItsKindOnAndEveryOptionExplainsItself) {
+  CountOptions options;
+  OptionsDialog dialog(options);
+  const struct {
+    QCheckBox* box;
+    const char* caption;
+    bool ContentSwitches::*field;
+  } switches[] = {
+      {dialog.Notes(), "Speaker notes", &ContentSwitches::notes},
+      {dialog.Comments(), "Comments", &ContentSwitches::comments},
+      {dialog.Charts(), "Charts", &ContentSwitches::charts},
+      {dialog.Diagrams(), "Diagrams (SmartArt)", &ContentSwitches::diagrams},
+      {dialog.Hidden(), "Hidden text and slides", &ContentSwitches::hidden},
+  };
+  for (const auto& s : switches) {
+    EXPECT_EQ(s.box->text(), s.caption);
+    QTest::mouseClick(s.box, Qt::LeftButton);
+    ContentSwitches only;
+    only.*s.field = true;
+    EXPECT_EQ(options.include, only) << s.caption;
+    QTest::mouseClick(s.box, Qt::LeftButton);
+  }
+  EXPECT_EQ(options.include, ContentSwitches{});
+  for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+    // Every tool tip names an example of what the switch changes.
+    EXPECT_TRUE(box->toolTip().contains(QStringLiteral("e.g."))) << box->text().toStdString();
+  }
+}
+
 TEST(AboutDialog, ShowsTheVersion) {
   AboutDialog about;
-  EXPECT_EQ(about.windowTitle(), "About");
-  EXPECT_EQ(about.findChild<QLabel*>("aboutText")->text(), "TLW Version 3.0");
+  EXPECT_EQ(about.windowTitle(), "About Tallywright");
+  EXPECT_EQ(about.findChild<QLabel*>("aboutText")->text(),
+            QStringLiteral("Tallywright version ") + QStringLiteral(TALLYWRIGHT_VERSION));
   EXPECT_EQ(about.findChild<QPushButton*>("okButton")->text(), "OK");
 }
 
@@ -84,7 +114,7 @@ TEST(AddCurrencyDialog, OkHandsBackTheTextUntrimmedAndCancelNothing) {
 
 class CurrencyDialogTest : public WindowFixture {
  protected:
-  std::string CurrencyFile() { return test::ReadFileBytes(dir.Path() / "currency.dat"); }
+  std::string CurrencyFile() { return test::ReadFileBytes(Config() / "currency.dat"); }
   std::vector<std::string> ComboItems() {
     std::vector<std::string> items;
     QComboBox* combo = Combo(kIdCurrencyCombo);
@@ -113,7 +143,7 @@ TEST_F(CurrencyDialogTest, AFirstStartWritesTheDefaultsAndSortsTheCombo) {
 }
 
 TEST_F(CurrencyDialogTest, StoredNamesAreSplitTrimmedAndSorted) {
-  Write("currency.dat", Utf16("currencies= usd ,GBP,,CHF,\r\n"));
+  WriteConfig("currency.dat", Utf16("currencies= usd ,GBP,,CHF,\r\n"));
   Open();
   EXPECT_EQ(ComboItems(), std::vector<std::string>({"", "CHF", "GBP", "usd"}));
 }
@@ -216,6 +246,7 @@ TEST_F(CurrencyDialogTest, TheToolsMenuOpensTheDialogAndAnAddedNameReachesTheCom
     dialog->OnAdd();
     dialog->findChild<QPushButton*>("closeButton")->click();
   });
+  Combo(kIdCurrencyCombo)->setCurrentIndex(-1);
   Combo(kIdCurrencyCombo)->setEditText("typed");
   W().Command(kCmdCurrency)->trigger();
   EXPECT_TRUE(seen);

@@ -29,7 +29,7 @@ class MainWindowTest : public WindowFixture {
 };
 
 TEST_F(MainWindowTest, EveryControlCarriesItsIdAndCaption) {
-  EXPECT_EQ(W().windowTitle(), "TLW");
+  EXPECT_EQ(W().windowTitle(), "Tallywright");
   const std::pair<int, const char*> captions[] = {
       {kIdAddSubfolders, "Add all files in subfolders"},
       {kIdAddSelected, "Add selected"},
@@ -66,18 +66,18 @@ TEST_F(MainWindowTest, EveryControlCarriesItsIdAndCaption) {
   }
 }
 
-TEST_F(MainWindowTest, CombosAreSortedAndStartWithoutSelection) {
+TEST_F(MainWindowTest, CombosAreSortedAndAFirstStartPricesByWordsInTheFirstCurrency) {
   QComboBox* pricing = Combo(kIdPricingCombo);
   ASSERT_EQ(pricing->count(), 3);
   EXPECT_EQ(pricing->itemText(0), "Chars");
   EXPECT_EQ(pricing->itemText(1), "Chars & spaces");
   EXPECT_EQ(pricing->itemText(2), "Words");
-  EXPECT_EQ(pricing->currentIndex(), -1);
+  EXPECT_EQ(pricing->currentIndex(), 2);
   QComboBox* currency = Combo(kIdCurrencyCombo);
   ASSERT_EQ(currency->count(), 3);
   EXPECT_EQ(currency->itemText(0), "EUR");
   EXPECT_EQ(currency->itemText(2), "USD");
-  EXPECT_EQ(currency->currentIndex(), -1);
+  EXPECT_EQ(currency->currentIndex(), 0);
   EXPECT_TRUE(currency->isEditable());
 }
 
@@ -136,12 +136,12 @@ TEST_F(MainWindowTest, TheCloseBoxAsksAndCancelKeepsTheWindow) {
   ASSERT_EQ(Shown(), std::vector<std::string>{"Are you sure to exit?"});
   EXPECT_EQ(messages.Boxes()[0].buttons, MessageButtons::OkCancel);
   EXPECT_EQ(messages.Boxes()[0].icon, MessageIcon::Question);
-  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "settings.ini"));
+  EXPECT_FALSE(std::filesystem::exists(Config() / "settings.ini"));
 
   messages.ScriptAnswer(MessageAnswer::Ok);
   W().close();
   EXPECT_FALSE(W().isVisible());
-  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "settings.ini"));
+  EXPECT_TRUE(std::filesystem::exists(Config() / "settings.ini"));
 }
 
 TEST_F(MainWindowTest, FileExitClosesWithoutAskingAndSaves) {
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, FileExitClosesWithoutAskingAndSaves) {
   W().Command(kCmdExit)->trigger();
   EXPECT_FALSE(W().isVisible());
   EXPECT_TRUE(Shown().empty());
-  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "settings.ini"));
+  EXPECT_TRUE(std::filesystem::exists(Config() / "settings.ini"));
 }
 
 TEST_F(MainWindowTest, CountingAnEmptyListSaysSo) {
@@ -178,7 +178,7 @@ std::vector<int> GreyColumns(const CountListModel& model) {
 TEST_F(MainWindowTest, ThePricedColumnIsGreyFollowingThePricingMode) {
   ListInFileList({Write("a.txt", "x")});
   W().OnAddAll();
-  EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{});
+  EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{kWordsColumn});  // the first start's mode
   Choose(Combo(kIdPricingCombo), "Chars");
   EXPECT_EQ(GreyColumns(W().Model()), std::vector<int>{kCharsColumn});
   Choose(Combo(kIdPricingCombo), "Words");

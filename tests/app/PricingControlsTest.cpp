@@ -64,6 +64,7 @@ TEST_F(PricingControlsTest, RateTypingSequences) {
 }
 
 TEST_F(PricingControlsTest, ALetterIsDroppedWhereItWasTypedWithAHintAndNoBox) {
+  rate->clear();
   QTest::keyClicks(rate, "15");
   rate->setCursorPosition(1);
   QTest::keyClicks(rate, "x");

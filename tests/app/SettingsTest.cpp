@@ -80,12 +80,29 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return W().Browser()->Files()->AllFullPaths() == listed; }));
   EXPECT_EQ(W().Browser()->Files()->AllFullPaths(), listed);
 
-  std::filesystem::remove(dir.Path() / "settings.ini");
+  // Emptied rather than removed, so the current folder still holds the settings.
+  Write("settings.ini", "");
   W().SaveSettings();
-  // The later formats' boxes, which the file lacked, were on and are written after the rest.
-  const std::string withName = std::string(kValues) + "CurrencyCode=USD\r\n" +
-                               "CountOdt=1\r\nCountXliff=1\r\nCountPo=1\r\nCountSub=1\r\n" +
-                               "CountMd=1\r\nCountMore=1\r\n";
+  // The later formats' boxes, which the file lacked, were on and are written after the name;
+  // the options follow them.
+  const std::string withName = std::string(kValues) + "CurrencyCode=USD
+" +
+                               "CountOdt=1
+CountXliff=1
+CountPo=1
+CountSub=1
+" +
+                               "CountMd=1
+CountMore=1
+" +
+                               "HeadersAndFooters=0
+ExtraSymbols=0
+"
+                               "LegacyByteRules=0
+Include=
+RecentFolder1=" +
+                               folder + "
+";
   EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
             Utf16(SettingsText(folder, withName, kWindow)));
 }
@@ -142,22 +159,13 @@ TEST_F(SettingsTest, ARateWithALetterIsCheckedAtStartUp) {
   EXPECT_EQ(Edit(kIdRateEdit)->text(), "0.0");
 }
 
-TEST_F(SettingsTest, WithoutAFileNothingIsApplied) {
-  Open();
-  EXPECT_EQ(Edit(kIdRateEdit)->text(), "");
-  EXPECT_EQ(Combo(kIdCurrencyCombo)->currentIndex(), -1);
-  EXPECT_FALSE(Checked(kIdTxtCheck));
-  EXPECT_EQ(W().LoadSettings(), 0);
-  EXPECT_TRUE(messages.Texts().empty());
-}
-
 TEST_F(SettingsTest, ARestartBringsTheChoicesBack) {
   Open();
   W().show();
   Choose(Combo(kIdCurrencyCombo), "RUR");
   Choose(Combo(kIdPricingCombo), "Words");
   Edit(kIdRateEdit)->setText("0.12");
-  Button(kIdDocCheck)->click();
+  Button(kIdDocCheck)->click();  // on at the first start: now off
   W().OnExitCommand();
   window.reset();
 
@@ -165,8 +173,8 @@ TEST_F(SettingsTest, ARestartBringsTheChoicesBack) {
   EXPECT_EQ(Combo(kIdCurrencyCombo)->currentText(), "RUR");
   EXPECT_EQ(Combo(kIdPricingCombo)->currentText(), "Words");
   EXPECT_EQ(Edit(kIdRateEdit)->text(), "0.12");
-  EXPECT_TRUE(Checked(kIdDocCheck));
-  EXPECT_FALSE(Checked(kIdTxtCheck));
+  EXPECT_FALSE(Checked(kIdDocCheck));
+  EXPECT_TRUE(Checked(kIdTxtCheck));
   EXPECT_FALSE(W().Options().headersAndFooters);
 }
 

@@ -41,6 +41,16 @@ void FileGate::Pass() {
 void WindowFixture::SetUp() {
   previousDir = std::filesystem::current_path();
   std::filesystem::current_path(dir.Path());
+  previousHome = qgetenv("HOME");
+  previousConfigHome = qgetenv("XDG_CONFIG_HOME");
+  std::filesystem::create_directories(Home());
+  qputenv("HOME", QByteArray::fromStdString(Home().string()));
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir.Path() / "config").string()));
+}
+
+std::string WindowFixture::WriteConfig(const std::string& name, std::string_view bytes) {
+  std::filesystem::create_directories(Config());
+  return dir.Write((std::filesystem::path("config") / "tallywright" / name).string(), bytes);
 }
 
 void WindowFixture::TearDown() {
@@ -54,6 +64,12 @@ void WindowFixture::TearDown() {
     window.reset();
   }
   std::filesystem::current_path(previousDir);
+  qputenv("HOME", previousHome);
+  if (previousConfigHome.isEmpty()) {
+    qunsetenv("XDG_CONFIG_HOME");
+  } else {
+    qputenv("XDG_CONFIG_HOME", previousConfigHome);
+  }
 }
 
 MainWindow& WindowFixture::Open(MessageService* service) {

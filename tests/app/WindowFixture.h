@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
+
 #include "app/CountJobRunner.h"
 #include "app/MainWindow.h"
 #include "app/ReportFileChooser.h"
@@ -52,8 +54,9 @@ class FileGate {
   int started_ = 0;
 };
 
-// A main window in a fresh temporary current directory (settings.ini and currency.dat go there),
-// with a recording message service and a scripted save dialog.
+// A main window in a fresh temporary current directory, with its own home folder and
+// configuration folder (settings.ini and currency.dat go there unless a test puts a settings.ini
+// into the current directory), a recording message service and a scripted save dialog.
 class WindowFixture : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -80,9 +83,15 @@ class WindowFixture : public ::testing::Test {
   std::string Write(const std::string& name, std::string_view bytes) {
     return dir.Write(name, bytes);
   }
+  // The folder $XDG_CONFIG_HOME/tallywright, and a file written there.
+  std::filesystem::path Config() const { return dir.Path() / "config" / "tallywright"; }
+  std::filesystem::path Home() const { return dir.Path() / "home"; }
+  std::string WriteConfig(const std::string& name, std::string_view bytes);
 
   TempDir dir;
   std::filesystem::path previousDir;
+  QByteArray previousHome;
+  QByteArray previousConfigHome;
   RecordingMessageService messages;
   ScriptedReportFileChooser chooser;
   FileGate gate;  // installed by tests that hold files

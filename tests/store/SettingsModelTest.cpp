@@ -62,6 +62,10 @@ TEST(SettingsFile, SavedFileIsExactlyTheKnownLayout) {
       "CountSub=1\r\n"
       "CountMd=0\r\n"
       "CountMore=1\r\n"
+      "HeadersAndFooters=0\r\n"
+      "ExtraSymbols=0\r\n"
+      "LegacyByteRules=0\r\n"
+      "Include=\r\n"
       "\r\n"
       "[Window position]\r\n"
       "Bottom=620\r\n"
@@ -90,6 +94,41 @@ TEST(SettingsFile, RoundTripsEvenWhenTheFolderNamesOtherKeys) {
   EXPECT_EQ(loaded->countRtf, 0);
   EXPECT_EQ(loaded->countPdf, 1);
   EXPECT_EQ(loaded->window, (WindowRect{10, 20, 810, 620}));
+}
+
+TEST(SettingsFile, OptionsAndRecentFoldersComeBack) {
+  TempDir dir;
+  const std::string path = (dir.Path() / "settings.ini").string();
+  StoredSettings saved = SampleSettings();
+  saved.options.headersAndFooters = true;
+  saved.options.legacyByteRules = true;
+  saved.options.include.notes = true;
+  saved.options.include.hidden = true;
+  saved.recentFolders = {"/home/ann/Jobs", "/srv/Include=notes", "/tmp"};
+  ASSERT_TRUE(SaveSettingsFile(path, saved));
+  const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
+  ASSERT_TRUE(loaded);
+  EXPECT_TRUE(loaded->options.headersAndFooters);
+  EXPECT_FALSE(loaded->options.extraSymbolsAsWords);
+  EXPECT_TRUE(loaded->options.legacyByteRules);
+  EXPECT_EQ(loaded->options.include, (ContentSwitches{.notes = true, .hidden = true}));
+  EXPECT_EQ(loaded->recentFolders, saved.recentFolders);
+  // The keys older versions know keep their place at the top of the file.
+  const std::string top = AsciiUtf16Le("Directory=/home/ann/Jobs\r\nCurrencyValue=0.05\r\n");
+  EXPECT_EQ(ReadFileBytes(path).substr(0, top.size()), top);
+}
+
+TEST(SettingsFile, OlderFilesAndBadOptionValuesLoadTheDefaults) {
+  TempDir dir;
+  const std::string path = dir.Write(
+      "settings.ini", AsciiUtf16Le("CurrencyValue=0.02\r\nLegacyByteRules=5\r\n"
+                                   "Include=notes,pictures\r\nRecentFolder2=/skipped\r\n"));
+  const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
+  ASSERT_TRUE(loaded);
+  EXPECT_FALSE(loaded->options.headersAndFooters);
+  EXPECT_FALSE(loaded->options.legacyByteRules);
+  EXPECT_EQ(loaded->options.include, ContentSwitches{});
+  EXPECT_TRUE(loaded->recentFolders.empty());  // the list ends at the first missing entry
 }
 
 TEST(SettingsFile, MissingFileAppliesNothing) {
@@ -199,10 +238,8 @@ TEST(WindowPlacement, ClampsToTheDesktop) {
       {"top at the desktop bottom", kDesktop, {100, 1080, 500, 1200}, {100, 0, 500, 1080}},
       {"left at the desktop right", kDesktop, {1920, 10, 1930, 20}, {0, 10, 1920, 20}},
       {"desktop not at the origin", {-1280, 0, 0, 1024}, {10, 10, 200, 200}, {-1280, 10, 0, 200}},
-      {"desktop smaller than the minimum",
-       {0, 0, 100, 100},
-       {-5, -5, 60, 60},
-       {-540, -340, 100, 100}},
+      {"desktop smaller than the minimum", {0, 0, 100, 100}, {-5, -5, 60, 60}, {0, 0, 100, 100}},
+      {"larger than a small screen", {0, 0, 800, 600}, {-20, -20, 1900, 1000}, {0, 0, 800, 600}},
       {"extremes neither wrap nor overflow",
        {-100, -100, 1920, 1080},
        {kMin, kMin, kMax, kMax},
@@ -210,7 +247,7 @@ TEST(WindowPlacement, ClampsToTheDesktop) {
       {"steps beyond 32 bits are exact",
        {kMax - 10, kMax - 10, kMax, kMax},
        {0, 0, 1, 1},
-       {kMax - 640, kMax - 440, kMax, kMax}},
+       {kMax - 10, kMax - 10, kMax, kMax}},
       {"results beyond 32 bits saturate",
        {kMin, kMin, kMin + 10, kMin + 10},
        {0, 0, 1, 1},
