@@ -85,24 +85,12 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
   W().SaveSettings();
   // The later formats' boxes, which the file lacked, were on and are written after the name;
   // the options follow them.
-  const std::string withName = std::string(kValues) + "CurrencyCode=USD
-" +
-                               "CountOdt=1
-CountXliff=1
-CountPo=1
-CountSub=1
-" +
-                               "CountMd=1
-CountMore=1
-" +
-                               "HeadersAndFooters=0
-ExtraSymbols=0
-"
-                               "LegacyByteRules=0
-Include=
-RecentFolder1=" +
-                               folder + "
-";
+  const std::string withName = std::string(kValues) + "CurrencyCode=USD\r\n" +
+                               "CountOdt=1\r\nCountXliff=1\r\nCountPo=1\r\nCountSub=1\r\n" +
+                               "CountMd=1\r\nCountMore=1\r\n" +
+                               "HeadersAndFooters=0\r\nExtraSymbols=0\r\n"
+                               "LegacyByteRules=0\r\nInclude=\r\nRecentFolder1=" +
+                               folder + "\r\n";
   EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
             Utf16(SettingsText(folder, withName, kWindow)));
 }
