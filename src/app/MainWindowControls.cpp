@@ -170,15 +170,15 @@ void MainWindow::CreateShortcuts() {
   addAction(save);
 }
 
-// Tab goes through the window as it reads: the browser, its buttons and type boxes, the count
-// list, the buttons under it, then the bottom row from left to right.
+// Tab goes through the window as it reads: the folder bar, the browser, its buttons and type
+// boxes, the count list, the buttons under it, then the bottom row from left to right.
 void MainWindow::SetTabOrder() {
-  const int order[] = {kIdFolderTree,  kIdFileList,      kIdAddSubfolders, kIdAddAll,
-                       kIdAddSelected, kIdDocCheck,      kIdRtfCheck,      kIdTxtCheck,
-                       kIdHtmCheck,    kIdPptCheck,      kIdXlsCheck,      kIdPdfCheck,
-                       kIdCountList,   kIdRemoveAll,     kIdRemove,        kIdCalc,
-                       kIdRateEdit,    kIdCurrencyCombo, kIdPricingCombo,  kIdCountStatistic,
-                       kIdSaveReport};
+  const int order[] = {
+      kIdHomeButton,    kIdFolderPath,   kIdFolderTree,     kIdFileList,  kIdAddSubfolders,
+      kIdAddAll,        kIdAddSelected,  kIdDocCheck,       kIdRtfCheck,  kIdTxtCheck,
+      kIdHtmCheck,      kIdPptCheck,     kIdXlsCheck,       kIdPdfCheck,  kIdMoreTypesButton,
+      kIdCountList,     kIdRemoveAll,    kIdRemove,         kIdCalc,      kIdRateEdit,
+      kIdCurrencyCombo, kIdPricingCombo, kIdCountStatistic, kIdSaveReport};
   for (size_t i = 1; i < std::size(order); ++i) {
     setTabOrder(Control(order[i - 1]), Control(order[i]));
   }

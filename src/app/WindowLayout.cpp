@@ -63,6 +63,8 @@ void WindowLayout::FitToContents(std::vector<Placement>& placements,
   if (frame != nullptr && firstBox != nullptr && lastBox != nullptr) {
     frame->moveLeft(firstBox->left() - 6);
     frame->setRight(std::max(frame->right(), lastBox->right() + 6));
+    // The menu of the other types stays just right of the frame, however wide the boxes grew.
+    if (QRect* more = Find(placements, kIdMoreTypesButton)) more->moveLeft(frame->right() + 6);
   }
   Grow(placements, kRemoveRow, false, neededWidth);
   Grow(placements, kPricingRow, true, neededWidth);

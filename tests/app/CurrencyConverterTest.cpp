@@ -94,7 +94,7 @@ TEST_F(CurrencyConverterTest, TheFileMenuOpensItWithTheTotalAndTheCurrency) {
   });
   W().Command(kCmdCurrencyConverter)->trigger();
   EXPECT_EQ(shown, "4.00 USD");
-  EXPECT_TRUE(std::filesystem::exists(RatesPath()));
+  EXPECT_TRUE(std::filesystem::exists(Config() / kExchangeRatesFileName));
 }
 
 }  // namespace

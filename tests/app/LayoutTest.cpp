@@ -75,11 +75,12 @@ TEST_F(WindowLayoutTest, ARealClientAreaOf1000x700PlacesTheControls) {
 
   // The type boxes, their frame and the pricing row may grow to fit their texts; the rest
   // stands exactly where the table puts it.
-  const std::set<int> fitted = {kIdAddAll,    kIdAddSelected,   kIdAddSubfolders,  kIdDocCheck,
-                                kIdRtfCheck,  kIdTxtCheck,      kIdHtmCheck,       kIdPptCheck,
-                                kIdXlsCheck,  kIdPdfCheck,      kIdTypeFrame,      kIdPricingCombo,
-                                kIdCalc,      kIdCurrencyCombo, kIdRateEdit,       kIdPricingLabel,
-                                kIdRemoveAll, kIdRemove,        kIdCountStatistic, kIdSaveReport};
+  const std::set<int> fitted = {
+      kIdAddAll,         kIdAddSelected,  kIdAddSubfolders, kIdDocCheck,       kIdRtfCheck,
+      kIdTxtCheck,       kIdHtmCheck,     kIdPptCheck,      kIdXlsCheck,       kIdPdfCheck,
+      kIdTypeFrame,      kIdPricingCombo, kIdCalc,          kIdCurrencyCombo,  kIdRateEdit,
+      kIdPricingLabel,   kIdRemoveAll,    kIdRemove,        kIdCountStatistic, kIdSaveReport,
+      kIdMoreTypesButton};
   for (const auto& [id, rect] : kAt1000x700) {
     ASSERT_NE(W().Control(id), nullptr) << id;
     if (fitted.contains(id)) {
@@ -89,6 +90,8 @@ TEST_F(WindowLayoutTest, ARealClientAreaOf1000x700PlacesTheControls) {
       EXPECT_EQ(W().Control(id)->geometry(), rect) << id;
     }
   }
+  // The menu of the other types moves with the frame of the boxes, never over it.
+  EXPECT_GT(W().Control(kIdMoreTypesButton)->x(), W().Control(kIdTypeFrame)->geometry().right());
   QHeaderView* countHeader = W().CountList()->horizontalHeader();
   const int countWidths[] = {248, 99, 198, 149, 89, 59, 149};
   for (int column = 0; column < 7; ++column) {

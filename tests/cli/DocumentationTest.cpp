@@ -59,7 +59,7 @@ TEST(Documentation, HelpManPageAndCompletionNameTheSameOptions) {
   Options helpWithoutStdin = help;
   helpWithoutStdin.erase("-");  // "-" is a path, completed as one
   Options bash = DashWords(SourceFile("packaging/completion/tallywright-count.bash"), " '\n");
-  for (const char* shellWord : {"-", "--", "-n", "-W", "-F"}) bash.erase(shellWord);
+  for (const char* shellWord : {"-", "--", "-n", "-o", "-W", "-F"}) bash.erase(shellWord);
   EXPECT_EQ(bash, helpWithoutStdin);
 
   const Options zsh = DashWords(SourceFile("packaging/completion/_tallywright-count"), "'{,)");
