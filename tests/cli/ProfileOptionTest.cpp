@@ -46,8 +46,8 @@ TEST(ProfileOption, OutputsNameTheProfileOnlyWhenItIsNotClassic) {
 
   const CliOutcome classic = RunCommandLine({"--format", "json", "--report", report, page});
   EXPECT_EQ(classic.status, 0) << classic.errors;
-  EXPECT_EQ(classic.out.find("profile"), std::string::npos);
-  EXPECT_EQ(test::ReadFileBytes(report).find(Utf16LeBytes(u"profile")), std::string::npos);
+  EXPECT_EQ(classic.out.find("\"profile\""), std::string::npos);
+  EXPECT_EQ(test::ReadFileBytes(report).find(Utf16LeBytes(u"Counting profile")), std::string::npos);
 }
 
 }  // namespace
