@@ -78,13 +78,17 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     line.reportPath = value;
   } else if (name == "--include") {
     return ApplyIncludeList(value, line);
+  } else if (name == "--profile") {
+    const std::optional<CountProfile> profile = ParseProfile(value);
+    if (!profile) return "--profile must be classic, word or segments";
+    line.options.profile = *profile;
   }
   return "";
 }
 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
-         name == "--report" || name == "--include";
+         name == "--report" || name == "--include" || name == "--profile";
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -168,6 +172,9 @@ Counts the words and characters of documents and prices them.
                      series and category names), diagrams (SmartArt text) and hidden
                      (hidden text and hidden slides)
   --xliff-target     count the target text of XLIFF files instead of the source
+  --profile NAME     what a word and a character are: classic (the default), word (as
+                     word processors count: runs between spaces, every format alike)
+                     or segments (Unicode word boundaries, punctuation not counted)
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
   -                  read the paths to count from standard input, one a line
