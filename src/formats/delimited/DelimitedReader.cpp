@@ -36,8 +36,15 @@ class CellSplitter {
 
  private:
   std::string NextCell() {
+    if (delimiter_ == ',' && position_ < text_.size() && text_[position_] == '"') {
+      return QuotedCell();
+    }
+    return PlainCell();
+  }
+
+  // Up to the delimiter or the end of the line, which are passed over.
+  std::string PlainCell() {
     std::string cell;
-    if (delimiter_ == ',' && text_[position_] == '"') return QuotedCell();
     while (position_ < text_.size() && text_[position_] != delimiter_ && text_[position_] != '\n') {
       cell += text_[position_++];
     }
@@ -61,8 +68,7 @@ class CellSplitter {
       }
     }
     // Whatever follows the closing quote up to the delimiter belongs to the cell too.
-    std::string rest = NextCell();
-    return cell + rest;
+    return cell + PlainCell();
   }
 
   void AddCell(const std::string& cell) {
