@@ -78,6 +78,9 @@ const MainTextCase kMainTextCases[] = {
     {"field shows its result", R"({\rtf1 Page {\field{\*\fldinst PAGE}{\fldrslt 3}} of})",
      u"Page 3 of"},
     {"list numbering text skipped", R"({\rtf1{\listtext 1.\tab}Item})", u"Item"},
+    {"list definition outside a list table shows nothing",
+     R"({\rtf1{\list{\listlevel{\leveltext \'02\'00.}{\levelnumbers \'01}}{\listname L1;}}Item})",
+     u"Item"},
     {"special characters",
      R"({\rtf1 a\~b\-c\_d\emdash e\endash f\bullet\lquote\rquote\ldblquote\rdblquote\tab g})",
      u"a\u00A0bc\u2011d\u2014e\u2013f\u2022\u2018\u2019\u201C\u201D\tg"},
@@ -87,7 +90,11 @@ const MainTextCase kMainTextCases[] = {
     {"hidden and deleted runs left out",
      R"({\rtf1 a{\v hid}b{\deleted del}c\v x\v0 d\deleted y\plain z})", u"abcdz"},
     {"break kept inside hidden text", R"({\rtf1 one{\v\par}two})", u"one\rtwo"},
-    {"stray close brace ignored", "{\\rtf1 a}}b", u"ab"},
+    {"nothing after the document's closing brace", "{\\rtf1 a}}b", u"a"},
+    {"garbage after the document's end left out",
+     "{\\rtf1 a\\par} \\line b\\par\xEF\xBF\xBD"
+     "8",
+     u"a\r"},
     {"unclosed groups closed at the end", "{\\rtf1 a{\\b b", u"ab"},
     {"note separators and comments skipped",
      R"({\rtf1{\*\ftnsep x}a{\*\atnid J}{\*\annotation comment}b})", u"ab"},
@@ -119,7 +126,7 @@ TEST(RtfParser, FootnotesAndEndnotesInTheirOwnStories) {
 TEST(RtfParser, CommentsAndHiddenBodyTextComeApart) {
   const Document document = Parse(
       R"({\rtf1 Seen{\v hid}den {\*\atnid A}{\*\atnauthor Ann}\chatn{\*\annotation{\*\atndate 1})"
-      R"( First {\v x}remark\par}}{\v again}{\*\annotation Second} end{\v\deleted cut}})");
+      R"( First {\v x}remark\par}{\v again}{\*\annotation Second} end{\v\deleted cut}})");
   EXPECT_EQ(TextOf(document, PieceKind::Body), u"Seenden  end");
   EXPECT_EQ(TextOf(document, PieceKind::Body, true), u"hid\ragain");
   EXPECT_EQ(TextOf(document, PieceKind::Comment), u" First remark\r\rSecond\r");

@@ -8,8 +8,9 @@ namespace tw {
 namespace {
 
 // Destinations whose text is never shown: tables, document info, pictures and object data,
-// field instructions, list numbering text, comments, note separators, text for readers without
-// nested tables, and the header and footer kinds that are not the primary ones.
+// field instructions, list numbering text and list definitions (wherever they stand), comments,
+// note separators, text for readers without nested tables, and the header and footer kinds that
+// are not the primary ones.
 constexpr std::string_view kSkippedDestinations[] = {"colortbl",
                                                      "stylesheet",
                                                      "info",
@@ -40,6 +41,9 @@ constexpr std::string_view kSkippedDestinations[] = {"colortbl",
                                                      "mmathPr",
                                                      "pntext",
                                                      "listtext",
+                                                     "leveltext",
+                                                     "levelnumbers",
+                                                     "listname",
                                                      "pntxta",
                                                      "pntxtb",
                                                      "atnid",

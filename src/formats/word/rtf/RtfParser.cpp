@@ -36,6 +36,9 @@ Document RtfParser::Parse(std::string_view data) {
   for (RtfToken token = tokenizer.Next(); token.kind != RtfTokenKind::End;
        token = tokenizer.Next()) {
     if (!SkipFallback(token)) Dispatch(token);
+    // The brace that closes the document ends it: whatever follows (stray text, garbage a
+    // writer left behind) is not part of it, and neither Word nor other readers show it.
+    if (token.kind == RtfTokenKind::GroupEnd && stack_.size() == 1) break;
   }
   FlushBytes();
   return TakeDocument();
