@@ -81,7 +81,9 @@ void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& bat
       break;
     }
     run.observer.FileStarted(file->row, file->path, ++number, run.filesInRun);
-    const FileCountResult result = ahead ? ahead->Take(index) : countOne(index);
+    // A file reported as started is counted, even when a stop came before a thread took it.
+    std::optional<FileCountResult> taken = ahead ? ahead->Take(index) : std::nullopt;
+    const FileCountResult result = taken ? std::move(*taken) : countOne(index);
     if (result.status == FileCountResult::Status::Stopped) {
       run.stopped = true;
       break;

@@ -4,7 +4,11 @@ namespace tw {
 
 OrderedBatch::OrderedBatch(size_t files, int threads, CountOne countOne,
                            const std::atomic<bool>& stop)
-    : countOne_(std::move(countOne)), stop_(stop), results_(files), failures_(files) {
+    : countOne_(std::move(countOne)),
+      stop_(stop),
+      results_(files),
+      failures_(files),
+      skipped_(files, 0) {
   const size_t count = std::min(files, static_cast<size_t>(std::max(threads, 1)));
   threads_.reserve(count);
   for (size_t i = 0; i < count; ++i) threads_.emplace_back([this] { Work(); });
@@ -34,21 +38,23 @@ void OrderedBatch::Work() {
     }
     done_.notify_all();
   }
-  // A file no thread will count any more is handed back as stopped, so no one waits for it.
+  // A file no thread will count any more is handed back as skipped, so no one waits for it.
   for (size_t index; (index = next_.fetch_add(1)) < results_.size();) {
     {
       const std::lock_guard lock(mutex_);
-      if (!results_[index] && !failures_[index]) results_[index] = FileCountResult::Stopped();
+      skipped_[index] = 1;
     }
     done_.notify_all();
   }
 }
 
-FileCountResult OrderedBatch::Take(size_t index) {
+std::optional<FileCountResult> OrderedBatch::Take(size_t index) {
   std::unique_lock lock(mutex_);
-  done_.wait(lock, [&] { return results_[index].has_value() || failures_[index] != nullptr; });
+  done_.wait(lock, [&] {
+    return results_[index].has_value() || failures_[index] != nullptr || skipped_[index] != 0;
+  });
   if (failures_[index]) std::rethrow_exception(failures_[index]);
-  return std::move(*results_[index]);
+  return std::move(results_[index]);
 }
 
 }  // namespace tw

@@ -26,8 +26,9 @@ class OrderedBatch {
   OrderedBatch(const OrderedBatch&) = delete;
   OrderedBatch& operator=(const OrderedBatch&) = delete;
 
-  // Waits for file `index` and hands its result over; rethrows what counting it threw.
-  FileCountResult Take(size_t index);
+  // Waits for file `index` and hands its result over; rethrows what counting it threw. Nothing
+  // when no thread started the file before the stop: the caller counts it if it still wants it.
+  std::optional<FileCountResult> Take(size_t index);
 
  private:
   void Work();
@@ -40,6 +41,7 @@ class OrderedBatch {
   std::condition_variable done_;
   std::vector<std::optional<FileCountResult>> results_;  // under mutex_
   std::vector<std::exception_ptr> failures_;             // under mutex_
+  std::vector<char> skipped_;                            // under mutex_: never started
   std::vector<std::thread> threads_;
 };
 
