@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes N ten-page .docx files (about 5000 words each, laid out in runs as word processors
-write them) into a folder. Usage: make-docx-corpus.py FOLDER [N]"""
+"""Writes N ten-page .docx files (about 5000 words each, or WORDS, laid out in runs as word
+processors write them) into a folder. Usage: make-docx-corpus.py FOLDER [N [WORDS]]"""
 import random
 import sys
 import zipfile
@@ -31,10 +31,10 @@ def paragraph(rng, vocabulary):
             + "".join(runs) + "</w:p>")
 
 
-def document(rng, vocabulary):
+def document(rng, vocabulary, length):
     body = []
     words = 0
-    while words < 5000:  # about ten pages
+    while words < length:  # 5000: about ten pages
         p = paragraph(rng, vocabulary)
         words += p.count(" ") - p.count("<w:") - 1
         body.append(p)
@@ -45,6 +45,7 @@ def document(rng, vocabulary):
 
 def main():
     folder, count = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 300
+    length = int(sys.argv[3]) if len(sys.argv) > 3 else 5000
     rng = random.Random(11)
     vocabulary = ["".join(rng.choice("abcdefghijklmnopqrstuvwxyz") for _ in range(rng.randint(1, 11)))
                   for _ in range(4000)] + ["–", "e-mail", "don't", "3.14", "(see", "note)"]
@@ -52,7 +53,7 @@ def main():
         with zipfile.ZipFile(f"{folder}/doc{n:03d}.docx", "w", zipfile.ZIP_DEFLATED) as package:
             package.writestr("[Content_Types].xml", CONTENT_TYPES)
             package.writestr("_rels/.rels", PACKAGE_RELS)
-            package.writestr("word/document.xml", document(rng, vocabulary))
+            package.writestr("word/document.xml", document(rng, vocabulary, length))
 
 
 if __name__ == "__main__":

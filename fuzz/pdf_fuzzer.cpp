@@ -9,17 +9,18 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 
 #include "counting/TextScan.h"
+#include "formats/isolation/ReaderWire.h"
 #include "formats/pdf/PdfTextExtractor.h"
-#include "formats/pdf/PdfWireFormat.h"
 
 namespace {
 
 // Enough pages to reach every kind of page object without letting one input run for long.
 constexpr int kMaxPages = 16;
 
-tw::PdfWireFormat::ByteSource Over(std::span<const char> bytes, size_t& position) {
+tw::ReaderWire::ByteSource Over(std::span<const char> bytes, size_t& position) {
   return [bytes, &position](void* into, size_t size) {
     if (bytes.size() - position < size) return false;
     std::memcpy(into, bytes.data() + position, size);
@@ -33,21 +34,24 @@ void ReadDocument(std::span<const char> bytes) {
   if (!document) return;
   const int pages = std::min(document->PageCount(), kMaxPages);
   for (int page = 0; page < pages; ++page) {
-    const std::string wire = tw::PdfWireFormat::EncodePage(document->PageText(page));
+    tw::TextPiece pagePiece;
+    pagePiece.kind = tw::PieceKind::PdfPage;
+    pagePiece.text = document->PageText(page);
+    const std::string wire = tw::ReaderWire::EncodePiece(pagePiece);
     size_t position = 0;
-    std::optional<std::u16string> text = tw::PdfWireFormat::ReadPage(Over(wire, position));
-    if (!text) continue;
-    tw::ScanUtf16Text(*text, {.extraSymbolsAsWords = true, .legacyByteRules = false});
+    const auto frame = tw::ReaderWire::ReadFrame(Over(wire, position));
+    if (!frame || !std::holds_alternative<tw::TextPiece>(*frame)) continue;
+    tw::ScanUtf16Text(std::get<tw::TextPiece>(*frame).text,
+                      {.extraSymbolsAsWords = true, .legacyByteRules = false});
   }
 }
 
 void ReadAsHelperReply(std::span<const char> bytes) {
   size_t position = 0;
   const auto source = Over(bytes, position);
-  const std::optional<tw::PdfWireFormat::Header> header = tw::PdfWireFormat::ReadHeader(source);
-  if (!header) return;
-  for (int32_t page = 0; page < header->pageCount; ++page) {
-    if (!tw::PdfWireFormat::ReadPage(source)) return;
+  // A helper's answer: frames until the end, an error, or nonsense.
+  while (const auto frame = tw::ReaderWire::ReadFrame(source)) {
+    if (!std::holds_alternative<tw::TextPiece>(*frame)) return;
   }
 }
 

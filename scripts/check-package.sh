@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built .deb: its dependencies and contents, the desktop entry, the AppStream metainfo
 # and the man pages, then runs tallywright-count from the unpacked package (which must find its
-# PDF helper there) and, where lintian is installed, lets lintian judge it.
+# reader helper there) and, where lintian is installed, lets lintian judge it.
 # Usage: scripts/check-package.sh path/to/tallywright_VERSION_ARCH.deb
 set -euo pipefail
 deb=$(realpath "$1")
@@ -35,7 +35,7 @@ done
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
 for path in /usr/bin/tallywright /usr/bin/tallywright-count \
-  /usr/libexec/tallywright/tallywright-pdf-reader \
+  /usr/libexec/tallywright/tallywright-reader \
   /usr/share/applications/tallywright.desktop \
   /usr/share/icons/hicolor/scalable/apps/tallywright.svg \
   /usr/share/icons/hicolor/48x48/apps/tallywright.png \

@@ -30,6 +30,10 @@ _tallywright_count() {
       COMPREPLY=($(compgen -W 'classic word segments' -- "$cur"))
       return
       ;;
+    --jobs)
+      COMPREPLY=($(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 4)")" -- "$cur"))
+      return
+      ;;
     --rate | --currency)
       return
       ;;
@@ -42,7 +46,7 @@ _tallywright_count() {
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
       --headers-footers --legacy-bytes --include --xliff-target --profile --format --report -0 --null -q --quiet --merge -h --help
-      --version' -- "$cur"))
+      --version --jobs --no-isolation' -- "$cur"))
     return
   fi
   _filedir

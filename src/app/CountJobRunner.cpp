@@ -1,5 +1,6 @@
 #include "app/CountJobRunner.h"
 
+#include <algorithm>
 #include <exception>
 #include <iterator>
 
@@ -20,7 +21,10 @@ CountJobRunner::Report CountJobRunner::Make(Report::Kind kind, int row) {
   return report;
 }
 
-CountJobRunner::CountJobRunner(QObject* parent) : QObject(parent) {
+CountJobRunner::CountJobRunner(QObject* parent)
+    : QObject(parent),
+      jobs_(std::max(1, static_cast<int>(std::thread::hardware_concurrency()))),
+      readers_(jobs_) {
   qRegisterMetaType<tw::FileCounts>();
   qRegisterMetaType<tw::CountTotals>();
 }
@@ -33,6 +37,8 @@ CountJobRunner::~CountJobRunner() {
 
 bool CountJobRunner::Start(CountJobInput input) {
   if (job_ != nullptr) return false;
+  if (input.reader == nullptr) input.reader = &readers_;
+  input.jobs = jobs_;
   job_ = std::make_unique<CountJob>(std::move(input));
   workerFinished_ = false;
   thread_ = std::thread([this] { Work(); });

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "counting/CountJob.h"
+#include "formats/isolation/ReaderPool.h"
 
 Q_DECLARE_METATYPE(tw::FileCounts)
 Q_DECLARE_METATYPE(tw::CountTotals)
@@ -84,6 +85,10 @@ class CountJobRunner : public QObject, private CountJobObserver {
   void Emit(const Report& report);
   void EndJob(const Report& report);
 
+  // Counts the files of a batch at once (one per core) and reads documents in helper processes
+  // kept from run to run, so that no document can take the window down.
+  const int jobs_;
+  ReaderPool readers_;
   std::unique_ptr<CountJob> job_;
   std::thread thread_;
   std::function<void(int row)> hook_;

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <charconv>
 #include <functional>
 #include <map>
 
@@ -57,6 +58,17 @@ std::string ApplyIncludeList(const std::string& list, CommandLine& line) {
          " (choose from notes, comments, charts, diagrams, hidden)";
 }
 
+std::string ApplyJobs(const std::string& value, CommandLine& line) {
+  int jobs = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+  if (value.empty() || error != std::errc() || end != value.data() + value.size() || jobs < 1 ||
+      jobs > kMaxJobs) {
+    return "--jobs must be a whole number from 1 to " + std::to_string(kMaxJobs);
+  }
+  line.jobs = jobs;
+  return "";
+}
+
 // Applies one option that takes a value; returns an error text or "".
 std::string ApplyValueOption(const std::string& name, const std::string& value, CommandLine& line) {
   if (name == "--pricing") {
@@ -82,13 +94,15 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     const std::optional<CountProfile> profile = ParseProfile(value);
     if (!profile) return "--profile must be classic, word or segments";
     line.options.profile = *profile;
+  } else if (name == "--jobs") {
+    return ApplyJobs(value, line);
   }
   return "";
 }
 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
-         name == "--report" || name == "--include" || name == "--profile";
+         name == "--report" || name == "--include" || name == "--profile" || name == "--jobs";
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -108,6 +122,7 @@ bool ApplySwitch(const std::string& name, CommandLine& line) {
       {"-0", [](CommandLine& l) { l.nulSeparated = true; }},
       {"--null", [](CommandLine& l) { l.nulSeparated = true; }},
       {"--merge", [](CommandLine& l) { l.merge = true; }},
+      {"--no-isolation", [](CommandLine& l) { l.isolation = false; }},
   };
   const auto it = switches.find(name);
   if (it == switches.end()) return false;
@@ -175,6 +190,9 @@ Counts the words and characters of documents and prices them.
   --profile NAME     what a word and a character are: classic (the default), word (as
                      word processors count: runs between spaces, every format alike)
                      or segments (Unicode word boundaries, punctuation not counted)
+  --jobs N           count up to N files at once              (default: one per core)
+  --no-isolation     read documents in this process, not in reader helpers (faster,
+                     but a document that crashes a reader ends the run)
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
   -                  read the paths to count from standard input, one a line

@@ -8,6 +8,9 @@
 
 namespace tw::cli {
 
+// More files at once than this only costs memory and helper processes.
+inline constexpr int kMaxJobs = 256;
+
 enum class OutputFormat { Table, Tsv, Csv, Json };
 
 struct CommandLine {
@@ -24,6 +27,8 @@ struct CommandLine {
   bool quiet = false;         // no per-file messages on stderr; the exit status still tells
   bool nulSeparated = false;  // the path list read for "-" is NUL-separated (find -print0)
   bool merge = false;         // the paths are earlier tsv or json outputs to add up
+  int jobs = 0;               // files counted at once; 0: one per processor core
+  bool isolation = true;      // documents are read in reader helper processes
 };
 
 struct ParseResult {

@@ -1,10 +1,15 @@
 #include "cli/CountCommand.h"
 
+#include <algorithm>
+#include <optional>
+#include <thread>
+
 #include "cli/FailureReason.h"
 #include "cli/FileCollector.h"
 #include "cli/ResultWriter.h"
 #include "counting/CountJob.h"
 #include "counting/FileTypes.h"
+#include "formats/isolation/ReaderPool.h"
 #include "store/HtmlReport.h"
 #include "text/CNumbers.h"
 
@@ -76,9 +81,19 @@ CountJobInput JobInputOf(const std::vector<ResultRow>& rows, const CommandLine& 
   return input;
 }
 
+int JobsOf(const CommandLine& line) {
+  if (line.jobs > 0) return line.jobs;
+  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
 CountTotals Count(std::vector<ResultRow>& rows, const CommandLine& line, std::ostream& errors) {
   RowRecorder recorder(rows, errors);
-  if (!rows.empty()) CountJob(JobInputOf(rows, line)).Run(recorder);
+  if (rows.empty()) return recorder.Totals();
+  CountJobInput input = JobInputOf(rows, line);
+  input.jobs = JobsOf(line);
+  std::optional<ReaderPool> helpers;
+  if (line.isolation) input.reader = &helpers.emplace(input.jobs);
+  CountJob(std::move(input)).Run(recorder);
   return recorder.Totals();
 }
 

@@ -2,12 +2,11 @@
 
 #include <array>
 
-#include "counting/ByteFileCounter.h"
+#include <optional>
+
+#include "counting/FileCounter.h"
 #include "counting/FileTypes.h"
-#include "counting/PdfCounter.h"
-#include "counting/PowerPointCounter.h"
-#include "counting/TextDocumentCounter.h"
-#include "counting/WordCounter.h"
+#include "counting/OrderedBatch.h"
 
 namespace tw {
 namespace {
@@ -29,25 +28,6 @@ int FileCount(const Batches& batches) {
   size_t count = 0;
   for (const Batch& batch : batches) count += batch.size();
   return static_cast<int>(count);
-}
-
-FileCountResult CountFile(CounterKind kind, const std::string& path, const CountOptions& options,
-                          const StopFlag& stop) {
-  switch (kind) {
-    case CounterKind::Text:
-      return CountTextFile(path, options);
-    case CounterKind::Word:
-      return CountWordFile(path, options);
-    case CounterKind::PowerPoint:
-      return CountPresentationFile(path, options, stop);
-    case CounterKind::Html:
-      return CountHtmlFile(path, options);
-    case CounterKind::Pdf:
-      return CountPdfFile(path, options, stop);
-    default:
-      break;
-  }
-  return CountTextDocumentFile(kind, path, options);
 }
 
 }  // namespace
@@ -84,20 +64,33 @@ void CountJob::Run(CountJobObserver& observer) {
 void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& batch, RunState& run) {
   busy_.store(true);
   run.observer.BatchStarted();
+  DocumentReader inThisProcess;
+  DocumentReader& reader = input_.reader != nullptr ? *input_.reader : inThisProcess;
+  const auto countOne = [&](size_t index) {
+    return CountFileOfBatch(kind, batch[index]->path, input_.options, stopBatch_, reader);
+  };
+  // Other threads count the files ahead; this one reports them in batch order.
+  std::optional<OrderedBatch> ahead;
+  if (input_.jobs > 1 && batch.size() > 1)
+    ahead.emplace(batch.size(), input_.jobs, countOne, stopBatch_);
   int number = run.filesBefore;
-  for (const JobFile* file : batch) {
+  for (size_t index = 0; index < batch.size(); ++index) {
+    const JobFile* file = batch[index];
     if (stopBatch_.load()) {
       run.stopped = true;
       break;
     }
     run.observer.FileStarted(file->row, file->path, ++number, run.filesInRun);
-    const FileCountResult result = CountFile(kind, file->path, input_.options, stopBatch_);
+    // A file reported as started is counted, even when a stop came before a thread took it.
+    std::optional<FileCountResult> taken = ahead ? ahead->Take(index) : std::nullopt;
+    const FileCountResult result = taken ? std::move(*taken) : countOne(index);
     if (result.status == FileCountResult::Status::Stopped) {
       run.stopped = true;
       break;
     }
     ReportFile(*file, result, run);
   }
+  ahead.reset();  // waits for the files being counted ahead of a stop
   busy_.store(false);
   run.observer.BatchEnded();
 }

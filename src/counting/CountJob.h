@@ -10,6 +10,7 @@
 #include "counting/FileCountResult.h"
 #include "counting/FileTypes.h"
 #include "counting/Pricing.h"
+#include "formats/isolation/DocumentReader.h"
 
 namespace tw {
 
@@ -25,6 +26,10 @@ struct CountJobInput {
   std::vector<JobFile> files;  // in count-list order
   CountOptions options;
   PricingMode pricing = PricingMode::Words;
+  // Reads the documents (text and HTML are always scanned here); none reads in this process.
+  DocumentReader* reader = nullptr;
+  // How many files of a batch are counted at once; their results still come in batch order.
+  int jobs = 1;
 };
 
 // What a count job reports, in order, from the thread it runs on. Implementations never block

@@ -19,7 +19,11 @@ FileCounts CountPdfDocument(const Document& document, const CountOptions& option
 
 FileCountResult CountPdfFile(const std::string& path, const CountOptions& options,
                              const StopFlag& stop) {
-  const ReadResult read = ReadPdfDocument(path, &stop);
+  return CountPdfRead(ReadPdfDocument(path, &stop), path, options);
+}
+
+FileCountResult CountPdfRead(const ReadResult& read, const std::string& path,
+                             const CountOptions& options) {
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) {
     // The password case names its cause, since the user can do something about it.

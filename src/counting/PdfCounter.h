@@ -18,5 +18,8 @@ FileCounts CountPdfDocument(const Document& document, const CountOptions& option
 // any other failure is told as "Failed to open file " and the path.
 FileCountResult CountPdfFile(const std::string& path, const CountOptions& options,
                              const StopFlag& stop);
+// Counts what a reader made of the PDF at `path`, wherever it read it.
+FileCountResult CountPdfRead(const ReadResult& read, const std::string& path,
+                             const CountOptions& options);
 
 }  // namespace tw

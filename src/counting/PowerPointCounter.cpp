@@ -57,7 +57,11 @@ std::optional<FileCounts> CountPresentationDocument(const Document& document,
 
 FileCountResult CountPresentationFile(const std::string& path, const CountOptions& options,
                                       const StopFlag& stop) {
-  const ReadResult read = ReadPresentation(path);
+  return CountPresentationRead(ReadPresentation(path), options, stop);
+}
+
+FileCountResult CountPresentationRead(const ReadResult& read, const CountOptions& options,
+                                      const StopFlag& stop) {
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed("PowerPoint - " + read.Error().Reason());
   const std::optional<FileCounts> counts = CountPresentationDocument(read.Doc(), options, stop);

@@ -24,5 +24,8 @@ std::optional<FileCounts> CountPresentationDocument(const Document& document,
 // and the reader's reason.
 FileCountResult CountPresentationFile(const std::string& path, const CountOptions& options,
                                       const StopFlag& stop);
+// Counts what a reader made of such a file, wherever it read it.
+FileCountResult CountPresentationRead(const ReadResult& read, const CountOptions& options,
+                                      const StopFlag& stop);
 
 }  // namespace tw

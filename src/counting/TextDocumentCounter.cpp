@@ -2,16 +2,6 @@
 
 #include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
-#include "formats/delimited/DelimitedReader.h"
-#include "formats/epub/EpubReader.h"
-#include "formats/idml/IdmlReader.h"
-#include "formats/json/JsonReader.h"
-#include "formats/markdown/MarkdownReader.h"
-#include "formats/po/PoReader.h"
-#include "formats/spreadsheet/SpreadsheetReader.h"
-#include "formats/subtitle/SubtitleReader.h"
-#include "formats/xliff/XliffReader.h"
-#include "formats/xml/XmlTextReader.h"
 
 namespace tw {
 namespace {
@@ -37,30 +27,13 @@ bool HasExtension(const std::string& path, std::string_view extension) {
 }
 
 // The one batch of several formats goes by extension.
-ReadResult ReadMoreFormats(const std::string& path) {
-  if (HasExtension(path, "csv")) return ReadDelimited(path, ',');
-  if (HasExtension(path, "tsv")) return ReadDelimited(path, '\t');
-  if (HasExtension(path, "json")) return ReadJson(path);
-  if (HasExtension(path, "epub")) return ReadEpub(path);
-  if (HasExtension(path, "idml")) return ReadIdml(path);
-  return ReadXmlText(path);
-}
-
-ReadResult ReadForBatch(CounterKind kind, const std::string& path, const CountOptions& options) {
-  switch (kind) {
-    case CounterKind::Spreadsheet:
-      return ReadSpreadsheet(path);
-    case CounterKind::Xliff:
-      return ReadXliff(path, options.xliffTarget ? XliffSide::Target : XliffSide::Source);
-    case CounterKind::Po:
-      return ReadPo(path);
-    case CounterKind::Subtitle:
-      return ReadSubtitles(path);
-    case CounterKind::Markdown:
-      return ReadMarkdown(path);
-    default:
-      return ReadMoreFormats(path);
-  }
+DocumentFormat MoreFormatsOf(const std::string& path) {
+  if (HasExtension(path, "csv")) return DocumentFormat::Csv;
+  if (HasExtension(path, "tsv")) return DocumentFormat::Tsv;
+  if (HasExtension(path, "json")) return DocumentFormat::Json;
+  if (HasExtension(path, "epub")) return DocumentFormat::Epub;
+  if (HasExtension(path, "idml")) return DocumentFormat::Idml;
+  return DocumentFormat::Xml;
 }
 
 }  // namespace
@@ -76,9 +49,31 @@ FileCounts CountTextDocument(const Document& document, const CountOptions& optio
   return counts;
 }
 
+DocumentFormat TextDocumentFormatOf(CounterKind kind, const std::string& path,
+                                    const CountOptions& options) {
+  switch (kind) {
+    case CounterKind::Spreadsheet:
+      return DocumentFormat::Spreadsheet;
+    case CounterKind::Xliff:
+      return options.xliffTarget ? DocumentFormat::XliffTarget : DocumentFormat::XliffSource;
+    case CounterKind::Po:
+      return DocumentFormat::Po;
+    case CounterKind::Subtitle:
+      return DocumentFormat::Subtitle;
+    case CounterKind::Markdown:
+      return DocumentFormat::Markdown;
+    default:
+      return MoreFormatsOf(path);
+  }
+}
+
 FileCountResult CountTextDocumentFile(CounterKind kind, const std::string& path,
                                       const CountOptions& options) {
-  const ReadResult read = ReadForBatch(kind, path, options);
+  return CountTextDocumentRead(ReadInThisProcess(TextDocumentFormatOf(kind, path, options), path),
+                               options);
+}
+
+FileCountResult CountTextDocumentRead(const ReadResult& read, const CountOptions& options) {
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed(read.Error().Reason());
   return FileCountResult::Counted(CountTextDocument(read.Doc(), options));

@@ -6,6 +6,7 @@
 #include "counting/FileCountResult.h"
 #include "counting/FileTypes.h"
 #include "formats/Document.h"
+#include "formats/isolation/DocumentFormat.h"
 
 namespace tw {
 
@@ -19,5 +20,10 @@ FileCounts CountTextDocument(const Document& document, const CountOptions& optio
 // fails with the reader's reason, which names the file.
 FileCountResult CountTextDocumentFile(CounterKind kind, const std::string& path,
                                       const CountOptions& options);
+// Which reader reads a file of one of those batches.
+DocumentFormat TextDocumentFormatOf(CounterKind kind, const std::string& path,
+                                    const CountOptions& options);
+// Counts what a reader made of such a file, wherever it read it.
+FileCountResult CountTextDocumentRead(const ReadResult& read, const CountOptions& options);
 
 }  // namespace tw

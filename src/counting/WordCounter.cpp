@@ -108,7 +108,10 @@ FileCounts CountWordDocument(const Document& document, const CountOptions& optio
 }
 
 FileCountResult CountWordFile(const std::string& path, const CountOptions& options) {
-  const ReadResult read = ReadWordDocument(path);
+  return CountWordRead(ReadWordDocument(path), options);
+}
+
+FileCountResult CountWordRead(const ReadResult& read, const CountOptions& options) {
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed("Word - " + read.Error().Reason());
   return FileCountResult::Counted(CountWordDocument(read.Doc(), options));

@@ -5,6 +5,7 @@
 #include "counting/CountOptions.h"
 #include "counting/FileCountResult.h"
 #include "formats/Document.h"
+#include "formats/ReadResult.h"
 
 namespace tw {
 
@@ -17,5 +18,7 @@ FileCounts CountWordDocument(const Document& document, const CountOptions& optio
 // Reads and counts a .doc, .docx or .rtf file; a file that cannot be read fails with
 // "Word - " and the reader's reason.
 FileCountResult CountWordFile(const std::string& path, const CountOptions& options);
+// Counts what a reader made of such a file, wherever it read it.
+FileCountResult CountWordRead(const ReadResult& read, const CountOptions& options);
 
 }  // namespace tw

@@ -1,4 +1,4 @@
-#include "formats/pdf/PdfHelperLocator.h"
+#include "formats/isolation/ReaderLocator.h"
 
 #include <unistd.h>
 
@@ -10,8 +10,8 @@
 #include "formats/ReadResult.h"
 
 // Set by the build (src/formats/CMakeLists.txt).
-#ifndef TW_PDF_HELPER_NAME
-#error "TW_PDF_HELPER_NAME must name the helper program"
+#ifndef TW_READER_HELPER_NAME
+#error "TW_READER_HELPER_NAME must name the helper program"
 #endif
 
 namespace tw {
@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kOverrideVariable[] = "TALLYWRIGHT_PDF_READER";
+constexpr char kOverrideVariable[] = "TALLYWRIGHT_READER";
 
 bool IsProgram(const fs::path& path) {
   std::error_code error;
@@ -31,18 +31,18 @@ std::vector<fs::path> Candidates() {
   std::error_code error;
   const fs::path self = fs::read_symlink("/proc/self/exe", error);
   if (!error) {
-    candidates.push_back(self.parent_path() / TW_PDF_HELPER_NAME);
-    candidates.push_back(
-        (self.parent_path() / TW_PDF_HELPER_FROM_BINDIR / TW_PDF_HELPER_NAME).lexically_normal());
+    candidates.push_back(self.parent_path() / TW_READER_HELPER_NAME);
+    candidates.push_back((self.parent_path() / TW_READER_HELPER_FROM_BINDIR / TW_READER_HELPER_NAME)
+                             .lexically_normal());
   }
-  candidates.emplace_back(TW_PDF_HELPER_INSTALLED);
-  candidates.emplace_back(TW_PDF_HELPER_BUILT);
+  candidates.emplace_back(TW_READER_HELPER_INSTALLED);
+  candidates.emplace_back(TW_READER_HELPER_BUILT);
   return candidates;
 }
 
 }  // namespace
 
-std::string FindPdfHelperProgram() {
+std::string FindReaderProgram() {
   if (const char* chosen = std::getenv(kOverrideVariable); chosen != nullptr && *chosen != '\0') {
     if (IsProgram(chosen)) return chosen;
     throw ReaderError(std::string(kOverrideVariable) +
@@ -53,7 +53,7 @@ std::string FindPdfHelperProgram() {
     if (IsProgram(candidate)) return candidate.string();
     looked += (looked.empty() ? "" : ", ") + candidate.string();
   }
-  throw ReaderError("the PDF reader program " TW_PDF_HELPER_NAME " is missing (looked for " +
+  throw ReaderError("the reader program " TW_READER_HELPER_NAME " is missing (looked for " +
                     looked + ")");
 }
 

@@ -1,4 +1,4 @@
-#include "formats/pdf/PdfHelperCommand.h"
+#include "formats/isolation/ReaderCommand.h"
 
 #include <charconv>
 #include <string_view>
@@ -23,22 +23,21 @@ std::optional<unsigned long> NumberAfter(std::string_view argument, std::string_
 
 }  // namespace
 
-PdfHelperCommand PdfHelperCommand::For(const std::string& path, const PdfHelperLimits& limits) {
-  return PdfHelperCommand{path, limits.cpuSeconds, limits.addressSpaceBytes};
+ReaderCommand ReaderCommand::For(const ReaderLimits& limits) {
+  return ReaderCommand{limits.cpuSeconds, limits.addressSpaceBytes};
 }
 
-// The path comes last, after "--", so that a file named like an option stays a file.
-std::vector<std::string> PdfHelperCommand::Arguments() const {
+std::vector<std::string> ReaderCommand::Arguments() const {
   return {std::string(kCpuOption) + std::to_string(cpuSeconds),
-          std::string(kMemoryOption) + std::to_string(addressSpaceBytes), "--", path};
+          std::string(kMemoryOption) + std::to_string(addressSpaceBytes)};
 }
 
-std::optional<PdfHelperCommand> PdfHelperCommand::Parse(const std::vector<std::string>& arguments) {
-  if (arguments.size() != 4 || arguments[2] != "--" || arguments[3].empty()) return std::nullopt;
+std::optional<ReaderCommand> ReaderCommand::Parse(const std::vector<std::string>& arguments) {
+  if (arguments.size() != 2) return std::nullopt;
   const std::optional<unsigned long> cpu = NumberAfter(arguments[0], kCpuOption);
   const std::optional<unsigned long> memory = NumberAfter(arguments[1], kMemoryOption);
   if (!cpu || !memory) return std::nullopt;
-  return PdfHelperCommand{arguments[3], *cpu, *memory};
+  return ReaderCommand{*cpu, *memory};
 }
 
 }  // namespace tw
