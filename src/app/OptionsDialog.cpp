@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/ControlIds.h"
+#include "app/UnitOptionsGroup.h"
 
 namespace tw {
 namespace {
@@ -30,6 +31,8 @@ OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   AddRuleSwitches(layout);
   AddContentSwitches(layout);
+  units_ = new UnitOptionsGroup(options_.units, this);
+  layout->addWidget(units_);
   layout->addStretch(1);
 
   auto* close = new QPushButton(tr("Close"), this);
@@ -40,7 +43,7 @@ OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
   buttons->addStretch(1);
   buttons->addWidget(close);
   layout->addLayout(buttons);
-  resize(520, 420);
+  resize(520, 560);
 }
 
 void OptionsDialog::AddRuleSwitches(QVBoxLayout* layout) {

@@ -9,6 +9,8 @@ class QVBoxLayout;
 
 namespace tw {
 
+class UnitOptionsGroup;
+
 // "Options": the switches over the window's count options, three rules and the five kinds of
 // content left out by default. A click takes effect at once, so "Close", Escape and the close
 // box all simply end the dialog.
@@ -26,6 +28,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* Charts() const { return charts_; }
   QCheckBox* Diagrams() const { return diagrams_; }
   QCheckBox* Hidden() const { return hidden_; }
+  UnitOptionsGroup* Units() const { return units_; }
 
  private:
   QCheckBox* AddSwitch(QVBoxLayout* layout, const QString& caption, const QString& tip, int id,
@@ -42,6 +45,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* charts_ = nullptr;
   QCheckBox* diagrams_ = nullptr;
   QCheckBox* hidden_ = nullptr;
+  UnitOptionsGroup* units_ = nullptr;
 };
 
 }  // namespace tw

@@ -10,6 +10,13 @@ namespace tw::cli {
 
 enum class OutputFormat { Table, Tsv, Csv, Json };
 
+// The columns beyond the default ones, printed after "amount" only when asked for.
+struct UnitColumns {
+  bool lines = false;        // standard lines
+  bool pages = false;        // standard pages
+  bool repetitions = false;  // new_words, repeated_words, weighted_words
+};
+
 struct CommandLine {
   std::vector<std::string> paths;
   bool recursive = false;
@@ -24,6 +31,7 @@ struct CommandLine {
   bool quiet = false;         // no per-file messages on stderr; the exit status still tells
   bool nulSeparated = false;  // the path list read for "-" is NUL-separated (find -print0)
   bool merge = false;         // the paths are earlier tsv or json outputs to add up
+  UnitColumns columns;        // --units, --repetitions and the pricing unit ask for them
 };
 
 struct ParseResult {

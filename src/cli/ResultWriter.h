@@ -19,8 +19,10 @@ struct ResultRow {
   std::string error;  // empty when the row was counted
 };
 
-// The JSON output also names the content switches that were on ("include": [...]).
+// The JSON output also names the content switches that were on ("include": [...]). The unit
+// columns asked for follow "amount" in every format.
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals, const ContentSwitches& included = {});
+                  const CountTotals& totals, const ContentSwitches& included = {},
+                  const UnitColumns& columns = {}, const UnitOptions& units = {});
 
 }  // namespace tw::cli

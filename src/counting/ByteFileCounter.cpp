@@ -1,5 +1,6 @@
 #include "counting/ByteFileCounter.h"
 
+#include "counting/DocumentSegments.h"
 #include "counting/TextFileScan.h"
 #include "text/RegularFile.h"
 
@@ -35,13 +36,21 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
   FileCounts counts;
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
   const ReadStatus status = ScanTextFile(path, rules, counts);
-  return ResultOf(status, path, counts);
+  FileCountResult result = ResultOf(status, path, counts);
+  if (options.units.repetitions && status == ReadStatus::Ok) {
+    result.segments = TextFileSegments(path, rules);
+  }
+  return result;
 }
 
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
   FileCounts counts;
   const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
-  return ResultOf(status, path, counts);
+  FileCountResult result = ResultOf(status, path, counts);
+  if (options.units.repetitions && status == ReadStatus::Ok) {
+    result.segments = HtmlFileSegments(path, {false, options.legacyByteRules});
+  }
+  return result;
 }
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "counting/TextDocumentCounter.h"
 
+#include "counting/DocumentSegments.h"
 #include "counting/TextScan.h"
 #include "formats/delimited/DelimitedReader.h"
 #include "formats/epub/EpubReader.h"
@@ -78,7 +79,14 @@ FileCountResult CountTextDocumentFile(CounterKind kind, const std::string& path,
   const ReadResult read = ReadForBatch(kind, path, options);
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed(read.Error().Reason());
-  return FileCountResult::Counted(CountTextDocument(read.Doc(), options));
+  FileCountResult result = FileCountResult::Counted(CountTextDocument(read.Doc(), options));
+  if (options.units.repetitions) {
+    const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
+    result.segments = SegmentsOfPieces(
+        read.Doc(), [&options](const TextPiece& piece) { return Counts(piece, options.include); },
+        PlainTextWords(rules));
+  }
+  return result;
 }
 
 }  // namespace tw
