@@ -7,7 +7,7 @@ _tallywright_count() {
     --pricing)
       # Quoted as the shell needs it, so "Chars & spaces" stays one word.
       local mode
-      for mode in Words Chars 'Chars & spaces'; do
+      for mode in Words Chars 'Chars & spaces' Lines Pages 'Weighted words'; do
         [[ $mode == "$cur"* ]] && COMPREPLY+=("$(printf %q "$mode")")
       done
       return
@@ -26,7 +26,16 @@ _tallywright_count() {
       compopt -o nospace
       return
       ;;
-    --rate | --currency)
+    --units)
+      local done_part="" name
+      [[ $cur == *,* ]] && done_part=${cur%,*},
+      for name in lines pages repetitions; do
+        [[ $name == "${cur##*,}"* ]] && COMPREPLY+=("$done_part$name")
+      done
+      compopt -o nospace
+      return
+      ;;
+    --rate | --currency | --line-length | --page-length | --repetition-weight)
       return
       ;;
     --report)
@@ -38,7 +47,7 @@ _tallywright_count() {
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
       --headers-footers --legacy-bytes --include --xliff-target --format --report -0 --null -q --quiet --merge -h --help
-      --version' -- "$cur"))
+      --version --units --line-length --page-length --repetitions --repetition-weight' -- "$cur"))
     return
   fi
   _filedir
