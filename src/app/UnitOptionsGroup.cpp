@@ -26,8 +26,8 @@ UnitOptionsGroup::UnitOptionsGroup(UnitOptions& units, QWidget* parent)
   repetitions_->setObjectName(QStringLiteral("repetitions"));
   repetitions_->setToolTip(
       tr("Finds sentences, table cells and paragraphs seen before in the file or in a file "
-         "counted before it; their words are priced at the weight below under \"Weighted "
-         "words\""));
+         "counted before it; their words cost the share below under \"Weighted words\", e.g. "
+         "a sentence of 10 words met again costs 3 words at 30 %"));
   repetitions_->setChecked(units_.repetitions);
   connect(repetitions_, &QCheckBox::toggled, this,
           [this](bool checked) { units_.repetitions = checked; });

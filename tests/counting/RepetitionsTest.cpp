@@ -91,13 +91,13 @@ class RecordingCounts : public CountJobObserver {
 // a: "One two three." (3 words, new) "Four five." (2, new).
 // b: "One two three." (3, repeated from a), "Six seven eight nine." (4, new), "Four five." (2,
 //    repeated from a): 9 words, 5 repeated, weighted 4 + 5 x 30 % = 5.50.
-// c: "Same here." (2, new) "Same here." (2, repeated) "same here." (2, new: case kept).
+// c: "Same here." (2, new) "Other words." (2, new) "Same here." (2, repeated).
 TEST(Repetitions, SegmentsSeenInTheFileOrAnEarlierFileRepeat) {
   TempDir dir;
   CountJobInput input;
   input.files = {{0, dir.Write("a.txt", "One two three. Four five.\n"), 1.0},
                  {1, dir.Write("b.txt", "One  two three. Six seven eight nine.\nFour five."), 1.0},
-                 {2, dir.Write("c.txt", "Same here. Same here. same here."), 1.0}};
+                 {2, dir.Write("c.txt", "Same here. Other words. Same here."), 1.0}};
   input.options.units.repetitions = true;
   input.pricing = PricingMode::WeightedWords;
   RecordingCounts recorder;
