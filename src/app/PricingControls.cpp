@@ -75,12 +75,11 @@ PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQu
   connect(rateEdit_, &QLineEdit::textChanged, this, &PricingControls::OnRateEdited);
   connect(currencyCombo_, &QComboBox::activated, this, &PricingControls::OnCurrencySelected);
   // The entries keep the file's order whatever the language; each carries its mode's name.
-  const std::pair<const char*, QString> modes[] = {{kPricingChars, tr("Chars")},
-                                                   {kPricingCharsAndSpaces, tr("Chars & spaces")},
-                                                   {kPricingWords, tr("Words")},
-                                                   {kPricingLines, tr("Lines")},
-                                                   {kPricingPages, tr("Pages")},
-                                                   {kPricingWeightedWords, tr("Weighted words")}};
+  const std::pair<const char*, QString> modes[] = {
+      {kPricingChars, tr("Chars")}, {kPricingCharsAndSpaces, tr("Chars & spaces")},
+      {kPricingWords, tr("Words")}, {kPricingLines, tr("Lines")},
+      {kPricingPages, tr("Pages")}, {kPricingWeightedWords, tr("Weighted words")},
+  };
   for (const auto& [mode, caption] : modes)
     pricingCombo_->addItem(caption, QString::fromLatin1(mode));
   pricingCombo_->setCurrentIndex(-1);

@@ -33,14 +33,14 @@ UnitOptionsGroup::UnitOptionsGroup(UnitOptions& units, QWidget* parent)
           [this](bool checked) { units_.repetitions = checked; });
   form->addRow(repetitions_);
   repetitionWeight_ = AddNumber(form, tr("Repeated word costs:"),
-                                tr("The share of a new word's price a repeated word costs"), 0,
-                                100, units_.repetitionWeight);
+                                tr("The share of a new word's price a repeated word costs"), 0, 100,
+                                units_.repetitionWeight);
   repetitionWeight_->setObjectName(QStringLiteral("repetitionWeight"));
   repetitionWeight_->setSuffix(QStringLiteral(" %"));
 }
 
-QSpinBox* UnitOptionsGroup::AddNumber(QFormLayout* form, const QString& caption,
-                                      const QString& tip, int lowest, int highest, int& value) {
+QSpinBox* UnitOptionsGroup::AddNumber(QFormLayout* form, const QString& caption, const QString& tip,
+                                      int lowest, int highest, int& value) {
   auto* spin = new QSpinBox(this);
   spin->setRange(lowest, highest);
   spin->setValue(value);

@@ -110,7 +110,8 @@ void WriteJsonRow(std::ostream& out, const ResultRow& result, const UnitColumnTe
       << ",\"chars\":" << JsonNumberOrNull(counted, fields[3])
       << ",\"currency\":" << JsonQuoted(fields[4]) << ",\"rate\":" << JsonQuoted(fields[5])
       << ",\"amount\":" << JsonNumberOrNull(counted, fields[6])
-      << JsonUnitFields(units.Names(), units.Cells(result.row), counted) << ",\"error\":" << (result.error.empty() ? "null" : JsonQuoted(result.error)) << '}';
+      << JsonUnitFields(units.Names(), units.Cells(result.row), counted)
+      << ",\"error\":" << (result.error.empty() ? "null" : JsonQuoted(result.error)) << '}';
 }
 
 // The content switches that were on, as a list of their names.

@@ -13,8 +13,8 @@ namespace tw {
 namespace {
 
 constexpr std::array<std::string_view, 20> kBlockElements = {
-    "address", "blockquote", "br", "dd",    "div", "dl", "dt", "h1", "h2", "h3",
-    "h4",      "h5",         "h6", "li",    "ol",  "p",  "td", "th", "tr", "title"};
+    "address", "blockquote", "br", "dd", "div", "dl", "dt", "h1", "h2", "h3",
+    "h4",      "h5",         "h6", "li", "ol",  "p",  "td", "th", "tr", "title"};
 
 std::string LowerTagName(std::string_view html, size_t afterOpening) {
   size_t i = afterOpening;

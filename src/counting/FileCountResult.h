@@ -21,7 +21,9 @@ struct FileCountResult {
   // job resolves them in run order, so where and when the file was counted does not matter.
   std::vector<SegmentWords> segments;
 
-  static FileCountResult Counted(const FileCounts& counts) { return {Status::Counted, counts, {}, {}}; }
+  static FileCountResult Counted(const FileCounts& counts) {
+    return {Status::Counted, counts, {}, {}};
+  }
   static FileCountResult Failed(std::string message) {
     return {Status::Failed, {}, std::move(message), {}};
   }

@@ -47,8 +47,7 @@ int64_t PricedHundredths(const FileCounts& counts, PricingMode mode, const UnitO
   return SaturatingMultiply(PricedCount(counts, mode), 100);
 }
 
-double AmountOf(const FileCounts& counts, PricingMode mode, double rate,
-                const UnitOptions& units) {
+double AmountOf(const FileCounts& counts, PricingMode mode, double rate, const UnitOptions& units) {
   if (PricesFractionalUnits(mode)) {
     return AmountOfHundredths(PricedHundredths(counts, mode, units), rate);
   }

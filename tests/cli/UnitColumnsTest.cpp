@@ -29,15 +29,14 @@ TEST_F(UnitColumns, DefaultOutputHasNoUnitColumns) {
 }
 
 TEST_F(UnitColumns, PricingByLinesPrintsTheLines) {
-  const CliOutcome outcome = RunCommandLine({"--format", "tsv", "--pricing", "Lines", "--rate",
-                                             "2", "--line-length", "50", first, second});
+  const CliOutcome outcome = RunCommandLine({"--format", "tsv", "--pricing", "Lines", "--rate", "2",
+                                             "--line-length", "50", first, second});
   EXPECT_EQ(outcome.status, 0) << outcome.errors;
   // 30 / 50 = 0.60 lines at 2 is 1.20.
-  EXPECT_EQ(outcome.out,
-            "path\twords\tchars_with_spaces\tchars\tcurrency\trate\tamount\tlines\n" + first +
-                "\t5\t25\t21\tUSD\t2\t1.00\t0.50\n" + second +
-                "\t6\t30\t25\tUSD\t2\t1.20\t0.60\n"
-                "TOTAL\t11\t55\t46\t\t\t2.20\t1.10\n");
+  EXPECT_EQ(outcome.out, "path\twords\tchars_with_spaces\tchars\tcurrency\trate\tamount\tlines\n" +
+                             first + "\t5\t25\t21\tUSD\t2\t1.00\t0.50\n" + second +
+                             "\t6\t30\t25\tUSD\t2\t1.20\t0.60\n"
+                             "TOTAL\t11\t55\t46\t\t\t2.20\t1.10\n");
 }
 
 TEST_F(UnitColumns, RepetitionsAndPagesInCsvAndJson) {
@@ -59,8 +58,10 @@ TEST_F(UnitColumns, RepetitionsAndPagesInCsvAndJson) {
 
 TEST_F(UnitColumns, BadUnitValuesAreUsageErrors) {
   for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--line-length", "0", "x"}, {"--page-length", "1.5", "x"},
-        {"--repetition-weight", "101", "x"}, {"--units", "lines,words", "x"},
+       {std::vector<std::string>{"--line-length", "0", "x"},
+        {"--page-length", "1.5", "x"},
+        {"--repetition-weight", "101", "x"},
+        {"--units", "lines,words", "x"},
         {"--pricing", "lines", "x"}}) {
     EXPECT_FALSE(ParseCommandLine(arguments).commandLine) << arguments[0] << " " << arguments[1];
   }

@@ -52,14 +52,13 @@ struct AmountCase {
 // A binary product would show 2.03 x 0.5 = 1.015 as 1.01; the decimal product rounds to 1.02.
 TEST(StandardUnits, AmountsAreDecimalProductsRoundedHalfUpToTheCent) {
   const AmountCase cases[] = {
-      {1818, 1.20, "21.82"},  // 18.18 lines at 1.20 is 21.816
-      {203, 0.5, "1.02"},     // 1.015
-      {101, 0.005, "0.01"},   // 0.00505
-      {100, 0.004, "0.00"},   // 0.004
-      {0, 9.99, "0.00"},
-      {150, 35.0, "52.50"},   // 1.50 pages at 35
-      {1, 0.07, "0.00"},      // 0.0007
-      {12345, 0.1, "12.35"},  // 12.345 rounds up
+      {1818, 1.20, "21.82"},                        // 18.18 lines at 1.20 is 21.816
+      {203, 0.5, "1.02"},                           // 1.015
+      {101, 0.005, "0.01"},                         // 0.00505
+      {100, 0.004, "0.00"},                         // 0.004
+      {0, 9.99, "0.00"},     {150, 35.0, "52.50"},  // 1.50 pages at 35
+      {1, 0.07, "0.00"},                            // 0.0007
+      {12345, 0.1, "12.35"},                        // 12.345 rounds up
   };
   for (const AmountCase& amount : cases) {
     EXPECT_EQ(FormatFixed(AmountOfHundredths(amount.hundredths, amount.rate), 2), amount.amount)
@@ -75,7 +74,7 @@ TEST(StandardUnits, WeightedWordsAreNewPlusRepeatedAtTheWeight) {
   EXPECT_EQ(WeightedWordHundredths(counts, 100), 10000);
   counts.repeatedWords = 1;
   EXPECT_EQ(WeightedWordHundredths(counts, 33), 9933);  // 99 + 0.33
-  counts.repeatedWords = 500;                            // never more than the words
+  counts.repeatedWords = 500;                           // never more than the words
   EXPECT_EQ(NewWords(counts), 0);
   EXPECT_EQ(WeightedWordHundredths(counts, 30), 3000);
 }
@@ -101,10 +100,10 @@ TEST(StandardUnits, PricingModesPriceTheirUnit) {
       {"Words", PricingMode::Words, "18.00"},
       {"Chars", PricingMode::Chars, "90.00"},
       {"Chars & spaces", PricingMode::CharsAndSpaces, "100.00"},
-      {"Lines", PricingMode::Lines, "2.00"},            // 20.00 lines
-      {"Pages", PricingMode::Pages, "0.06"},            // 0.56 pages: 0.056
+      {"Lines", PricingMode::Lines, "2.00"},                    // 20.00 lines
+      {"Pages", PricingMode::Pages, "0.06"},                    // 0.56 pages: 0.056
       {"Weighted words", PricingMode::WeightedWords, "14.50"},  // 130 + 15
-      {"lines", PricingMode::Chars, "90.00"},           // only the exact names
+      {"lines", PricingMode::Chars, "90.00"},                   // only the exact names
   };
   for (const ModeCase& mode : cases) {
     EXPECT_EQ(PricingModeOf(mode.name), mode.mode) << mode.name;

@@ -151,9 +151,9 @@ TEST(SettingsFile, UnitLengthsAndRepetitionsComeBack) {
 
 TEST(SettingsFile, UnitValuesOutOfRangeLoadTheDefaults) {
   TempDir dir;
-  const std::string path = dir.Write(
-      "settings.ini", AsciiUtf16Le("LineLength=0\r\nPageLength=-3\r\nRepetitions=2\r\n"
-                                   "RepetitionWeight=101\r\n"));
+  const std::string path =
+      dir.Write("settings.ini", AsciiUtf16Le("LineLength=0\r\nPageLength=-3\r\nRepetitions=2\r\n"
+                                             "RepetitionWeight=101\r\n"));
   const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
   ASSERT_TRUE(loaded);
   EXPECT_EQ(loaded->options.units, UnitOptions{});
