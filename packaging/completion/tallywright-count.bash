@@ -7,7 +7,7 @@ _tallywright_count() {
     --pricing)
       # Quoted as the shell needs it, so "Chars & spaces" stays one word.
       local mode
-      for mode in Words Chars 'Chars & spaces'; do
+      for mode in Words Chars 'Chars & spaces' Lines Pages 'Weighted words'; do
         [[ $mode == "$cur"* ]] && COMPREPLY+=("$(printf %q "$mode")")
       done
       return
@@ -34,7 +34,16 @@ _tallywright_count() {
       COMPREPLY=($(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 4)")" -- "$cur"))
       return
       ;;
-    --rate | --currency)
+    --units)
+      local done_part="" name
+      [[ $cur == *,* ]] && done_part=${cur%,*},
+      for name in lines pages repetitions; do
+        [[ $name == "${cur##*,}"* ]] && COMPREPLY+=("$done_part$name")
+      done
+      compopt -o nospace
+      return
+      ;;
+    --rate | --currency | --line-length | --page-length | --repetition-weight)
       return
       ;;
     --report)
@@ -46,7 +55,7 @@ _tallywright_count() {
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
       --headers-footers --legacy-bytes --include --xliff-target --profile --format --report -0 --null -q --quiet --merge -h --help
-      --version --jobs --no-isolation' -- "$cur"))
+      --version --jobs --no-isolation --units --line-length --page-length --repetitions --repetition-weight' -- "$cur"))
     return
   fi
   _filedir

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "app/LocaleText.h"
+#include "counting/StandardUnits.h"
 
 namespace tw {
 namespace {
@@ -47,12 +48,41 @@ int HighlightedColumn(const std::string& pricing) {
 CountListModel::CountListModel(QObject* parent)
     : QAbstractTableModel(parent), headers_(InitialCountHeaders()) {}
 
+PricingMode CountListModel::CurrentMode() const {
+  return PricingModeOf(pricing_ ? pricing_() : std::string());
+}
+
+bool CountListModel::PricesUnits() const {
+  return PricesFractionalUnits(CurrentMode());
+}
+
+std::string CountListModel::PricedUnitsCell(int row) const {
+  const CountRow& shown = rows_[static_cast<size_t>(row)];
+  if (!shown.counts || !shown.failure.empty() || !PricesUnits()) return {};
+  return HundredthsText(PricedHundredths(*shown.counts, CurrentMode(), units_));
+}
+
+std::string CountListModel::PricedUnitsHeader() const {
+  switch (CurrentMode()) {
+    case PricingMode::Lines:
+      return kLinesHeader + HundredthsText(totals_.pricedUnitHundredths);
+    case PricingMode::Pages:
+      return kPagesHeader + HundredthsText(totals_.pricedUnitHundredths);
+    case PricingMode::WeightedWords:
+      return kWeightedWordsHeader + HundredthsText(totals_.pricedUnitHundredths);
+    default:
+      return {};
+  }
+}
+
 std::string CountListModel::Cell(int row, int column) const {
+  if (column == kPricedUnitsColumn && row >= 0 && row < RowCount()) return PricedUnitsCell(row);
   if (row < 0 || row >= RowCount() || column < 0 || column >= kCountColumnCount) return {};
   return CellTextsOf(rows_[row])[column];
 }
 
 std::string CountListModel::Header(int column) const {
+  if (column == kPricedUnitsColumn) return PricedUnitsHeader();
   if (column < 0 || column >= kCountColumnCount) return {};
   return headers_[column];
 }
@@ -136,7 +166,8 @@ void CountListModel::SetFailed(int row, const std::string& message) {
 // Cell by cell: the view repaints a single changed cell only where it shows it, but a range
 // repaints the whole view, and a run changes rows thousands of times.
 void CountListModel::CountCellsChanged(int row) {
-  for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
+  for (int column : {int{kWordsColumn}, int{kCharsWithSpacesColumn}, int{kCharsColumn},
+                     int{kAmountColumn}, kPricedUnitsColumn}) {
     emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole});
   }
 }
@@ -148,7 +179,7 @@ void CountListModel::ClearCounted(int row) {
   cleared.counts.reset();
   cleared.amount.reset();
   cleared.failure.clear();
-  emit dataChanged(index(row, kFileColumn), index(row, kAmountColumn));
+  emit dataChanged(index(row, kFileColumn), index(row, kPricedUnitsColumn));
 }
 
 void CountListModel::SetRate(const std::string& rateText, double rate) {
@@ -165,8 +196,9 @@ void CountListModel::SetCurrency(const std::string& currency) {
 }
 
 void CountListModel::Reprice(PricingMode mode) {
-  const CountTotals totals = RepriceRows(rows_, mode);
+  const CountTotals totals = RepriceRows(rows_, mode, units_);
   ColumnChanged(kAmountColumn);
+  ColumnChanged(kPricedUnitsColumn);
   ShowTotals(totals);
 }
 
@@ -176,6 +208,7 @@ void CountListModel::ShowTotals(const CountTotals& totals) {
   for (int column : {kWordsColumn, kCharsWithSpacesColumn, kCharsColumn, kAmountColumn}) {
     if (headers_[column] != texts[column]) SetHeader(column, texts[column]);
   }
+  emit headerDataChanged(Qt::Horizontal, kPricedUnitsColumn, kPricedUnitsColumn);
 }
 
 void CountListModel::ColumnChanged(int column) {
@@ -188,7 +221,7 @@ int CountListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CountListModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kCountColumnCount;
+  return parent.isValid() ? 0 : kCountColumnCount + 1;
 }
 
 QVariant CountListModel::data(const QModelIndex& index, int role) const {
@@ -215,8 +248,8 @@ QVariant CountListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant CountListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= kCountColumnCount) return {};
-  if (role == Qt::DisplayRole) return LocaleText::Header(headers_[section]);
+  if (orientation != Qt::Horizontal || section < 0 || section > kPricedUnitsColumn) return {};
+  if (role == Qt::DisplayRole) return LocaleText::Header(Header(section));
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }

@@ -13,6 +13,10 @@
 
 namespace tw {
 
+// The column after the amount: the lines, pages or weighted words a row is priced by. The window
+// shows it only while one of those prices the list.
+inline constexpr int kPricedUnitsColumn = kCountColumnCount;
+
 // The count list: its rows as numbers, the run totals, and the texts the view shows for them
 // (cells and headers), black on white with the priced column grey. The view asks only for the
 // rows it shows, so a list of 100 000 rows costs nothing per row beyond the row itself.
@@ -24,6 +28,12 @@ class CountListModel : public QAbstractTableModel {
 
   // The current pricing text, asked at every repaint so the grey column follows it.
   void SetPricingSource(std::function<std::string()> source) { pricing_ = std::move(source); }
+
+  // The standard line and page lengths and the repetition weight that pricing uses.
+  void SetUnitOptions(const UnitOptions& units) { units_ = units; }
+  const UnitOptions& Units() const { return units_; }
+  // Whether the current pricing prices lines, pages or weighted words.
+  bool PricesUnits() const;
 
   const std::vector<CountRow>& Rows() const { return rows_; }
   int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -64,11 +74,15 @@ class CountListModel : public QAbstractTableModel {
   void RebuildWithout(const std::vector<int>& sortedIndexes);
   void ColumnChanged(int column);
   void CountCellsChanged(int row);
+  PricingMode CurrentMode() const;
+  std::string PricedUnitsCell(int row) const;
+  std::string PricedUnitsHeader() const;
 
   std::vector<CountRow> rows_;
   CountRowCells headers_;
   CountTotals totals_;
   std::function<std::string()> pricing_;
+  UnitOptions units_;
 };
 
 }  // namespace tw

@@ -24,6 +24,9 @@ const HeaderCaption kHeaderCaptions[] = {
     {kCurrencyHeader, QT_TRANSLATE_NOOP("tw::LocaleText", "Currency: ")},
     {kRateHeader, QT_TRANSLATE_NOOP("tw::LocaleText", "Rate: ")},
     {kAmountHeader, QT_TRANSLATE_NOOP("tw::LocaleText", "Amount: ")},
+    {kLinesHeader, QT_TRANSLATE_NOOP("tw::LocaleText", "Lines: ")},
+    {kPagesHeader, QT_TRANSLATE_NOOP("tw::LocaleText", "Pages: ")},
+    {kWeightedWordsHeader, QT_TRANSLATE_NOOP("tw::LocaleText", "Weighted words: ")},
 };
 
 }  // namespace

@@ -318,6 +318,10 @@ void MainWindow::OnCurrencyCommand() {
 void MainWindow::OnOptionsCommand() {
   OptionsDialog dialog(options_, this);
   dialog.exec();
+  // New line or page lengths or a new weight price the list again.
+  if (model_->Units() == options_.units) return;
+  model_->SetUnitOptions(options_.units);
+  if (model_->RowCount() > 0) model_->Reprice(PricingModeOf(pricing_->Current().pricing));
 }
 
 void MainWindow::OnAboutCommand() {
@@ -341,7 +345,7 @@ void MainWindow::OnSaveReport() {
   const std::optional<std::string> path = chooser_->ChooseReportPath(this);
   if (!path) return;
   if (WriteHtmlReport(*path, model_->Rows(), pricing_->Current().pricing, model_->Totals(),
-                      service_, options_.include, options_.profile)) {
+                      service_, options_.include, options_.profile, options_.units)) {
     resultsUnsaved_ = false;
   }
 }
@@ -353,7 +357,9 @@ void MainWindow::FillCurrencyCombo() {
 // ---- settings ------------------------------------------------------------------------------
 
 int MainWindow::LoadSettings() {
-  return WindowSettings::Load(*this, *browser_, *pricing_, options_) ? 1 : 0;
+  const bool loaded = WindowSettings::Load(*this, *browser_, *pricing_, options_);
+  model_->SetUnitOptions(options_.units);
+  return loaded ? 1 : 0;
 }
 
 void MainWindow::SaveSettings() {

@@ -94,6 +94,10 @@ void MainWindow::CreatePricingControls(QWidget* area) {
   model_->SetPricingSource([this] { return pricing_->Current().pricing; });
   connect(pricing_, &PricingControls::pricingModeChanged, countList_->viewport(),
           qOverload<>(&QWidget::update));
+  // The lines, pages or weighted words priced show after the amount, and only then.
+  countList_->setColumnHidden(kPricedUnitsColumn, true);
+  connect(pricing_, &PricingControls::pricingModeChanged, this,
+          [this] { countList_->setColumnHidden(kPricedUnitsColumn, !model_->PricesUnits()); });
 }
 
 void MainWindow::CreateCountRun() {

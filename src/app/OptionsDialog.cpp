@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/ControlIds.h"
+#include "app/UnitOptionsGroup.h"
 
 namespace tw {
 namespace {
@@ -33,6 +34,8 @@ OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
   AddRuleSwitches(layout);
   AddContentSwitches(layout);
   AddProfileChoice(layout);
+  units_ = new UnitOptionsGroup(options_.units, this);
+  layout->addWidget(units_);
   layout->addStretch(1);
 
   auto* close = new QPushButton(tr("Close"), this);
@@ -43,7 +46,7 @@ OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
   buttons->addStretch(1);
   buttons->addWidget(close);
   layout->addLayout(buttons);
-  resize(520, 420);
+  resize(520, 560);
 }
 
 void OptionsDialog::AddRuleSwitches(QVBoxLayout* layout) {

@@ -10,6 +10,8 @@ class QVBoxLayout;
 
 namespace tw {
 
+class UnitOptionsGroup;
+
 // "Options": the switches over the window's count options, three rules and the five kinds of
 // content left out by default. A click takes effect at once, so "Close", Escape and the close
 // box all simply end the dialog.
@@ -28,6 +30,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* Diagrams() const { return diagrams_; }
   QCheckBox* Hidden() const { return hidden_; }
   QComboBox* Profile() const { return profile_; }
+  UnitOptionsGroup* Units() const { return units_; }
 
  private:
   QCheckBox* AddSwitch(QVBoxLayout* layout, const QString& caption, const QString& tip, int id,
@@ -46,6 +49,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* diagrams_ = nullptr;
   QCheckBox* hidden_ = nullptr;
   QComboBox* profile_ = nullptr;
+  UnitOptionsGroup* units_ = nullptr;
 };
 
 }  // namespace tw

@@ -75,9 +75,11 @@ PricingControls::PricingControls(QWidget* area, CountListModel& model, MessageQu
   connect(rateEdit_, &QLineEdit::textChanged, this, &PricingControls::OnRateEdited);
   connect(currencyCombo_, &QComboBox::activated, this, &PricingControls::OnCurrencySelected);
   // The entries keep the file's order whatever the language; each carries its mode's name.
-  const std::pair<const char*, QString> modes[] = {{kPricingChars, tr("Chars")},
-                                                   {kPricingCharsAndSpaces, tr("Chars & spaces")},
-                                                   {kPricingWords, tr("Words")}};
+  const std::pair<const char*, QString> modes[] = {
+      {kPricingChars, tr("Chars")}, {kPricingCharsAndSpaces, tr("Chars & spaces")},
+      {kPricingWords, tr("Words")}, {kPricingLines, tr("Lines")},
+      {kPricingPages, tr("Pages")}, {kPricingWeightedWords, tr("Weighted words")},
+  };
   for (const auto& [mode, caption] : modes)
     pricingCombo_->addItem(caption, QString::fromLatin1(mode));
   pricingCombo_->setCurrentIndex(-1);
@@ -115,6 +117,7 @@ void PricingControls::ApplyStored(const StoredSettings& stored) {
       byName >= 0 ? byName : ClampComboIndex(stored.currencyIndex, currencyCombo_->count()));
   pricingCombo_->setCurrentIndex(ClampComboIndex(stored.pricingIndex, pricingCombo_->count()));
   TakeFromControls();
+  emit pricingModeChanged();
 }
 
 std::string PricingControls::SelectedCurrency() const {

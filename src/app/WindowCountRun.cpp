@@ -87,6 +87,8 @@ CountJobInput WindowCountRun::Snapshot(const CountOptions& options) const {
   }
   input.options = options;
   input.pricing = PricingModeOf(parts_.pricing->SelectedPricing());
+  // Weighted words are priced from the repetitions found.
+  if (input.pricing == PricingMode::WeightedWords) input.options.units.repetitions = true;
   return input;
 }
 

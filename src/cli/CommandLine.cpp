@@ -5,6 +5,7 @@
 #include <map>
 
 #include "counting/ContentSwitches.h"
+#include "counting/Pricing.h"
 
 namespace tw::cli {
 namespace {
@@ -69,13 +70,76 @@ std::string ApplyJobs(const std::string& value, CommandLine& line) {
   return "";
 }
 
+// A whole number from `lowest` to `highest`, digits only.
+std::optional<int> BoundedNumber(const std::string& text, int lowest, int highest) {
+  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  const int value = std::stoi(text);
+  if (value < lowest || value > highest) return std::nullopt;
+  return value;
+}
+
+std::string ApplyUnitList(const std::string& list, CommandLine& line) {
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = list.find(',', start);
+    const std::string name = list.substr(start, comma - start);
+    if (name == "lines") {
+      line.columns.lines = true;
+    } else if (name == "pages") {
+      line.columns.pages = true;
+    } else if (name == "repetitions") {
+      line.columns.repetitions = line.options.units.repetitions = true;
+    } else {
+      return "--units: unknown unit \"" + name + "\" (choose from lines, pages, repetitions)";
+    }
+    if (comma == std::string::npos) return "";
+    start = comma + 1;
+  }
+}
+
+// The options of the standard units and of repetitions; returns an error text or "".
+std::string ApplyUnitOption(const std::string& name, const std::string& value, CommandLine& line) {
+  UnitOptions& units = line.options.units;
+  if (name == "--units") return ApplyUnitList(value, line);
+  if (name == "--repetition-weight") {
+    const std::optional<int> weight = BoundedNumber(value, 0, 100);
+    if (!weight) return "--repetition-weight must be a whole percentage from 0 to 100";
+    units.repetitionWeight = *weight;
+    return "";
+  }
+  const std::optional<int> length = BoundedNumber(value, 1, 1000000);
+  if (!length) return name + " must be a whole number of characters from 1 to 1000000";
+  (name == "--line-length" ? units.lineLength : units.pageLength) = *length;
+  return "";
+}
+
+bool IsUnitOption(const std::string& name) {
+  return name == "--units" || name == "--line-length" || name == "--page-length" ||
+         name == "--repetition-weight";
+}
+
+// The pricing unit's own column is printed with it; weighted words need repetitions found.
+void ApplyPricing(const std::string& value, CommandLine& line) {
+  line.pricing = value;
+  if (value == kPricingLines) line.columns.lines = true;
+  if (value == kPricingPages) line.columns.pages = true;
+  if (value == kPricingWeightedWords) {
+    line.columns.repetitions = line.options.units.repetitions = true;
+  }
+}
+
 // Applies one option that takes a value; returns an error text or "".
 std::string ApplyValueOption(const std::string& name, const std::string& value, CommandLine& line) {
   if (name == "--pricing") {
-    if (value != "Words" && value != "Chars" && value != "Chars & spaces") {
-      return "--pricing must be Words, Chars or \"Chars & spaces\"";
+    if (value != "Words" && value != "Chars" && value != "Chars & spaces" &&
+        value != kPricingLines && value != kPricingPages && value != kPricingWeightedWords) {
+      return "--pricing must be Words, Chars, \"Chars & spaces\", Lines, Pages or \"Weighted "
+             "words\"";
     }
-    line.pricing = value;
+    ApplyPricing(value, line);
+  } else if (IsUnitOption(name)) {
+    return ApplyUnitOption(name, value, line);
   } else if (name == "--rate") {
     if (!IsRateText(value)) return "--rate must be a non-negative decimal number";
     line.rate = value;
@@ -102,7 +166,8 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
-         name == "--report" || name == "--include" || name == "--profile" || name == "--jobs";
+         name == "--report" || name == "--include" || name == "--profile" || name == "--jobs" ||
+         IsUnitOption(name);
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -123,6 +188,8 @@ bool ApplySwitch(const std::string& name, CommandLine& line) {
       {"--null", [](CommandLine& l) { l.nulSeparated = true; }},
       {"--merge", [](CommandLine& l) { l.merge = true; }},
       {"--no-isolation", [](CommandLine& l) { l.isolation = false; }},
+      {"--repetitions",
+       [](CommandLine& l) { l.columns.repetitions = l.options.units.repetitions = true; }},
   };
   const auto it = switches.find(name);
   if (it == switches.end()) return false;
@@ -177,6 +244,7 @@ Counts the words and characters of documents and prices them.
                      countable tail, in sorted path order (links to folders not followed)
   -r, --recursive    walk folders
   --pricing MODE     Words | Chars | "Chars & spaces"        (default Words)
+                     | Lines | Pages | "Weighted words"
   --rate TEXT        rate per priced unit, a non-negative decimal (default 0.01)
   --currency NAME    currency label                          (default USD)
   --extra-symbols    treat extra symbols in txt files like a word
@@ -200,6 +268,16 @@ Counts the words and characters of documents and prices them.
   -q, --quiet        report no file that could not be counted on stderr
   --merge            PATHs are tsv or json outputs of earlier runs: list their rows
                      together and add up their totals
+  --units LIST       also print the columns of LIST, a comma-separated subset of
+                     lines (standard lines), pages (standard pages) and repetitions
+                     (new_words, repeated_words, weighted_words), after amount; the
+                     pricing unit's own column is always printed
+  --line-length N    characters with spaces in a standard line  (default 55)
+  --page-length N    characters with spaces in a standard page  (default 1800)
+  --repetitions      find repeated sentences, cells and paragraphs (earlier in the file
+                     or in a file counted before it) and print the repetitions columns
+  --repetition-weight P
+                     a repeated word costs P percent of a new one (default 30)
   -h, --help         show this help
   --version          show the version
 

@@ -13,6 +13,13 @@ inline constexpr int kMaxJobs = 256;
 
 enum class OutputFormat { Table, Tsv, Csv, Json };
 
+// The columns beyond the default ones, printed after "amount" only when asked for.
+struct UnitColumns {
+  bool lines = false;        // standard lines
+  bool pages = false;        // standard pages
+  bool repetitions = false;  // new_words, repeated_words, weighted_words
+};
+
 struct CommandLine {
   std::vector<std::string> paths;
   bool recursive = false;
@@ -29,6 +36,7 @@ struct CommandLine {
   bool merge = false;         // the paths are earlier tsv or json outputs to add up
   int jobs = 0;               // files counted at once; 0: one per processor core
   bool isolation = true;      // documents are read in reader helper processes
+  UnitColumns columns;        // --units, --repetitions and the pricing unit ask for them
 };
 
 struct ParseResult {

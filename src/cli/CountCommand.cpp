@@ -139,12 +139,13 @@ int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& al
   MarkUnreadable(rows, errors);
   const CountTotals totals = Count(rows, line, errors);
   const bool allCounted = ReportUncounted(rows, errors) && collected.errors.empty();
-  WriteResults(out, line.format, rows, totals, line.options.include, line.options.profile);
+  WriteResults(out, line.format, rows, totals, line.options.include, line.options.profile,
+               line.columns, line.options.units);
   bool reportWritten = true;
   if (!line.reportPath.empty()) {
     StderrMessageService messages(errors);
     reportWritten = WriteHtmlReport(line.reportPath, CountRowsOf(rows), line.pricing, totals,
-                                    messages, line.options.include, line.options.profile);
+                                    messages, line.options.include, line.options.profile, line.options.units);
   }
   return allCounted && reportWritten ? 0 : 1;
 }

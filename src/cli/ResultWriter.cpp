@@ -4,13 +4,14 @@
 #include <array>
 
 #include "cli/JsonText.h"
+#include "cli/UnitColumnTexts.h"
 #include "counting/ContentSwitches.h"
 #include "text/CNumbers.h"
 
 namespace tw::cli {
 namespace {
 
-using Fields = std::array<std::string, 7>;
+using Fields = std::vector<std::string>;
 
 bool IsCounted(const ResultRow& result) {
   return result.row.counts.has_value();
@@ -79,7 +80,28 @@ std::string JsonNumberOrNull(bool present, const std::string& number) {
   return present && isNumber ? number : "null";
 }
 
-void WriteJsonRow(std::ostream& out, const ResultRow& result) {
+Fields Joined(Fields fields, const std::vector<std::string>& more) {
+  fields.insert(fields.end(), more.begin(), more.end());
+  return fields;
+}
+
+// `"name":value` for each unit column, each after a comma.
+std::string JsonUnitFields(const std::vector<std::string>& names,
+                           const std::vector<std::string>& values, bool present) {
+  std::string json;
+  for (size_t i = 0; i < names.size(); ++i) {
+    json += ",\"" + names[i] + "\":" + JsonNumberOrNull(present, values[i]);
+  }
+  return json;
+}
+
+std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
+  std::vector<CountRow> countRows;
+  for (const ResultRow& result : rows) countRows.push_back(result.row);
+  return countRows;
+}
+
+void WriteJsonRow(std::ostream& out, const ResultRow& result, const UnitColumnTexts& units) {
   const Fields fields = FieldsOf(result);
   const bool counted = IsCounted(result);
   out << "{\"path\":" << JsonQuoted(fields[0])
@@ -88,6 +110,7 @@ void WriteJsonRow(std::ostream& out, const ResultRow& result) {
       << ",\"chars\":" << JsonNumberOrNull(counted, fields[3])
       << ",\"currency\":" << JsonQuoted(fields[4]) << ",\"rate\":" << JsonQuoted(fields[5])
       << ",\"amount\":" << JsonNumberOrNull(counted, fields[6])
+      << JsonUnitFields(units.Names(), units.Cells(result.row), counted)
       << ",\"error\":" << (result.error.empty() ? "null" : JsonQuoted(result.error)) << '}';
 }
 
@@ -105,15 +128,17 @@ std::string JsonIncluded(const ContentSwitches& included) {
 }
 
 void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals,
-               const ContentSwitches& included, CountProfile profile) {
+               const ContentSwitches& included, CountProfile profile,
+               const UnitColumnTexts& units) {
   out << "{\"schema_version\":" << kJsonSchemaVersion << ",\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) out << ',';
-    WriteJsonRow(out, rows[i]);
+    WriteJsonRow(out, rows[i], units);
   }
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
       << ",\"amount\":" << JsonNumberOrNull(true, FormatFixed(totals.amount, 2))
+      << (units.Any() ? JsonUnitFields(units.Names(), units.Totals(CountRowsOf(rows)), true) : "")
       << "},\"include\":" << JsonIncluded(included);
   // Classic output stays as it always was; other profiles say which they are.
   if (profile != CountProfile::Classic) {
@@ -122,11 +147,17 @@ void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const Coun
   out << "}\n";
 }
 
-void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
-  std::vector<Fields> lines = {kHeader};
-  for (const ResultRow& row : rows) lines.push_back(FieldsOf(row));
-  lines.push_back(TotalFields(totals));
-  std::array<size_t, 7> widths{};
+// The header, every row and the totals, each with its unit columns.
+std::vector<Fields> AllLines(const std::vector<ResultRow>& rows, const CountTotals& totals,
+                             const UnitColumnTexts& units) {
+  std::vector<Fields> lines = {Joined(kHeader, units.Names())};
+  for (const ResultRow& row : rows) lines.push_back(Joined(FieldsOf(row), units.Cells(row.row)));
+  lines.push_back(Joined(TotalFields(totals), units.Totals(CountRowsOf(rows))));
+  return lines;
+}
+
+void WriteTable(std::ostream& out, const std::vector<Fields>& lines) {
+  std::vector<size_t> widths(lines.front().size());
   for (const Fields& line : lines) {
     for (size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], line[i].size());
   }
@@ -148,13 +179,11 @@ void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const Cou
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
                   const CountTotals& totals, const ContentSwitches& included,
-                  CountProfile profile) {
-  switch (format) {
-    case OutputFormat::Json:
-      WriteJson(out, rows, totals, included, profile);
+               const ContentSwitches& included, CountProfile profile,
+               const UnitColumnTexts& units) {
       return;
     case OutputFormat::Table:
-      WriteTable(out, rows, totals);
+      WriteTable(out, AllLines(rows, totals, units));
       return;
     case OutputFormat::Tsv:
     case OutputFormat::Csv: {
@@ -162,11 +191,9 @@ void WriteResults(std::ostream& out, OutputFormat format, const std::vector<Resu
       auto* quote = format == OutputFormat::Tsv ? &TsvField : &CsvField;
       // CSV records end in CR LF as RFC 4180 has them.
       const char* lineEnd = format == OutputFormat::Tsv ? "\n" : "\r\n";
-      WriteSeparated(out, kHeader, separator, quote, lineEnd);
-      for (const ResultRow& row : rows) {
-        WriteSeparated(out, FieldsOf(row), separator, quote, lineEnd);
+      for (const Fields& line : AllLines(rows, totals, units)) {
+        WriteSeparated(out, line, separator, quote, lineEnd);
       }
-      WriteSeparated(out, TotalFields(totals), separator, quote, lineEnd);
       return;
     }
   }

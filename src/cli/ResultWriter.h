@@ -20,9 +20,11 @@ struct ResultRow {
 };
 
 // The JSON output also names the content switches that were on ("include": [...]), and the
-// counting profile when it is not classic ("profile": "word").
+// counting profile when it is not classic ("profile": "word"). The unit columns asked for follow
+// "amount" in every format.
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
                   const CountTotals& totals, const ContentSwitches& included = {},
-                  CountProfile profile = CountProfile::Classic);
+                  CountProfile profile = CountProfile::Classic, const UnitColumns& columns = {},
+                  const UnitOptions& units = {});
 
 }  // namespace tw::cli

@@ -1,6 +1,7 @@
 #include "counting/ByteFileCounter.h"
 
 #include "counting/ProfileScanner.h"
+#include "counting/DocumentSegments.h"
 #include "counting/TextFileScan.h"
 #include "formats/html/HtmlReader.h"
 #include "text/RegularFile.h"
@@ -48,14 +49,22 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
   const ReadStatus status = options.profile == CountProfile::Classic
                                 ? ScanTextFile(path, rules, counts)
                                 : ScanTextFileByProfile(path, options.profile, counts);
-  return ResultOf(status, path, counts);
+  FileCountResult result = ResultOf(status, path, counts);
+  if (options.units.repetitions && status == ReadStatus::Ok) {
+    result.segments = TextFileSegments(path, rules);
+  }
+  return result;
 }
 
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
   if (options.profile != CountProfile::Classic) return CountHtmlAsShown(path, options.profile);
   FileCounts counts;
   const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
-  return ResultOf(status, path, counts);
+  FileCountResult result = ResultOf(status, path, counts);
+  if (options.units.repetitions && status == ReadStatus::Ok) {
+    result.segments = HtmlFileSegments(path, {false, options.legacyByteRules});
+  }
+  return result;
 }
 
 }  // namespace tw

@@ -29,6 +29,10 @@ inline constexpr const char* kCharsHeader = "Characters: ";
 inline constexpr const char* kCurrencyHeader = "Currency: ";
 inline constexpr const char* kRateHeader = "Rate: ";
 inline constexpr const char* kAmountHeader = "Amount: ";
+// The header of the priced units the window shows after the amount.
+inline constexpr const char* kLinesHeader = "Lines: ";
+inline constexpr const char* kPagesHeader = "Pages: ";
+inline constexpr const char* kWeightedWordsHeader = "Weighted words: ";
 
 using CountRowCells = std::array<std::string, kCountColumnCount>;
 

@@ -1,5 +1,6 @@
 #include "counting/CountJob.h"
 
+#include <algorithm>
 #include <array>
 
 #include <optional>
@@ -7,6 +8,11 @@
 #include "counting/FileCounter.h"
 #include "counting/FileTypes.h"
 #include "counting/OrderedBatch.h"
+#include "counting/PdfCounter.h"
+#include "counting/PowerPointCounter.h"
+#include "counting/RepetitionFinder.h"
+#include "counting/TextDocumentCounter.h"
+#include "counting/WordCounter.h"
 
 namespace tw {
 namespace {
@@ -39,6 +45,7 @@ struct CountJob::RunState {
   int filesBefore = 0;  // of the batches before the one being counted
   CountTotals totals;
   bool stopped = false;
+  RepetitionFinder repetitions;  // fed in run order
 };
 
 void CountJob::Run(CountJobObserver& observer) {
@@ -47,7 +54,8 @@ void CountJob::Run(CountJobObserver& observer) {
                .filesInRun = FileCount(batches),
                .filesBefore = 0,
                .totals = {},
-               .stopped = false};
+               .stopped = false,
+               .repetitions = {}};
   for (size_t kind = 0; kind < batches.size(); ++kind) {
     if (batches[kind].empty()) continue;
     // A stop ends the batch it reached; the next batch starts afresh, unless the run was
@@ -100,9 +108,14 @@ void CountJob::ReportFile(const JobFile& file, const FileCountResult& result, Ru
     run.observer.FileFailed(file.row, result.message);
     return;
   }
-  const double amount = AmountOf(result.counts, input_.pricing, file.rate);
-  run.totals.Add(result.counts, amount);
-  run.observer.FileCounted(file.row, result.counts, amount, run.totals);
+  FileCounts counts = result.counts;
+  if (input_.options.units.repetitions) {
+    counts.repeatedWords = std::min(run.repetitions.RepeatedWords(result.segments), counts.words);
+  }
+  const double amount = AmountOf(counts, input_.pricing, file.rate, input_.options.units);
+  run.totals.Add(counts, amount);
+  AddPricedUnits(run.totals, counts, input_.pricing, input_.options.units);
+  run.observer.FileCounted(file.row, counts, amount, run.totals);
 }
 
 }  // namespace tw

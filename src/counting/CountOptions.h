@@ -16,6 +16,15 @@ struct ContentSwitches {
   bool operator==(const ContentSwitches&) const = default;
 };
 
+// The standard line and page, and how repeated segments are weighed.
+struct UnitOptions {
+  int lineLength = 55;        // characters with spaces a standard line holds
+  int pageLength = 1800;      // characters with spaces a standard page holds
+  bool repetitions = false;   // find segments seen before in the file or an earlier file
+  int repetitionWeight = 30;  // percent of a repeated word's price
+  bool operator==(const UnitOptions&) const = default;
+};
+
 // The switches of the Options dialog.
 struct CountOptions {
   bool headersAndFooters = false;    // "Count in headers and footers"
@@ -24,6 +33,7 @@ struct CountOptions {
   bool xliffTarget = false;          // bilingual files: count the target language, not the source
   ContentSwitches include;
   CountProfile profile = CountProfile::Classic;  // what a word and a character are
+  UnitOptions units;
 };
 
 // The rate, currency and pricing mode new rows and recomputations take.

@@ -2,8 +2,10 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "counting/CountTotals.h"
+#include "counting/TextSegments.h"
 
 namespace tw {
 
@@ -15,12 +17,17 @@ struct FileCountResult {
   Status status = Status::Counted;
   FileCounts counts;
   std::string message;
+  // The counted text's segments in reading order, when repetitions are looked for. The count
+  // job resolves them in run order, so where and when the file was counted does not matter.
+  std::vector<SegmentWords> segments;
 
-  static FileCountResult Counted(const FileCounts& counts) { return {Status::Counted, counts, {}}; }
-  static FileCountResult Failed(std::string message) {
-    return {Status::Failed, {}, std::move(message)};
+  static FileCountResult Counted(const FileCounts& counts) {
+    return {Status::Counted, counts, {}, {}};
   }
-  static FileCountResult Stopped() { return {Status::Stopped, {}, {}}; }
+  static FileCountResult Failed(std::string message) {
+    return {Status::Failed, {}, std::move(message), {}};
+  }
+  static FileCountResult Stopped() { return {Status::Stopped, {}, {}, {}}; }
 };
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "counting/PdfCounter.h"
 
 #include "counting/ProfileScanner.h"
+#include "counting/DocumentSegments.h"
 #include "counting/TextScan.h"
 #include "formats/pdf/PdfReader.h"
 
@@ -35,7 +36,14 @@ FileCountResult CountPdfRead(const ReadResult& read, const std::string& path,
     return FileCountResult::Failed("Failed to open file " + path +
                                    (detail.empty() ? "" : " (" + detail + ")"));
   }
-  return FileCountResult::Counted(CountPdfDocument(read.Doc(), options));
+  FileCountResult result = FileCountResult::Counted(CountPdfDocument(read.Doc(), options));
+  if (options.units.repetitions) {
+    const TextRules rules{.extraSymbolsAsWords = true, .legacyByteRules = options.legacyByteRules};
+    result.segments = SegmentsOfPieces(
+        read.Doc(), [](const TextPiece& piece) { return piece.kind == PieceKind::PdfPage; },
+        PlainTextWords(rules));
+  }
+  return result;
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "counting/PowerPointCounter.h"
 
 #include "counting/ProfileScanner.h"
+#include "counting/DocumentSegments.h"
 #include "counting/TextScan.h"
 #include "counting/TitleMasterScan.h"
 #include "formats/presentation/PresentationReader.h"
@@ -65,7 +66,15 @@ FileCountResult CountPresentationRead(const ReadResult& read, const CountOptions
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed("PowerPoint - " + read.Error().Reason());
   const std::optional<FileCounts> counts = CountPresentationDocument(read.Doc(), options, stop);
-  return counts ? FileCountResult::Counted(*counts) : FileCountResult::Stopped();
+  if (!counts) return FileCountResult::Stopped();
+  FileCountResult result = FileCountResult::Counted(*counts);
+  if (options.units.repetitions) {
+    const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
+    result.segments = SegmentsOfPieces(
+        read.Doc(), [&options](const TextPiece& piece) { return Counts(piece, options); },
+        PlainTextWords(rules));
+  }
+  return result;
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "counting/TextDocumentCounter.h"
 
 #include "counting/ProfileScanner.h"
+#include "counting/DocumentSegments.h"
 #include "counting/TextScan.h"
 
 namespace tw {
@@ -76,7 +77,14 @@ FileCountResult CountTextDocumentFile(CounterKind kind, const std::string& path,
 FileCountResult CountTextDocumentRead(const ReadResult& read, const CountOptions& options) {
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed(read.Error().Reason());
-  return FileCountResult::Counted(CountTextDocument(read.Doc(), options));
+  FileCountResult result = FileCountResult::Counted(CountTextDocument(read.Doc(), options));
+  if (options.units.repetitions) {
+    const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
+    result.segments = SegmentsOfPieces(
+        read.Doc(), [&options](const TextPiece& piece) { return Counts(piece, options.include); },
+        PlainTextWords(rules));
+  }
+  return result;
 }
 
 }  // namespace tw

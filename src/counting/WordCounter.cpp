@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "counting/ProfileScanner.h"
+#include "counting/DocumentSegments.h"
 #include "counting/WordTextStatistics.h"
 #include "formats/word/WordReader.h"
 
@@ -95,6 +96,17 @@ class SectionHeadersFooters {
 
 }  // namespace
 
+std::vector<SegmentWords> WordDocumentSegments(const Document& document,
+                                               const CountOptions& options) {
+  const bool legacy = options.legacyByteRules;
+  return SegmentsOfPieces(
+      document,
+      [&options](const TextPiece& piece) {
+        return IsShown(piece, options.include) && IsCountedText(piece, options.include);
+      },
+      [legacy](std::u16string_view text) { return WordTextStatistics::Of(text, legacy).words; });
+}
+
 FileCounts CountWordDocument(const Document& document, const CountOptions& options) {
   FileCounts counts;
   for (const TextPiece& piece : document.pieces) {
@@ -114,7 +126,9 @@ FileCountResult CountWordFile(const std::string& path, const CountOptions& optio
 FileCountResult CountWordRead(const ReadResult& read, const CountOptions& options) {
   if (read.WasStopped()) return FileCountResult::Stopped();
   if (!read.Ok()) return FileCountResult::Failed("Word - " + read.Error().Reason());
-  return FileCountResult::Counted(CountWordDocument(read.Doc(), options));
+  FileCountResult result = FileCountResult::Counted(CountWordDocument(read.Doc(), options));
+  if (options.units.repetitions) result.segments = WordDocumentSegments(read.Doc(), options);
+  return result;
 }
 
 }  // namespace tw

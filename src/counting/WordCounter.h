@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "counting/CountOptions.h"
 #include "counting/FileCountResult.h"
@@ -14,6 +15,11 @@ namespace tw {
 // in headers and footers", the primary header and footer every section shows. Comments, charts,
 // diagrams and hidden text count only when their content switch is on.
 FileCounts CountWordDocument(const Document& document, const CountOptions& options);
+
+// The segments of the text CountWordDocument counts, headers and footers left out (their words
+// count as new).
+std::vector<SegmentWords> WordDocumentSegments(const Document& document,
+                                               const CountOptions& options);
 
 // Reads and counts a .doc, .docx or .rtf file; a file that cannot be read fails with
 // "Word - " and the reader's reason.

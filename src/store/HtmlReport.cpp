@@ -4,6 +4,8 @@
 
 #include "counting/CellTexts.h"
 #include "counting/ContentSwitches.h"
+#include "counting/Pricing.h"
+#include "counting/StandardUnits.h"
 #include "store/AtomicFileWriter.h"
 #include "text/CNumbers.h"
 #include "text/Utf16Text.h"
@@ -41,6 +43,56 @@ void AppendHead(std::string& html, const ContentSwitches& included, CountProfile
   }
   html += "<table width=\"1024\" border=\"1\" style=\"padding-top:10px; padding-bottom:10px\">";
   html += kBreak;
+}
+
+// The sum over the counted rows of a figure of their counts.
+template <class Figure>
+int64_t SumOverRows(const std::vector<CountRow>& rows, Figure figure) {
+  int64_t sum = 0;
+  for (const CountRow& row : rows) {
+    if (row.counts && row.failure.empty()) sum = SaturatingAdd(sum, figure(*row.counts));
+  }
+  return sum;
+}
+
+std::string PricedUnitLine(const std::vector<CountRow>& rows, PricingMode mode,
+                           const UnitOptions& units) {
+  const std::string total = HundredthsText(SumOverRows(
+      rows, [&](const FileCounts& counts) { return PricedHundredths(counts, mode, units); }));
+  if (mode == PricingMode::Lines) {
+    return "Priced by standard lines of " + std::to_string(units.lineLength) +
+           " characters with spaces: " + total + " lines";
+  }
+  if (mode == PricingMode::Pages) {
+    return "Priced by standard pages of " + std::to_string(units.pageLength) +
+           " characters with spaces: " + total + " pages";
+  }
+  return "Priced by weighted words: " + total;
+}
+
+std::string RepetitionLine(const std::vector<CountRow>& rows, const UnitOptions& units) {
+  const int64_t fresh = SumOverRows(rows, NewWords);
+  const int64_t repeated =
+      SumOverRows(rows, [](const FileCounts& counts) { return counts.repeatedWords; });
+  const int64_t weighted = SumOverRows(rows, [&](const FileCounts& counts) {
+    return WeightedWordHundredths(counts, units.repetitionWeight);
+  });
+  return "New words: " + std::to_string(fresh) + ", repeated words: " + std::to_string(repeated) +
+         " (at " + std::to_string(units.repetitionWeight) +
+         "%), weighted words: " + HundredthsText(weighted);
+}
+
+// Lines above the table for the units beyond plain counts; none for a report priced by counts.
+void AppendUnitLines(std::string& html, const std::vector<CountRow>& rows,
+                     const std::string& pricingText, const UnitOptions& units) {
+  const PricingMode mode = PricingModeOf(pricingText);
+  std::vector<std::string> lines;
+  if (PricesFractionalUnits(mode)) lines.push_back(PricedUnitLine(rows, mode, units));
+  if (units.repetitions) lines.push_back(RepetitionLine(rows, units));
+  for (const std::string& line : lines) {
+    html += "<p>" + line + "</p>";
+    html += kBreak;
+  }
 }
 
 void AppendHeaderRow(std::string& html) {
@@ -130,10 +182,15 @@ std::string EscapeHtmlText(std::string_view text) {
 
 std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::string& pricingText,
                                const CountTotals& totals, const ContentSwitches& included,
-                               CountProfile profile) {
+                               CountProfile profile, const UnitOptions& units) {
   const int highlighted = HighlightedCountColumn(pricingText);
   std::string html;
   AppendHead(html, included, profile);
+  // Inserted before the table AppendHead opened.
+  const size_t tableStart = html.rfind("<table");
+  std::string unitLines;
+  AppendUnitLines(unitLines, rows, pricingText, units);
+  html.insert(tableStart, unitLines);
   AppendHeaderRow(html);
   for (const CountRow& row : rows) AppendRow(html, CellTextsOf(row), highlighted);
   AppendTotalsRow(html, totals);
@@ -144,8 +201,8 @@ std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::str
 bool WriteHtmlReport(const std::string& path, const std::vector<CountRow>& rows,
                      const std::string& pricingText, const CountTotals& totals,
                      MessageService& messages, const ContentSwitches& included,
-                     CountProfile profile) {
-  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals, included, profile),
+                     CountProfile profile, const UnitOptions& units) {
+  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals, included, profile, units),
                          messages);
 }
 

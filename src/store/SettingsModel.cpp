@@ -73,6 +73,39 @@ void LoadOptions(const KeyValueFile& file, StoredSettings& settings) {
       ParseProfile(file.GetValue(std::string_view(kProfileKey))).value_or(CountProfile::Classic);
 }
 
+constexpr const char* kLineLengthKey = "LineLength";
+constexpr const char* kPageLengthKey = "PageLength";
+constexpr const char* kRepetitionsKey = "Repetitions";
+constexpr const char* kRepetitionWeightKey = "RepetitionWeight";
+
+// The standard units' keys, written after every older key.
+void SaveUnitOptions(KeyValueFile& file, const UnitOptions& units) {
+  file.SetValue(kLineLengthKey, std::to_string(units.lineLength));
+  file.SetValue(kPageLengthKey, std::to_string(units.pageLength));
+  file.SetValue(kRepetitionsKey, units.repetitions ? "1" : "0");
+  file.SetValue(kRepetitionWeightKey, std::to_string(units.repetitionWeight));
+}
+
+// A stored number within its bounds, else the default.
+int BoundedValue(const std::string& text, int lowest, int highest, int defaultValue) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+    return defaultValue;
+  }
+  const int64_t value = ParseCInteger(text);
+  return value >= lowest && value <= highest ? static_cast<int>(value) : defaultValue;
+}
+
+void LoadUnitOptions(const KeyValueFile& file, UnitOptions& units) {
+  const UnitOptions defaults;
+  units.lineLength = BoundedValue(file.GetValue(std::string_view(kLineLengthKey)), 1,
+                                  kMaximumUnitLength, defaults.lineLength);
+  units.pageLength = BoundedValue(file.GetValue(std::string_view(kPageLengthKey)), 1,
+                                  kMaximumUnitLength, defaults.pageLength);
+  units.repetitions = CheckBoxValue(file.GetValue(std::string_view(kRepetitionsKey)), 0) == 1;
+  units.repetitionWeight = BoundedValue(file.GetValue(std::string_view(kRepetitionWeightKey)), 0,
+                                        100, defaults.repetitionWeight);
+}
+
 // Cuts an extent larger than the desktop's to the desktop.
 void FitExtent(int64_t& nearEdge, int64_t& farEdge, int64_t desktopNear, int64_t desktopFar) {
   if (farEdge - nearEdge <= desktopFar - desktopNear) return;
@@ -128,6 +161,7 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings) {
     file.SetValue(box.key, std::to_string(settings.*box.field));
   }
   SaveOptions(file, settings);
+  SaveUnitOptions(file, settings.options.units);
   // Each is inserted right after the header, so the file holds Bottom, Right, Top, Left.
   file.SetValue("Left", std::to_string(settings.window.left), kWindowSection);
   file.SetValue("Top", std::to_string(settings.window.top), kWindowSection);
@@ -158,6 +192,7 @@ std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRe
                           ReadEdge(file, "Bottom", desktop.bottom)};
   settings.window = ClampWindowPlacement(stored, desktop);
   LoadOptions(file, settings);
+  LoadUnitOptions(file, settings.options.units);
   return settings;
 }
 

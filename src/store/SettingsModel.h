@@ -19,6 +19,12 @@ inline constexpr int32_t kMinimumWindowHeight = 440;
 inline constexpr int kRecentFolderCount = 8;
 // PricingBy of "Words": the pricing entries are kept in the order Chars, Chars & spaces, Words.
 inline constexpr int kWordsPricingIndex = 2;
+// The entries added later follow them: Lines 3, Pages 4, Weighted words 5.
+inline constexpr int kLinesPricingIndex = 3;
+inline constexpr int kPagesPricingIndex = 4;
+inline constexpr int kWeightedWordsPricingIndex = 5;
+// The longest standard line or page a user can set.
+inline constexpr int kMaximumUnitLength = 1000000;
 
 // A window's or the desktop's rectangle in screen coordinates (right and bottom exclusive).
 struct WindowRect {
@@ -62,8 +68,9 @@ struct StoredSettings {
 StoredSettings FirstStartSettings(const std::string& homeFolder);
 
 // Writes the settings file: the eleven keys, CurrencyCode, the options (HeadersAndFooters,
-// ExtraSymbols, LegacyByteRules, Include as the switch list "notes,hidden") and RecentFolder1..n
-// (after them, so older versions find their keys where they always were), an empty line, the
+// ExtraSymbols, LegacyByteRules, Include as the switch list "notes,hidden"), RecentFolder1..n and
+// LineLength, PageLength, Repetitions, RepetitionWeight (after them, so older versions find
+// their keys where they always were), an empty line, the
 // "[Window position]" header and Bottom, Right, Top, Left, each line ending with CR LF. Atomic;
 // false when it could not be written.
 bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
@@ -80,7 +87,8 @@ bool SaveSettingsFile(const std::string& path, const StoredSettings& settings);
 //   the others of the first seven off; the later formats' boxes, which older files lack, on);
 // - window: the stored edges (each defaulting to the desktop's) clamped by ClampWindowPlacement;
 // - options: 0 or 1 each, off when missing or any other value; an unreadable Include list
-//   leaves every content switch off;
+//   leaves every content switch off; line and page lengths from 1 to kMaximumUnitLength and a
+//   repetition weight from 0 to 100, else their defaults (55, 1800, 30);
 // - recentFolders: RecentFolder1.. up to the first missing or empty one.
 std::optional<StoredSettings> LoadSettingsFile(const std::string& path, WindowRect desktop);
 

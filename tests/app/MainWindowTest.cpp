@@ -68,10 +68,14 @@ TEST_F(MainWindowTest, EveryControlCarriesItsIdAndCaption) {
 
 TEST_F(MainWindowTest, CombosAreSortedAndAFirstStartPricesByWordsInTheFirstCurrency) {
   QComboBox* pricing = Combo(kIdPricingCombo);
-  ASSERT_EQ(pricing->count(), 3);
+  ASSERT_EQ(pricing->count(), 6);
   EXPECT_EQ(pricing->itemText(0), "Chars");
   EXPECT_EQ(pricing->itemText(1), "Chars & spaces");
   EXPECT_EQ(pricing->itemText(2), "Words");
+  // The later units follow, so a stored index keeps naming what it named.
+  EXPECT_EQ(pricing->itemText(3), "Lines");
+  EXPECT_EQ(pricing->itemText(4), "Pages");
+  EXPECT_EQ(pricing->itemText(5), "Weighted words");
   EXPECT_EQ(pricing->currentIndex(), 2);
   QComboBox* currency = Combo(kIdCurrencyCombo);
   ASSERT_EQ(currency->count(), 3);

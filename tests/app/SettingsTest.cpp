@@ -90,7 +90,9 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
                                "CountMd=1\r\nCountMore=1\r\n" +
                                "HeadersAndFooters=0\r\nExtraSymbols=0\r\n"
                                "LegacyByteRules=0\r\nInclude=\r\nRecentFolder1=" +
-                               folder + "\r\nCountProfile=classic\r\n";
+                               folder + "\r\nCountProfile=classic\r\n" +
+                               "LineLength=55\r\nPageLength=1800\r\nRepetitions=0\r\n"
+                               "RepetitionWeight=30\r\n";
   EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
             Utf16(SettingsText(folder, withName, kWindow)));
 }

@@ -67,6 +67,10 @@ TEST(SettingsFile, SavedFileIsExactlyTheKnownLayout) {
       "LegacyByteRules=0\r\n"
       "Include=\r\n"
       "CountProfile=classic\r\n"
+      "LineLength=55\r\n"
+      "PageLength=1800\r\n"
+      "Repetitions=0\r\n"
+      "RepetitionWeight=30\r\n"
       "\r\n"
       "[Window position]\r\n"
       "Bottom=620\r\n"
@@ -134,6 +138,36 @@ TEST(SettingsFile, OlderFilesAndBadOptionValuesLoadTheDefaults) {
   EXPECT_EQ(loaded->options.include, ContentSwitches{});
   EXPECT_TRUE(loaded->recentFolders.empty());  // the list ends at the first missing entry
   EXPECT_EQ(loaded->options.profile, CountProfile::Classic);
+}
+
+TEST(SettingsFile, UnitLengthsAndRepetitionsComeBack) {
+  TempDir dir;
+  const std::string path = (dir.Path() / "settings.ini").string();
+  StoredSettings saved = SampleSettings();
+  saved.pricingIndex = kPagesPricingIndex;
+  saved.options.units = {
+      .lineLength = 60, .pageLength = 1500, .repetitions = true, .repetitionWeight = 0};
+  ASSERT_TRUE(SaveSettingsFile(path, saved));
+  const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded->options.units, saved.options.units);
+  EXPECT_EQ(loaded->pricingIndex, 4);
+}
+
+TEST(SettingsFile, UnitValuesOutOfRangeLoadTheDefaults) {
+  TempDir dir;
+  const std::string path =
+      dir.Write("settings.ini", AsciiUtf16Le("LineLength=0\r\nPageLength=-3\r\nRepetitions=2\r\n"
+                                             "RepetitionWeight=101\r\n"));
+  const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(loaded->options.units, UnitOptions{});
+  const std::string edges = dir.Write(
+      "edges.ini", AsciiUtf16Le("LineLength=1\r\nPageLength=1000000\r\nRepetitionWeight=100\r\n"));
+  const std::optional<StoredSettings> kept = LoadSettingsFile(edges, kDesktop);
+  ASSERT_TRUE(kept);
+  EXPECT_EQ(kept->options.units,
+            (UnitOptions{.lineLength = 1, .pageLength = 1000000, .repetitionWeight = 100}));
 }
 
 TEST(SettingsFile, MissingFileAppliesNothing) {

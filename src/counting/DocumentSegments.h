@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "counting/TextScan.h"
+#include "counting/TextSegments.h"
+#include "formats/Document.h"
+
+namespace tw {
+
+// The segments of the pieces a counter counts, in reading order: a piece (a paragraph run, a
+// table cell, a shape, a page) never shares a segment with another.
+std::vector<SegmentWords> SegmentsOfPieces(const Document& document,
+                                           const std::function<bool(const TextPiece&)>& counted,
+                                           const WordsOfText& wordsOf);
+
+// Words of a text by the plain-text rules of the presentation, PDF and text-document counters.
+WordsOfText PlainTextWords(TextRules rules);
+
+// The segments of a plain-text or HTML file (the HTML as shown: tags, scripts and styles left
+// out, block elements ending paragraphs, character references decoded). A file that cannot be
+// read has none; its counter has reported why.
+std::vector<SegmentWords> TextFileSegments(const std::string& path, TextRules rules);
+std::vector<SegmentWords> HtmlFileSegments(const std::string& path, TextRules rules);
+
+}  // namespace tw
