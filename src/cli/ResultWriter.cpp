@@ -179,8 +179,12 @@ void WriteTable(std::ostream& out, const std::vector<Fields>& lines) {
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
                   const CountTotals& totals, const ContentSwitches& included,
-               const ContentSwitches& included, CountProfile profile,
-               const UnitColumnTexts& units) {
+                  CountProfile profile, const UnitColumns& columns,
+                  const UnitOptions& unitOptions) {
+  const UnitColumnTexts units(columns, unitOptions);
+  switch (format) {
+    case OutputFormat::Json:
+      WriteJson(out, rows, totals, included, profile, units);
       return;
     case OutputFormat::Table:
       WriteTable(out, AllLines(rows, totals, units));
