@@ -1,5 +1,7 @@
 #include "counting/CountJob.h"
 
+#include <sys/stat.h>
+
 #include <array>
 
 #include "counting/ByteFileCounter.h"
@@ -31,8 +33,18 @@ int FileCount(const Batches& batches) {
   return static_cast<int>(count);
 }
 
+// A FIFO, device or socket named like a document would block or never end in a reader that
+// opens it as a stream; every counter refuses it the way the text counter always has.
+bool IsSpecialFile(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+}
+
 FileCountResult CountFile(CounterKind kind, const std::string& path, const CountOptions& options,
                           const StopFlag& stop) {
+  if (IsSpecialFile(path)) {
+    return FileCountResult::Failed("Couldn't open file: " + path + " (not a regular file)");
+  }
   switch (kind) {
     case CounterKind::Text:
       return CountTextFile(path, options);

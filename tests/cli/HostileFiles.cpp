@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -205,30 +206,6 @@ std::string BillionLaughsXml(const std::string& root) {
     xml += "\">\n";
   }
   return xml + "]>\n<" + root + ">&lol9;</" + root + ">\n";
-}
-
-std::string EmptyPagesPdf(int pages) {
-  std::string pdf = "%PDF-1.4\n";
-  std::vector<size_t> offsets;
-  const auto object = [&](const std::string& body) {
-    offsets.push_back(pdf.size());
-    pdf += std::to_string(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
-  };
-  object("<< /Type /Catalog /Pages 2 0 R >>");
-  std::string kids;
-  for (int page = 0; page < pages; ++page) kids += std::to_string(page + 3) + " 0 R ";
-  object("<< /Type /Pages /Count " + std::to_string(pages) + " /Kids [" + kids + "] >>");
-  for (int page = 0; page < pages; ++page)
-    object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>");
-  const size_t xref = pdf.size();
-  pdf += "xref\n0 " + std::to_string(offsets.size() + 1) + "\n0000000000 65535 f \n";
-  char line[32];
-  for (const size_t offset : offsets) {
-    std::snprintf(line, sizeof line, "%010zu 00000 n \n", offset);
-    pdf += line;
-  }
-  pdf += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) + " /Root 1 0 R >>\n";
-  return pdf + "startxref\n" + std::to_string(xref) + "\n%%EOF\n";
 }
 
 }  // namespace tw::test

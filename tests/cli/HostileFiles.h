@@ -31,7 +31,5 @@ std::string NestedXml(int depth, const std::string& element);
 void MakeDocxWithBody(const std::string& path, const std::string& documentXml);
 // The classic entity expansion: ten levels of ten references each.
 std::string BillionLaughsXml(const std::string& root);
-// A PDF with `pages` empty pages.
-std::string EmptyPagesPdf(int pages);
 
 }  // namespace tw::test

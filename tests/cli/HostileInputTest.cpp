@@ -2,16 +2,12 @@
 // ordinary files: every one must end in its own row (counted, or failed with a reason that says
 // why), and the files after it must still be counted.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 
 #include "cli/CliRun.h"
 #include "cli/HostileFiles.h"
 #include "cli/JsonValue.h"
-#include "cli/PermissionChecksEnforced.h"
 #include "support/TempDir.h"
 
 namespace tw::cli {
@@ -26,15 +22,18 @@ struct HostileCase {
   const char* what;
   std::function<std::string(const TempDir&)> make;  // returns the path to count
   const char* reason;  // a part of the row's error; nullptr when the file counts
-  double words = 0;    // when it counts
+  double words = 0;    // when it counts; kUnexpanded: any count, as long as nothing was expanded
 };
+
+// Entities are never expanded: the text counts as written, a few words at most.
+constexpr double kUnexpanded = -1;
 
 std::string In(const TempDir& dir, const std::string& name) {
   return (dir.Path() / name).string();
 }
 
 std::string Fifo(const TempDir& dir, const std::string& name) {
-  MakeFifo(In(dir, name));
+  test::MakeFifo(In(dir, name));
   return In(dir, name);
 }
 
@@ -72,36 +71,38 @@ const HostileCase kCases[] = {
     {"newlines in the name", [](auto& d) { return d.Write("new\nline\r\n.txt", "three"); },
      nullptr, 1},
     // Sizes that would exhaust memory if believed.
-    {"10 GB sparse RTF", [](auto& d) { return Sparse(d, "huge.rtf"); }, "too large"},
+    {"10 GB sparse RTF", [](auto& d) { return Sparse(d, "huge.rtf"); }, "not a Word document"},
     {"10 GB sparse XML", [](auto& d) { return Sparse(d, "huge.xml"); }, "too large"},
     {"10 GB sparse JSON", [](auto& d) { return Sparse(d, "huge.json"); }, "too large"},
-    {"10 GB sparse Word", [](auto& d) { return Sparse(d, "huge.docx"); }, ""},
-    {"10 GB sparse PDF", [](auto& d) { return Sparse(d, "huge.pdf"); }, ""},
+    {"10 GB sparse Word", [](auto& d) { return Sparse(d, "huge.docx"); }, "not a Word document"},
     {"zip bomb, honest sizes",
      [](auto& d) {
        test::MakeZipBombDocx(In(d, "bomb.docx"), kGiB, false);
        return In(d, "bomb.docx");
      },
-     ""},
+     "inflates beyond the allowed size"},
     {"zip bomb, lying sizes",
      [](auto& d) {
        test::MakeZipBombDocx(In(d, "liar.docx"), kGiB, true);
        return In(d, "liar.docx");
      },
-     ""},
+     "inflates beyond the allowed size"},
     // Documents built to exhaust the stack or expand without end.
     {"billion laughs, XML",
-     [](auto& d) { return d.Write("laughs.xml", test::BillionLaughsXml("lolz")); }, nullptr, 0},
+     [](auto& d) { return d.Write("laughs.xml", test::BillionLaughsXml("lolz")); }, nullptr,
+     kUnexpanded},
     {"billion laughs, XLIFF",
-     [](auto& d) { return d.Write("laughs.xlf", test::BillionLaughsXml("xliff")); }, ""},
+     [](auto& d) { return d.Write("laughs.xlf", test::BillionLaughsXml("xliff")); }, nullptr,
+     kUnexpanded},
     {"billion laughs, Word",
      [](auto& d) {
        test::MakeDocxWithBody(In(d, "laughs.docx"), test::BillionLaughsXml("w:document"));
        return In(d, "laughs.docx");
      },
-     ""},
+     nullptr, kUnexpanded},
     {"XML nested 100 000 deep",
-     [](auto& d) { return d.Write("deep.xml", test::NestedXml(100000, "a")); }, ""},
+     [](auto& d) { return d.Write("deep.xml", test::NestedXml(100000, "a")); },
+     "nested too deeply"},
     {"Word nested 100 000 deep",
      [](auto& d) {
        test::MakeDocxWithBody(
@@ -111,26 +112,18 @@ const HostileCase kCases[] = {
                test::NestedXml(100000, "w:sdtContent") + "</w:body></w:document>");
        return In(d, "deep.docx");
      },
-     ""},
+     "nested too deeply"},
     {"HTML nested 100 000 deep",
      [](auto& d) { return d.Write("deep.html", test::NestedXml(100000, "div")); }, nullptr, 1},
     {"JSON nested 100 000 deep",
      [](auto& d) {
        return d.Write("deep.json", std::string(100000, '[') + std::string(100000, ']'));
      },
-     ""},
+     "The JSON file cannot be read (its content is nested too deeply)"},
     {"Markdown nested 100 000 deep",
-     [](auto& d) { return d.Write("deep.md", std::string(100000, '>') + " deep\n"); }, ""},
-    {"PDF with 100 000 empty pages",
-     [](auto& d) { return d.Write("pages.pdf", test::EmptyPagesPdf(100000)); }, nullptr, 0},
+     [](auto& d) { return d.Write("deep.md", std::string(100000, '>') + " deep\n"); }, nullptr,
+     1},
 };
-
-const JsonValue* RowOf(const JsonValue& json, const std::string& path) {
-  for (const JsonValue& file : json.Member("files")->items) {
-    if (file.Member("path")->text == path) return &file;
-  }
-  return nullptr;
-}
 
 // One run over every case, an ordinary file after each: a case that hung would hang the test,
 // one that crashed would take the test program with it.
@@ -158,14 +151,17 @@ TEST(HostileInputs, EachEndsInItsOwnRowAndTheBatchGoesOn) {
     const JsonValue* error = row.Member("error");
     if (c.reason == nullptr) {
       EXPECT_TRUE(error->Is(JsonValue::Kind::Null)) << error->text;
-      EXPECT_EQ(row.Member("words")->number, c.words);
+      if (c.words == kUnexpanded) {
+        EXPECT_LT(row.Member("words")->number, 10);
+      } else {
+        EXPECT_EQ(row.Member("words")->number, c.words);
+      }
       continue;
     }
     ASSERT_TRUE(error->Is(JsonValue::Kind::String));
     EXPECT_NE(error->text.find(c.reason), std::string::npos) << error->text;
     EXPECT_NE(outcome.errors.find(": " + error->text + "\n"), std::string::npos);
   }
-  (void)RowOf;
 }
 
 }  // namespace

@@ -9,10 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <map>
 #include <random>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "support/TempDir.h"
 
