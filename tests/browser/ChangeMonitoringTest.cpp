@@ -20,8 +20,8 @@ constexpr int kNoticeWaitMs = 5000;
 // Waits until the tree's monitors have judged `events` more changes than `before`, then lets any
 // notice they gave reach the tree, so that no notice means none was given.
 bool ChangesJudged(const FolderTree& tree, int before, int events) {
-  const bool judged =
-      QTest::qWaitFor([&] { return tree.MonitorEventsHandled() >= before + events; }, kNoticeWaitMs);
+  const bool judged = QTest::qWaitFor(
+      [&] { return tree.MonitorEventsHandled() >= before + events; }, kNoticeWaitMs);
   QCoreApplication::sendPostedEvents();
   return judged;
 }

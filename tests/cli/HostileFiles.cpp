@@ -177,10 +177,10 @@ void MakeSparseFile(const std::string& path, uint64_t size) {
 }
 
 void MakeZipBombDocx(const std::string& path, uint64_t inflatedBytes, bool lyingSizes) {
-  WriteBytes(path, ZipArchive({StoredEntry("[Content_Types].xml", kContentTypes),
-                               StoredEntry("_rels/.rels", kPackageRels),
-                               ZeroBombEntry("word/document.xml", inflatedBytes >> 20,
-                                             lyingSizes)}));
+  WriteBytes(path,
+             ZipArchive({StoredEntry("[Content_Types].xml", kContentTypes),
+                         StoredEntry("_rels/.rels", kPackageRels),
+                         ZeroBombEntry("word/document.xml", inflatedBytes >> 20, lyingSizes)}));
 }
 
 std::string NestedXml(int depth, const std::string& element) {

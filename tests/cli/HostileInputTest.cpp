@@ -68,8 +68,8 @@ const HostileCase kCases[] = {
     // Names no terminal shows plainly still count.
     {"invalid UTF-8 name", [](auto& d) { return d.Write("bad-\xFF\xFE-name.txt", "one two"); },
      nullptr, 2},
-    {"newlines in the name", [](auto& d) { return d.Write("new\nline\r\n.txt", "three"); },
-     nullptr, 1},
+    {"newlines in the name", [](auto& d) { return d.Write("new\nline\r\n.txt", "three"); }, nullptr,
+     1},
     // Sizes that would exhaust memory if believed.
     {"10 GB sparse RTF", [](auto& d) { return Sparse(d, "huge.rtf"); }, "not a Word document"},
     {"10 GB sparse XML", [](auto& d) { return Sparse(d, "huge.xml"); }, "too large"},
@@ -121,8 +121,7 @@ const HostileCase kCases[] = {
      },
      "The JSON file cannot be read (its content is nested too deeply)"},
     {"Markdown nested 100 000 deep",
-     [](auto& d) { return d.Write("deep.md", std::string(100000, '>') + " deep\n"); }, nullptr,
-     1},
+     [](auto& d) { return d.Write("deep.md", std::string(100000, '>') + " deep\n"); }, nullptr, 1},
 };
 
 // One run over every case, an ordinary file after each: a case that hung would hang the test,

@@ -6,8 +6,8 @@
 
 #include <atomic>
 #include <cstdint>
-#include <map>
 #include <filesystem>
+#include <map>
 #include <thread>
 
 #include "cli/CliRun.h"
@@ -24,8 +24,7 @@ using test::TempDir;
 
 size_t Count(const std::string& text, const std::string& part) {
   size_t found = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-    ++found;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
   return found;
 }
 
@@ -113,10 +112,10 @@ class ChangingFiles : public CountJobObserver {
 
 TEST(HostileTrees, FilesThatChangeWhenTheirCountStartsGiveARowEach) {
   TempDir dir;
-  const std::vector<std::string> changes{"vanish", "grow", "shrink", "vanish", "shrink",
-                                         "vanish", "none"};
-  const char* names[] = {"gone.txt", "grows.txt", "shrinks.txt", "gone.docx",
-                         "shrinks.docx", "gone.pdf", "last.txt"};
+  const std::vector<std::string> changes{"vanish", "grow",   "shrink", "vanish",
+                                         "shrink", "vanish", "none"};
+  const char* names[] = {"gone.txt",     "grows.txt", "shrinks.txt", "gone.docx",
+                         "shrinks.docx", "gone.pdf",  "last.txt"};
   const std::string wordDocument = test::ReadFileBytes(test::FixturePath("word/field.docx"));
   CountJobInput input;
   for (size_t i = 0; i < changes.size(); ++i) {
@@ -132,8 +131,8 @@ TEST(HostileTrees, FilesThatChangeWhenTheirCountStartsGiveARowEach) {
   EXPECT_NE(observer.failures_[3].find("could not be found"), std::string::npos);
   EXPECT_NE(observer.failures_[5].find("No such file or directory"), std::string::npos)
       << observer.failures_[5];
-  EXPECT_EQ(observer.words_[1], 3);  // the zeros it grew by are no words
-  EXPECT_EQ(observer.words_[2], 1);  // "one"
+  EXPECT_EQ(observer.words_[1], 3);            // the zeros it grew by are no words
+  EXPECT_EQ(observer.words_[2], 1);            // "one"
   EXPECT_EQ(observer.failures_.count(4), 1u);  // a package cut short is damaged
   EXPECT_EQ(observer.words_[6], 3);
 }

@@ -2,8 +2,8 @@
 // the new one, never half of one, never none. The saver is a test program that writes the
 // settings, the currency list, a report and the exchange rates in a loop; it is killed a few
 // hundred times, each time after a random part of a millisecond.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>

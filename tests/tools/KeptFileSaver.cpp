@@ -56,8 +56,7 @@ bool SaveAll(const std::string& folder, bool newer) {
   std::vector<std::string> currencies{"USD", "EUR"};
   for (int i = 0; newer && i < 100; ++i) currencies.push_back("C" + std::to_string(i));
   saved = tw::SaveCurrencyDialogNames(folder + "/currency.dat", currencies) && saved;
-  saved = tw::WriteHtmlReport(folder + "/report.html", ReportRows(newer), "Words", {},
-                              messages) &&
+  saved = tw::WriteHtmlReport(folder + "/report.html", ReportRows(newer), "Words", {}, messages) &&
           saved;
   tw::ExchangeRates rates(folder + "/" + tw::kExchangeRatesFileName);
   for (int i = 0; i < (newer ? 50 : 1); ++i) rates.SetRate("C" + std::to_string(i), "EUR", "1.5");
