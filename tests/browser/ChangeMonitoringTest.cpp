@@ -76,8 +76,10 @@ TEST(ChangeMonitoring, NewFileCausesNoRereadWhileFilesAreNotShown) {
   QSignalSpy handled(&f.tree, &FolderTree::changeNoticeHandled);
   const int before = f.tree.MonitorEventsHandled();
   f.first.File("a/new.txt");
+  // The mount's own folder is watched from the start (the walk below it may still run), and
+  // one queue carries both changes in order: once the last is judged, so is the first.
   f.first.File("top.txt");
-  ASSERT_TRUE(ChangesJudged(f.tree, before, 2));
+  ASSERT_TRUE(ChangesJudged(f.tree, before, 1));
   EXPECT_TRUE(handled.isEmpty());
 }
 
