@@ -120,18 +120,21 @@ void FolderMonitor::TakeRequests() {
     requests.swap(requests_);
   }
   for (const std::string& folder : requests) AddTree(folder);
+  walksDone_.fetch_add(1);
 }
 
 // True to go on watching.
 bool FolderMonitor::HandleEvents() {
   alignas(inotify_event) char buffer[16384];
   bool changed = false;
+  int events = 0;
   for (;;) {
     const ssize_t length = ::read(inotify_, buffer, sizeof buffer);
     if (length <= 0) break;
     for (ssize_t offset = 0; offset < length;) {
       const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
       offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+      ++events;
       if (event->mask & IN_IGNORED) {
         if (watches_.erase(event->wd)) watchCount_.fetch_sub(1);
         continue;
@@ -150,6 +153,12 @@ bool FolderMonitor::HandleEvents() {
       }
     }
   }
+  // Counted once the notice below is given, so that a count reached means "judged".
+  struct EventsCounted {
+    std::atomic<int>& total;
+    int events;
+    ~EventsCounted() { total.fetch_add(events); }
+  } counted{eventsHandled_, events};
   if (!changed) return true;
   // The switch is off for good only through a rebuild, which stops every monitor; while it is
   // off the tree is changing the disk itself (delete, rename, drop), and the monitor must
@@ -164,6 +173,7 @@ void FolderMonitor::Run() {
   // Watching is background work: the walk that sets up the watches must not slow the window.
   setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), 15);
   AddTree(path_);
+  walksDone_.fetch_add(1);
   pollfd fds[2] = {{inotify_, POLLIN, 0}, {wake_, POLLIN, 0}};
   while (!stop_.load()) {
     if (::poll(fds, 2, -1) < 0) {

@@ -39,6 +39,11 @@ class FolderMonitor {
   const std::string& Path() const { return path_; }
   bool Running() const { return running_.load(); }
   int WatchCount() const { return watchCount_.load(); }
+  // Changes the worker has read and judged so far (a notice, if any, already given), and walks
+  // that set up watches finished: the facts a caller waits for before it concludes that a change
+  // caused no notice.
+  int EventsHandled() const { return eventsHandled_.load(); }
+  int WalksDone() const { return walksDone_.load(); }
 
  private:
   void Run();
@@ -61,6 +66,8 @@ class FolderMonitor {
   std::atomic<bool> running_{false};
   std::atomic<bool> pending_{false};
   std::atomic<int> watchCount_{0};
+  std::atomic<int> eventsHandled_{0};
+  std::atomic<int> walksDone_{0};
   std::unordered_map<int, std::string> watches_;  // the worker's: descriptor -> folder
   std::mutex requestsMutex_;
   std::vector<std::string> requests_;

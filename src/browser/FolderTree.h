@@ -123,6 +123,9 @@ class FolderTree : public QTreeWidget {
 
   // Paths of the running change monitors.
   std::vector<std::string> MonitoredPaths() const;
+  // Changes all running monitors have read and judged, for callers that wait for a change to
+  // have been seen.
+  int MonitorEventsHandled() const;
   // The shared-folder list the overlay is drawn from (re-read at every rebuild).
   const ShareList& Shares() const { return shares_; }
   // Where the shared folders are read from (Samba usershares folder, smb.conf, NFS exports).

@@ -42,6 +42,12 @@ std::vector<std::string> FolderTree::MonitoredPaths() const {
   return paths;
 }
 
+int FolderTree::MonitorEventsHandled() const {
+  int events = 0;
+  for (const auto& [id, monitor] : monitors_) events += monitor->EventsHandled();
+  return events;
+}
+
 void FolderTree::WatchShownFolder(const std::string& path) {
   FolderMonitor* best = nullptr;
   for (const auto& [id, monitor] : monitors_) {

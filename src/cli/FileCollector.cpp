@@ -10,18 +10,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WalkFolder(const std::string& folder, CollectedFiles& collected) {
+// Links to folders are not followed, so a link loop cannot walk forever. A folder that cannot be
+// read is reported and the walk goes on with the others: a count that silently left files out
+// would read as complete.
+void WalkFolder(const std::string& top, CollectedFiles& collected) {
   std::vector<std::string> found;
-  std::error_code error;
-  // Unreadable folders are skipped rather than ending the walk.
-  fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
-  for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-    std::error_code statusError;
-    if (!it->is_regular_file(statusError)) continue;
-    const std::string path = it->path().string();
-    if (BatchKindOfPath(path)) found.push_back(path);
+  std::vector<fs::path> pending{top};
+  while (!pending.empty()) {
+    const fs::path folder = std::move(pending.back());
+    pending.pop_back();
+    std::error_code error;
+    fs::directory_iterator it(folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+      std::error_code statusError;
+      if (it->is_directory(statusError) && !it->is_symlink(statusError)) {
+        pending.push_back(it->path());
+      } else if (it->is_regular_file(statusError) && BatchKindOfPath(it->path().string())) {
+        found.push_back(it->path().string());
+      }
+    }
+    if (error) collected.errors.push_back(folder.string() + ": " + error.message());
   }
-  if (error) collected.errors.push_back(folder + ": " + error.message());
   std::sort(found.begin(), found.end());
   collected.files.insert(collected.files.end(), found.begin(), found.end());
 }

@@ -60,6 +60,7 @@ std::string TsvField(const std::string& text) {
   std::string field = text;
   std::replace(field.begin(), field.end(), '\t', ' ');
   std::replace(field.begin(), field.end(), '\n', ' ');
+  std::replace(field.begin(), field.end(), '\r', ' ');  // some readers end a line at a CR too
   return field;
 }
 

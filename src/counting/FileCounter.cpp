@@ -1,5 +1,7 @@
 #include "counting/FileCounter.h"
 
+#include <sys/stat.h>
+
 #include "counting/ByteFileCounter.h"
 #include "counting/PdfCounter.h"
 #include "counting/PowerPointCounter.h"
@@ -7,10 +9,23 @@
 #include "counting/WordCounter.h"
 
 namespace tw {
+namespace {
+
+// A FIFO, device or socket named like a document would block or never end in a reader that
+// opens it as a stream; every counter refuses it the way the text counter always has.
+bool IsSpecialFile(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode);
+}
+
+}  // namespace
 
 FileCountResult CountFileOfBatch(CounterKind kind, const std::string& path,
                                  const CountOptions& options, const StopFlag& stop,
                                  DocumentReader& reader) {
+  if (IsSpecialFile(path)) {
+    return FileCountResult::Failed("Couldn't open file: " + path + " (not a regular file)");
+  }
   switch (kind) {
     case CounterKind::Text:
       return CountTextFile(path, options);

@@ -34,7 +34,7 @@ bool IsSetFlag(std::string_view value) {
 DepthGuard::DepthGuard(int& depth, int limit) : depth_(depth) {
   if (++depth_ > limit) {
     --depth_;
-    throw ContainerError("the XML is nested too deep");
+    throw ContainerError("its content is nested too deeply");  // XML or JSON alike
   }
 }
 
