@@ -33,12 +33,16 @@ _tallywright_count() {
       _filedir html
       return
       ;;
+    --export)
+      _filedir '@(csv|xlsx)'
+      return
+      ;;
   esac
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
       --headers-footers --legacy-bytes --include --xliff-target --format --report -0 --null -q --quiet --merge -h --help
-      --version' -- "$cur"))
+      --version --export' -- "$cur"))
     return
   fi
   _filedir

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "counting/ContentSwitches.h"
+#include "store/CountExport.h"
 
 namespace tw::cli {
 namespace {
@@ -78,13 +79,16 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     line.reportPath = value;
   } else if (name == "--include") {
     return ApplyIncludeList(value, line);
+  } else if (name == "--export") {
+    if (!ExportFormatOfPath(value)) return "--export needs a file name ending in .csv or .xlsx";
+    line.exportPath = value;
   }
   return "";
 }
 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
-         name == "--report" || name == "--include";
+         name == "--report" || name == "--include" || name == "--export";
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -170,6 +174,8 @@ Counts the words and characters of documents and prices them.
   --xliff-target     count the target text of XLIFF files instead of the source
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
+  --export FILE      also write the counts to FILE as CSV (FILE.csv) or as a spreadsheet
+                     (FILE.xlsx), with a totals line and each failed file's reason
   -                  read the paths to count from standard input, one a line
   -0, --null         the paths on standard input end in NUL bytes (find -print0)
   -q, --quiet        report no file that could not be counted on stderr
@@ -179,8 +185,8 @@ Counts the words and characters of documents and prices them.
   --version          show the version
 
 Errors go to stderr as "tallywright-count: PATH: reason".
-Exit status: 0 when every file was counted, 1 when one was not (or a report or
-merged output could not be read or written), 2 on a usage error.
+Exit status: 0 when every file was counted, 1 when one was not (or a report, an
+export or a merged output could not be read or written), 2 on a usage error.
 )";
 }
 

@@ -24,6 +24,7 @@ struct CommandLine {
   bool quiet = false;         // no per-file messages on stderr; the exit status still tells
   bool nulSeparated = false;  // the path list read for "-" is NUL-separated (find -print0)
   bool merge = false;         // the paths are earlier tsv or json outputs to add up
+  std::string exportPath;     // empty: no export; else a .csv or .xlsx file
 };
 
 struct ParseResult {

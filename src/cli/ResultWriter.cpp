@@ -5,6 +5,7 @@
 
 #include "cli/JsonText.h"
 #include "counting/ContentSwitches.h"
+#include "store/CsvText.h"
 #include "text/CNumbers.h"
 
 namespace tw::cli {
@@ -60,16 +61,6 @@ std::string TsvField(const std::string& text) {
   std::replace(field.begin(), field.end(), '\t', ' ');
   std::replace(field.begin(), field.end(), '\n', ' ');
   return field;
-}
-
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
 }
 
 // A rate large enough makes the amount infinite, which JSON cannot hold.
