@@ -178,6 +178,9 @@ std::string WriteJobFile(const std::string& path, const Job& job) {
 JobRead ReadJobFile(const std::string& path) {
   QFile file(Q(path));
   if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, file.errorString().toStdString()};
+  // A job of a million rows is far below this; anything larger is no job file of ours.
+  constexpr qint64 kLargestJobFile = qint64(512) << 20;
+  if (file.size() > kLargestJobFile) return {std::nullopt, "it is too large for a job file"};
   return ParseJobFile(file.readAll());
 }
 

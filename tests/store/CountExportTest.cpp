@@ -182,7 +182,7 @@ TEST_F(CountExportTest, XlsxConvertedByLibreOfficeMatchesTheCsv) {
   const std::string xlsx = (dir.Path() / "job.xlsx").string();
   ASSERT_EQ(WriteCountExport(xlsx, rows, totals), "");
   Shell("cd '" + dir.Path().string() + "' && soffice --headless --convert-to " +
-      "'csv:Text - txt - csv (StarCalc):44,34,76' --outdir converted job.xlsx >/dev/null 2>&1");
+        "'csv:Text - txt - csv (StarCalc):44,34,76' --outdir converted job.xlsx >/dev/null 2>&1");
   std::string converted = ReadFileBytes(dir.Path() / "converted" / "job.csv");
   converted = std::regex_replace(converted, std::regex("\r?\n"), "\r\n");
   const Table fromSheet = ParseCsv(converted);
