@@ -1,6 +1,7 @@
 #include "app/FileMenuCommands.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -170,6 +171,8 @@ bool FileMenuCommands::OpenJob(const std::string& path) {
     const std::string reason =
         read.job ? "its pricing \"" + read.job->pricing + "\" is unknown" : read.error;
     messages_.Show(tr("Couldn't open job %1: %2").arg(Q(path), Q(reason)).toStdString());
+    // A job that has gone away leaves the recent list too.
+    if (!std::filesystem::exists(path)) Forget(path);
     return false;
   }
   if (window_.HasUnsavedResults() &&
@@ -210,6 +213,12 @@ bool FileMenuCommands::ApplyJob(const Job& job) {
 
 void FileMenuCommands::Remember(const std::string& path) {
   recent_.Add(path);
+  recent_.Save();
+  FillRecentMenu();
+}
+
+void FileMenuCommands::Forget(const std::string& path) {
+  recent_.Remove(path);
   recent_.Save();
   FillRecentMenu();
 }

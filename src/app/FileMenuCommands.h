@@ -54,6 +54,7 @@ class FileMenuCommands : public QObject {
   Job CurrentJob() const;
   bool ApplyJob(const Job& job);
   void Remember(const std::string& path);
+  void Forget(const std::string& path);
   void FillRecentMenu();
 
   MainWindow& window_;

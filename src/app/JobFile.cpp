@@ -1,5 +1,6 @@
 #include "app/JobFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QFile>
@@ -86,7 +87,7 @@ std::string ReadRow(const QJsonValue& value, CountRow& row) {
   if (!failure.isUndefined() && !failure.isString())
     return "the failure of " + row.path + " is damaged";
   row.failure = failure.toString().toStdString();
-  if (row.failure.empty() == false) row.counts.reset();
+  if (!row.failure.empty()) row.counts.reset();
   if (!object.value("currency").isString()) return "the currency of " + row.path + " is damaged";
   row.currency = object.value("currency").toString().toStdString();
   const QString rate = object.value("rate").toString();

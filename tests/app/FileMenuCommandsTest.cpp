@@ -135,7 +135,9 @@ TEST_F(FileMenuCommandsTest, ADamagedJobFileIsRefusedAndChangesNothing) {
         << messages.Boxes().back().text;
     EXPECT_EQ(Shown(), shownNow);
   }
-  EXPECT_FALSE(W().FileCommands().OpenJob(Path("missing.tlwjob")));
+  std::filesystem::remove(Path("week.tlwjob"));
+  EXPECT_FALSE(W().FileCommands().OpenJob(Path("week.tlwjob")));
+  EXPECT_TRUE(W().FileCommands().Recent().Paths().empty());  // a job gone is forgotten
   EXPECT_NE(before, shownNow);  // the rate change did reprice, so the comparison means something
 }
 
