@@ -49,7 +49,7 @@ sleep 1
 # settings.ini (UTF-16LE, CR LF): the job folder, rate 0.01, EUR, priced by words, every countable
 # type; no window keys, so the window covers the screen.
 settings() {
-  printf 'Directory=%s\r\nCurrencyValue=0.01\r\nCurrencyName=0\r\nPricingBy=2\r\nCountTxt=1\r\nCountDoc=1\r\nCountRtf=1\r\nCountXls=0\r\nCountHtm=1\r\nCountPPT=1\r\nCountPdf=1\r\nCurrencyCode=EUR\r\n' \
+  printf 'Directory=%s\r\nCurrencyValue=0.01\r\nCurrencyName=0\r\nPricingBy=2\r\nCountTxt=1\r\nCountDoc=1\r\nCountRtf=1\r\nCountXls=1\r\nCountHtm=1\r\nCountPPT=1\r\nCountPdf=1\r\nCurrencyCode=EUR\r\n' \
     "$home/Jobs/Brochure 2024" | iconv -f UTF-8 -t UTF-16LE
 }
 

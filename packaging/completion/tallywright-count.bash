@@ -26,6 +26,10 @@ _tallywright_count() {
       compopt -o nospace
       return
       ;;
+    --profile)
+      COMPREPLY=($(compgen -W 'classic word segments' -- "$cur"))
+      return
+      ;;
     --rate | --currency)
       return
       ;;
@@ -41,7 +45,7 @@ _tallywright_count() {
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
-      --headers-footers --legacy-bytes --include --xliff-target --format --report -0 --null -q --quiet --merge -h --help
+      --headers-footers --legacy-bytes --include --xliff-target --profile --format --report -0 --null -q --quiet --merge -h --help
       --version --export' -- "$cur"))
     return
   fi

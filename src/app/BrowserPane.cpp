@@ -102,7 +102,7 @@ void BrowserPane::CreateTypeBoxes(QWidget* area) {
 // The row of boxes has no room for the later formats: they sit in a menu, ticked at a first start.
 void BrowserPane::CreateTypeMenu(QWidget* area) {
   moreTypes_ = new QToolButton(area);
-  moreTypes_->setText(QStringLiteral("More types\u2026"));
+  moreTypes_->setText(tr("More types\u2026"));
   moreTypes_->setObjectName(QStringLiteral("moreTypesButton"));
   moreTypes_->setProperty(kControlIdProperty, kIdMoreTypesButton);
   moreTypes_->setPopupMode(QToolButton::InstantPopup);

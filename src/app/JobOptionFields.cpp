@@ -1,6 +1,7 @@
 #include "app/JobOptionFields.h"
 
 #include "counting/ContentSwitches.h"
+#include "counting/CountProfile.h"
 
 namespace tw {
 namespace {
@@ -29,6 +30,19 @@ JobOptionField IncludeList() {
           }};
 }
 
+JobOptionField Profile() {
+  return {"profile",
+          [](const CountOptions& options) {
+            return QJsonValue(QString::fromUtf8(ProfileName(options.profile)));
+          },
+          [](const QJsonValue& value, CountOptions& options) {
+            const auto parsed = ParseProfile(value.toString().toStdString());
+            if (!value.isString() || !parsed) return false;
+            options.profile = *parsed;
+            return true;
+          }};
+}
+
 }  // namespace
 
 const std::vector<JobOptionField>& JobOptionFields() {
@@ -38,6 +52,7 @@ const std::vector<JobOptionField>& JobOptionFields() {
       Switch<&CountOptions::legacyByteRules>("legacyByteRules"),
       Switch<&CountOptions::xliffTarget>("xliffTarget"),
       IncludeList(),
+      Profile(),
   };
   return fields;
 }

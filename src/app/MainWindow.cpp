@@ -341,7 +341,7 @@ void MainWindow::OnSaveReport() {
   const std::optional<std::string> path = chooser_->ChooseReportPath(this);
   if (!path) return;
   if (WriteHtmlReport(*path, model_->Rows(), pricing_->Current().pricing, model_->Totals(),
-                      service_)) {
+                      service_, options_.include, options_.profile)) {
     resultsUnsaved_ = false;
   }
 }

@@ -1,6 +1,7 @@
 #include "app/OptionsDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,7 @@ constexpr int kIdComments = 1083;
 constexpr int kIdCharts = 1084;
 constexpr int kIdDiagrams = 1085;
 constexpr int kIdHidden = 1086;
+constexpr int kIdProfile = 1087;
 
 }  // namespace
 
@@ -30,6 +32,7 @@ OptionsDialog::OptionsDialog(CountOptions& options, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   AddRuleSwitches(layout);
   AddContentSwitches(layout);
+  AddProfileChoice(layout);
   layout->addStretch(1);
 
   auto* close = new QPushButton(tr("Close"), this);
@@ -92,6 +95,38 @@ void OptionsDialog::AddContentSwitches(QVBoxLayout* layout) {
                          "hidden backup slide is counted like any other"),
                       kIdHidden, include.hidden);
   layout->addWidget(group);
+}
+
+void OptionsDialog::AddProfileChoice(QVBoxLayout* layout) {
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel(tr("Counting profile:"), this);
+  profile_ = new QComboBox(this);
+  profile_->setObjectName(QStringLiteral("profileCombo"));
+  profile_->setProperty(kControlIdProperty, kIdProfile);
+  label->setBuddy(profile_);
+  const std::pair<CountProfile, QString> choices[] = {
+      {CountProfile::Classic, tr("Classic (this program's own rules)")},
+      {CountProfile::Word, tr("Word processor (words between spaces)")},
+      {CountProfile::Segments, tr("Segments (Unicode word boundaries)")},
+  };
+  for (const auto& [profile, caption] : choices) {
+    profile_->addItem(caption, QString::fromStdString(std::string(ProfileName(profile))));
+    if (profile == options_.profile) profile_->setCurrentIndex(profile_->count() - 1);
+  }
+  profile_->setToolTip(
+      tr("What a word and a character are, for every format alike. Word processor: \"3.14\", "
+         "\"www.example.com\" and \"don't\" are one word each, each Chinese or Japanese "
+         "character is a word. Segments: punctuation alone is not a word, as translation "
+         "memory tools count"));
+  // The choice takes effect at once, like the switches above.
+  connect(profile_, &QComboBox::currentIndexChanged, this, [this] {
+    const std::optional<CountProfile> chosen =
+        ParseProfile(profile_->currentData().toString().toStdString());
+    options_.profile = chosen.value_or(CountProfile::Classic);
+  });
+  row->addWidget(label);
+  row->addWidget(profile_, 1);
+  layout->addLayout(row);
 }
 
 QCheckBox* OptionsDialog::AddSwitch(QVBoxLayout* layout, const QString& caption, const QString& tip,

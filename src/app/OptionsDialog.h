@@ -5,6 +5,7 @@
 #include "counting/CountOptions.h"
 
 class QCheckBox;
+class QComboBox;
 class QVBoxLayout;
 
 namespace tw {
@@ -26,12 +27,14 @@ class OptionsDialog : public QDialog {
   QCheckBox* Charts() const { return charts_; }
   QCheckBox* Diagrams() const { return diagrams_; }
   QCheckBox* Hidden() const { return hidden_; }
+  QComboBox* Profile() const { return profile_; }
 
  private:
   QCheckBox* AddSwitch(QVBoxLayout* layout, const QString& caption, const QString& tip, int id,
                        bool& option);
   void AddRuleSwitches(QVBoxLayout* layout);
   void AddContentSwitches(QVBoxLayout* layout);
+  void AddProfileChoice(QVBoxLayout* layout);
 
   CountOptions& options_;
   QCheckBox* headersAndFooters_ = nullptr;
@@ -42,6 +45,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* charts_ = nullptr;
   QCheckBox* diagrams_ = nullptr;
   QCheckBox* hidden_ = nullptr;
+  QComboBox* profile_ = nullptr;
 };
 
 }  // namespace tw

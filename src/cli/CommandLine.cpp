@@ -79,6 +79,10 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     line.reportPath = value;
   } else if (name == "--include") {
     return ApplyIncludeList(value, line);
+  } else if (name == "--profile") {
+    const std::optional<CountProfile> profile = ParseProfile(value);
+    if (!profile) return "--profile must be classic, word or segments";
+    line.options.profile = *profile;
   } else if (name == "--export") {
     if (!ExportFormatOfPath(value)) return "--export needs a file name ending in .csv or .xlsx";
     line.exportPath = value;
@@ -88,7 +92,7 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
-         name == "--report" || name == "--include" || name == "--export";
+         name == "--report" || name == "--include" || name == "--profile" || name == "--export";
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -172,6 +176,9 @@ Counts the words and characters of documents and prices them.
                      series and category names), diagrams (SmartArt text) and hidden
                      (hidden text and hidden slides)
   --xliff-target     count the target text of XLIFF files instead of the source
+  --profile NAME     what a word and a character are: classic (the default), word (as
+                     word processors count: runs between spaces, every format alike)
+                     or segments (Unicode word boundaries, punctuation not counted)
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
   --export FILE      also write the counts to FILE as CSV (FILE.csv) or as a spreadsheet

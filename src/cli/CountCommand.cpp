@@ -136,12 +136,12 @@ int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& al
   MarkUnreadable(rows, errors);
   const CountTotals totals = Count(rows, line, errors);
   const bool allCounted = ReportUncounted(rows, errors) && collected.errors.empty();
-  WriteResults(out, line.format, rows, totals, line.options.include);
+  WriteResults(out, line.format, rows, totals, line.options.include, line.options.profile);
   bool reportWritten = true;
   if (!line.reportPath.empty()) {
     StderrMessageService messages(errors);
     reportWritten = WriteHtmlReport(line.reportPath, CountRowsOf(rows), line.pricing, totals,
-                                    messages, line.options.include);
+                                    messages, line.options.include, line.options.profile);
   }
   const bool exported =
       line.exportPath.empty() || WriteExport(line.exportPath, rows, totals, errors);

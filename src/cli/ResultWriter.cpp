@@ -96,7 +96,7 @@ std::string JsonIncluded(const ContentSwitches& included) {
 }
 
 void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals,
-               const ContentSwitches& included) {
+               const ContentSwitches& included, CountProfile profile) {
   out << "{\"schema_version\":" << kJsonSchemaVersion << ",\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) out << ',';
@@ -105,7 +105,12 @@ void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const Coun
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
       << ",\"amount\":" << JsonNumberOrNull(true, FormatFixed(totals.amount, 2))
-      << "},\"include\":" << JsonIncluded(included) << "}\n";
+      << "},\"include\":" << JsonIncluded(included);
+  // Classic output stays as it always was; other profiles say which they are.
+  if (profile != CountProfile::Classic) {
+    out << ",\"profile\":" << JsonQuoted(std::string(ProfileName(profile)));
+  }
+  out << "}\n";
 }
 
 void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals) {
@@ -133,10 +138,11 @@ void WriteTable(std::ostream& out, const std::vector<ResultRow>& rows, const Cou
 }  // namespace
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals, const ContentSwitches& included) {
+                  const CountTotals& totals, const ContentSwitches& included,
+                  CountProfile profile) {
   switch (format) {
     case OutputFormat::Json:
-      WriteJson(out, rows, totals, included);
+      WriteJson(out, rows, totals, included, profile);
       return;
     case OutputFormat::Table:
       WriteTable(out, rows, totals);

@@ -19,8 +19,10 @@ struct ResultRow {
   std::string error;  // empty when the row was counted
 };
 
-// The JSON output also names the content switches that were on ("include": [...]).
+// The JSON output also names the content switches that were on ("include": [...]), and the
+// counting profile when it is not classic ("profile": "word").
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals, const ContentSwitches& included = {});
+                  const CountTotals& totals, const ContentSwitches& included = {},
+                  CountProfile profile = CountProfile::Classic);
 
 }  // namespace tw::cli

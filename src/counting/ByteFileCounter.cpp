@@ -1,6 +1,8 @@
 #include "counting/ByteFileCounter.h"
 
+#include "counting/ProfileScanner.h"
 #include "counting/TextFileScan.h"
+#include "formats/html/HtmlReader.h"
 #include "text/RegularFile.h"
 
 namespace tw {
@@ -29,16 +31,28 @@ FileCountResult ResultOf(ReadStatus status, const std::string& path, const FileC
   return FileCountResult::Counted(counts);
 }
 
+// Profiles other than classic count the text a browser shows, a block at a time.
+FileCountResult CountHtmlAsShown(const std::string& path, CountProfile profile) {
+  const ReadResult read = ReadHtml(path);
+  if (!read.Ok()) return FileCountResult::Failed(read.Error().Reason());
+  FileCounts counts;
+  for (const TextPiece& piece : read.Doc().pieces) counts += ProfileCounts(piece.text, profile);
+  return FileCountResult::Counted(counts);
+}
+
 }  // namespace
 
 FileCountResult CountTextFile(const std::string& path, const CountOptions& options) {
   FileCounts counts;
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
-  const ReadStatus status = ScanTextFile(path, rules, counts);
+  const ReadStatus status = options.profile == CountProfile::Classic
+                                ? ScanTextFile(path, rules, counts)
+                                : ScanTextFileByProfile(path, options.profile, counts);
   return ResultOf(status, path, counts);
 }
 
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
+  if (options.profile != CountProfile::Classic) return CountHtmlAsShown(path, options.profile);
   FileCounts counts;
   const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
   return ResultOf(status, path, counts);

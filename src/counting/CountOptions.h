@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "counting/CountProfile.h"
+
 namespace tw {
 
 // Content the product leaves out by default; each switch adds one kind of text back.
@@ -21,6 +23,7 @@ struct CountOptions {
   bool legacyByteRules = false;      // "Legacy byte rules": judge bytes / low bytes alone
   bool xliffTarget = false;          // bilingual files: count the target language, not the source
   ContentSwitches include;
+  CountProfile profile = CountProfile::Classic;  // what a word and a character are
 };
 
 // The rate, currency and pricing mode new rows and recomputations take.

@@ -1,5 +1,6 @@
 #include "counting/PdfCounter.h"
 
+#include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
 #include "formats/pdf/PdfReader.h"
 
@@ -10,7 +11,8 @@ FileCounts CountPdfDocument(const Document& document, const CountOptions& option
   FileCounts counts;
   for (const TextPiece& piece : document.pieces) {
     if (piece.kind != PieceKind::PdfPage) continue;
-    counts += ScanUtf16Text(piece.text + u"\r\n", rules);
+    counts += options.profile == CountProfile::Classic ? ScanUtf16Text(piece.text + u"\r\n", rules)
+                                                       : ProfileCounts(piece.text, options.profile);
   }
   return counts;
 }

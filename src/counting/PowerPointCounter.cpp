@@ -1,5 +1,6 @@
 #include "counting/PowerPointCounter.h"
 
+#include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
 #include "counting/TitleMasterScan.h"
 #include "formats/presentation/PresentationReader.h"
@@ -39,13 +40,16 @@ std::optional<FileCounts> CountPresentationDocument(const Document& document,
   for (const TextPiece& piece : document.pieces) {
     if (!Counts(piece, options)) continue;
     if (piece.kind != PieceKind::SlideFooter && stop.load()) return std::nullopt;
-    counts += ScanUtf16Text(piece.text, rules);
+    counts += options.profile == CountProfile::Classic ? ScanUtf16Text(piece.text, rules)
+                                                       : ProfileCounts(piece.text, options.profile);
   }
   // The title master belongs to the presentation, not to each slide: its text counts once.
   if (document.hasTitleMaster) {
     for (const TextPiece& piece : document.pieces) {
       if (piece.kind != PieceKind::TitleMaster) continue;
-      counts += ScanTitleMasterText(piece.text, options.legacyByteRules);
+      counts += options.profile == CountProfile::Classic
+                    ? ScanTitleMasterText(piece.text, options.legacyByteRules)
+                    : ProfileCounts(piece.text, options.profile);
     }
   }
   return counts;

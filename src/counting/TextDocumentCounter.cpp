@@ -1,5 +1,6 @@
 #include "counting/TextDocumentCounter.h"
 
+#include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
 #include "formats/delimited/DelimitedReader.h"
 #include "formats/epub/EpubReader.h"
@@ -68,7 +69,9 @@ FileCounts CountTextDocument(const Document& document, const CountOptions& optio
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
   FileCounts counts;
   for (const TextPiece& piece : document.pieces) {
-    if (Counts(piece, options.include)) counts += ScanUtf16Text(piece.text, rules);
+    if (!Counts(piece, options.include)) continue;
+    counts += options.profile == CountProfile::Classic ? ScanUtf16Text(piece.text, rules)
+                                                       : ProfileCounts(piece.text, options.profile);
   }
   return counts;
 }

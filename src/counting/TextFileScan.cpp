@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "counting/ProfileTextPolicy.h"
 #include "text/RegularFile.h"
 #include "text/TextDecoding.h"
 
@@ -48,6 +49,12 @@ ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& co
 
 ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts) {
   HtmlStream stream(HtmlPolicy{}, legacyByteRules);
+  return ScanFile(path, stream, counts);
+}
+
+ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile,
+                                 FileCounts& counts) {
+  TextScanStream<ProfileTextPolicy> stream(ProfileTextPolicy{profile}, false);
   return ScanFile(path, stream, counts);
 }
 

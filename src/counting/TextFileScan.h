@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "counting/CountProfile.h"
 #include "counting/TextScan.h"
 #include "text/WholeFileReader.h"
 
@@ -11,5 +12,8 @@ namespace tw {
 // whatever the file's size.
 ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts);
 ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts);
+// A plain-text file under a profile other than classic: decoded like the classic scan decodes
+// it, every code point judged by the profile.
+ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile, FileCounts& counts);
 
 }  // namespace tw

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "counting/ProfileScanner.h"
 #include "counting/WordTextStatistics.h"
 #include "formats/word/WordReader.h"
 
@@ -15,6 +16,11 @@ constexpr int kDeepestCountedShape = 1;
 FileCounts CountsOf(const WordTextStatistics& statistics) {
   return {statistics.words, statistics.characters,
           statistics.charactersWithSpaces - statistics.characters};
+}
+
+FileCounts CountsOf(const TextPiece& piece, const CountOptions& options) {
+  if (options.profile != CountProfile::Classic) return ProfileCounts(piece.text, options.profile);
+  return CountsOf(WordTextStatistics::Of(piece.text, options.legacyByteRules));
 }
 
 // Deleted revisions are never part of Word's figures; hidden text only when asked for.
@@ -60,15 +66,14 @@ class SectionHeadersFooters {
     }
   }
 
-  FileCounts Counts(bool legacyByteRules) const {
+  FileCounts Counts(const CountOptions& options) const {
     FileCounts counts;
     for (const std::vector<Pieces>* shown : {&headers_, &footers_}) {
       const Pieces* inEffect = nullptr;
       for (const Pieces& own : *shown) {
         if (!own.empty()) inEffect = &own;
         if (inEffect == nullptr) continue;
-        for (const TextPiece* piece : *inEffect)
-          counts += CountsOf(WordTextStatistics::Of(piece->text, legacyByteRules));
+        for (const TextPiece* piece : *inEffect) counts += CountsOf(*piece, options);
       }
     }
     return counts;
@@ -94,10 +99,10 @@ FileCounts CountWordDocument(const Document& document, const CountOptions& optio
   FileCounts counts;
   for (const TextPiece& piece : document.pieces) {
     if (!IsShown(piece, options.include) || !IsCountedText(piece, options.include)) continue;
-    counts += CountsOf(WordTextStatistics::Of(piece.text, options.legacyByteRules));
+    counts += CountsOf(piece, options);
   }
   if (options.headersAndFooters) {
-    counts += SectionHeadersFooters(document, options.include).Counts(options.legacyByteRules);
+    counts += SectionHeadersFooters(document, options.include).Counts(options);
   }
   return counts;
 }

@@ -21,7 +21,7 @@ constexpr const char* kHighlightedOpening =
 constexpr const char* kAmountOpening =
     "<td align=\"center\"style=\"background-color:#AAAAFF; font-weight:bold;\">";
 
-void AppendHead(std::string& html, const ContentSwitches& included) {
+void AppendHead(std::string& html, const ContentSwitches& included, CountProfile profile) {
   html += "<html>";
   html += kBreak;
   html += "<body>";
@@ -33,6 +33,10 @@ void AppendHead(std::string& html, const ContentSwitches& included) {
     html += "<p>Also counted: ";
     for (char c : names) html += c == ',' ? std::string(", ") : std::string(1, c);
     html += "</p>";
+    html += kBreak;
+  }
+  if (profile != CountProfile::Classic) {
+    html += "<p>Counting profile: " + std::string(ProfileName(profile)) + "</p>";
     html += kBreak;
   }
   html += "<table width=\"1024\" border=\"1\" style=\"padding-top:10px; padding-bottom:10px\">";
@@ -125,10 +129,11 @@ std::string EscapeHtmlText(std::string_view text) {
 }
 
 std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::string& pricingText,
-                               const CountTotals& totals, const ContentSwitches& included) {
+                               const CountTotals& totals, const ContentSwitches& included,
+                               CountProfile profile) {
   const int highlighted = HighlightedCountColumn(pricingText);
   std::string html;
-  AppendHead(html, included);
+  AppendHead(html, included, profile);
   AppendHeaderRow(html);
   for (const CountRow& row : rows) AppendRow(html, CellTextsOf(row), highlighted);
   AppendTotalsRow(html, totals);
@@ -138,8 +143,10 @@ std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::str
 
 bool WriteHtmlReport(const std::string& path, const std::vector<CountRow>& rows,
                      const std::string& pricingText, const CountTotals& totals,
-                     MessageService& messages, const ContentSwitches& included) {
-  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals, included), messages);
+                     MessageService& messages, const ContentSwitches& included,
+                     CountProfile profile) {
+  return WriteReportText(path, BuildHtmlReport(rows, pricingText, totals, included, profile),
+                         messages);
 }
 
 }  // namespace tw

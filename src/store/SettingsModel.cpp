@@ -44,6 +44,7 @@ constexpr OptionKey kOptionKeys[] = {
 };
 constexpr const char* kIncludeKey = "Include";
 constexpr const char* kRecentFolderKey = "RecentFolder";
+constexpr const char* kProfileKey = "CountProfile";
 
 void SaveOptions(KeyValueFile& file, const StoredSettings& settings) {
   for (const OptionKey& option : kOptionKeys) {
@@ -53,6 +54,7 @@ void SaveOptions(KeyValueFile& file, const StoredSettings& settings) {
   for (size_t i = 0; i < settings.recentFolders.size() && i < kRecentFolderCount; ++i) {
     file.SetValue(kRecentFolderKey + std::to_string(i + 1), settings.recentFolders[i]);
   }
+  file.SetValue(kProfileKey, std::string(ProfileName(settings.options.profile)));
 }
 
 void LoadOptions(const KeyValueFile& file, StoredSettings& settings) {
@@ -66,6 +68,9 @@ void LoadOptions(const KeyValueFile& file, StoredSettings& settings) {
     if (folder.empty()) break;
     settings.recentFolders.push_back(std::move(folder));
   }
+  // Files of older versions, and names this version does not know, count by the classic rules.
+  settings.options.profile =
+      ParseProfile(file.GetValue(std::string_view(kProfileKey))).value_or(CountProfile::Classic);
 }
 
 // Cuts an extent larger than the desktop's to the desktop.

@@ -57,7 +57,8 @@ struct StoredSettings {
   std::vector<std::string> recentFolders;  // newest first, at most kRecentFolderCount
 };
 
-// What a first start without a settings file shows: every countable type ticked, rate 0.01, the first currency, pricing by words, the home folder.
+// What a first start without a settings file shows: every countable type ticked, rate 0.01,
+// the first currency, pricing by words, the home folder.
 StoredSettings FirstStartSettings(const std::string& homeFolder);
 
 // Writes the settings file: the eleven keys, CurrencyCode, the options (HeadersAndFooters,

@@ -84,6 +84,7 @@ TEST_F(FileMenuCommandsTest, AJobSavedAndReopenedShowsTheSameRowsAndTotals) {
   ASSERT_FALSE(W().Model().Rows()[2].failure.empty());
   const std::vector<std::string> before = Shown();
   W().Options().headersAndFooters = true;
+  W().Options().profile = CountProfile::Word;
   files.next = Path("week.tlwjob");
   W().FileCommands().SaveJobAction()->trigger();
   ASSERT_TRUE(std::filesystem::exists(Path("week.tlwjob")));
@@ -99,6 +100,7 @@ TEST_F(FileMenuCommandsTest, AJobSavedAndReopenedShowsTheSameRowsAndTotals) {
   EXPECT_EQ(Edit(kIdRateEdit)->text(), "0.125");
   EXPECT_EQ(W().Pricing().Current().pricing, "Words");
   EXPECT_TRUE(W().Options().headersAndFooters);
+  EXPECT_EQ(W().Options().profile, CountProfile::Word);
   EXPECT_TRUE(W().Control(kIdSaveReport)->isEnabled());
   EXPECT_EQ(W().FileCommands().Recent().Paths().front(), Path("week.tlwjob"));
 

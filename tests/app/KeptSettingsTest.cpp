@@ -65,10 +65,12 @@ TEST_F(KeptSettingsTest, OptionsComeBackAfterARestart) {
     for (QCheckBox* box : {dialog->HeadersAndFooters(), dialog->Notes(), dialog->Hidden()}) {
       box->click();
     }
+    dialog->Profile()->setCurrentIndex(dialog->Profile()->findData("word"));
     dialog->reject();
   });
   W().Command(kCmdOptions)->trigger();
   Restart();
+  EXPECT_EQ(W().Options().profile, CountProfile::Word);
   EXPECT_TRUE(W().Options().headersAndFooters);
   EXPECT_FALSE(W().Options().extraSymbolsAsWords);
   EXPECT_FALSE(W().Options().legacyByteRules);

@@ -90,7 +90,7 @@ TEST_F(SettingsTest, AppliesEveryValueAndWritesTheFileBackByteForByte) {
                                "CountMd=1\r\nCountMore=1\r\n" +
                                "HeadersAndFooters=0\r\nExtraSymbols=0\r\n"
                                "LegacyByteRules=0\r\nInclude=\r\nRecentFolder1=" +
-                               folder + "\r\n";
+                               folder + "\r\nCountProfile=classic\r\n";
   EXPECT_EQ(test::ReadFileBytes(dir.Path() / "settings.ini"),
             Utf16(SettingsText(folder, withName, kWindow)));
 }

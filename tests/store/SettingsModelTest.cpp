@@ -66,6 +66,7 @@ TEST(SettingsFile, SavedFileIsExactlyTheKnownLayout) {
       "ExtraSymbols=0\r\n"
       "LegacyByteRules=0\r\n"
       "Include=\r\n"
+      "CountProfile=classic\r\n"
       "\r\n"
       "[Window position]\r\n"
       "Bottom=620\r\n"
@@ -105,6 +106,7 @@ TEST(SettingsFile, OptionsAndRecentFoldersComeBack) {
   saved.options.include.notes = true;
   saved.options.include.hidden = true;
   saved.recentFolders = {"/home/ann/Jobs", "/srv/Include=notes", "/tmp"};
+  saved.options.profile = CountProfile::Word;
   ASSERT_TRUE(SaveSettingsFile(path, saved));
   const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
   ASSERT_TRUE(loaded);
@@ -113,6 +115,7 @@ TEST(SettingsFile, OptionsAndRecentFoldersComeBack) {
   EXPECT_TRUE(loaded->options.legacyByteRules);
   EXPECT_EQ(loaded->options.include, (ContentSwitches{.notes = true, .hidden = true}));
   EXPECT_EQ(loaded->recentFolders, saved.recentFolders);
+  EXPECT_EQ(loaded->options.profile, CountProfile::Word);
   // The keys older versions know keep their place at the top of the file.
   const std::string top = AsciiUtf16Le("Directory=/home/ann/Jobs\r\nCurrencyValue=0.05\r\n");
   EXPECT_EQ(ReadFileBytes(path).substr(0, top.size()), top);
@@ -120,15 +123,17 @@ TEST(SettingsFile, OptionsAndRecentFoldersComeBack) {
 
 TEST(SettingsFile, OlderFilesAndBadOptionValuesLoadTheDefaults) {
   TempDir dir;
-  const std::string path = dir.Write(
-      "settings.ini", AsciiUtf16Le("CurrencyValue=0.02\r\nLegacyByteRules=5\r\n"
-                                   "Include=notes,pictures\r\nRecentFolder2=/skipped\r\n"));
+  const std::string path =
+      dir.Write("settings.ini", AsciiUtf16Le("CurrencyValue=0.02\r\nLegacyByteRules=5\r\n"
+                                             "Include=notes,pictures\r\nRecentFolder2=/skipped\r\n"
+                                             "CountProfile=poetry\r\n"));
   const std::optional<StoredSettings> loaded = LoadSettingsFile(path, kDesktop);
   ASSERT_TRUE(loaded);
   EXPECT_FALSE(loaded->options.headersAndFooters);
   EXPECT_FALSE(loaded->options.legacyByteRules);
   EXPECT_EQ(loaded->options.include, ContentSwitches{});
   EXPECT_TRUE(loaded->recentFolders.empty());  // the list ends at the first missing entry
+  EXPECT_EQ(loaded->options.profile, CountProfile::Classic);
 }
 
 TEST(SettingsFile, MissingFileAppliesNothing) {

@@ -249,30 +249,35 @@ TEST(DocStreams, HostileTablesAreErrorsNotHangs) {
 struct SyntheticWord6 {
   static constexpr uint32_t kTextAt = 0x200;
 
-  std::string text;
+  std::string text;  // the stored bytes: UTF-16LE when `flags` holds the extended-characters bit
   uint16_t language = 0x0409;
+  uint16_t ident = 0xA5DC;
+  uint16_t flags = 0;
   std::vector<uint8_t> pieceProperties;
 
   Document Read() const {
     std::vector<uint8_t> stream(kTextAt);
-    Put16(stream, 0, 0xA5DC);
+    Put16(stream, 0, ident);
     Put16(stream, 2, 0x65);
     Put16(stream, 6, language);
+    Put16(stream, 0x0A, flags);
+    const uint32_t characters =
+        static_cast<uint32_t>((flags & 0x1000) != 0 ? text.size() / 2 : text.size());
     Put32(stream, 0x18, kTextAt);
     Put32(stream, 0x1C, kTextAt + static_cast<uint32_t>(text.size()));
-    Put32(stream, 0x34, static_cast<uint32_t>(text.size()));
+    Put32(stream, 0x34, characters);
     stream.insert(stream.end(), text.begin(), text.end());
     if (!pieceProperties.empty()) {
-      Put16(stream, 0x0A, 0x0004);  // fast-saved: the piece table holds
+      Put16(stream, 0x0A, flags | 0x0004);  // fast-saved: the piece table holds
       std::vector<uint8_t> clx{0x01};
       Put16(clx, 1, static_cast<uint32_t>(pieceProperties.size()));
       clx.insert(clx.end(), pieceProperties.begin(), pieceProperties.end());
       clx.push_back(0x02);
       Append32(clx, 16);
       Append32(clx, 0);
-      Append32(clx, static_cast<uint32_t>(text.size()));
+      Append32(clx, characters);
       Put16(clx, clx.size(), 0);
-      Append32(clx, kTextAt);  // a plain byte offset: every Word 6 piece is 8-bit
+      Append32(clx, kTextAt);  // a plain byte offset, whatever the width of the text
       Put16(clx, clx.size(), 1);
       Put32(stream, 0x58 + 8 * 33, static_cast<uint32_t>(stream.size()));
       Put32(stream, 0x58 + 8 * 33 + 4, static_cast<uint32_t>(clx.size()));
@@ -319,6 +324,19 @@ TEST(DocStreams, Word6FastSavedPiecesAndTheirOneByteProperties) {
   EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body, true), u"");
   doc.pieceProperties = {200, 1, 92, 1};  // an unknown code ends the list: the text shows
   EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), u"\u4E2D hid\r");
+}
+
+// Some writers mark a Word 6.0/95 file with an identifier of their own and the
+// extended-characters flag, and store its text as UTF-16 (the version number still says 6.0/95).
+TEST(DocStreams, Word6WithExtendedCharactersHoldsUtf16Text) {
+  const std::u16string text = u"\u4E2D\u6587 fax\r";
+  SyntheticWord6 doc;
+  doc.ident = 0xA699;
+  doc.flags = 0x1000;
+  doc.text.assign(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), text);
+  doc.pieceProperties = {85, 1};  // fast-saved, its one piece UTF-16 as well
+  EXPECT_EQ(TextOf(doc.Read(), PieceKind::Body), text);
 }
 
 }  // namespace

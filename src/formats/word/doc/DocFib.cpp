@@ -11,6 +11,7 @@ constexpr uint16_t kWord6Version = 101;
 constexpr uint16_t kWord95LastVersion = 105;
 constexpr uint16_t kComplexFlag = 0x0004;
 constexpr uint16_t kEncryptedFlag = 0x0100;
+constexpr uint16_t kExtendedCharactersFlag = 0x1000;
 constexpr uint16_t kTableStreamFlag = 0x0200;
 constexpr uint64_t kFibBaseSize = 32;
 constexpr size_t kFirstStoryLength = 3;  // ccpText's place among the 32-bit values
@@ -21,9 +22,10 @@ constexpr uint64_t kWord6StoryLengths = 0x34;
 constexpr uint64_t kWord6Tables = 0x58;
 constexpr size_t kWord6TableCount = 38;
 
+// Some writers put their own mark in the identifier of a Word 6.0/95 file (0xA699 is seen from
+// Chinese editions); the version number decides, as word processors read such files.
 bool IsWord6(uint16_t ident, uint16_t version) {
-  return (ident == kWord95Ident || ident == kWordIdent) && version >= kWord6Version &&
-         version <= kWord95LastVersion;
+  return ident != kWord2Ident && version >= kWord6Version && version <= kWord95LastVersion;
 }
 
 void ReadStoryLength(DocFib& fib, size_t story, uint32_t length) {
@@ -35,6 +37,7 @@ void ReadStoryLength(DocFib& fib, size_t story, uint32_t length) {
 void ParseWord6(const DocBytes& stream, DocFib& fib) {
   fib.word6 = true;
   fib.complex = (stream.U16(0x0A) & kComplexFlag) != 0;
+  fib.wideText = (stream.U16(0x0A) & kExtendedCharactersFlag) != 0;
   if (!stream.Contains(0, kWord6Tables + 8 * kWord6TableCount)) {
     throw DocError("The document is damaged (its file information is cut short)");
   }

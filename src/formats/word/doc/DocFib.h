@@ -48,6 +48,9 @@ struct DocFib {
   // at [textStart, textEnd).
   bool word6 = false;
   bool complex = true;
+  // A Word 6.0/95 file whose writer marked it as holding extended characters keeps its text as
+  // UTF-16, as Word 97 does (seen in files from Chinese editions).
+  bool wideText = false;
   uint32_t textStart = 0;
   uint32_t textEnd = 0;
   bool encrypted = false;

@@ -79,7 +79,7 @@ DocPieceTable::DocPieceTable(std::span<const uint8_t> clxBytes, DocSprmForm form
 DocPieceTable DocPieceTable::Contiguous(uint32_t length, uint32_t fc, int codePage) {
   DocPieceTable table;
   table.codePage_ = codePage;
-  table.pieces_.push_back({0, length, fc, true, {}});
+  table.pieces_.push_back({0, length, fc, codePage != kUtf16CodePage, {}});
   return table;
 }
 
@@ -101,7 +101,7 @@ void DocPieceTable::ReadPieces(const DocBytes& clx, uint64_t offset, uint32_t le
     const uint64_t descriptor = descriptorsAt + kPieceDescriptorSize * i;
     const uint32_t fc = clx.U32(descriptor + 2);
     if (form == DocSprmForm::Word6) {
-      piece.compressed = true;
+      piece.compressed = codePage_ != kUtf16CodePage;
       piece.fc = fc;
     } else {
       piece.compressed = (fc & kCompressedFlag) != 0;

@@ -15,13 +15,17 @@ enum class DocTextPart { Shown, Hidden };
 // The piece table (the CLX of the table stream): which bytes of the WordDocument stream hold each
 // stretch of character positions, as 8-bit text in the file's code page (Windows-1252 since
 // Word 97) or UTF-16 text.
+// The code page number that stands for UTF-16 text, as Windows numbers it.
+inline constexpr int kUtf16CodePage = 1200;
+
 class DocPieceTable {
  public:
   // Reads the CLX of the table stream; throws DocError when it is damaged. Word 6.0/95 pieces
-  // are all 8-bit, in `codePage`.
+  // are all 8-bit, in `codePage`, or all UTF-16 when it is kUtf16CodePage.
   explicit DocPieceTable(std::span<const uint8_t> clx, DocSprmForm form = DocSprmForm::Word97,
                          int codePage = 1252);
-  // A file saved without a piece table: `length` 8-bit characters from byte `fc` on.
+  // A file saved without a piece table: `length` characters from byte `fc` on, 8-bit in
+  // `codePage` or UTF-16 when it is kUtf16CodePage.
   static DocPieceTable Contiguous(uint32_t length, uint32_t fc, int codePage);
 
   // The characters at positions [start, end). Shown: those that character formatting hides or

@@ -240,7 +240,7 @@ Document ReadDoc(const CompoundFile& file) {
 DocPieceTable PieceTableOf(const DocFib& fib, const DocBytes& tables) {
   const std::span<const uint8_t> clx = TableSlice(fib, tables, DocFib::PieceTable);
   if (!fib.word6) return DocPieceTable(clx);
-  const int codePage = CodePageOfLanguage(fib.language);
+  const int codePage = fib.wideText ? kUtf16CodePage : CodePageOfLanguage(fib.language);
   if (fib.complex && !clx.empty()) return DocPieceTable(clx, DocSprmForm::Word6, codePage);
   if (fib.textEnd < fib.textStart) {
     throw DocError("The document is damaged (its text lies outside the file)");

@@ -1,0 +1,79 @@
+#include "counting/SegmentWordCounter.h"
+
+#include <unicode/brkiter.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+
+#include "counting/CountTotals.h"
+
+namespace tw {
+namespace {
+
+// A line longer than this is judged in parts, cut at white space (or, failing any, at twice it).
+constexpr size_t kLongLine = size_t{1} << 16;
+
+bool EndsLine(char32_t c) {
+  return c == u'\n' || c == u'\r' || c == 0x0B || c == 0x0C || c == 0x85 || c == 0x2028 ||
+         c == 0x2029;
+}
+
+// One word break iterator per thread: building one loads ICU's rules.
+icu::BreakIterator* WordBreaks() {
+  thread_local const std::unique_ptr<icu::BreakIterator> breaks = [] {
+    UErrorCode error = U_ZERO_ERROR;
+    std::unique_ptr<icu::BreakIterator> made(
+        icu::BreakIterator::createWordInstance(icu::Locale::getRoot(), error));
+    return U_SUCCESS(error) ? std::move(made) : nullptr;
+  }();
+  return breaks.get();
+}
+
+void AppendUtf16(std::u16string& text, char32_t c) {
+  if (c < 0x10000) {
+    text.push_back(static_cast<char16_t>(c));
+    return;
+  }
+  c -= 0x10000;
+  text.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+  text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+}
+
+}  // namespace
+
+void SegmentWordCounter::Feed(char32_t codePoint) {
+  if (EndsLine(codePoint)) {
+    CountLine();
+    return;
+  }
+  if (codePoint > 0x10FFFF) codePoint = 0xFFFD;
+  AppendUtf16(line_, codePoint);
+  const bool longLine = line_.size() >= kLongLine;
+  if ((longLine && u_isUWhiteSpace(static_cast<UChar32>(codePoint))) ||
+      line_.size() >= 2 * kLongLine) {
+    CountLine();
+  }
+}
+
+int64_t SegmentWordCounter::Finish() {
+  CountLine();
+  return words_;
+}
+
+void SegmentWordCounter::CountLine() {
+  if (line_.empty()) return;
+  icu::BreakIterator* breaks = WordBreaks();
+  if (breaks == nullptr) return;
+  const icu::UnicodeString text(false, line_.data(), static_cast<int32_t>(line_.size()));
+  breaks->setText(text);
+  for (int32_t end = breaks->next(); end != icu::BreakIterator::DONE; end = breaks->next()) {
+    if (breaks->getRuleStatus() != UBRK_WORD_NONE) words_ = SaturatingAdd(words_, 1);
+  }
+  // The iterator keeps a pointer to the text: leave it none before the text changes.
+  static const icu::UnicodeString kNoText;
+  breaks->setText(kNoText);
+  line_.clear();
+}
+
+}  // namespace tw
