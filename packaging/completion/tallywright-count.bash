@@ -50,12 +50,17 @@ _tallywright_count() {
       _filedir html
       return
       ;;
+    --export)
+      _filedir '@(csv|xlsx)'
+      return
+      ;;
   esac
 
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive --pricing --rate --currency --extra-symbols
       --headers-footers --legacy-bytes --include --xliff-target --profile --format --report -0 --null -q --quiet --merge -h --help
-      --version --jobs --no-isolation --units --line-length --page-length --repetitions --repetition-weight' -- "$cur"))
+      --version --jobs --no-isolation --units --line-length --page-length --repetitions --repetition-weight
+      --export' -- "$cur"))
     return
   fi
   _filedir

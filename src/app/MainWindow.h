@@ -24,6 +24,7 @@ class CountListModel;
 class CountListView;
 class DroppedFiles;
 class FileListActions;
+class FileMenuCommands;
 class MessageService;
 class PricingControls;
 class ReportFileChooser;
@@ -83,6 +84,10 @@ class MainWindow : public QMainWindow {
   DroppedFiles& Drops() const { return *dropped_; }
   CountOptions& Options() { return options_; }
   QWidget* Control(int id) const;
+  // Export, Quote, Save job, Open job and the recent jobs of the File menu.
+  FileMenuCommands& FileCommands() const { return *fileCommands_; }
+  // The counts in the list are kept (in a job file): leaving asks nothing about them.
+  void MarkResultsSaved() { resultsUnsaved_ = false; }
   QAction* Command(int id) const;
   QLabel* StatusPane(int pane) const;
 
@@ -131,6 +136,7 @@ class MainWindow : public QMainWindow {
   CountListActions* countListActions_ = nullptr;
   FileListActions* fileListActions_ = nullptr;
   DroppedFiles* dropped_ = nullptr;
+  FileMenuCommands* fileCommands_ = nullptr;
   WindowCountRun* run_ = nullptr;
   QPushButton* removeAll_ = nullptr;
   QPushButton* remove_ = nullptr;

@@ -18,6 +18,7 @@
 #include "app/CountListView.h"
 #include "app/DroppedFiles.h"
 #include "app/FileListActions.h"
+#include "app/FileMenuCommands.h"
 #include "app/MainWindow.h"
 #include "app/PricingControls.h"
 #include "app/WindowCountRun.h"
@@ -127,6 +128,9 @@ void MainWindow::CreateMenus() {
   add(file, tr("Count statistics"), kCmdCountStatistics, &MainWindow::OnCountStatistic);
   add(file, tr("Currency converter"), kCmdCurrencyConverter,
       &MainWindow::OnCurrencyConverterCommand);
+  file->addSeparator();
+  fileCommands_ = new FileMenuCommands(*this, service_);
+  fileCommands_->AddTo(file);
   add(file, tr("Exit"), kCmdExit, &MainWindow::OnExitCommand);
   QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   add(tools, tr("Currency"), kCmdCurrency, &MainWindow::OnCurrencyCommand);

@@ -6,6 +6,7 @@
 
 #include "counting/ContentSwitches.h"
 #include "counting/Pricing.h"
+#include "store/CountExport.h"
 
 namespace tw::cli {
 namespace {
@@ -160,6 +161,9 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
     line.options.profile = *profile;
   } else if (name == "--jobs") {
     return ApplyJobs(value, line);
+  } else if (name == "--export") {
+    if (!ExportFormatOfPath(value)) return "--export needs a file name ending in .csv or .xlsx";
+    line.exportPath = value;
   }
   return "";
 }
@@ -167,7 +171,7 @@ std::string ApplyValueOption(const std::string& name, const std::string& value, 
 bool TakesValue(const std::string& name) {
   return name == "--pricing" || name == "--rate" || name == "--currency" || name == "--format" ||
          name == "--report" || name == "--include" || name == "--profile" || name == "--jobs" ||
-         IsUnitOption(name);
+         name == "--export" || IsUnitOption(name);
 }
 
 // Applies one switch; returns false when the name is no known switch.
@@ -263,6 +267,8 @@ Counts the words and characters of documents and prices them.
                      but a document that crashes a reader ends the run)
   --format FORMAT    table | tsv | csv | json                (default table)
   --report FILE      also write the HTML report to FILE
+  --export FILE      also write the counts to FILE as CSV (FILE.csv) or as a spreadsheet
+                     (FILE.xlsx), with a totals line and each failed file's reason
   -                  read the paths to count from standard input, one a line
   -0, --null         the paths on standard input end in NUL bytes (find -print0)
   -q, --quiet        report no file that could not be counted on stderr
@@ -282,8 +288,8 @@ Counts the words and characters of documents and prices them.
   --version          show the version
 
 Errors go to stderr as "tallywright-count: PATH: reason".
-Exit status: 0 when every file was counted, 1 when one was not (or a report or
-merged output could not be read or written), 2 on a usage error.
+Exit status: 0 when every file was counted, 1 when one was not (or a report, an
+export or a merged output could not be read or written), 2 on a usage error.
 )";
 }
 

@@ -37,6 +37,7 @@ struct CommandLine {
   int jobs = 0;               // files counted at once; 0: one per processor core
   bool isolation = true;      // documents are read in reader helper processes
   UnitColumns columns;        // --units, --repetitions and the pricing unit ask for them
+  std::string exportPath;     // empty: no export; else a .csv or .xlsx file
 };
 
 struct ParseResult {

@@ -10,6 +10,7 @@
 #include "counting/CountJob.h"
 #include "counting/FileTypes.h"
 #include "formats/isolation/ReaderPool.h"
+#include "store/CountExport.h"
 #include "store/HtmlReport.h"
 #include "text/CNumbers.h"
 
@@ -126,6 +127,17 @@ std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
   return countRows;
 }
 
+// The export names each failed file's reason in its row.
+bool WriteExport(const std::string& path, const std::vector<ResultRow>& rows,
+                 const CountTotals& totals, std::ostream& errors) {
+  std::vector<CountRow> countRows = CountRowsOf(rows);
+  for (size_t i = 0; i < rows.size(); ++i) countRows[i].failure = rows[i].error;
+  const std::string error = WriteCountExport(path, countRows, totals);
+  if (error.empty()) return true;
+  errors << "tallywright-count: " << path << ": " << error << '\n';
+  return false;
+}
+
 }  // namespace
 
 int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& allErrors) {
@@ -147,7 +159,9 @@ int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& al
     reportWritten = WriteHtmlReport(line.reportPath, CountRowsOf(rows), line.pricing, totals,
                                     messages, line.options.include, line.options.profile, line.options.units);
   }
-  return allCounted && reportWritten ? 0 : 1;
+  const bool exported =
+      line.exportPath.empty() || WriteExport(line.exportPath, rows, totals, errors);
+  return allCounted && reportWritten && exported ? 0 : 1;
 }
 
 }  // namespace tw::cli

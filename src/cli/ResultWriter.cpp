@@ -6,6 +6,7 @@
 #include "cli/JsonText.h"
 #include "cli/UnitColumnTexts.h"
 #include "counting/ContentSwitches.h"
+#include "store/CsvText.h"
 #include "text/CNumbers.h"
 
 namespace tw::cli {
@@ -62,16 +63,6 @@ std::string TsvField(const std::string& text) {
   std::replace(field.begin(), field.end(), '\n', ' ');
   std::replace(field.begin(), field.end(), '\r', ' ');  // some readers end a line at a CR too
   return field;
-}
-
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
 }
 
 // A rate large enough makes the amount infinite, which JSON cannot hold.
