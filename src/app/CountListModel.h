@@ -34,6 +34,7 @@ class CountListModel : public QAbstractTableModel {
   const UnitOptions& Units() const { return units_; }
   // Whether the current pricing prices lines, pages or weighted words.
   bool PricesUnits() const;
+  PricingMode CurrentMode() const;
 
   const std::vector<CountRow>& Rows() const { return rows_; }
   int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -74,7 +75,6 @@ class CountListModel : public QAbstractTableModel {
   void RebuildWithout(const std::vector<int>& sortedIndexes);
   void ColumnChanged(int column);
   void CountCellsChanged(int row);
-  PricingMode CurrentMode() const;
   std::string PricedUnitsCell(int row) const;
   std::string PricedUnitsHeader() const;
 

@@ -96,10 +96,17 @@ void FileMenuCommands::OnExport() {
   const std::optional<std::string> path = Choose(request);
   if (!path) return;
   const std::string error =
-      WriteCountExport(*path, window_.Model().Rows(), window_.Model().Totals());
+      WriteCountExport(*path, window_.Model().Rows(), window_.Model().Totals(), ExportedUnits());
   if (!error.empty()) {
     messages_.Show(tr("Couldn't export to %1: %2").arg(Q(*path), Q(error)).toStdString());
   }
+}
+
+ExportUnits FileMenuCommands::ExportedUnits() const {
+  const PricingMode mode = window_.Model().CurrentMode();
+  const UnitOptions& units = window_.Model().Units();
+  return {mode == PricingMode::Lines, mode == PricingMode::Pages,
+          units.repetitions || mode == PricingMode::WeightedWords, units};
 }
 
 void FileMenuCommands::OnQuote() {
@@ -201,6 +208,7 @@ bool FileMenuCommands::ApplyJob(const Job& job) {
   stored.pricingIndex = pricing.PricingCombo()->findData(Q(job.pricing));
   pricing.ApplyStored(stored);
   model.AppendRows(job.rows);
+  model.SetUnitOptions(job.options.units);
   model.Reprice(PricingModeOf(job.pricing));
   model.SetHeader(kFileColumn, CountListAdder::RowCountHeader(model.RowCount()));
   window_.Options() = job.options;

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include "app/FileChooser.h"
+#include "store/ExportTable.h"
 #include "store/RecentJobs.h"
 
 class QAction;
@@ -52,6 +53,8 @@ class FileMenuCommands : public QObject {
   bool RefusedWhileCounting();
   std::optional<std::string> Choose(const FileChooser::Request& request);
   Job CurrentJob() const;
+  // The unit columns the window shows: the priced unit, and the repetition columns when found.
+  ExportUnits ExportedUnits() const;
   bool ApplyJob(const Job& job);
   void Remember(const std::string& path);
   void Forget(const std::string& path);

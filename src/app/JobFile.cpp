@@ -25,7 +25,8 @@ QString Q(const std::string& text) {
 QJsonObject CountsObject(const FileCounts& counts) {
   return {{"words", static_cast<double>(counts.words)},
           {"characters", static_cast<double>(counts.characters)},
-          {"spaces", static_cast<double>(counts.spaces)}};
+          {"spaces", static_cast<double>(counts.spaces)},
+          {"repeatedWords", static_cast<double>(counts.repeatedWords)}};
 }
 
 QJsonObject RowObject(const CountRow& row) {
@@ -67,6 +68,12 @@ std::optional<FileCounts> ReadCounts(const QJsonValue& value) {
   if (!ReadCount(object, "words", counts.words) ||
       !ReadCount(object, "characters", counts.characters) ||
       !ReadCount(object, "spaces", counts.spaces)) {
+    return std::nullopt;
+  }
+  // Jobs saved before repetitions were counted have none.
+  if (object.contains("repeatedWords") &&
+      (!ReadCount(object, "repeatedWords", counts.repeatedWords) ||
+       counts.repeatedWords > counts.words)) {
     return std::nullopt;
   }
   return counts;

@@ -43,6 +43,31 @@ JobOptionField Profile() {
           }};
 }
 
+// A whole number of the unit options, within the bounds the Options dialog keeps.
+template <int UnitOptions::*member>
+JobOptionField UnitNumber(const char* name, int lowest, int highest) {
+  return {name, [](const CountOptions& options) { return QJsonValue(options.units.*member); },
+          [lowest, highest](const QJsonValue& value, CountOptions& options) {
+            const double number = value.toDouble(-1);
+            if (!value.isDouble() || number < lowest || number > highest ||
+                number != static_cast<int>(number)) {
+              return false;
+            }
+            options.units.*member = static_cast<int>(number);
+            return true;
+          }};
+}
+
+JobOptionField Repetitions() {
+  return {"repetitions",
+          [](const CountOptions& options) { return QJsonValue(options.units.repetitions); },
+          [](const QJsonValue& value, CountOptions& options) {
+            if (!value.isBool()) return false;
+            options.units.repetitions = value.toBool();
+            return true;
+          }};
+}
+
 }  // namespace
 
 const std::vector<JobOptionField>& JobOptionFields() {
@@ -53,6 +78,10 @@ const std::vector<JobOptionField>& JobOptionFields() {
       Switch<&CountOptions::xliffTarget>("xliffTarget"),
       IncludeList(),
       Profile(),
+      UnitNumber<&UnitOptions::lineLength>("lineLength", 1, 1000000),
+      UnitNumber<&UnitOptions::pageLength>("pageLength", 1, 1000000),
+      Repetitions(),
+      UnitNumber<&UnitOptions::repetitionWeight>("repetitionWeight", 0, 100),
   };
   return fields;
 }

@@ -129,10 +129,10 @@ std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
 
 // The export names each failed file's reason in its row.
 bool WriteExport(const std::string& path, const std::vector<ResultRow>& rows,
-                 const CountTotals& totals, std::ostream& errors) {
+                 const CountTotals& totals, const ExportUnits& units, std::ostream& errors) {
   std::vector<CountRow> countRows = CountRowsOf(rows);
   for (size_t i = 0; i < rows.size(); ++i) countRows[i].failure = rows[i].error;
-  const std::string error = WriteCountExport(path, countRows, totals);
+  const std::string error = WriteCountExport(path, countRows, totals, units);
   if (error.empty()) return true;
   errors << "tallywright-count: " << path << ": " << error << '\n';
   return false;
@@ -156,11 +156,15 @@ int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& al
   bool reportWritten = true;
   if (!line.reportPath.empty()) {
     StderrMessageService messages(errors);
-    reportWritten = WriteHtmlReport(line.reportPath, CountRowsOf(rows), line.pricing, totals,
-                                    messages, line.options.include, line.options.profile, line.options.units);
+    reportWritten =
+        WriteHtmlReport(line.reportPath, CountRowsOf(rows), line.pricing, totals, messages,
+                        line.options.include, line.options.profile, line.options.units);
   }
   const bool exported =
-      line.exportPath.empty() || WriteExport(line.exportPath, rows, totals, errors);
+      line.exportPath.empty() || WriteExport(line.exportPath, rows, totals,
+                                             {line.columns.lines, line.columns.pages,
+                                              line.columns.repetitions, line.options.units},
+                                             errors);
   return allCounted && reportWritten && exported ? 0 : 1;
 }
 

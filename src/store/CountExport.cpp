@@ -160,10 +160,10 @@ std::string CsvExportText(const ExportTable& table) {
 }
 
 std::string WriteCountExport(const std::string& path, const std::vector<CountRow>& rows,
-                             const CountTotals& totals) {
+                             const CountTotals& totals, const ExportUnits& units) {
   const std::optional<ExportFormat> format = ExportFormatOfPath(path);
   if (!format) return "the file name must end in .csv or .xlsx";
-  const ExportTable table = BuildExportTable(rows, totals);
+  const ExportTable table = BuildExportTable(rows, totals, units);
   if (*format == ExportFormat::Xlsx) return WriteXlsx(path, table);
   std::string error;
   return WriteFileAtomically(path, CsvExportText(table), &error) ? "" : error;

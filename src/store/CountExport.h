@@ -20,7 +20,8 @@ std::string CsvExportText(const ExportTable& table);
 
 // Writes the count list to `path` as CSV or XLSX by its suffix, replacing any older file
 // atomically. "" when it was written, else why not; an older file then stays as it was.
+// `units` adds the unit columns before the reason column.
 std::string WriteCountExport(const std::string& path, const std::vector<CountRow>& rows,
-                             const CountTotals& totals);
+                             const CountTotals& totals, const ExportUnits& units = {});
 
 }  // namespace tw

@@ -1,5 +1,6 @@
 #include "store/ExportTable.h"
 
+#include "counting/StandardUnits.h"
 #include "text/CNumbers.h"
 
 namespace tw {
@@ -48,6 +49,71 @@ std::vector<ExportColumn> MakeColumns() {
   };
 }
 
+// A unit column: its value in hundredths for a counted row (whole numbers are whole hundreds).
+struct UnitColumn {
+  std::string name;
+  bool wholeNumber;
+  std::function<int64_t(const FileCounts&)> hundredthsOf;
+};
+
+std::vector<UnitColumn> UnitColumnsOf(const ExportUnits& units) {
+  const UnitOptions options = units.options;
+  std::vector<UnitColumn> columns;
+  if (units.lines) {
+    columns.push_back({"lines", false, [options](const FileCounts& c) {
+                         return StandardUnitHundredths(c.CharactersWithSpaces(),
+                                                       options.lineLength);
+                       }});
+  }
+  if (units.pages) {
+    columns.push_back({"pages", false, [options](const FileCounts& c) {
+                         return StandardUnitHundredths(c.CharactersWithSpaces(),
+                                                       options.pageLength);
+                       }});
+  }
+  if (units.repetitions) {
+    columns.push_back(
+        {"new_words", true, [](const FileCounts& c) { return 100 * (c.words - c.repeatedWords); }});
+    columns.push_back(
+        {"repeated_words", true, [](const FileCounts& c) { return 100 * c.repeatedWords; }});
+    columns.push_back({"weighted_words", false, [options](const FileCounts& c) {
+                         return WeightedWordHundredths(c, options.repetitionWeight);
+                       }});
+  }
+  return columns;
+}
+
+ExportCell HundredthsCell(int64_t hundredths, bool wholeNumber) {
+  if (wholeNumber) return ExportCell::OfInteger(hundredths / 100);
+  return ExportCell::OfFixed(static_cast<double>(hundredths) / 100.0, kAmountPlaces);
+}
+
+bool IsCountedRow(const CountRow& row) {
+  return row.counts && row.failure.empty();
+}
+
+// The unit columns go before the last column, the reason of a failed row.
+void AddUnitColumns(ExportTable& table, const std::vector<CountRow>& rows,
+                    const ExportUnits& units) {
+  for (const UnitColumn& column : UnitColumnsOf(units)) {
+    const size_t at = table.header.size() - 1;
+    table.header.insert(table.header.begin() + static_cast<std::ptrdiff_t>(at), column.name);
+    int64_t total = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      std::vector<ExportCell>& line = table.lines[i];
+      ExportCell cell;
+      if (IsCountedRow(rows[i])) {
+        const int64_t hundredths = column.hundredthsOf(*rows[i].counts);
+        total += hundredths;
+        cell = HundredthsCell(hundredths, column.wholeNumber);
+      }
+      line.insert(line.begin() + static_cast<std::ptrdiff_t>(at), cell);
+    }
+    table.totals.insert(table.totals.begin() + static_cast<std::ptrdiff_t>(at),
+                        HundredthsCell(total, column.wholeNumber));
+  }
+}
+
 }  // namespace
 
 ExportCell ExportCell::OfInteger(int64_t value) {
@@ -68,7 +134,8 @@ const std::vector<ExportColumn>& ExportColumns() {
   return columns;
 }
 
-ExportTable BuildExportTable(const std::vector<CountRow>& rows, const CountTotals& totals) {
+ExportTable BuildExportTable(const std::vector<CountRow>& rows, const CountTotals& totals,
+                             const ExportUnits& units) {
   ExportTable table;
   for (const ExportColumn& column : ExportColumns()) {
     table.header.push_back(column.name);
@@ -79,6 +146,7 @@ ExportTable BuildExportTable(const std::vector<CountRow>& rows, const CountTotal
     std::vector<ExportCell>& line = table.lines.emplace_back();
     for (const ExportColumn& column : ExportColumns()) line.push_back(column.cellOf(row));
   }
+  AddUnitColumns(table, rows, units);
   return table;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "counting/CountOptions.h"
 #include "counting/CountRow.h"
 #include "counting/CountTotals.h"
 
@@ -48,6 +49,16 @@ struct ExportTable {
   std::vector<ExportCell> totals;
 };
 
-ExportTable BuildExportTable(const std::vector<CountRow>& rows, const CountTotals& totals);
+// The unit columns an export carries after "amount", as the window shows them and the command
+// line prints them: lines and pages (two decimals), new_words, repeated_words, weighted_words.
+struct ExportUnits {
+  bool lines = false;
+  bool pages = false;
+  bool repetitions = false;
+  UnitOptions options;
+};
+
+ExportTable BuildExportTable(const std::vector<CountRow>& rows, const CountTotals& totals,
+                             const ExportUnits& units = {});
 
 }  // namespace tw

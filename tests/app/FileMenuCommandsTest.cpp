@@ -85,6 +85,8 @@ TEST_F(FileMenuCommandsTest, AJobSavedAndReopenedShowsTheSameRowsAndTotals) {
   const std::vector<std::string> before = Shown();
   W().Options().headersAndFooters = true;
   W().Options().profile = CountProfile::Word;
+  W().Options().units.lineLength = 60;
+  W().Options().units.repetitions = true;
   files.next = Path("week.tlwjob");
   W().FileCommands().SaveJobAction()->trigger();
   ASSERT_TRUE(std::filesystem::exists(Path("week.tlwjob")));
@@ -101,6 +103,8 @@ TEST_F(FileMenuCommandsTest, AJobSavedAndReopenedShowsTheSameRowsAndTotals) {
   EXPECT_EQ(W().Pricing().Current().pricing, "Words");
   EXPECT_TRUE(W().Options().headersAndFooters);
   EXPECT_EQ(W().Options().profile, CountProfile::Word);
+  EXPECT_EQ(W().Options().units.lineLength, 60);
+  EXPECT_TRUE(W().Options().units.repetitions);
   EXPECT_TRUE(W().Control(kIdSaveReport)->isEnabled());
   EXPECT_EQ(W().FileCommands().Recent().Paths().front(), Path("week.tlwjob"));
 

@@ -147,6 +147,24 @@ TEST_F(CountExportTest, CsvReadsBackWithTheSameNumbers) {
             (std::vector<std::string>{"TOTAL", "1234", "6878", "5678", "", "", "154.25", ""}));
 }
 
+// Lines, pages and repetitions, as the window shows them, go between the amount and the reason.
+TEST_F(CountExportTest, UnitColumnsComeBeforeTheReason) {
+  rows[0].counts->repeatedWords = 234;
+  const std::string path = (dir.Path() / "units.csv").string();
+  ASSERT_EQ(WriteCountExport(path, rows, totals, {true, true, true, UnitOptions{}}), "");
+  const Table table = ParseCsv(ReadFileBytes(path));
+  ASSERT_EQ(table.size(), 5u);
+  const std::vector<std::string> header(table[0].begin() + 7, table[0].end());
+  EXPECT_EQ(header, (std::vector<std::string>{"lines", "pages", "new_words", "repeated_words",
+                                              "weighted_words", "error"}));
+  // 6 878 characters with spaces: 125.05 lines of 55, 3.82 pages of 1 800; 1 000 new words and
+  // 234 repeated at 30 % weigh 1 070.2.
+  const std::vector<std::string> counted = {"125.05", "3.82", "1000", "234", "1070.20", ""};
+  EXPECT_EQ(std::vector<std::string>(table[1].begin() + 7, table[1].end()), counted);
+  EXPECT_EQ(table[2][7], "");
+  EXPECT_EQ(std::vector<std::string>(table[4].begin() + 7, table[4].end()), counted);
+}
+
 TEST_F(CountExportTest, XlsxHoldsNumbersAsNumbersAndATotalsRow) {
   if (!HasProgram("unzip")) GTEST_SKIP() << "unzip is not installed";
   const std::string path = (dir.Path() / "job.xlsx").string();
