@@ -99,6 +99,10 @@
         <source>No such folder: %1</source>
         <translation>Ordner nicht gefunden: %1</translation>
     </message>
+    <message>
+        <source>More types…</source>
+        <translation>Weitere Typen…</translation>
+    </message>
 </context>
 <context>
     <name>tw::CountListActions</name>
@@ -227,6 +231,81 @@
     </message>
 </context>
 <context>
+    <name>tw::FileMenuCommands</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Quote...</source>
+        <translation>Angebot...</translation>
+    </message>
+    <message>
+        <source>Open job...</source>
+        <translation>Auftrag öffnen...</translation>
+    </message>
+    <message>
+        <source>Save job...</source>
+        <translation>Auftrag speichern...</translation>
+    </message>
+    <message>
+        <source>Recent jobs</source>
+        <translation>Zuletzt geöffnete Aufträge</translation>
+    </message>
+    <message>
+        <source>Counting in a progress. Please wait.</source>
+        <translation>Die Zählung läuft. Bitte warten.</translation>
+    </message>
+    <message>
+        <source>Export the count list</source>
+        <translation>Zählliste exportieren</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Tabelle (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export to %1: %2</source>
+        <translation>Export nach %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>There is nothing to quote yet: count the files first.</source>
+        <translation>Noch nichts für ein Angebot: Zählen Sie zuerst die Dateien.</translation>
+    </message>
+    <message>
+        <source>Save job</source>
+        <translation>Auftrag speichern</translation>
+    </message>
+    <message>
+        <source>Tallywright job (*.%1)</source>
+        <translation>Tallywright-Auftrag (*.%1)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save job %1: %2</source>
+        <translation>Auftrag %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Open job</source>
+        <translation>Auftrag öffnen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open job %1: %2</source>
+        <translation>Auftrag %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The counts in the list have not been saved. Open the job instead?</source>
+        <translation>Die Zählergebnisse der Liste wurden nicht gespeichert. Trotzdem den Auftrag öffnen?</translation>
+    </message>
+</context>
+<context>
     <name>tw::FolderTree</name>
     <message>
         <source>Computer</source>
@@ -322,6 +401,18 @@
     <message>
         <source>Amount: </source>
         <translation>Betrag: </translation>
+    </message>
+    <message>
+        <source>Lines: </source>
+        <translation>Zeilen: </translation>
+    </message>
+    <message>
+        <source>Pages: </source>
+        <translation>Seiten: </translation>
+    </message>
+    <message>
+        <source>Weighted words: </source>
+        <translation>Gewichtete Wörter: </translation>
     </message>
 </context>
 <context>
@@ -497,6 +588,26 @@
         <source>Counts text formatted as hidden and slides marked hidden, e.g. a hidden backup slide is counted like any other</source>
         <translation>Zählt als verborgen formatierten Text und ausgeblendete Folien, z. B. wird eine ausgeblendete Reservefolie wie jede andere gezählt</translation>
     </message>
+    <message>
+        <source>Counting profile:</source>
+        <translation>Zählprofil:</translation>
+    </message>
+    <message>
+        <source>Classic (this program&apos;s own rules)</source>
+        <translation>Klassisch (die eigenen Regeln des Programms)</translation>
+    </message>
+    <message>
+        <source>Word processor (words between spaces)</source>
+        <translation>Textverarbeitung (Wörter zwischen Leerzeichen)</translation>
+    </message>
+    <message>
+        <source>Segments (Unicode word boundaries)</source>
+        <translation>Segmente (Unicode-Wortgrenzen)</translation>
+    </message>
+    <message>
+        <source>What a word and a character are, for every format alike. Word processor: &quot;3.14&quot;, &quot;www.example.com&quot; and &quot;don&apos;t&quot; are one word each, each Chinese or Japanese character is a word. Segments: punctuation alone is not a word, as translation memory tools count</source>
+        <translation>Was ein Wort und ein Zeichen ist, für jedes Format gleich. Textverarbeitung: „3.14“, „www.example.com“ und „don't“ sind je ein Wort, jedes chinesische oder japanische Zeichen ist ein Wort. Segmente: Satzzeichen allein sind kein Wort, wie Translation-Memory-Programme zählen</translation>
+    </message>
 </context>
 <context>
     <name>tw::PricingControls</name>
@@ -519,6 +630,18 @@
     <message>
         <source>Numbers only!</source>
         <translation>Nur Zahlen!</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Weighted words</source>
+        <translation>Gewichtete Wörter</translation>
     </message>
 </context>
 <context>
@@ -550,6 +673,147 @@
     <message>
         <source>Permissions</source>
         <translation>Berechtigungen</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDialog</name>
+    <message>
+        <source>Quote</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Kunde:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Angebotsnummer:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Minimum fee (%1):</source>
+        <translation>Mindestbetrag (%1):</translation>
+    </message>
+    <message>
+        <source>Discount %:</source>
+        <translation>Rabatt %:</translation>
+    </message>
+    <message>
+        <source>Tax %:</source>
+        <translation>Steuer %:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Anmerkungen:</translation>
+    </message>
+    <message>
+        <source>Subtotal, then the minimum fee, then the discount, then tax.</source>
+        <translation>Zwischensumme, dann Mindestbetrag, dann Rabatt, dann Steuer.</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>PDF speichern...</translation>
+    </message>
+    <message>
+        <source>%1 is not a number I can use.</source>
+        <translation>%1 ist keine verwendbare Zahl.</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Angebot %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save quote: %1 (%2)</source>
+        <translation>Angebot konnte nicht gespeichert werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The quote was saved, but its fields could not be kept in %1</source>
+        <translation>Das Angebot wurde gespeichert, seine Felder konnten aber nicht in %1 behalten werden</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Angebot speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>quote-%1.pdf</source>
+        <translation>angebot-%1.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDocument</name>
+    <message>
+        <source>words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>characters with spaces</source>
+        <translation>Zeichen mit Leerzeichen</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>Minimum fee</source>
+        <translation>Mindestbetrag</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Rabatt %</translation>
+    </message>
+    <message>
+        <source>Tax %</source>
+        <translation>Steuer %</translation>
+    </message>
+</context>
+<context>
+    <name>tw::UnitOptionsGroup</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Standard line:</source>
+        <translation>Normzeile:</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard line, the unit &quot;Lines&quot; prices; e.g. 1 100 characters are 20.00 lines of 55</source>
+        <translation>Zeichen mit Leerzeichen in einer Normzeile, die die Einheit „Zeilen“ berechnet; z. B. sind 1 100 Zeichen 20,00 Zeilen zu 55</translation>
+    </message>
+    <message>
+        <source>Standard page:</source>
+        <translation>Normseite:</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard page, the unit &quot;Pages&quot; prices; e.g. 2 700 characters are 1.50 pages of 1 800</source>
+        <translation>Zeichen mit Leerzeichen in einer Normseite, die die Einheit „Seiten“ berechnet; z. B. sind 2 700 Zeichen 1,50 Seiten zu 1 800</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Finds sentences, table cells and paragraphs seen before in the file or in a file counted before it; their words cost the share below under &quot;Weighted words&quot;, e.g. a sentence of 10 words met again costs 3 words at 30 %</source>
+        <translation>Findet Sätze, Tabellenzellen und Absätze, die schon früher in der Datei oder in einer zuvor gezählten Datei vorkamen; ihre Wörter kosten unter „Gewichtete Wörter“ den unten genannten Anteil, z. B. kostet ein wiederholter Satz aus 10 Wörtern bei 30 % 3 Wörter</translation>
+    </message>
+    <message>
+        <source>Repeated word costs:</source>
+        <translation>Wiederholtes Wort kostet:</translation>
+    </message>
+    <message>
+        <source>The share of a new word&apos;s price a repeated word costs</source>
+        <translation>Der Anteil am Preis eines neuen Wortes, den ein wiederholtes Wort kostet</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,10 @@
         <source>No such folder: %1</source>
         <translation>No existe la carpeta: %1</translation>
     </message>
+    <message>
+        <source>More types…</source>
+        <translation>Más tipos…</translation>
+    </message>
 </context>
 <context>
     <name>tw::CountListActions</name>
@@ -227,6 +231,81 @@
     </message>
 </context>
 <context>
+    <name>tw::FileMenuCommands</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Quote...</source>
+        <translation>Presupuesto...</translation>
+    </message>
+    <message>
+        <source>Open job...</source>
+        <translation>Abrir trabajo...</translation>
+    </message>
+    <message>
+        <source>Save job...</source>
+        <translation>Guardar trabajo...</translation>
+    </message>
+    <message>
+        <source>Recent jobs</source>
+        <translation>Trabajos recientes</translation>
+    </message>
+    <message>
+        <source>Counting in a progress. Please wait.</source>
+        <translation>Recuento en curso. Espere, por favor.</translation>
+    </message>
+    <message>
+        <source>Export the count list</source>
+        <translation>Exportar la lista de recuento</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export to %1: %2</source>
+        <translation>No se pudo exportar a %1: %2</translation>
+    </message>
+    <message>
+        <source>There is nothing to quote yet: count the files first.</source>
+        <translation>Todavía no hay nada que presupuestar: cuente primero los archivos.</translation>
+    </message>
+    <message>
+        <source>Save job</source>
+        <translation>Guardar trabajo</translation>
+    </message>
+    <message>
+        <source>Tallywright job (*.%1)</source>
+        <translation>Trabajo de Tallywright (*.%1)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save job %1: %2</source>
+        <translation>No se pudo guardar el trabajo %1: %2</translation>
+    </message>
+    <message>
+        <source>Open job</source>
+        <translation>Abrir trabajo</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open job %1: %2</source>
+        <translation>No se pudo abrir el trabajo %1: %2</translation>
+    </message>
+    <message>
+        <source>The counts in the list have not been saved. Open the job instead?</source>
+        <translation>Los recuentos de la lista no se han guardado. ¿Abrir el trabajo de todos modos?</translation>
+    </message>
+</context>
+<context>
     <name>tw::FolderTree</name>
     <message>
         <source>Computer</source>
@@ -322,6 +401,18 @@
     <message>
         <source>Amount: </source>
         <translation>Importe: </translation>
+    </message>
+    <message>
+        <source>Lines: </source>
+        <translation>Líneas: </translation>
+    </message>
+    <message>
+        <source>Pages: </source>
+        <translation>Páginas: </translation>
+    </message>
+    <message>
+        <source>Weighted words: </source>
+        <translation>Palabras ponderadas: </translation>
     </message>
 </context>
 <context>
@@ -497,6 +588,26 @@
         <source>Counts text formatted as hidden and slides marked hidden, e.g. a hidden backup slide is counted like any other</source>
         <translation>Cuenta el texto con formato oculto y las diapositivas ocultas, p. ej. una diapositiva de reserva oculta se cuenta como cualquier otra</translation>
     </message>
+    <message>
+        <source>Counting profile:</source>
+        <translation>Perfil de recuento:</translation>
+    </message>
+    <message>
+        <source>Classic (this program&apos;s own rules)</source>
+        <translation>Clásico (las reglas propias del programa)</translation>
+    </message>
+    <message>
+        <source>Word processor (words between spaces)</source>
+        <translation>Procesador de textos (palabras entre espacios)</translation>
+    </message>
+    <message>
+        <source>Segments (Unicode word boundaries)</source>
+        <translation>Segmentos (límites de palabra Unicode)</translation>
+    </message>
+    <message>
+        <source>What a word and a character are, for every format alike. Word processor: &quot;3.14&quot;, &quot;www.example.com&quot; and &quot;don&apos;t&quot; are one word each, each Chinese or Japanese character is a word. Segments: punctuation alone is not a word, as translation memory tools count</source>
+        <translation>Qué es una palabra y un carácter, igual para todos los formatos. Procesador de textos: «3.14», «www.example.com» y «don't» son una palabra cada una, cada carácter chino o japonés es una palabra. Segmentos: la puntuación sola no es una palabra, como cuentan las herramientas de memoria de traducción</translation>
+    </message>
 </context>
 <context>
     <name>tw::PricingControls</name>
@@ -519,6 +630,18 @@
     <message>
         <source>Numbers only!</source>
         <translation>¡Solo números!</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Weighted words</source>
+        <translation>Palabras ponderadas</translation>
     </message>
 </context>
 <context>
@@ -550,6 +673,147 @@
     <message>
         <source>Permissions</source>
         <translation>Permisos</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDialog</name>
+    <message>
+        <source>Quote</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De:</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Cliente:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Número de presupuesto:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Minimum fee (%1):</source>
+        <translation>Importe mínimo (%1):</translation>
+    </message>
+    <message>
+        <source>Discount %:</source>
+        <translation>Descuento %:</translation>
+    </message>
+    <message>
+        <source>Tax %:</source>
+        <translation>Impuesto %:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Subtotal, then the minimum fee, then the discount, then tax.</source>
+        <translation>Subtotal, luego el importe mínimo, luego el descuento, luego el impuesto.</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>Guardar PDF...</translation>
+    </message>
+    <message>
+        <source>%1 is not a number I can use.</source>
+        <translation>%1 no es un número que se pueda usar.</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Presupuesto %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save quote: %1 (%2)</source>
+        <translation>No se pudo guardar el presupuesto: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The quote was saved, but its fields could not be kept in %1</source>
+        <translation>El presupuesto se guardó, pero sus campos no se pudieron conservar en %1</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Guardar presupuesto</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>quote-%1.pdf</source>
+        <translation>presupuesto-%1.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDocument</name>
+    <message>
+        <source>words</source>
+        <translation>palabras</translation>
+    </message>
+    <message>
+        <source>characters with spaces</source>
+        <translation>caracteres con espacios</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>caracteres</translation>
+    </message>
+    <message>
+        <source>Minimum fee</source>
+        <translation>Importe mínimo</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Descuento %</translation>
+    </message>
+    <message>
+        <source>Tax %</source>
+        <translation>Impuesto %</translation>
+    </message>
+</context>
+<context>
+    <name>tw::UnitOptionsGroup</name>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Standard line:</source>
+        <translation>Línea estándar:</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard line, the unit &quot;Lines&quot; prices; e.g. 1 100 characters are 20.00 lines of 55</source>
+        <translation>Caracteres con espacios de una línea estándar, la unidad que factura «Líneas»; p. ej. 1 100 caracteres son 20,00 líneas de 55</translation>
+    </message>
+    <message>
+        <source>Standard page:</source>
+        <translation>Página estándar:</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard page, the unit &quot;Pages&quot; prices; e.g. 2 700 characters are 1.50 pages of 1 800</source>
+        <translation>Caracteres con espacios de una página estándar, la unidad que factura «Páginas»; p. ej. 2 700 caracteres son 1,50 páginas de 1 800</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>Finds sentences, table cells and paragraphs seen before in the file or in a file counted before it; their words cost the share below under &quot;Weighted words&quot;, e.g. a sentence of 10 words met again costs 3 words at 30 %</source>
+        <translation>Encuentra frases, celdas de tabla y párrafos ya vistos en el archivo o en un archivo contado antes; sus palabras cuestan la parte indicada abajo en «Palabras ponderadas», p. ej. una frase de 10 palabras repetida cuesta 3 palabras al 30 %</translation>
+    </message>
+    <message>
+        <source>Repeated word costs:</source>
+        <translation>Una palabra repetida cuesta:</translation>
+    </message>
+    <message>
+        <source>The share of a new word&apos;s price a repeated word costs</source>
+        <translation>La parte del precio de una palabra nueva que cuesta una palabra repetida</translation>
     </message>
 </context>
 <context>

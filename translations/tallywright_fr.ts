@@ -5,7 +5,7 @@
     <name>FailureSummary</name>
     <message>
         <source>%1 of %2 files could not be counted:</source>
-        <translation>%1 fichiers sur %2 n'ont pas pu être comptés :</translation>
+        <translation>%1 fichiers sur %2 n&apos;ont pas pu être comptés :</translation>
     </message>
     <message>
         <source>... and %1 more; the marked rows say why.</source>
@@ -99,6 +99,10 @@
         <source>No such folder: %1</source>
         <translation>Dossier introuvable : %1</translation>
     </message>
+    <message>
+        <source>More types…</source>
+        <translation>Autres types…</translation>
+    </message>
 </context>
 <context>
     <name>tw::CountListActions</name>
@@ -131,7 +135,7 @@
     </message>
     <message>
         <source>How much one %1 is worth in the other currency. A comma is read as the decimal point.</source>
-        <translation>Combien vaut un %1 dans l'autre devise. Une virgule est lue comme séparateur décimal.</translation>
+        <translation>Combien vaut un %1 dans l&apos;autre devise. Une virgule est lue comme séparateur décimal.</translation>
     </message>
     <message>
         <source>Total amount:</source>
@@ -151,7 +155,7 @@
     </message>
     <message>
         <source>Add a second currency under Tools &gt; Currency first.</source>
-        <translation>Ajoutez d'abord une deuxième devise sous Outils &gt; Devise.</translation>
+        <translation>Ajoutez d&apos;abord une deuxième devise sous Outils &gt; Devise.</translation>
     </message>
     <message>
         <source>Not a rate: type a number such as 0.92</source>
@@ -224,6 +228,81 @@
     <message>
         <source>Full path</source>
         <translation>Chemin complet</translation>
+    </message>
+</context>
+<context>
+    <name>tw::FileMenuCommands</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Quote...</source>
+        <translation>Devis...</translation>
+    </message>
+    <message>
+        <source>Open job...</source>
+        <translation>Ouvrir un projet...</translation>
+    </message>
+    <message>
+        <source>Save job...</source>
+        <translation>Enregistrer le projet...</translation>
+    </message>
+    <message>
+        <source>Recent jobs</source>
+        <translation>Projets récents</translation>
+    </message>
+    <message>
+        <source>Counting in a progress. Please wait.</source>
+        <translation>Comptage en cours. Veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Export the count list</source>
+        <translation>Exporter la liste de comptage</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Classeur (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export to %1: %2</source>
+        <translation>Impossible d'exporter vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>There is nothing to quote yet: count the files first.</source>
+        <translation>Rien à chiffrer pour l'instant : comptez d'abord les fichiers.</translation>
+    </message>
+    <message>
+        <source>Save job</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Tallywright job (*.%1)</source>
+        <translation>Projet Tallywright (*.%1)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save job %1: %2</source>
+        <translation>Impossible d'enregistrer le projet %1 : %2</translation>
+    </message>
+    <message>
+        <source>Open job</source>
+        <translation>Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open job %1: %2</source>
+        <translation>Impossible d'ouvrir le projet %1 : %2</translation>
+    </message>
+    <message>
+        <source>The counts in the list have not been saved. Open the job instead?</source>
+        <translation>Les comptes de la liste n'ont pas été enregistrés. Ouvrir quand même le projet ?</translation>
     </message>
 </context>
 <context>
@@ -323,6 +402,18 @@
         <source>Amount: </source>
         <translation>Montant : </translation>
     </message>
+    <message>
+        <source>Lines: </source>
+        <translation>Lignes : </translation>
+    </message>
+    <message>
+        <source>Pages: </source>
+        <translation>Pages : </translation>
+    </message>
+    <message>
+        <source>Weighted words: </source>
+        <translation>Mots pondérés : </translation>
+    </message>
 </context>
 <context>
     <name>tw::MainWindow</name>
@@ -388,7 +479,7 @@
     </message>
     <message>
         <source>Counting in a progress! Would you like to stop it?</source>
-        <translation>Comptage en cours ! Voulez-vous l'arrêter ?</translation>
+        <translation>Comptage en cours ! Voulez-vous l&apos;arrêter ?</translation>
     </message>
     <message>
         <source>Counting in a progress. Please wait.</source>
@@ -497,6 +588,26 @@
         <source>Counts text formatted as hidden and slides marked hidden, e.g. a hidden backup slide is counted like any other</source>
         <translation>Compte le texte mis en forme comme masqué et les diapositives masquées, p. ex. une diapositive de réserve masquée est comptée comme les autres</translation>
     </message>
+    <message>
+        <source>Counting profile:</source>
+        <translation>Profil de comptage :</translation>
+    </message>
+    <message>
+        <source>Classic (this program&apos;s own rules)</source>
+        <translation>Classique (les règles propres au programme)</translation>
+    </message>
+    <message>
+        <source>Word processor (words between spaces)</source>
+        <translation>Traitement de texte (mots entre espaces)</translation>
+    </message>
+    <message>
+        <source>Segments (Unicode word boundaries)</source>
+        <translation>Segments (limites de mots Unicode)</translation>
+    </message>
+    <message>
+        <source>What a word and a character are, for every format alike. Word processor: &quot;3.14&quot;, &quot;www.example.com&quot; and &quot;don&apos;t&quot; are one word each, each Chinese or Japanese character is a word. Segments: punctuation alone is not a word, as translation memory tools count</source>
+        <translation>Ce qu'est un mot et un caractère, de la même façon pour tous les formats. Traitement de texte : « 3.14 », « www.example.com » et « don't » font un mot chacun, chaque caractère chinois ou japonais est un mot. Segments : la ponctuation seule n'est pas un mot, comme le comptent les outils de mémoire de traduction</translation>
+    </message>
 </context>
 <context>
     <name>tw::PricingControls</name>
@@ -519,6 +630,18 @@
     <message>
         <source>Numbers only!</source>
         <translation>Chiffres uniquement !</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Weighted words</source>
+        <translation>Mots pondérés</translation>
     </message>
 </context>
 <context>
@@ -553,10 +676,151 @@
     </message>
 </context>
 <context>
+    <name>tw::QuoteDialog</name>
+    <message>
+        <source>Quote</source>
+        <translation>Devis</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De :</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Client :</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Numéro de devis :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Minimum fee (%1):</source>
+        <translation>Montant minimum (%1) :</translation>
+    </message>
+    <message>
+        <source>Discount %:</source>
+        <translation>Remise % :</translation>
+    </message>
+    <message>
+        <source>Tax %:</source>
+        <translation>Taxe % :</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notes :</translation>
+    </message>
+    <message>
+        <source>Subtotal, then the minimum fee, then the discount, then tax.</source>
+        <translation>Sous-total, puis montant minimum, puis remise, puis taxe.</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>Enregistrer le PDF...</translation>
+    </message>
+    <message>
+        <source>%1 is not a number I can use.</source>
+        <translation>%1 n'est pas un nombre utilisable.</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Devis %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save quote: %1 (%2)</source>
+        <translation>Impossible d'enregistrer le devis : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The quote was saved, but its fields could not be kept in %1</source>
+        <translation>Le devis a été enregistré, mais ses champs n'ont pas pu être conservés dans %1</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Enregistrer le devis</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>quote-%1.pdf</source>
+        <translation>devis-%1.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDocument</name>
+    <message>
+        <source>words</source>
+        <translation>mots</translation>
+    </message>
+    <message>
+        <source>characters with spaces</source>
+        <translation>caractères avec espaces</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>caractères</translation>
+    </message>
+    <message>
+        <source>Minimum fee</source>
+        <translation>Montant minimum</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Remise %</translation>
+    </message>
+    <message>
+        <source>Tax %</source>
+        <translation>Taxe %</translation>
+    </message>
+</context>
+<context>
+    <name>tw::UnitOptionsGroup</name>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Standard line:</source>
+        <translation>Ligne standard :</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard line, the unit &quot;Lines&quot; prices; e.g. 1 100 characters are 20.00 lines of 55</source>
+        <translation>Caractères avec espaces d'une ligne standard, l'unité que « Lignes » facture ; p. ex. 1 100 caractères font 20,00 lignes de 55</translation>
+    </message>
+    <message>
+        <source>Standard page:</source>
+        <translation>Page standard :</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard page, the unit &quot;Pages&quot; prices; e.g. 2 700 characters are 1.50 pages of 1 800</source>
+        <translation>Caractères avec espaces d'une page standard, l'unité que « Pages » facture ; p. ex. 2 700 caractères font 1,50 page de 1 800</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>Finds sentences, table cells and paragraphs seen before in the file or in a file counted before it; their words cost the share below under &quot;Weighted words&quot;, e.g. a sentence of 10 words met again costs 3 words at 30 %</source>
+        <translation>Repère les phrases, cellules de tableau et paragraphes déjà vus dans le fichier ou dans un fichier compté avant lui ; leurs mots coûtent la part ci-dessous sous « Mots pondérés », p. ex. une phrase de 10 mots rencontrée à nouveau coûte 3 mots à 30 %</translation>
+    </message>
+    <message>
+        <source>Repeated word costs:</source>
+        <translation>Un mot répété coûte :</translation>
+    </message>
+    <message>
+        <source>The share of a new word&apos;s price a repeated word costs</source>
+        <translation>La part du prix d'un mot nouveau que coûte un mot répété</translation>
+    </message>
+</context>
+<context>
     <name>tw::WindowCountRun</name>
     <message>
         <source>There is nothing to count! Choose files first!</source>
-        <translation>Rien à compter ! Choisissez d'abord des fichiers !</translation>
+        <translation>Rien à compter ! Choisissez d&apos;abord des fichiers !</translation>
     </message>
     <message>
         <source>Counting %1 (%2 of %3)</source>

@@ -99,6 +99,10 @@
         <source>No such folder: %1</source>
         <translation>Папка не найдена: %1</translation>
     </message>
+    <message>
+        <source>More types…</source>
+        <translation>Другие типы…</translation>
+    </message>
 </context>
 <context>
     <name>tw::CountListActions</name>
@@ -227,6 +231,81 @@
     </message>
 </context>
 <context>
+    <name>tw::FileMenuCommands</name>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Quote...</source>
+        <translation>Смета...</translation>
+    </message>
+    <message>
+        <source>Open job...</source>
+        <translation>Открыть задание...</translation>
+    </message>
+    <message>
+        <source>Save job...</source>
+        <translation>Сохранить задание...</translation>
+    </message>
+    <message>
+        <source>Recent jobs</source>
+        <translation>Недавние задания</translation>
+    </message>
+    <message>
+        <source>Counting in a progress. Please wait.</source>
+        <translation>Идёт подсчёт. Пожалуйста, подождите.</translation>
+    </message>
+    <message>
+        <source>Export the count list</source>
+        <translation>Экспорт списка подсчёта</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>Таблица (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export to %1: %2</source>
+        <translation>Не удалось экспортировать в %1: %2</translation>
+    </message>
+    <message>
+        <source>There is nothing to quote yet: count the files first.</source>
+        <translation>Пока нечего оценивать: сначала подсчитайте файлы.</translation>
+    </message>
+    <message>
+        <source>Save job</source>
+        <translation>Сохранить задание</translation>
+    </message>
+    <message>
+        <source>Tallywright job (*.%1)</source>
+        <translation>Задание Tallywright (*.%1)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save job %1: %2</source>
+        <translation>Не удалось сохранить задание %1: %2</translation>
+    </message>
+    <message>
+        <source>Open job</source>
+        <translation>Открыть задание</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open job %1: %2</source>
+        <translation>Не удалось открыть задание %1: %2</translation>
+    </message>
+    <message>
+        <source>The counts in the list have not been saved. Open the job instead?</source>
+        <translation>Результаты подсчёта в списке не сохранены. Всё равно открыть задание?</translation>
+    </message>
+</context>
+<context>
     <name>tw::FolderTree</name>
     <message>
         <source>Computer</source>
@@ -322,6 +401,18 @@
     <message>
         <source>Amount: </source>
         <translation>Сумма: </translation>
+    </message>
+    <message>
+        <source>Lines: </source>
+        <translation>Строки: </translation>
+    </message>
+    <message>
+        <source>Pages: </source>
+        <translation>Страницы: </translation>
+    </message>
+    <message>
+        <source>Weighted words: </source>
+        <translation>Взвешенные слова: </translation>
     </message>
 </context>
 <context>
@@ -497,6 +588,26 @@
         <source>Counts text formatted as hidden and slides marked hidden, e.g. a hidden backup slide is counted like any other</source>
         <translation>Учитывает текст со скрытым форматированием и скрытые слайды: например, скрытый запасной слайд считается как обычный</translation>
     </message>
+    <message>
+        <source>Counting profile:</source>
+        <translation>Профиль подсчёта:</translation>
+    </message>
+    <message>
+        <source>Classic (this program&apos;s own rules)</source>
+        <translation>Классический (собственные правила программы)</translation>
+    </message>
+    <message>
+        <source>Word processor (words between spaces)</source>
+        <translation>Текстовый процессор (слова между пробелами)</translation>
+    </message>
+    <message>
+        <source>Segments (Unicode word boundaries)</source>
+        <translation>Сегменты (границы слов Unicode)</translation>
+    </message>
+    <message>
+        <source>What a word and a character are, for every format alike. Word processor: &quot;3.14&quot;, &quot;www.example.com&quot; and &quot;don&apos;t&quot; are one word each, each Chinese or Japanese character is a word. Segments: punctuation alone is not a word, as translation memory tools count</source>
+        <translation>Что считать словом и символом — одинаково для всех форматов. Текстовый процессор: «3.14», «www.example.com» и «don't» — по одному слову, каждый китайский или японский иероглиф — слово. Сегменты: одни знаки препинания не слово, как считают программы памяти переводов</translation>
+    </message>
 </context>
 <context>
     <name>tw::PricingControls</name>
@@ -519,6 +630,18 @@
     <message>
         <source>Numbers only!</source>
         <translation>Только цифры!</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Строки</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Weighted words</source>
+        <translation>Взвешенные слова</translation>
     </message>
 </context>
 <context>
@@ -550,6 +673,147 @@
     <message>
         <source>Permissions</source>
         <translation>Права доступа</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDialog</name>
+    <message>
+        <source>Quote</source>
+        <translation>Смета</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>От:</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>Клиент:</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>Номер сметы:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Minimum fee (%1):</source>
+        <translation>Минимальная сумма (%1):</translation>
+    </message>
+    <message>
+        <source>Discount %:</source>
+        <translation>Скидка %:</translation>
+    </message>
+    <message>
+        <source>Tax %:</source>
+        <translation>Налог %:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Примечания:</translation>
+    </message>
+    <message>
+        <source>Subtotal, then the minimum fee, then the discount, then tax.</source>
+        <translation>Сначала промежуточный итог, затем минимальная сумма, затем скидка, затем налог.</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>Сохранить PDF...</translation>
+    </message>
+    <message>
+        <source>%1 is not a number I can use.</source>
+        <translation>%1 — это не число, которое можно использовать.</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>Смета %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save quote: %1 (%2)</source>
+        <translation>Не удалось сохранить смету: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The quote was saved, but its fields could not be kept in %1</source>
+        <translation>Смета сохранена, но её поля не удалось сохранить в %1</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>Сохранить смету</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>quote-%1.pdf</source>
+        <translation>smeta-%1.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDocument</name>
+    <message>
+        <source>words</source>
+        <translation>слов</translation>
+    </message>
+    <message>
+        <source>characters with spaces</source>
+        <translation>знаков с пробелами</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>знаков</translation>
+    </message>
+    <message>
+        <source>Minimum fee</source>
+        <translation>Минимальная сумма</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>Скидка %</translation>
+    </message>
+    <message>
+        <source>Tax %</source>
+        <translation>Налог %</translation>
+    </message>
+</context>
+<context>
+    <name>tw::UnitOptionsGroup</name>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Standard line:</source>
+        <translation>Стандартная строка:</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard line, the unit &quot;Lines&quot; prices; e.g. 1 100 characters are 20.00 lines of 55</source>
+        <translation>Знаков с пробелами в одной стандартной строке — единице, по которой считает «Строки»; напр., 1 100 знаков — это 20,00 строки по 55</translation>
+    </message>
+    <message>
+        <source>Standard page:</source>
+        <translation>Стандартная страница:</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard page, the unit &quot;Pages&quot; prices; e.g. 2 700 characters are 1.50 pages of 1 800</source>
+        <translation>Знаков с пробелами на одной стандартной странице — единице, по которой считает «Страницы»; напр., 2 700 знаков — это 1,50 страницы по 1 800</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>Finds sentences, table cells and paragraphs seen before in the file or in a file counted before it; their words cost the share below under &quot;Weighted words&quot;, e.g. a sentence of 10 words met again costs 3 words at 30 %</source>
+        <translation>Находит предложения, ячейки таблиц и абзацы, уже встречавшиеся в файле или в файле, подсчитанном раньше; их слова стоят указанную ниже долю в «Взвешенных словах», напр. повторённое предложение из 10 слов при 30 % стоит 3 слова</translation>
+    </message>
+    <message>
+        <source>Repeated word costs:</source>
+        <translation>Повторное слово стоит:</translation>
+    </message>
+    <message>
+        <source>The share of a new word&apos;s price a repeated word costs</source>
+        <translation>Доля цены нового слова, которую стоит повторное слово</translation>
     </message>
 </context>
 <context>

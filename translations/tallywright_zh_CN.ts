@@ -99,6 +99,10 @@
         <source>No such folder: %1</source>
         <translation>没有此文件夹：%1</translation>
     </message>
+    <message>
+        <source>More types…</source>
+        <translation>更多类型…</translation>
+    </message>
 </context>
 <context>
     <name>tw::CountListActions</name>
@@ -227,6 +231,81 @@
     </message>
 </context>
 <context>
+    <name>tw::FileMenuCommands</name>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Quote...</source>
+        <translation>报价...</translation>
+    </message>
+    <message>
+        <source>Open job...</source>
+        <translation>打开任务...</translation>
+    </message>
+    <message>
+        <source>Save job...</source>
+        <translation>保存任务...</translation>
+    </message>
+    <message>
+        <source>Recent jobs</source>
+        <translation>最近的任务</translation>
+    </message>
+    <message>
+        <source>Counting in a progress. Please wait.</source>
+        <translation>正在统计，请稍候。</translation>
+    </message>
+    <message>
+        <source>Export the count list</source>
+        <translation>导出统计列表</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <translation>电子表格 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t export to %1: %2</source>
+        <translation>无法导出到 %1：%2</translation>
+    </message>
+    <message>
+        <source>There is nothing to quote yet: count the files first.</source>
+        <translation>还没有可报价的内容：请先统计文件。</translation>
+    </message>
+    <message>
+        <source>Save job</source>
+        <translation>保存任务</translation>
+    </message>
+    <message>
+        <source>Tallywright job (*.%1)</source>
+        <translation>Tallywright 任务 (*.%1)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save job %1: %2</source>
+        <translation>无法保存任务 %1：%2</translation>
+    </message>
+    <message>
+        <source>Open job</source>
+        <translation>打开任务</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open job %1: %2</source>
+        <translation>无法打开任务 %1：%2</translation>
+    </message>
+    <message>
+        <source>The counts in the list have not been saved. Open the job instead?</source>
+        <translation>列表中的统计结果尚未保存。仍要打开任务吗？</translation>
+    </message>
+</context>
+<context>
     <name>tw::FolderTree</name>
     <message>
         <source>Computer</source>
@@ -322,6 +401,18 @@
     <message>
         <source>Amount: </source>
         <translation>金额：</translation>
+    </message>
+    <message>
+        <source>Lines: </source>
+        <translation>行数：</translation>
+    </message>
+    <message>
+        <source>Pages: </source>
+        <translation>页数：</translation>
+    </message>
+    <message>
+        <source>Weighted words: </source>
+        <translation>加权字数：</translation>
     </message>
 </context>
 <context>
@@ -497,6 +588,26 @@
         <source>Counts text formatted as hidden and slides marked hidden, e.g. a hidden backup slide is counted like any other</source>
         <translation>统计设为隐藏格式的文字和隐藏的幻灯片，例如隐藏的备用幻灯片与其他幻灯片一样统计</translation>
     </message>
+    <message>
+        <source>Counting profile:</source>
+        <translation>统计方案：</translation>
+    </message>
+    <message>
+        <source>Classic (this program&apos;s own rules)</source>
+        <translation>经典（本程序自己的规则）</translation>
+    </message>
+    <message>
+        <source>Word processor (words between spaces)</source>
+        <translation>文字处理器（以空白分隔的词）</translation>
+    </message>
+    <message>
+        <source>Segments (Unicode word boundaries)</source>
+        <translation>分段（Unicode 词边界）</translation>
+    </message>
+    <message>
+        <source>What a word and a character are, for every format alike. Word processor: &quot;3.14&quot;, &quot;www.example.com&quot; and &quot;don&apos;t&quot; are one word each, each Chinese or Japanese character is a word. Segments: punctuation alone is not a word, as translation memory tools count</source>
+        <translation>什么算一个词、一个字符，对所有格式都一样。文字处理器：“3.14”、“www.example.com”和“don't”各算一个词，每个汉字或假名算一个词。分段：单独的标点不算词，与翻译记忆工具的统计方式相同</translation>
+    </message>
 </context>
 <context>
     <name>tw::PricingControls</name>
@@ -519,6 +630,18 @@
     <message>
         <source>Numbers only!</source>
         <translation>只能输入数字！</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>页</translation>
+    </message>
+    <message>
+        <source>Weighted words</source>
+        <translation>加权字数</translation>
     </message>
 </context>
 <context>
@@ -550,6 +673,147 @@
     <message>
         <source>Permissions</source>
         <translation>权限</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDialog</name>
+    <message>
+        <source>Quote</source>
+        <translation>报价</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>发件人：</translation>
+    </message>
+    <message>
+        <source>Client:</source>
+        <translation>客户：</translation>
+    </message>
+    <message>
+        <source>Quote number:</source>
+        <translation>报价单号：</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Minimum fee (%1):</source>
+        <translation>最低收费 (%1)：</translation>
+    </message>
+    <message>
+        <source>Discount %:</source>
+        <translation>折扣 %：</translation>
+    </message>
+    <message>
+        <source>Tax %:</source>
+        <translation>税率 %：</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <source>Subtotal, then the minimum fee, then the discount, then tax.</source>
+        <translation>先小计，再最低收费，再折扣，最后计税。</translation>
+    </message>
+    <message>
+        <source>Save PDF...</source>
+        <translation>保存 PDF...</translation>
+    </message>
+    <message>
+        <source>%1 is not a number I can use.</source>
+        <translation>%1 不是可用的数字。</translation>
+    </message>
+    <message>
+        <source>Quote %1</source>
+        <translation>报价 %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save quote: %1 (%2)</source>
+        <translation>无法保存报价：%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The quote was saved, but its fields could not be kept in %1</source>
+        <translation>报价已保存，但其字段无法保存在 %1 中</translation>
+    </message>
+    <message>
+        <source>Save quote</source>
+        <translation>保存报价</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>quote-%1.pdf</source>
+        <translation>quote-%1.pdf</translation>
+    </message>
+</context>
+<context>
+    <name>tw::QuoteDocument</name>
+    <message>
+        <source>words</source>
+        <translation>词</translation>
+    </message>
+    <message>
+        <source>characters with spaces</source>
+        <translation>含空格字符</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>字符</translation>
+    </message>
+    <message>
+        <source>Minimum fee</source>
+        <translation>最低收费</translation>
+    </message>
+    <message>
+        <source>Discount %</source>
+        <translation>折扣 %</translation>
+    </message>
+    <message>
+        <source>Tax %</source>
+        <translation>税率 %</translation>
+    </message>
+</context>
+<context>
+    <name>tw::UnitOptionsGroup</name>
+    <message>
+        <source>Units</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Standard line:</source>
+        <translation>标准行：</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard line, the unit &quot;Lines&quot; prices; e.g. 1 100 characters are 20.00 lines of 55</source>
+        <translation>一个标准行中含空格的字符数，即“行”计价的单位；例如 1 100 个字符是 20.00 行（每行 55）</translation>
+    </message>
+    <message>
+        <source>Standard page:</source>
+        <translation>标准页：</translation>
+    </message>
+    <message>
+        <source>Characters with spaces in one standard page, the unit &quot;Pages&quot; prices; e.g. 2 700 characters are 1.50 pages of 1 800</source>
+        <translation>一个标准页中含空格的字符数，即“页”计价的单位；例如 2 700 个字符是 1.50 页（每页 1 800）</translation>
+    </message>
+    <message>
+        <source>Repetitions</source>
+        <translation>重复内容</translation>
+    </message>
+    <message>
+        <source>Finds sentences, table cells and paragraphs seen before in the file or in a file counted before it; their words cost the share below under &quot;Weighted words&quot;, e.g. a sentence of 10 words met again costs 3 words at 30 %</source>
+        <translation>查找在本文件或之前统计的文件中已出现过的句子、表格单元格和段落；其字数在“加权字数”中按下面的比例计价，例如在 30% 时，一个重复出现的 10 词句子计 3 个词</translation>
+    </message>
+    <message>
+        <source>Repeated word costs:</source>
+        <translation>重复词的费用：</translation>
+    </message>
+    <message>
+        <source>The share of a new word&apos;s price a repeated word costs</source>
+        <translation>重复词按新词价格收取的比例</translation>
     </message>
 </context>
 <context>
