@@ -170,9 +170,8 @@ void WriteTable(std::ostream& out, const std::vector<Fields>& lines) {
 }  // namespace
 
 void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals, const ContentSwitches& included,
-                  CountProfile profile, const UnitColumns& columns,
-                  const UnitOptions& unitOptions) {
+                  const CountTotals& totals, const ContentSwitches& included, CountProfile profile,
+                  const UnitColumns& columns, const UnitOptions& unitOptions) {
   const UnitColumnTexts units(columns, unitOptions);
   switch (format) {
     case OutputFormat::Json:

@@ -1,7 +1,7 @@
 #include "counting/ByteFileCounter.h"
 
-#include "counting/ProfileScanner.h"
 #include "counting/DocumentSegments.h"
+#include "counting/ProfileScanner.h"
 #include "counting/TextFileScan.h"
 #include "formats/html/HtmlReader.h"
 #include "text/RegularFile.h"

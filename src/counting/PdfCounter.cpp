@@ -1,7 +1,7 @@
 #include "counting/PdfCounter.h"
 
-#include "counting/ProfileScanner.h"
 #include "counting/DocumentSegments.h"
+#include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
 #include "formats/pdf/PdfReader.h"
 

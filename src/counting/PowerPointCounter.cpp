@@ -1,7 +1,7 @@
 #include "counting/PowerPointCounter.h"
 
-#include "counting/ProfileScanner.h"
 #include "counting/DocumentSegments.h"
+#include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
 #include "counting/TitleMasterScan.h"
 #include "formats/presentation/PresentationReader.h"

@@ -1,7 +1,7 @@
 #include "counting/TextDocumentCounter.h"
 
-#include "counting/ProfileScanner.h"
 #include "counting/DocumentSegments.h"
+#include "counting/ProfileScanner.h"
 #include "counting/TextScan.h"
 
 namespace tw {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "counting/ProfileScanner.h"
 #include "counting/DocumentSegments.h"
+#include "counting/ProfileScanner.h"
 #include "counting/WordTextStatistics.h"
 #include "formats/word/WordReader.h"
 

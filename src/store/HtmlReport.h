@@ -33,8 +33,7 @@ std::u16string BuildHtmlReport(const std::vector<CountRow>& rows, const std::str
 bool WriteHtmlReport(const std::string& path, const std::vector<CountRow>& rows,
                      const std::string& pricingText, const CountTotals& totals,
                      MessageService& messages, const ContentSwitches& included = {},
-                     CountProfile profile = CountProfile::Classic,
-                     const UnitOptions& units = {});
+                     CountProfile profile = CountProfile::Classic, const UnitOptions& units = {});
 
 // &, <, > and " as entities; a file name is data, not markup.
 std::string EscapeHtmlText(std::string_view text);
