@@ -10,6 +10,9 @@ namespace tw {
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// Appends one code point (U+0000..U+10FFFF) as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // The UTF-16LE bytes of a text (two per code unit, no byte-order mark, no terminating zero).
 std::string Utf16LeBytes(std::u16string_view text);
 

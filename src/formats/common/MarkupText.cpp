@@ -1,5 +1,7 @@
 #include "formats/common/MarkupText.h"
 
+#include "text/Utf16Text.h"
+
 #include <array>
 #include <utility>
 
@@ -39,24 +41,6 @@ char32_t NumericValue(std::string_view digits, int base) {
 
 }  // namespace
 
-void AppendUtf8CodePoint(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
 size_t DecodeCharacterReference(std::string_view text, size_t i, std::string& out) {
   const size_t semicolon = text.find(';', i);
   if (semicolon == std::string_view::npos || semicolon - i > kMaxReferenceLength) return i;
@@ -72,7 +56,7 @@ size_t DecodeCharacterReference(std::string_view text, size_t i, std::string& ou
     }
   }
   if (cp == 0 || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
-  AppendUtf8CodePoint(out, cp);
+  AppendUtf8(out, cp);
   return semicolon + 1;
 }
 

@@ -17,7 +17,4 @@ std::string DecodedCharacterReferences(std::string_view text);
 // after it, or `i` when there is none there.
 size_t DecodeCharacterReference(std::string_view text, size_t i, std::string& out);
 
-// Appends a code point as UTF-8.
-void AppendUtf8CodePoint(std::string& out, char32_t cp);
-
 }  // namespace tw

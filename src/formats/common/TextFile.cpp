@@ -94,4 +94,17 @@ void LoadXmlFile(pugi::xml_document& document, const std::string& path,
   ParseXmlPart(document, ReadTextFileUtf8(path, limits), path, keepBlankText);
 }
 
+std::vector<std::string_view> TextLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (true) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
 }  // namespace tw

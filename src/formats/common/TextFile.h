@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "formats/container/ContainerLimits.h"
 
@@ -15,6 +17,9 @@ std::string ReadTextFileUtf8(const std::string& path, const ContainerLimits& lim
 
 // The same decoding of bytes already read.
 std::string DecodedText(std::string bytes);
+
+// The lines of a text, without their LF or CR LF ends; a last line without an end is kept.
+std::vector<std::string_view> TextLines(std::string_view text);
 
 // A whole XML file parsed like a package part (no DTDs, no entity expansion).
 void LoadXmlFile(pugi::xml_document& document, const std::string& path,

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "formats/common/MarkupText.h"
+#include "text/Utf16Text.h"
 #include "text/Windows1252.h"
 
 namespace tw {
@@ -103,7 +104,7 @@ size_t DecodeHtmlReference(std::string_view text, size_t i, std::string& out) {
     if (it != names.end()) cp = it->second;
   }
   if (cp == 0) return i;
-  AppendUtf8CodePoint(out, cp);
+  AppendUtf8(out, cp);
   return semicolon + 1;
 }
 

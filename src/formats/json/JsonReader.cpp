@@ -167,7 +167,7 @@ class JsonParser {
       }
     }
     if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
-    AppendUtf8CodePoint(out, cp);
+    AppendUtf8(out, cp);
   }
 
   std::string_view text_;

@@ -10,19 +10,6 @@
 namespace tw {
 namespace {
 
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (true) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
 std::string_view TrimLeft(std::string_view line) {
   const size_t start = line.find_first_not_of(" \t");
   return start == std::string_view::npos ? std::string_view() : line.substr(start);
@@ -209,7 +196,7 @@ class MarkdownBlocks {
 }  // namespace
 
 Document ParseMarkdown(std::string_view text) {
-  return MarkdownBlocks(Lines(text)).Read();
+  return MarkdownBlocks(TextLines(text)).Read();
 }
 
 ReadResult ReadMarkdown(const std::string& path) {

@@ -10,19 +10,6 @@
 namespace tw {
 namespace {
 
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (true) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    lines.push_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
-  return lines;
-}
-
 bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
@@ -72,7 +59,7 @@ Document ParseSubtitles(std::string_view text) {
   CueCollector collector;
   std::vector<std::string_view> block;
   bool anyText = false;
-  for (const std::string_view line : Lines(text)) {
+  for (const std::string_view line : TextLines(text)) {
     if (IsBlank(line)) {
       collector.Block(block);
       block.clear();
