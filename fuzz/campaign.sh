@@ -62,7 +62,7 @@ for target in "${targets[@]}"; do
   fuzzer=build-fuzz/fuzz/${target}_fuzzer
   [ -x "$fuzzer" ] || { echo "no fuzz target $target" >&2; exit 2; }
   corpus=$campaign/corpus/$target
-  work=$campaign/work/$target
+  work=$campaign/runs/$target
   artifacts=$campaign/artifacts/$target
   rm -rf "$work"
   mkdir -p "$corpus" "$work" "$artifacts"

@@ -85,8 +85,8 @@ TEST(KeptFilesUnderKill, EveryFileIsTheOldOrTheNewVersion) {
 
   TempDir work;
   SavedVersion(work, "old");
-  const unsigned seed = std::random_device{}();
-  std::mt19937 random(seed);
+  const unsigned randomStart = std::random_device{}();
+  std::mt19937 random(randomStart);
   std::uniform_int_distribution<int> microseconds(0, spread);
   std::map<std::string, int> newSeen;
   constexpr int kIterations = 300;
@@ -106,8 +106,8 @@ TEST(KeptFilesUnderKill, EveryFileIsTheOldOrTheNewVersion) {
       const std::string now = ReadFileBytes(work.Path() / name);
       const bool isNew = now == newFiles.at(name);
       ASSERT_TRUE(isNew || now == oldFiles.at(name))
-          << name << " is torn or missing after kill " << i << " (seed " << seed << "), "
-          << now.size() << " bytes";
+          << name << " is torn or missing after kill " << i << " (random start " << randomStart
+          << "), " << now.size() << " bytes";
       newSeen[name] += isNew ? 1 : 0;
     }
   }

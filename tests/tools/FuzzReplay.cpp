@@ -1,5 +1,5 @@
 // Runs a fuzz target's entry point over files, as libFuzzer replays them, without libFuzzer: the
-// normal and the sanitizer builds replay every kept crash and the seed corpus on each test run.
+// normal and the sanitizer builds replay every kept crash and the starting corpus on each test run.
 //
 //   tallywright-fuzz-replay-NAME PATH...   (files, or folders whose files are all replayed)
 #include <cstdint>
