@@ -6,7 +6,9 @@
 # into tests/fixtures/crashes/<target>/, where the replay tests read it on every test run.
 #
 # Usage: fuzz/campaign.sh MINUTES [target...]    (targets by name without _fuzzer; all if none)
-# Environment: FUZZ_RSS_MB (default 2048), FUZZ_TIMEOUT seconds per input (default 10).
+# Environment: FUZZ_RSS_MB (default 2048), FUZZ_TIMEOUT seconds per input (default 10),
+# FUZZ_LANES (default 1): how many targets run side by side; more than one only pays on a machine
+# whose cores would otherwise idle, as each lane wants a whole core.
 # Prints a Markdown table of executions and coverage per target, also kept in
 # build-fuzz/campaign/summary.md.
 set -euo pipefail
@@ -40,10 +42,10 @@ dictionary_parts() {
 campaign=build-fuzz/campaign
 mkdir -p "$campaign/corpus" "$campaign/logs"
 summary=$campaign/summary.md
-{
-  echo "| target | minutes | executions | exec/s | coverage (edges) | features | corpus | crashes |"
-  echo "|---|---|---|---|---|---|---|---|"
-} >"$summary"
+rows=$campaign/rows
+rm -rf "$rows"
+mkdir -p "$rows"
+lanes=${FUZZ_LANES:-1}
 
 # Reads the last status line libFuzzer printed ("#1234 ... cov: 56 ft: 78 corp: 9/1kb ...").
 last_stat() {
@@ -58,9 +60,12 @@ if [ ${#targets[@]} -eq 0 ]; then
   done
 fi
 
-for target in "${targets[@]}"; do
+# Fuzzes one target for the campaign's minutes and leaves its summary row in $rows/<target>.
+fuzz_target() {
+  local target=$1
+  local fuzzer corpus work artifacts dictionary log started left merged executions rate coverage
+  local features crashes kind part artifact
   fuzzer=build-fuzz/fuzz/${target}_fuzzer
-  [ -x "$fuzzer" ] || { echo "no fuzz target $target" >&2; exit 2; }
   corpus=$campaign/corpus/$target
   work=$campaign/runs/$target
   artifacts=$campaign/artifacts/$target
@@ -112,7 +117,31 @@ for target in "${targets[@]}"; do
   done
   rmdir "tests/fixtures/crashes/$target" 2>/dev/null || true
   echo "| $target | $minutes | $executions | $rate | ${coverage:-?} | ${features:-?} |" \
-    "$(ls "$corpus" | wc -l) | $crashes |" >>"$summary"
+    "$(ls "$corpus" | wc -l) | $crashes |" >"$rows/$target"
+}
+
+for target in "${targets[@]}"; do
+  [ -x "build-fuzz/fuzz/${target}_fuzzer" ] || { echo "no fuzz target $target" >&2; exit 2; }
 done
 
+# Each lane takes every lanes-th target, in turn.
+run_lane() {
+  local index
+  for ((index = $1; index < ${#targets[@]}; index += lanes)); do
+    fuzz_target "${targets[index]}"
+  done
+}
+
+for ((lane = 0; lane < lanes; lane++)); do
+  run_lane "$lane" &
+done
+wait
+
+{
+  echo "| target | minutes | executions | exec/s | coverage (edges) | features | corpus | crashes |"
+  echo "|---|---|---|---|---|---|---|---|"
+  for target in "${targets[@]}"; do
+    cat "$rows/$target" 2>/dev/null || echo "| $target | $minutes | did not finish | | | | | |"
+  done
+} >"$summary"
 cat "$summary"

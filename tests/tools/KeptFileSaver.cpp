@@ -13,10 +13,14 @@
 
 #include "counting/CountRow.h"
 #include "counting/MessageService.h"
+#include "store/CountExport.h"
 #include "store/CurrencyList.h"
 #include "store/ExchangeRates.h"
 #include "store/HtmlReport.h"
 #include "store/SettingsModel.h"
+#ifdef TW_SAVER_WRITES_JOBS
+#include "app/JobFile.h"
+#endif
 
 namespace {
 
@@ -41,13 +45,19 @@ std::vector<tw::CountRow> ReportRows(bool newer) {
   for (int i = 0; i < (newer ? 200 : 3); ++i) {
     tw::CountRow& row = rows.emplace_back();
     row.path = "/srv/jobs/file-" + std::to_string(i) + ".docx";
-    row.counts = tw::FileCounts{};
+    row.counts = tw::FileCounts{i, 5 * i, i};
     row.currency = "EUR";
     row.rateText = "0.1";
     row.rate = 0.1;
     row.amount = 0.0;
   }
   return rows;
+}
+
+tw::CountTotals TotalsOf(const std::vector<tw::CountRow>& rows) {
+  tw::CountTotals totals;
+  for (const tw::CountRow& row : rows) totals.Add(*row.counts, row.amount.value_or(0.0));
+  return totals;
 }
 
 bool SaveAll(const std::string& folder, bool newer) {
@@ -58,6 +68,17 @@ bool SaveAll(const std::string& folder, bool newer) {
   saved = tw::SaveCurrencyDialogNames(folder + "/currency.dat", currencies) && saved;
   saved = tw::WriteHtmlReport(folder + "/report.html", ReportRows(newer), "Words", {}, messages) &&
           saved;
+  const std::vector<tw::CountRow> rows = ReportRows(newer);
+  saved = tw::WriteCountExport(folder + "/export.csv", rows, TotalsOf(rows)).empty() && saved;
+  saved = tw::WriteCountExport(folder + "/export.xlsx", rows, TotalsOf(rows)).empty() && saved;
+#ifdef TW_SAVER_WRITES_JOBS
+  tw::Job job;
+  job.rows = rows;
+  job.pricing = "Words";
+  job.rateText = "0.1";
+  job.currency = "EUR";
+  saved = tw::WriteJobFile(folder + "/job.tlwjob", job).empty() && saved;
+#endif
   tw::ExchangeRates rates(folder + "/" + tw::kExchangeRatesFileName);
   for (int i = 0; i < (newer ? 50 : 1); ++i) rates.SetRate("C" + std::to_string(i), "EUR", "1.5");
   return rates.Save() && saved;
