@@ -2,6 +2,7 @@
 
 #include "counting/DocumentSegments.h"
 #include "counting/ProfileScanner.h"
+#include "counting/TextFileParts.h"
 #include "counting/TextFileScan.h"
 #include "formats/html/HtmlReader.h"
 #include "text/RegularFile.h"
@@ -41,13 +42,19 @@ FileCountResult CountHtmlAsShown(const std::string& path, CountProfile profile) 
   return FileCountResult::Counted(counts);
 }
 
+ReadStatus ScanClassicTextFile(const std::string& path, TextRules rules, int threads,
+                               FileCounts& counts) {
+  const std::optional<ReadStatus> inParts = ScanTextFileInParts(path, rules, threads, counts);
+  return inParts ? *inParts : ScanTextFile(path, rules, counts);
+}
+
 }  // namespace
 
-FileCountResult CountTextFile(const std::string& path, const CountOptions& options) {
+FileCountResult CountTextFile(const std::string& path, const CountOptions& options, int threads) {
   FileCounts counts;
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
   const ReadStatus status = options.profile == CountProfile::Classic
-                                ? ScanTextFile(path, rules, counts)
+                                ? ScanClassicTextFile(path, rules, threads, counts)
                                 : ScanTextFileByProfile(path, options.profile, counts);
   FileCountResult result = ResultOf(status, path, counts);
   if (options.units.repetitions && status == ReadStatus::Ok) {

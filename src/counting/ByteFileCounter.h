@@ -11,7 +11,9 @@ namespace tw {
 // read fails with the message the user has always been shown for it.
 
 // Plain text, judged byte by byte or decoded first where the text calls for it.
-FileCountResult CountTextFile(const std::string& path, const CountOptions& options);
+// `threads`: how many threads a large file may be cut across.
+FileCountResult CountTextFile(const std::string& path, const CountOptions& options,
+                              int threads = 1);
 
 // HTML: text outside tags and entities.
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options);

@@ -75,7 +75,8 @@ void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& bat
   DocumentReader inThisProcess;
   DocumentReader& reader = input_.reader != nullptr ? *input_.reader : inThisProcess;
   const auto countOne = [&](size_t index) {
-    return CountFileOfBatch(kind, batch[index]->path, input_.options, stopBatch_, reader);
+    return CountFileOfBatch(kind, batch[index]->path, input_.options, stopBatch_, reader,
+                            input_.jobs);
   };
   // Other threads count the files ahead; this one reports them in batch order.
   std::optional<OrderedBatch> ahead;

@@ -22,13 +22,13 @@ bool IsSpecialFile(const std::string& path) {
 
 FileCountResult CountFileOfBatch(CounterKind kind, const std::string& path,
                                  const CountOptions& options, const StopFlag& stop,
-                                 DocumentReader& reader) {
+                                 DocumentReader& reader, int threads) {
   if (IsSpecialFile(path)) {
     return FileCountResult::Failed("Couldn't open file: " + path + " (not a regular file)");
   }
   switch (kind) {
     case CounterKind::Text:
-      return CountTextFile(path, options);
+      return CountTextFile(path, options, threads);
     case CounterKind::Html:
       return CountHtmlFile(path, options);
     case CounterKind::Word:

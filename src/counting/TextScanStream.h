@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "counting/CountTotals.h"
 #include "text/TextDecoder.h"
@@ -32,8 +34,52 @@ class TextScanStream {
     if (decoded_) decoded_->Feed(piece);
     if (utf8_) {
       utf8_->Feed(piece);
-      if (utf8_->decoder.SawInvalid()) utf8_.reset();
+      if (utf8_->decoder.SawInvalid()) {
+        utf8_.reset();
+        utf8Dropped_ = true;
+      }
     }
+  }
+
+  // A text cut into parts, each counted by a stream of its own, sums up to the whole text's
+  // counts when every cut follows a line feed of a text judged byte by byte (the plan's
+  // encoding is Bytes): no character, word or entity runs across a line feed there. A part
+  // other than the first starts with the plan the first part's head decided.
+  void StartPart(const TextPlan& plan) {
+    started_ = true;
+    Begin(plan);
+  }
+
+  // What a part counted: byte by byte, and as UTF-8 when its bytes are UTF-8 with a multi-byte
+  // sequence; ASCII reads the same either way.
+  struct PartCounts {
+    FileCounts bytes;
+    std::optional<FileCounts> utf8;
+    bool notUtf8 = false;
+  };
+
+  PartCounts FinishPart() {
+    if (!started_) Start({});
+    PartCounts part;
+    part.bytes = bytes_->Finish();
+    part.notUtf8 = !tryUtf8_ || utf8Dropped_;
+    if (utf8_) {
+      utf8_->Finish();
+      if (utf8_->decoder.SawInvalid()) part.notUtf8 = true;
+      if (!part.notUtf8 && utf8_->decoder.SawMultiByte()) part.utf8 = utf8_->points.Finish();
+    }
+    return part;
+  }
+
+  // The whole text's counts from its parts', read the way Finish reads a whole text: as UTF-8
+  // when every part may be UTF-8 and one holds a multi-byte sequence, else byte by byte.
+  static FileCounts JoinParts(const std::vector<PartCounts>& parts) {
+    const bool utf8 =
+        std::none_of(parts.begin(), parts.end(), [](const auto& part) { return part.notUtf8; }) &&
+        std::any_of(parts.begin(), parts.end(), [](const auto& part) { return part.utf8; });
+    FileCounts whole;
+    for (const PartCounts& part : parts) whole += utf8 && part.utf8 ? *part.utf8 : part.bytes;
+    return whole;
   }
 
   FileCounts Finish() {
@@ -66,6 +112,12 @@ class TextScanStream {
   std::span<const uint8_t> Start(std::span<const uint8_t> head) {
     started_ = true;
     const TextPlan plan = PlanTextDecoding(head, legacyByteRules_);
+    Begin(plan);
+    return head.subspan(plan.encoding.bomLength);
+  }
+
+  void Begin(const TextPlan& plan) {
+    tryUtf8_ = plan.tryUtf8;
     if (plan.encoding.encoding == TextEncoding::Bytes) {
       bytes_.emplace(policy_.MakeBytes());
       // Plain ASCII reads the same either way: the UTF-8 reading starts at the first byte
@@ -75,13 +127,14 @@ class TextScanStream {
       decoded_.emplace(TextDecoder(plan.encoding), policy_.MakePoints());
       if (plan.tryUtf8) utf8_.emplace(Utf8Decoder(), policy_.MakePoints());
     }
-    return head.subspan(plan.encoding.bomLength);
   }
 
   Policy policy_;
   bool legacyByteRules_;
   bool started_ = false;
   bool utf8Waits_ = false;
+  bool tryUtf8_ = false;
+  bool utf8Dropped_ = false;
   std::optional<typename Policy::Bytes> bytes_;
   std::optional<Reading<TextDecoder>> decoded_;
   std::optional<Reading<Utf8Decoder>> utf8_;

@@ -50,6 +50,19 @@ long RegularFile::ReadFully(uint8_t* target, size_t length) {
   return static_cast<long>(done);
 }
 
+long RegularFile::ReadAt(uint8_t* target, size_t length, uint64_t offset) const {
+  size_t done = 0;
+  while (done < length) {
+    const ssize_t got =
+        ::pread(fd_, target + done, length - done, static_cast<off_t>(offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return static_cast<long>(done);
+}
+
 bool RegularFile::Rewind() {
   return ::lseek(fd_, 0, SEEK_SET) == 0;
 }

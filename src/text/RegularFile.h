@@ -24,6 +24,9 @@ class RegularFile {
   long ReadSome(uint8_t* target, size_t length);
   // Fills `target` as far as the file goes; returns the count or -1 on an error.
   long ReadFully(uint8_t* target, size_t length);
+  // Fills `target` from `offset` on as far as the file goes, without moving the read position;
+  // threads may call it at once. Returns the count or -1 on an error.
+  long ReadAt(uint8_t* target, size_t length, uint64_t offset) const;
   bool Rewind();
 
  private:

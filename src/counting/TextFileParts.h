@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "counting/TextScan.h"
+#include "text/WholeFileReader.h"
+
+namespace tw {
+
+// A part smaller than this is not worth a thread of its own.
+inline constexpr uint64_t kSmallestTextPart = uint64_t{32} << 20;
+
+// Counts a large plain-text file in up to `threads` parts at once, each cut just after a line
+// feed, with the counts a one-piece scan gives. Nothing when the file is not worth cutting (a
+// part would be smaller than `smallestPart`) or not safe to cut (decoded from a byte-order mark
+// or a legacy multi-byte charset, or no line feed where a cut should go); the caller then scans
+// it in one piece, which also reports a file that does not open.
+std::optional<ReadStatus> ScanTextFileInParts(const std::string& path, TextRules rules, int threads,
+                                              FileCounts& counts,
+                                              uint64_t smallestPart = kSmallestTextPart);
+
+}  // namespace tw
