@@ -32,8 +32,8 @@ namespace {
 using test::ReadFileBytes;
 using test::TempDir;
 
-const char* const kKeptFiles[] = {"settings.ini", "currency.dat",       "report.html",
-                                  "exchange-rates.txt", "export.csv", "export.xlsx",
+const char* const kKeptFiles[] = {"settings.ini",       "currency.dat", "report.html",
+                                  "exchange-rates.txt", "export.csv",   "export.xlsx",
 #ifdef TW_SAVER_WRITES_JOBS
                                   "job.tlwjob"
 #endif
