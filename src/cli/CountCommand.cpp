@@ -33,7 +33,10 @@ class RowRecorder : public CountJobObserver {
   }
   void FileFailed(int row, const std::string& message) override {
     ResultRow& failed = rows_.at(static_cast<size_t>(row));
-    failed.error = ReasonWithoutPath(message, failed.row.path);
+    // A file the system will not open is reported in the system's words. Asked only of files
+    // that failed, so a good file is opened once.
+    failed.error =
+        UnreadableReason(failed.row.path).value_or(ReasonWithoutPath(message, failed.row.path));
     errors_ << ErrorLine(failed.row.path, failed.error) << '\n';
   }
   void Finished(bool, const CountTotals& totals) override { totals_ = totals; }
@@ -98,27 +101,19 @@ CountTotals Count(std::vector<ResultRow>& rows, const CommandLine& line, std::os
   return recorder.Totals();
 }
 
-// Rows the job left without counts or a reason are told apart by their type.
+// Rows the job left without counts or a reason are told apart by whether they open and by their
+// type.
 bool ReportUncounted(std::vector<ResultRow>& rows, std::ostream& errors) {
   bool allCounted = true;
   for (ResultRow& result : rows) {
     if (result.row.counts) continue;
     allCounted = false;
     if (!result.error.empty()) continue;
-    result.error = BatchKindOfPath(result.row.path) ? kNotCounted : kNotCountable;
+    const char* byType = BatchKindOfPath(result.row.path) ? kNotCounted : kNotCountable;
+    result.error = UnreadableReason(result.row.path).value_or(byType);
     errors << ErrorLine(result.row.path, result.error) << '\n';
   }
   return allCounted;
-}
-
-// A file the system will not open is reported in the system's words and left out of the job.
-void MarkUnreadable(std::vector<ResultRow>& rows, std::ostream& errors) {
-  for (ResultRow& result : rows) {
-    const std::optional<std::string> reason = UnreadableReason(result.row.path);
-    if (!reason) continue;
-    result.error = *reason;
-    errors << ErrorLine(result.row.path, *reason) << '\n';
-  }
 }
 
 std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
@@ -148,7 +143,6 @@ int RunCountCommand(const CommandLine& line, std::ostream& out, std::ostream& al
     errors << "tallywright-count: " << error << '\n';
 
   std::vector<ResultRow> rows = RowsOf(collected.files, line);
-  MarkUnreadable(rows, errors);
   const CountTotals totals = Count(rows, line, errors);
   const bool allCounted = ReportUncounted(rows, errors) && collected.errors.empty();
   WriteResults(out, line.format, rows, totals, line.options.include, line.options.profile,

@@ -44,8 +44,10 @@ FileCountResult CountHtmlAsShown(const std::string& path, CountProfile profile) 
 
 ReadStatus ScanClassicTextFile(const std::string& path, TextRules rules, int threads,
                                FileCounts& counts) {
-  const std::optional<ReadStatus> inParts = ScanTextFileInParts(path, rules, threads, counts);
-  return inParts ? *inParts : ScanTextFile(path, rules, counts);
+  RegularFile file;
+  if (!file.Open(path)) return ReadStatus::OpenFailed;
+  const std::optional<ReadStatus> inParts = ScanTextFileInParts(file, rules, threads, counts);
+  return inParts ? *inParts : ScanTextFile(file, rules, counts);
 }
 
 }  // namespace

@@ -77,10 +77,9 @@ std::vector<PartResult> ScanParts(const RegularFile& file, const std::vector<uin
 
 }  // namespace
 
-std::optional<ReadStatus> ScanTextFileInParts(const std::string& path, TextRules rules, int threads,
+std::optional<ReadStatus> ScanTextFileInParts(const RegularFile& file, TextRules rules, int threads,
                                               FileCounts& counts, uint64_t smallestPart) {
-  RegularFile file;
-  if (threads < 2 || !file.Open(path)) return std::nullopt;
+  if (threads < 2) return std::nullopt;
   const uint64_t parts =
       std::min<uint64_t>(threads, file.Size() / std::max<uint64_t>(smallestPart, 1));
   if (parts < 2) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "counting/TextScan.h"
+#include "text/RegularFile.h"
 #include "text/WholeFileReader.h"
 
 namespace tw {
@@ -16,8 +17,8 @@ inline constexpr uint64_t kSmallestTextPart = uint64_t{32} << 20;
 // feed, with the counts a one-piece scan gives. Nothing when the file is not worth cutting (a
 // part would be smaller than `smallestPart`) or not safe to cut (decoded from a byte-order mark
 // or a legacy multi-byte charset, or no line feed where a cut should go); the caller then scans
-// it in one piece, which also reports a file that does not open.
-std::optional<ReadStatus> ScanTextFileInParts(const std::string& path, TextRules rules, int threads,
+// it in one piece. Reads with ReadAt only, so the file still stands where it stood.
+std::optional<ReadStatus> ScanTextFileInParts(const RegularFile& file, TextRules rules, int threads,
                                               FileCounts& counts,
                                               uint64_t smallestPart = kSmallestTextPart);
 

@@ -19,10 +19,7 @@ std::vector<uint8_t>& PieceBuffer() {
 // The head is read in full, so the decoding it decides does not depend on how the system
 // happens to split the reads.
 template <class Stream>
-ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts) {
-  counts = FileCounts{};
-  RegularFile file;
-  if (!file.Open(path)) return ReadStatus::OpenFailed;
+ReadStatus ScanOpenFile(RegularFile& file, Stream& stream, FileCounts& counts) {
   std::vector<uint8_t>& buffer = PieceBuffer();
   const size_t headLength =
       static_cast<size_t>(std::min<uint64_t>(file.Size() + 1, kTextHeadBytes));
@@ -40,11 +37,25 @@ ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts)
   return ReadStatus::Ok;
 }
 
+template <class Stream>
+ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts) {
+  counts = FileCounts{};
+  RegularFile file;
+  if (!file.Open(path)) return ReadStatus::OpenFailed;
+  return ScanOpenFile(file, stream, counts);
+}
+
 }  // namespace
 
 ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts) {
   PlainTextStream stream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
   return ScanFile(path, stream, counts);
+}
+
+ReadStatus ScanTextFile(RegularFile& file, TextRules rules, FileCounts& counts) {
+  counts = FileCounts{};
+  PlainTextStream stream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
+  return ScanOpenFile(file, stream, counts);
 }
 
 ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts) {

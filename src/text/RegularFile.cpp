@@ -24,6 +24,9 @@ bool RegularFile::Open(const std::string& path) {
 }
 
 std::string RegularFile::OpenFailureReason(const std::string& path) {
+  // A socket does not open at all; it is no regular file either.
+  struct stat named {};
+  if (::stat(path.c_str(), &named) == 0 && S_ISSOCK(named.st_mode)) return "not a regular file";
   RegularFile file;
   if (file.Open(path)) return {};
   if (file.fd_ < 0) return std::strerror(errno);

@@ -151,16 +151,17 @@ TEST_F(CountCommand, FolderWalkCollectsByExtension) {
                              "\t3\t16\t14\tUSD\t0.01\t0.03\nTOTAL\t5\t23\t20\t\t\t0.05\n");
 }
 
-// Failures go to stderr as the program, the file's path and the reason, one line each.
+// Failures go to stderr as the program, the file's path and the reason, one line each, as the
+// files are counted (text files come before PDF files).
 TEST_F(CountCommand, EachFailureNamesItsFile) {
   const std::string missingText = File("gone.txt");
   const std::string missingPdf = File("gone.pdf");
   const Outcome outcome = Run({missingPdf, missingText, dir.Write("sheet.xlsb", "cells")});
   EXPECT_EQ(outcome.status, 1);
-  EXPECT_EQ(outcome.errors, "tallywright-count: " + missingPdf +
+  EXPECT_EQ(outcome.errors, "tallywright-count: " + missingText +
                                 ": No such file or directory\n"
                                 "tallywright-count: " +
-                                missingText +
+                                missingPdf +
                                 ": No such file or directory\n"
                                 "tallywright-count: " +
                                 File("sheet.xlsb") + ": not a countable file type\n");

@@ -15,6 +15,13 @@ namespace {
 
 using test::TempDir;
 
+std::optional<ReadStatus> ScanInParts(const std::string& path, TextRules rules, int threads,
+                                      FileCounts& counts, uint64_t smallestPart = 1) {
+  RegularFile file;
+  EXPECT_TRUE(file.Open(path)) << path;
+  return ScanTextFileInParts(file, rules, threads, counts, smallestPart);
+}
+
 // Pieces a text is made of: words in several scripts, white space of every kind, symbols, a
 // Latin-1 byte and a byte no UTF-8 text holds.
 const std::vector<std::string> kPieces = {"word", " ",    "\n",  "\r\n",  "\t",   "3.14", "don't",
@@ -59,7 +66,7 @@ TEST(TextFileParts, CountsEqualTheOnePieceScanOnRandomTexts) {
         const FileCounts whole = OnePiece(path, rules);
         for (int threads : {2, 3, 8}) {
           FileCounts inParts;
-          const auto status = ScanTextFileInParts(path, rules, threads, inParts, 1);
+          const auto status = ScanInParts(path, rules, threads, inParts);
           if (!status) continue;
           ++cutFiles;
           ASSERT_EQ(*status, ReadStatus::Ok);
@@ -89,7 +96,7 @@ TEST(TextFileParts, ALateByteDecidesTheWholeFile) {
   for (const Case& c : cases) {
     const std::string path = dir.Write("late.txt", c.text);
     FileCounts inParts;
-    const auto status = ScanTextFileInParts(path, {}, 4, inParts, 1);
+    const auto status = ScanInParts(path, {}, 4, inParts);
     ASSERT_TRUE(status.has_value()) << c.name;
     EXPECT_EQ(inParts, OnePiece(path, {})) << c.name;
   }
@@ -99,15 +106,13 @@ TEST(TextFileParts, LeavesUncuttableFilesToTheOnePieceScan) {
   TempDir dir;
   FileCounts counts;
   const std::string lines = std::string(5000, 'w') + "\n" + std::string(5000, 'w') + "\n";
-  EXPECT_FALSE(ScanTextFileInParts(dir.Write("bom.txt", "\xEF\xBB\xBF" + lines), {}, 4, counts, 1))
+  EXPECT_FALSE(ScanInParts(dir.Write("bom.txt", "\xEF\xBB\xBF" + lines), {}, 4, counts))
       << "a byte-order mark";
-  EXPECT_FALSE(
-      ScanTextFileInParts(dir.Write("one-line.txt", std::string(9000, 'w')), {}, 4, counts, 1))
+  EXPECT_FALSE(ScanInParts(dir.Write("one-line.txt", std::string(9000, 'w')), {}, 4, counts))
       << "no line feed";
-  EXPECT_FALSE(ScanTextFileInParts(dir.Write("small.txt", lines), {}, 4, counts))
+  EXPECT_FALSE(ScanInParts(dir.Write("small.txt", lines), {}, 4, counts, kSmallestTextPart))
       << "too small to be worth it";
-  EXPECT_FALSE(ScanTextFileInParts(dir.Write("single.txt", lines), {}, 1, counts, 1))
-      << "one thread";
+  EXPECT_FALSE(ScanInParts(dir.Write("single.txt", lines), {}, 1, counts)) << "one thread";
 }
 
 }  // namespace
