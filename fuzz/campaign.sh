@@ -64,7 +64,7 @@ fi
 fuzz_target() {
   local target=$1
   local fuzzer corpus work artifacts dictionary log started left merged executions rate coverage
-  local features crashes kind part artifact
+  local features crashes kind part artifact dictionary_option
   fuzzer=build-fuzz/fuzz/${target}_fuzzer
   corpus=$campaign/corpus/$target
   work=$campaign/runs/$target
@@ -79,6 +79,9 @@ fuzz_target() {
     [ -f "fuzz/dict/$part.dict" ] && cat "fuzz/dict/$part.dict" >>"$dictionary"
   done
 
+  # libFuzzer refuses an empty dictionary; a format without one runs without.
+  dictionary_option=
+  [ -s "$dictionary" ] && dictionary_option=-dict=$dictionary
   log=$campaign/logs/$target.log
   echo "fuzzing $target for ${minutes} min"
   # A crash stops libFuzzer; the campaign keeps going so the time is spent, and the artifacts
@@ -88,7 +91,7 @@ fuzz_target() {
     left=$((seconds - ($(date +%s) - started)))
     [ "$left" -gt 5 ] || break
     nice -n 19 "$fuzzer" -max_total_time="$left" -rss_limit_mb="$rss" -timeout="$timeout" \
-      -dict="$dictionary" -artifact_prefix="$artifacts/" -print_final_stats=1 \
+      ${dictionary_option:+"$dictionary_option"} -artifact_prefix="$artifacts/" -print_final_stats=1 \
       "$work" "$corpus" >>"$log" 2>&1 || echo "  $target stopped on a finding; going on"
   done
 
