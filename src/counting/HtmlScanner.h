@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "counting/ByteSearch.h"
 #include "counting/CountTotals.h"
 #include "text/CharacterClass.h"
 
@@ -29,23 +30,22 @@ class HtmlScanner {
     return counts_;
   }
 
-  // Feeds bytes judged by the byte table; text between markup goes a run at a time.
+  // Feeds bytes judged by the byte table. Nothing inside markup or an entity is judged, so those
+  // are skipped to their end; text between them goes a run at a time.
   void FeedBytes(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {
     while (p < end) {
-      if (!textMode_ || entity_) {
-        Feed(*p, byteClasses[*p]);
+      if (!textMode_) {
+        p = FindEither(p, end, '>', '>');
+        if (p == end) return;
+        textMode_ = true;
         ++p;
         continue;
       }
-      const uint8_t* runEnd = p;
-      while (runEnd < end && *runEnd != '<' && *runEnd != '&') ++runEnd;
-      if (runEnd == p) {
-        Feed(*p, byteClasses[*p]);
-        ++p;
-        continue;
-      }
-      FeedTextRun(p, runEnd, byteClasses);
-      p = runEnd;
+      const uint8_t* stop = entity_ ? FindEither(p, end, ';', '<') : FindEither(p, end, '<', '&');
+      if (!entity_ && stop > p) FeedTextRun(p, stop, byteClasses);
+      if (stop == end) return;
+      Feed(*stop, byteClasses[*stop]);
+      p = stop + 1;
     }
   }
 

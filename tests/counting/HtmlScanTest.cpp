@@ -71,7 +71,7 @@ TEST(HtmlScanRuns, AgreeWithTheCharacterScan) {
   std::mt19937 random(99);
   for (int round = 0; round < 2000; ++round) {
     std::string text;
-    const int pieces = static_cast<int>(random() % 60);
+    const int pieces = static_cast<int>(random() % 200);
     for (int i = 0; i < pieces; ++i) text += kPieces[random() % std::size(kPieces)];
     HtmlScanner byCharacter;
     for (unsigned char b : text) byCharacter.Feed(b, ClassifyByte(b));
