@@ -8,6 +8,7 @@
 #include <zlib.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -181,6 +182,32 @@ void MakeZipBombDocx(const std::string& path, uint64_t inflatedBytes, bool lying
              ZipArchive({StoredEntry("[Content_Types].xml", kContentTypes),
                          StoredEntry("_rels/.rels", kPackageRels),
                          ZeroBombEntry("word/document.xml", inflatedBytes >> 20, lyingSizes)}));
+}
+
+std::string EmptyPagesPdf(int pages) {
+  std::string pdf = "%PDF-1.4\n";
+  std::vector<size_t> offsets;
+  const auto object = [&](const std::string& body) {
+    offsets.push_back(pdf.size());
+    pdf += std::to_string(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
+  };
+  object("<< /Type /Catalog /Pages 2 0 R >>");
+  std::string kids;
+  for (int page = 0; page < pages; ++page) kids += std::to_string(page + 3) + " 0 R ";
+  object("<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) + " >>");
+  for (int page = 0; page < pages; ++page) {
+    object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>");
+  }
+  const size_t table = pdf.size();
+  pdf += "xref\n0 " + std::to_string(offsets.size() + 1) + "\n0000000000 65535 f \n";
+  char entry[32];
+  for (size_t offset : offsets) {
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
+    pdf += entry;
+  }
+  pdf += "trailer\n<< /Size " + std::to_string(offsets.size() + 1) +
+         " /Root 1 0 R >>\nstartxref\n" + std::to_string(table) + "\n%%EOF\n";
+  return pdf;
 }
 
 std::string NestedXml(int depth, const std::string& element) {

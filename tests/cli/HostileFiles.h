@@ -29,6 +29,8 @@ void MakeZipBombDocx(const std::string& path, uint64_t inflatedBytes, bool lying
 // `depth` elements inside one another, as a Word package's main part or as plain XML text.
 std::string NestedXml(int depth, const std::string& element);
 void MakeDocxWithBody(const std::string& path, const std::string& documentXml);
+// A PDF of `pages` pages without content, each its own object in one flat page tree.
+std::string EmptyPagesPdf(int pages);
 // The classic entity expansion: ten levels of ten references each.
 std::string BillionLaughsXml(const std::string& root);
 

@@ -48,6 +48,8 @@ std::string Sparse(const TempDir& dir, const std::string& name) {
 }
 
 const HostileCase kCases[] = {
+    {"PDF of 100 000 empty pages",
+     [](auto& d) { return d.Write("empty-pages.pdf", test::EmptyPagesPdf(100000)); }, nullptr, 0},
     // Special files named like documents: none may block the run waiting for a writer.
     {"FIFO as text", [](auto& d) { return Fifo(d, "pipe.txt"); }, "not a regular file"},
     {"FIFO as Word", [](auto& d) { return Fifo(d, "pipe.docx"); }, "not a regular file"},
