@@ -2,6 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "counting/ByteSearch.h"
 #include "counting/CountTotals.h"
@@ -87,23 +92,56 @@ class HtmlScanner {
 
   // Text without markup or entities, byte by byte: a byte above 0x20 is a counted word
   // character, a space or tab after one counts, and a word ends where such a byte is followed
-  // by a blank. Written without branches so that the loop is vectorised.
+  // by a blank. Sixteen bytes a step where the processor allows, the rest without branches.
   void FeedTextRun(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {
     FeedText(*p, byteClasses[*p]);
     const size_t n = static_cast<size_t>(end - p);
-    int64_t characters = 0, spaces = 0, wordEnds = 0;
-    for (size_t i = 1; i < n; ++i) {
+    RunCounts run;
+    size_t i = 1;
+#if defined(__SSE2__)
+    for (; i + 16 <= n; i += 16) run += RunCountsOf16(p + i);
+#endif
+    for (; i < n; ++i) {
       const uint8_t before = p[i - 1] > 0x20;
       const uint8_t here = p[i] > 0x20;
-      characters += here;
-      spaces += before & ((p[i] == 0x20) | (p[i] == 0x09));
-      wordEnds += before & (here ^ 1);
+      run.characters += here;
+      run.spaces += before & ((p[i] == 0x20) | (p[i] == 0x09));
+      run.wordEnds += before & (here ^ 1);
     }
-    counts_.characters += characters;
-    counts_.spaces += spaces;
-    counts_.words += wordEnds;
+    counts_.characters += run.characters;
+    counts_.spaces += run.spaces;
+    counts_.words += run.wordEnds;
     if (n > 1) inWord_ = end[-1] > 0x20;
   }
+
+  struct RunCounts {
+    int64_t characters = 0, spaces = 0, wordEnds = 0;
+    void operator+=(const RunCounts& other) {
+      characters += other.characters;
+      spaces += other.spaces;
+      wordEnds += other.wordEnds;
+    }
+  };
+
+#if defined(__SSE2__)
+  // The run's counts for the sixteen bytes at `p`, each judged with the byte before it.
+  static RunCounts RunCountsOf16(const uint8_t* p) {
+    __m128i here, before;
+    std::memcpy(&here, p, sizeof here);
+    std::memcpy(&before, p - 1, sizeof before);
+    // Bytes compare signed; flipping the top bit makes "above 0x20" an unsigned comparison.
+    const __m128i flip = _mm_set1_epi8(static_cast<char>(0x80));
+    const __m128i blankTop = _mm_set1_epi8(static_cast<char>(0x20 ^ 0x80));
+    const unsigned hereWord = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpgt_epi8(_mm_xor_si128(here, flip), blankTop)));
+    const unsigned beforeWord = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpgt_epi8(_mm_xor_si128(before, flip), blankTop)));
+    const unsigned spaceOrTab = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_cmpeq_epi8(here, _mm_set1_epi8(0x20)), _mm_cmpeq_epi8(here, _mm_set1_epi8(0x09)))));
+    return {__builtin_popcount(hereWord), __builtin_popcount(beforeWord & spaceOrTab),
+            __builtin_popcount(beforeWord & ~hereWord & 0xFFFFu)};
+  }
+#endif
 
   void CloseWord() {
     if (inWord_) ++counts_.words;
