@@ -81,7 +81,8 @@ void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& bat
   // Other threads count the files ahead; this one reports them in batch order.
   std::optional<OrderedBatch> ahead;
   if (input_.jobs > 1 && batch.size() > 1)
-    ahead.emplace(batch.size(), input_.jobs, countOne, stopBatch_);
+    ahead.emplace(batch.size(), input_.jobs, countOne, stopBatch_,
+                  kind == CounterKind::Text || kind == CounterKind::Html);
   int number = run.filesBefore;
   for (size_t index = 0; index < batch.size(); ++index) {
     const JobFile* file = batch[index];
