@@ -50,6 +50,15 @@ ReadStatus ScanClassicTextFile(const std::string& path, TextRules rules, int thr
   return inParts ? *inParts : ScanTextFile(file, rules, counts);
 }
 
+ReadStatus ScanClassicHtmlFile(const std::string& path, bool legacyByteRules, int threads,
+                               FileCounts& counts) {
+  RegularFile file;
+  if (!file.Open(path)) return ReadStatus::OpenFailed;
+  const std::optional<ReadStatus> inParts =
+      ScanHtmlFileInParts(file, legacyByteRules, threads, counts);
+  return inParts ? *inParts : ScanHtmlFile(file, legacyByteRules, counts);
+}
+
 }  // namespace
 
 FileCountResult CountTextFile(const std::string& path, const CountOptions& options, int threads) {
@@ -65,10 +74,10 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
   return result;
 }
 
-FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
+FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options, int threads) {
   if (options.profile != CountProfile::Classic) return CountHtmlAsShown(path, options.profile);
   FileCounts counts;
-  const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
+  const ReadStatus status = ScanClassicHtmlFile(path, options.legacyByteRules, threads, counts);
   FileCountResult result = ResultOf(status, path, counts);
   if (options.units.repetitions && status == ReadStatus::Ok) {
     result.segments = HtmlFileSegments(path, {false, options.legacyByteRules});

@@ -16,6 +16,7 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
                               int threads = 1);
 
 // HTML: text outside tags and entities.
-FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options);
+FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options,
+                              int threads = 1);
 
 }  // namespace tw

@@ -31,7 +31,7 @@ FileCountResult CountFileOfBatch(CounterKind kind, const std::string& path,
     case CounterKind::Text:
       return CountTextFile(path, options, threads);
     case CounterKind::Html:
-      return CountHtmlFile(path, options);
+      return CountHtmlFile(path, options, threads);
     case CounterKind::Word:
       return CountWordRead(reader.Read(DocumentFormat::Word, path, &stop), options);
     case CounterKind::PowerPoint:

@@ -35,6 +35,9 @@ class HtmlScanner {
     return counts_;
   }
 
+  // Whether the scan stands as a fresh one does: in text, outside an entity and a word.
+  bool AtRest() const { return textMode_ && !entity_ && !inWord_ && !afterIdeograph_; }
+
   // Feeds bytes judged by the byte table. Nothing inside markup or an entity is judged, so those
   // are skipped to their end; text between them goes a run at a time.
   void FeedBytes(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {

@@ -5,107 +5,145 @@
 #include <thread>
 #include <vector>
 
-#include "text/RegularFile.h"
 #include "text/TextDecoding.h"
 
 namespace tw {
 namespace {
 
-using PartCounts = PlainTextStream::PartCounts;
-
-// How far past an even share the cut may go looking for a line feed.
-constexpr size_t kLineFeedSearchBytes = size_t{64} << 10;
+// How far past an even share the cut may go looking for its byte.
+constexpr size_t kCutSearchBytes = size_t{64} << 10;
 constexpr size_t kPartBufferBytes = size_t{1} << 20;
-
-struct PartResult {
-  PartCounts counts;
-  bool readFailed = false;
-};
-
 // The last part reads on to the file's end, however far it grew by now.
 constexpr uint64_t kFileEnd = UINT64_MAX;
 
-// Counts the bytes from `from` up to `to`.
-PartResult ScanPart(const RegularFile& file, uint64_t from, uint64_t to, const TextPlan& plan,
-                    TextRules rules) {
-  PlainTextStream stream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
-  stream.StartPart(plan);
+// Feeds `stream` the bytes from `from` up to `to`; false on a read error.
+template <class Stream>
+bool FeedPart(const RegularFile& file, uint64_t from, uint64_t to, Stream& stream) {
   std::vector<uint8_t> buffer(kPartBufferBytes);
   for (uint64_t offset = from;;) {
     const size_t wanted = static_cast<size_t>(std::min<uint64_t>(buffer.size(), to - offset));
-    if (wanted == 0) break;
+    if (wanted == 0) return true;
     const long got = file.ReadAt(buffer.data(), wanted, offset);
-    if (got < 0) return {{}, true};
+    if (got < 0) return false;
     stream.Feed({buffer.data(), static_cast<size_t>(got)});
     offset += static_cast<uint64_t>(got);
-    if (static_cast<size_t>(got) < wanted) break;  // the file ended early
+    if (static_cast<size_t>(got) < wanted) return true;  // the file ended early
   }
-  return {stream.FinishPart(), false};
 }
 
-// Just after the first line feed at or past each of `parts` - 1 even shares of the file; a share
-// without a line feed close by gets no cut.
-std::vector<uint64_t> CutsAfterLineFeeds(const RegularFile& file, uint64_t parts) {
+// Just after the first `cutAfter` byte at or past each of `parts` - 1 even shares of the file; a
+// share without one close by gets no cut.
+std::vector<uint64_t> Cuts(const RegularFile& file, uint64_t parts, uint8_t cutAfter) {
   std::vector<uint64_t> cuts;
-  std::vector<uint8_t> window(kLineFeedSearchBytes);
+  std::vector<uint8_t> window(kCutSearchBytes);
   for (uint64_t share = 1; share < parts; ++share) {
     const uint64_t nominal = file.Size() / parts * share;
     if (!cuts.empty() && nominal < cuts.back()) continue;
     const long got = file.ReadAt(window.data(), window.size(), nominal);
     if (got <= 0) break;
     const auto end = window.begin() + got;
-    const auto lineFeed = std::find(window.begin(), end, uint8_t{'\n'});
-    const uint64_t cut = nominal + static_cast<uint64_t>(lineFeed - window.begin()) + 1;
-    if (lineFeed != end && cut < file.Size()) cuts.push_back(cut);
+    const auto found = std::find(window.begin(), end, cutAfter);
+    const uint64_t cut = nominal + static_cast<uint64_t>(found - window.begin()) + 1;
+    if (found != end && cut < file.Size()) cuts.push_back(cut);
   }
   return cuts;
 }
 
-std::vector<PartResult> ScanParts(const RegularFile& file, const std::vector<uint64_t>& cuts,
-                                  const TextPlan& plan, TextRules rules) {
-  std::vector<PartResult> results(cuts.size() + 1);
-  const auto scan = [&](size_t part) {
-    const uint64_t from = part == 0 ? 0 : cuts[part - 1];
-    const uint64_t to = part < cuts.size() ? cuts[part] : kFileEnd;
-    results[part] = ScanPart(file, from, to, plan, rules);
+template <class Stream>
+struct Part {
+  Stream stream;
+  uint64_t from = 0;
+  uint64_t to = 0;  // kFileEnd for the last part
+  bool readFailed = false;
+};
+
+// Counts every part on a thread of its own, the first on this one.
+template <class Stream>
+void ScanParts(const RegularFile& file, std::vector<Part<Stream>>& parts) {
+  const auto scan = [&file, &parts](size_t index) {
+    Part<Stream>& part = parts[index];
+    part.readFailed = !FeedPart(file, part.from, part.to, part.stream);
   };
   std::vector<std::jthread> workers;
-  for (size_t part = 1; part < results.size(); ++part) workers.emplace_back(scan, part);
+  for (size_t index = 1; index < parts.size(); ++index) workers.emplace_back(scan, index);
   scan(0);
-  return results;
+}
+
+// A part whose predecessor did not end at rest was counted from the wrong start; the
+// predecessor's stream reads it again instead. The parts' counts, or nothing on a read error.
+template <class Stream>
+std::optional<FileCounts> JoinParts(const RegularFile& file, std::vector<Part<Stream>>& parts) {
+  std::vector<typename Stream::PartCounts> counts;
+  size_t current = 0;
+  for (size_t next = 1;; ++next) {
+    Part<Stream>& part = parts[current];
+    if (part.readFailed) return std::nullopt;
+    if (next == parts.size()) {
+      counts.push_back(part.stream.FinishPart());
+      break;
+    }
+    if (part.stream.AtRest()) {
+      counts.push_back(part.stream.FinishPart());
+      current = next;
+    } else if (!FeedPart(file, parts[next].from, parts[next].to, part.stream)) {
+      return std::nullopt;
+    }
+  }
+  return Stream::JoinParts(counts);
+}
+
+template <class MakeStream>
+std::optional<ReadStatus> ScanInParts(const RegularFile& file, const MakeStream& makeStream,
+                                      bool legacyByteRules, int threads, uint8_t cutAfter,
+                                      uint64_t smallestPart, FileCounts& counts) {
+  if (threads < 2) return std::nullopt;
+  const uint64_t partCount =
+      std::min<uint64_t>(threads, file.Size() / std::max<uint64_t>(smallestPart, 1));
+  if (partCount < 2) return std::nullopt;
+  std::vector<uint8_t> head(kTextHeadBytes);
+  const long got = file.ReadAt(head.data(), head.size(), 0);
+  if (got < 0) return std::nullopt;
+  // Only text judged byte by byte (UTF-8 without a mark is among it) has nothing that runs
+  // across a cut after an ASCII byte but the scan's own state, which JoinParts checks.
+  const TextPlan plan = PlanTextDecoding({head.data(), static_cast<size_t>(got)}, legacyByteRules);
+  if (plan.encoding.encoding != TextEncoding::Bytes) return std::nullopt;
+  const std::vector<uint64_t> cuts = Cuts(file, partCount, cutAfter);
+  if (cuts.empty()) return std::nullopt;
+  using Stream = decltype(makeStream());
+  std::vector<Part<Stream>> parts;
+  parts.reserve(cuts.size() + 1);
+  for (size_t index = 0; index <= cuts.size(); ++index) {
+    Part<Stream>& part = parts.emplace_back(Part<Stream>{makeStream()});
+    part.stream.StartPart(plan);
+    part.from = index == 0 ? 0 : cuts[index - 1];
+    part.to = index < cuts.size() ? cuts[index] : kFileEnd;
+  }
+  try {
+    ScanParts(file, parts);
+  } catch (const std::system_error&) {
+    return std::nullopt;  // no thread to be had: one piece it is
+  }
+  const std::optional<FileCounts> joined = JoinParts(file, parts);
+  if (!joined) return ReadStatus::ReadFailed;
+  counts = *joined;
+  return ReadStatus::Ok;
 }
 
 }  // namespace
 
 std::optional<ReadStatus> ScanTextFileInParts(const RegularFile& file, TextRules rules, int threads,
                                               FileCounts& counts, uint64_t smallestPart) {
-  if (threads < 2) return std::nullopt;
-  const uint64_t parts =
-      std::min<uint64_t>(threads, file.Size() / std::max<uint64_t>(smallestPart, 1));
-  if (parts < 2) return std::nullopt;
-  std::vector<uint8_t> head(kTextHeadBytes);
-  const long got = file.ReadAt(head.data(), head.size(), 0);
-  if (got < 0) return std::nullopt;
-  // Only text judged byte by byte (UTF-8 without a mark is among it) has no character or state
-  // that runs across a line feed.
-  const TextPlan plan =
-      PlanTextDecoding({head.data(), static_cast<size_t>(got)}, rules.legacyByteRules);
-  if (plan.encoding.encoding != TextEncoding::Bytes) return std::nullopt;
-  const std::vector<uint64_t> cuts = CutsAfterLineFeeds(file, parts);
-  if (cuts.empty()) return std::nullopt;
-  std::vector<PartResult> results;
-  try {
-    results = ScanParts(file, cuts, plan, rules);
-  } catch (const std::system_error&) {
-    return std::nullopt;  // no thread to be had: one piece it is
-  }
-  std::vector<PartCounts> partCounts;
-  for (const PartResult& result : results) {
-    if (result.readFailed) return ReadStatus::ReadFailed;
-    partCounts.push_back(result.counts);
-  }
-  counts = PlainTextStream::JoinParts(partCounts);
-  return ReadStatus::Ok;
+  const auto fresh = [rules] {
+    return PlainTextStream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
+  };
+  return ScanInParts(file, fresh, rules.legacyByteRules, threads, '\n', smallestPart, counts);
+}
+
+std::optional<ReadStatus> ScanHtmlFileInParts(const RegularFile& file, bool legacyByteRules,
+                                              int threads, FileCounts& counts,
+                                              uint64_t smallestPart) {
+  const auto fresh = [legacyByteRules] { return HtmlStream(HtmlPolicy{}, legacyByteRules); };
+  return ScanInParts(file, fresh, legacyByteRules, threads, '>', smallestPart, counts);
 }
 
 }  // namespace tw

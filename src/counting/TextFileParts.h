@@ -22,4 +22,10 @@ std::optional<ReadStatus> ScanTextFileInParts(const RegularFile& file, TextRules
                                               FileCounts& counts,
                                               uint64_t smallestPart = kSmallestTextPart);
 
+// The same for an HTML file, cut just after a ">"; where a part was cut inside text, a word or
+// an entity, the part before it reads on over it, so the counts stay those of one piece.
+std::optional<ReadStatus> ScanHtmlFileInParts(const RegularFile& file, bool legacyByteRules,
+                                              int threads, FileCounts& counts,
+                                              uint64_t smallestPart = kSmallestTextPart);
+
 }  // namespace tw

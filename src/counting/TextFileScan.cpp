@@ -58,6 +58,12 @@ ReadStatus ScanTextFile(RegularFile& file, TextRules rules, FileCounts& counts) 
   return ScanOpenFile(file, stream, counts);
 }
 
+ReadStatus ScanHtmlFile(RegularFile& file, bool legacyByteRules, FileCounts& counts) {
+  counts = FileCounts{};
+  HtmlStream stream(HtmlPolicy{}, legacyByteRules);
+  return ScanOpenFile(file, stream, counts);
+}
+
 ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts) {
   HtmlStream stream(HtmlPolicy{}, legacyByteRules);
   return ScanFile(path, stream, counts);

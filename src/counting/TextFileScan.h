@@ -15,6 +15,7 @@ ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& co
 // The same for a file opened already, read from where it stands.
 ReadStatus ScanTextFile(RegularFile& file, TextRules rules, FileCounts& counts);
 ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts);
+ReadStatus ScanHtmlFile(RegularFile& file, bool legacyByteRules, FileCounts& counts);
 // A plain-text file under a profile other than classic: decoded like the classic scan decodes
 // it, every code point judged by the profile.
 ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile, FileCounts& counts);

@@ -62,6 +62,11 @@ struct PlainTextPolicy {
   };
 
   Bytes MakeBytes() const { return Bytes(extraSymbolsAsWords); }
+  // Plain text is only ever cut just after a line feed, where no word or character runs on.
+  template <class Reading>
+  static bool AtRest(const Reading&) {
+    return true;
+  }
   Points MakePoints() const { return Points(WordScanner(extraSymbolsAsWords)); }
   Points ContinueByCodePoint(const Bytes& bytes) const {
     return Points(bytes.ContinueByCodePoint());
@@ -88,6 +93,7 @@ struct HtmlPolicy {
   class Points {
    public:
     explicit Points(HtmlScanner html) : html_(html) {}
+    const HtmlScanner& Scanner() const { return html_; }
     void operator()(char32_t cp) {
       html_.Feed(cp, cp < 0x10000 ? basicPlane_[cp] : ClassifyCodePoint(cp));
     }
@@ -100,6 +106,10 @@ struct HtmlPolicy {
 
   Bytes MakeBytes() const { return {}; }
   Points MakePoints() const { return Points(HtmlScanner()); }
+  template <class Reading>
+  static bool AtRest(const Reading& reading) {
+    return reading.Scanner().AtRest();
+  }
   Points ContinueByCodePoint(const Bytes& bytes) const { return Points(bytes.Scanner()); }
 };
 

@@ -42,12 +42,20 @@ class TextScanStream {
   }
 
   // A text cut into parts, each counted by a stream of its own, sums up to the whole text's
-  // counts when every cut follows a line feed of a text judged byte by byte (the plan's
-  // encoding is Bytes): no character, word or entity runs across a line feed there. A part
-  // other than the first starts with the plan the first part's head decided.
+  // counts when the text is judged byte by byte (the plan's encoding is Bytes) and the stream
+  // of every part but the last ends AtRest. A part other than the first starts with the plan
+  // the first part's head decided.
   void StartPart(const TextPlan& plan) {
     started_ = true;
     Begin(plan);
+  }
+
+  // Whether nothing read so far bears on how the next byte is judged, so that a part starting
+  // here with a fresh stream counts the same as this stream would.
+  bool AtRest() const {
+    if (decoded_) return false;
+    const bool bytesAtRest = !bytes_ || Policy::AtRest(*bytes_);
+    return bytesAtRest && (!utf8_ || (!utf8_->decoder.Pending() && Policy::AtRest(utf8_->points)));
   }
 
   // What a part counted: byte by byte, and as UTF-8 when its bytes are UTF-8 with a multi-byte

@@ -49,6 +49,8 @@ class Utf8Decoder {
 
   // Whether a byte formed no valid sequence so far.
   bool SawInvalid() const { return invalid_; }
+  // Whether part of a sequence waits for the next piece.
+  bool Pending() const { return pendingLength_ > 0; }
   // Whether a valid multi-byte sequence was seen so far.
   bool SawMultiByte() const { return multiByte_; }
 
