@@ -10,6 +10,11 @@
 namespace tw {
 namespace {
 
+// After the head, the file is read in pieces that stay in the processor's cache between the
+// copy out of the page cache and the scan: with pieces of a megabyte, the copy alone took a
+// third of the time.
+constexpr size_t kTextPieceBytes = size_t{128} << 10;
+
 // One buffer per thread, kept from file to file: a small file costs no allocation.
 std::vector<uint8_t>& PieceBuffer() {
   thread_local std::vector<uint8_t> buffer(kTextHeadBytes);
@@ -27,10 +32,10 @@ ReadStatus ScanOpenFile(RegularFile& file, Stream& stream, FileCounts& counts) {
   if (got < 0) return ReadStatus::ReadFailed;
   stream.Feed({buffer.data(), static_cast<size_t>(got)});
   // A head shorter than asked for is the whole file.
-  while (static_cast<size_t>(got) == headLength) {
-    got = file.ReadSome(buffer.data(), buffer.size());
+  for (bool more = static_cast<size_t>(got) == headLength; more;) {
+    got = file.ReadSome(buffer.data(), kTextPieceBytes);
     if (got < 0) return ReadStatus::ReadFailed;
-    if (got == 0) break;
+    more = got > 0;
     stream.Feed({buffer.data(), static_cast<size_t>(got)});
   }
   counts = stream.Finish();
