@@ -1,6 +1,7 @@
 #include "counting/TextFileParts.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -10,8 +11,10 @@
 namespace tw {
 namespace {
 
-// How far past an even share the cut may go looking for its byte.
-constexpr size_t kCutSearchBytes = size_t{64} << 10;
+// How far past an even share the cut may go looking for its byte (a text's lines can be long),
+// a window at a time.
+constexpr uint64_t kCutSearchBytes = uint64_t{4} << 20;
+constexpr size_t kCutWindowBytes = size_t{64} << 10;
 // Small enough to stay in the processor's cache from the copy to the scan.
 constexpr size_t kPartBufferBytes = size_t{128} << 10;
 // The last part reads on to the file's end, however far it grew by now.
@@ -32,20 +35,28 @@ bool FeedPart(const RegularFile& file, uint64_t from, uint64_t to, Stream& strea
   }
 }
 
+// Where the first `cutAfter` byte at or past `from` lies, searched up to kCutSearchBytes on.
+std::optional<uint64_t> Find(const RegularFile& file, uint64_t from, uint8_t cutAfter) {
+  std::vector<uint8_t> window(kCutWindowBytes);
+  for (uint64_t offset = from; offset < from + kCutSearchBytes; offset += window.size()) {
+    const long got = file.ReadAt(window.data(), window.size(), offset);
+    if (got <= 0) return std::nullopt;
+    const auto end = window.begin() + got;
+    const auto found = std::find(window.begin(), end, cutAfter);
+    if (found != end) return offset + static_cast<uint64_t>(found - window.begin());
+  }
+  return std::nullopt;
+}
+
 // Just after the first `cutAfter` byte at or past each of `parts` - 1 even shares of the file; a
 // share without one close by gets no cut.
 std::vector<uint64_t> Cuts(const RegularFile& file, uint64_t parts, uint8_t cutAfter) {
   std::vector<uint64_t> cuts;
-  std::vector<uint8_t> window(kCutSearchBytes);
   for (uint64_t share = 1; share < parts; ++share) {
     const uint64_t nominal = file.Size() / parts * share;
     if (!cuts.empty() && nominal < cuts.back()) continue;
-    const long got = file.ReadAt(window.data(), window.size(), nominal);
-    if (got <= 0) break;
-    const auto end = window.begin() + got;
-    const auto found = std::find(window.begin(), end, cutAfter);
-    const uint64_t cut = nominal + static_cast<uint64_t>(found - window.begin()) + 1;
-    if (found != end && cut < file.Size()) cuts.push_back(cut);
+    const std::optional<uint64_t> found = Find(file, nominal, cutAfter);
+    if (found && *found + 1 < file.Size()) cuts.push_back(*found + 1);
   }
   return cuts;
 }
