@@ -1,8 +1,11 @@
 #include "counting/ByteFileCounter.h"
 
+#include <utility>
+
 #include "counting/DocumentSegments.h"
 #include "counting/ProfileScanner.h"
 #include "counting/TextFileScan.h"
+#include "formats/container/ContainerLimits.h"
 #include "formats/html/HtmlReader.h"
 #include "text/RegularFile.h"
 
@@ -46,12 +49,15 @@ FileCountResult CountHtmlAsShown(const std::string& path, CountProfile profile) 
 FileCountResult CountTextFile(const std::string& path, const CountOptions& options) {
   FileCounts counts;
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
+  // Repetitions look at the text the count read, kept up to the size any text file is read to.
+  KeptBytes kept{ContainerLimits{}.maxEntryBytes};
+  KeptBytes* keep = options.units.repetitions ? &kept : nullptr;
   const ReadStatus status = options.profile == CountProfile::Classic
-                                ? ScanTextFile(path, rules, counts)
-                                : ScanTextFileByProfile(path, options.profile, counts);
+                                ? ScanTextFile(path, rules, counts, keep)
+                                : ScanTextFileByProfile(path, options.profile, counts, keep);
   FileCountResult result = ResultOf(status, path, counts);
-  if (options.units.repetitions && status == ReadStatus::Ok) {
-    result.segments = TextFileSegments(path, rules);
+  if (keep != nullptr && status == ReadStatus::Ok && kept.whole) {
+    result.segments = TextFileSegments(std::move(kept.bytes), rules);
   }
   return result;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <utility>
 
 #include "formats/common/MarkupText.h"
 #include "formats/common/TextFile.h"
@@ -87,12 +88,10 @@ WordsOfText PlainTextWords(TextRules rules) {
   return [rules](std::u16string_view text) { return ScanUtf16Text(text, rules).words; };
 }
 
-std::vector<SegmentWords> TextFileSegments(const std::string& path, TextRules rules) {
-  try {
-    return SegmentsOfText(Utf8ToUtf16(ReadTextFileUtf8(path)), rules);
-  } catch (...) {
-    return {};
-  }
+std::vector<SegmentWords> TextFileSegments(std::string bytes, TextRules rules) {
+  const std::string text = DecodedText(std::move(bytes));
+  if (text.find('\0') != std::string::npos) return {};
+  return SegmentsOfText(Utf8ToUtf16(text), rules);
 }
 
 std::vector<SegmentWords> HtmlFileSegments(const std::string& path, TextRules rules) {

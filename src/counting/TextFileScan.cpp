@@ -1,6 +1,7 @@
 #include "counting/TextFileScan.h"
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 #include "counting/ProfileTextPolicy.h"
@@ -16,25 +17,43 @@ std::vector<uint8_t>& PieceBuffer() {
   return buffer;
 }
 
+void Keep(KeptBytes* kept, std::span<const uint8_t> piece) {
+  if (kept == nullptr || !kept->whole) return;
+  if (piece.size() > kept->limit - kept->bytes.size()) {
+    kept->whole = false;
+    std::string().swap(kept->bytes);
+    return;
+  }
+  kept->bytes.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+}
+
 // The head is read in full, so the decoding it decides does not depend on how the system
 // happens to split the reads.
 template <class Stream>
-ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts) {
+ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts, KeptBytes* kept) {
   counts = FileCounts{};
   RegularFile file;
   if (!file.Open(path)) return ReadStatus::OpenFailed;
+  if (kept != nullptr && file.Size() <= kept->limit) {
+    kept->bytes.reserve(static_cast<size_t>(file.Size()));
+  }
+  const auto feed = [&stream, kept](const uint8_t* data, long length) {
+    const std::span<const uint8_t> piece(data, static_cast<size_t>(length));
+    Keep(kept, piece);
+    stream.Feed(piece);
+  };
   std::vector<uint8_t>& buffer = PieceBuffer();
   const size_t headLength =
       static_cast<size_t>(std::min<uint64_t>(file.Size() + 1, kTextHeadBytes));
   long got = file.ReadFully(buffer.data(), headLength);
   if (got < 0) return ReadStatus::ReadFailed;
-  stream.Feed({buffer.data(), static_cast<size_t>(got)});
+  feed(buffer.data(), got);
   // A head shorter than asked for is the whole file.
   while (static_cast<size_t>(got) == headLength) {
     got = file.ReadSome(buffer.data(), buffer.size());
     if (got < 0) return ReadStatus::ReadFailed;
     if (got == 0) break;
-    stream.Feed({buffer.data(), static_cast<size_t>(got)});
+    feed(buffer.data(), got);
   }
   counts = stream.Finish();
   return ReadStatus::Ok;
@@ -42,20 +61,21 @@ ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts)
 
 }  // namespace
 
-ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts) {
+ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts,
+                        KeptBytes* kept) {
   PlainTextStream stream(PlainTextPolicy{rules.extraSymbolsAsWords}, rules.legacyByteRules);
-  return ScanFile(path, stream, counts);
+  return ScanFile(path, stream, counts, kept);
 }
 
 ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts) {
   HtmlStream stream(HtmlPolicy{}, legacyByteRules);
-  return ScanFile(path, stream, counts);
+  return ScanFile(path, stream, counts, nullptr);
 }
 
-ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile,
-                                 FileCounts& counts) {
+ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile, FileCounts& counts,
+                                 KeptBytes* kept) {
   TextScanStream<ProfileTextPolicy> stream(ProfileTextPolicy{profile}, false);
-  return ScanFile(path, stream, counts);
+  return ScanFile(path, stream, counts, kept);
 }
 
 }  // namespace tw

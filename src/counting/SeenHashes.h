@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace tw {
+
+// A set of 64-bit hashes in one open-addressed table. A run may see hundreds of thousands of
+// segments; a node-based set would cost an allocation and a cache miss for each.
+class SeenHashes {
+ public:
+  // Adds a hash; true when it was not in the set before.
+  bool Insert(uint64_t hash);
+  size_t Size() const { return size_; }
+
+ private:
+  size_t SlotOf(uint64_t hash) const;
+  void Grow();
+
+  std::vector<uint64_t> slots_;  // 0 marks an empty slot, so the hash 0 is kept apart
+  size_t size_ = 0;
+  int shift_ = 64;
+  bool zeroSeen_ = false;
+};
+
+}  // namespace tw
