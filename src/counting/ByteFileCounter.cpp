@@ -65,10 +65,12 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options) {
   if (options.profile != CountProfile::Classic) return CountHtmlAsShown(path, options.profile);
   FileCounts counts;
-  const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts);
+  KeptBytes kept{ContainerLimits{}.maxEntryBytes};
+  KeptBytes* keep = options.units.repetitions ? &kept : nullptr;
+  const ReadStatus status = ScanHtmlFile(path, options.legacyByteRules, counts, keep);
   FileCountResult result = ResultOf(status, path, counts);
-  if (options.units.repetitions && status == ReadStatus::Ok) {
-    result.segments = HtmlFileSegments(path, {false, options.legacyByteRules});
+  if (keep != nullptr && status == ReadStatus::Ok && kept.whole) {
+    result.segments = HtmlFileSegments(std::move(kept.bytes), {false, options.legacyByteRules});
   }
   return result;
 }

@@ -94,12 +94,10 @@ std::vector<SegmentWords> TextFileSegments(std::string bytes, TextRules rules) {
   return SegmentsOfText(Utf8ToUtf16(text), rules);
 }
 
-std::vector<SegmentWords> HtmlFileSegments(const std::string& path, TextRules rules) {
-  try {
-    return SegmentsOfText(Utf8ToUtf16(ShownHtmlText(ReadTextFileUtf8(path))), rules);
-  } catch (...) {
-    return {};
-  }
+std::vector<SegmentWords> HtmlFileSegments(std::string bytes, TextRules rules) {
+  const std::string text = DecodedText(std::move(bytes));
+  if (text.find('\0') != std::string::npos) return {};
+  return SegmentsOfText(Utf8ToUtf16(ShownHtmlText(text)), rules);
 }
 
 }  // namespace tw

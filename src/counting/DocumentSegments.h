@@ -23,9 +23,9 @@ WordsOfText PlainTextWords(TextRules rules);
 // read: by their byte-order mark, else as UTF-8, else as Windows Latin-1). A file holding a NUL
 // is no text and has none.
 std::vector<SegmentWords> TextFileSegments(std::string bytes, TextRules rules);
-// The segments of an HTML file as shown: tags, scripts and styles left out, block elements
-// ending paragraphs, character references decoded. A file that cannot be read has none; its
-// counter has reported why.
-std::vector<SegmentWords> HtmlFileSegments(const std::string& path, TextRules rules);
+// The segments of an HTML file as shown, from the bytes its count read (decoded the same way):
+// tags, scripts and styles left out, block elements ending paragraphs, character references
+// decoded.
+std::vector<SegmentWords> HtmlFileSegments(std::string bytes, TextRules rules);
 
 }  // namespace tw

@@ -67,9 +67,10 @@ ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& co
   return ScanFile(path, stream, counts, kept);
 }
 
-ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts) {
+ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts,
+                        KeptBytes* kept) {
   HtmlStream stream(HtmlPolicy{}, legacyByteRules);
-  return ScanFile(path, stream, counts, nullptr);
+  return ScanFile(path, stream, counts, kept);
 }
 
 ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile, FileCounts& counts,

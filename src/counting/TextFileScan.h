@@ -20,7 +20,8 @@ struct KeptBytes {
 // whatever the file's size (unless its bytes are kept).
 ReadStatus ScanTextFile(const std::string& path, TextRules rules, FileCounts& counts,
                         KeptBytes* kept = nullptr);
-ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts);
+ReadStatus ScanHtmlFile(const std::string& path, bool legacyByteRules, FileCounts& counts,
+                        KeptBytes* kept = nullptr);
 // A plain-text file under a profile other than classic: decoded like the classic scan decodes
 // it, every code point judged by the profile.
 ReadStatus ScanTextFileByProfile(const std::string& path, CountProfile profile, FileCounts& counts,

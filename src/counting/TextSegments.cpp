@@ -38,6 +38,13 @@ class ParagraphText {
   UText text_ = UTEXT_INITIALIZER;
 };
 
+// The normalised text of a segment, kept per thread from piece to piece: a document may hand
+// over thousands of short pieces, and each would otherwise make its own.
+std::vector<char16_t>& NormalisedBuffer() {
+  thread_local std::vector<char16_t> buffer;
+  return buffer;
+}
+
 bool EndsParagraph(char16_t unit) {
   return unit == u'\r' || unit == u'\n' || unit == u'\u2029';
 }
@@ -45,7 +52,7 @@ bool EndsParagraph(char16_t unit) {
 class SegmentAppender {
  public:
   SegmentAppender(const WordsOfText& wordsOf, std::vector<SegmentWords>& segments)
-      : wordsOf_(wordsOf), segments_(segments) {}
+      : wordsOf_(wordsOf), segments_(segments), normalised_(NormalisedBuffer()) {}
 
   // Splits the text into paragraphs, noting on the way whether the simple sentence rules cover
   // each one.
@@ -123,7 +130,7 @@ class SegmentAppender {
   const SimpleSentenceBreaks breaks_;
   const WordsOfText& wordsOf_;
   std::vector<SegmentWords>& segments_;
-  std::vector<char16_t> normalised_;
+  std::vector<char16_t>& normalised_;
   size_t normalisedLength_ = 0;
 };
 
