@@ -101,37 +101,55 @@ class SegmentAppender {
   }
 
   void AddSentence(std::u16string_view sentence) {
-    const uint64_t hash = HashOfNormalised(sentence);
-    if (normalisedLength_ == 0) return;
-    segments_.push_back({hash, wordsOf_(sentence)});
+    const std::u16string_view normalised = Normalised(Trimmed(sentence));
+    if (normalised.empty()) return;
+    segments_.push_back({std::hash<std::u16string_view>{}(normalised), wordsOf_(sentence)});
   }
 
-  // White space runs become one space, and the ends are trimmed. The buffer only ever grows, and
-  // the normalised text is never longer than the sentence, so it is written without checks and
+  std::u16string_view Trimmed(std::u16string_view text) const {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && breaks_.IsWhiteSpace(text[begin])) ++begin;
+    while (end > begin && breaks_.IsWhiteSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+  }
+
+  // Most sentences are normalised already, their words apart by single spaces: those are hashed
+  // as they stand. The rest have their white space runs made one space.
+  std::u16string_view Normalised(std::u16string_view trimmed) {
+    // Bit operations, not conditions, for the same reason as below.
+    unsigned irregular = 0;
+    unsigned previousBlank = 0;
+    for (const char16_t unit : trimmed) {
+      const unsigned blank = breaks_.IsWhiteSpace(unit) ? 1 : 0;
+      irregular |= blank & (previousBlank | static_cast<unsigned>(unit != u' '));
+      previousBlank = blank;
+    }
+    return irregular == 0 ? trimmed : SpacesCollapsed(trimmed);
+  }
+
+  // The buffer only ever grows, and the text never does, so it is written without checks and
   // without branches: spaces and letters alternate too often for a branch to be predicted.
-  uint64_t HashOfNormalised(std::u16string_view sentence) {
-    if (normalised_.size() < sentence.size() + 1) normalised_.resize(sentence.size() + 1);
+  std::u16string_view SpacesCollapsed(std::u16string_view trimmed) {
+    if (normalised_.size() < trimmed.size() + 1) normalised_.resize(trimmed.size() + 1);
     char16_t* const begin = normalised_.data();
     char16_t* out = begin;
     size_t pendingSpace = 0;
-    for (const char16_t unit : sentence) {
+    for (const char16_t unit : trimmed) {
       const size_t kept = breaks_.IsWhiteSpace(unit) ? 0 : 1;
       *out = u' ';
       out += pendingSpace & kept;
       *out = unit;
       out += kept;
-      pendingSpace = (kept ^ 1) & static_cast<size_t>(out != begin);
+      pendingSpace = kept ^ 1;
     }
-    normalisedLength_ = static_cast<size_t>(out - begin);
-    if (normalisedLength_ == 0) return 0;
-    return std::hash<std::u16string_view>{}(std::u16string_view(begin, normalisedLength_));
+    return {begin, static_cast<size_t>(out - begin)};
   }
 
   const SimpleSentenceBreaks breaks_;
   const WordsOfText& wordsOf_;
   std::vector<SegmentWords>& segments_;
   std::vector<char16_t>& normalised_;
-  size_t normalisedLength_ = 0;
 };
 
 }  // namespace
