@@ -1,5 +1,8 @@
 #include "counting/SeenHashes.h"
 
+#include <new>
+#include <utility>
+
 namespace tw {
 namespace {
 
@@ -16,8 +19,8 @@ bool SeenHashes::Insert(uint64_t hash) {
   }
   // At most three quarters full: probes stay short, and the table small enough that touching
   // its pages for the first time costs little.
-  if (4 * (size_ + 1) > 3 * slots_.size()) Grow();
-  const size_t mask = slots_.size() - 1;
+  if (4 * (size_ + 1) > 3 * capacity_) Grow();
+  const size_t mask = capacity_ - 1;
   for (size_t slot = SlotOf(hash);; slot = (slot + 1) & mask) {
     if (slots_[slot] == hash) return false;
     if (slots_[slot] == 0) {
@@ -35,12 +38,17 @@ size_t SeenHashes::SlotOf(uint64_t hash) const {
 }
 
 void SeenHashes::Grow() {
-  const int bits = slots_.empty() ? kFirstBits : 64 - shift_ + 1;
-  std::vector<uint64_t> old(size_t{1} << bits, 0);
-  old.swap(slots_);
+  const int bits = capacity_ == 0 ? kFirstBits : 64 - shift_ + 1;
+  const size_t capacity = size_t{1} << bits;
+  Slots grown(static_cast<uint64_t*>(std::calloc(capacity, sizeof(uint64_t))));
+  if (!grown) throw std::bad_alloc();
+  const Slots old = std::exchange(slots_, std::move(grown));
+  const size_t oldCapacity = capacity_;
+  capacity_ = capacity;
   shift_ = 64 - bits;
-  const size_t mask = slots_.size() - 1;
-  for (const uint64_t hash : old) {
+  const size_t mask = capacity_ - 1;
+  for (size_t i = 0; i < oldCapacity; ++i) {
+    const uint64_t hash = old[i];
     if (hash == 0) continue;
     size_t slot = SlotOf(hash);
     while (slots_[slot] != 0) slot = (slot + 1) & mask;

@@ -2,7 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 namespace tw {
 
@@ -15,10 +16,18 @@ class SeenHashes {
   size_t Size() const { return size_; }
 
  private:
+  struct Free {
+    void operator()(uint64_t* slots) const { std::free(slots); }
+  };
+  using Slots = std::unique_ptr<uint64_t[], Free>;
+
   size_t SlotOf(uint64_t hash) const;
   void Grow();
 
-  std::vector<uint64_t> slots_;  // 0 marks an empty slot, so the hash 0 is kept apart
+  // Zeroed by calloc, which takes fresh pages from the system as they are: a large table is not
+  // written over before its first use. 0 marks an empty slot, so the hash 0 is kept apart.
+  Slots slots_;
+  size_t capacity_ = 0;
   size_t size_ = 0;
   int shift_ = 64;
   bool zeroSeen_ = false;
