@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <new>
 #include <string_view>
 #include <utility>
 
@@ -88,16 +89,26 @@ WordsOfText PlainTextWords(TextRules rules) {
   return [rules](std::u16string_view text) { return ScanUtf16Text(text, rules).words; };
 }
 
+// Repetitions are looked for on top of the count: a file whose segments do not fit in memory is
+// counted without them.
 std::vector<SegmentWords> TextFileSegments(std::string bytes, TextRules rules) {
-  const std::string text = DecodedText(std::move(bytes));
-  if (text.find('\0') != std::string::npos) return {};
-  return SegmentsOfText(Utf8ToUtf16(text), rules);
+  try {
+    const std::string text = DecodedText(std::move(bytes));
+    if (text.find('\0') != std::string::npos) return {};
+    return SegmentsOfText(Utf8ToUtf16(text), rules);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
 }
 
 std::vector<SegmentWords> HtmlFileSegments(std::string bytes, TextRules rules) {
-  const std::string text = DecodedText(std::move(bytes));
-  if (text.find('\0') != std::string::npos) return {};
-  return SegmentsOfText(Utf8ToUtf16(ShownHtmlText(text)), rules);
+  try {
+    const std::string text = DecodedText(std::move(bytes));
+    if (text.find('\0') != std::string::npos) return {};
+    return SegmentsOfText(Utf8ToUtf16(ShownHtmlText(text)), rules);
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
 }
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 #include "counting/TextFileScan.h"
 
 #include <algorithm>
+#include <new>
 #include <span>
 #include <vector>
 
@@ -17,14 +18,31 @@ std::vector<uint8_t>& PieceBuffer() {
   return buffer;
 }
 
+// Keeping the bytes is for repetitions only: a file too large for it, or for the memory left,
+// is still counted, only without them.
+void StopKeeping(KeptBytes& kept) {
+  kept.whole = false;
+  std::string().swap(kept.bytes);
+}
+
 void Keep(KeptBytes* kept, std::span<const uint8_t> piece) {
   if (kept == nullptr || !kept->whole) return;
-  if (piece.size() > kept->limit - kept->bytes.size()) {
-    kept->whole = false;
-    std::string().swap(kept->bytes);
-    return;
+  if (piece.size() > kept->limit - kept->bytes.size()) return StopKeeping(*kept);
+  try {
+    kept->bytes.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+  } catch (const std::bad_alloc&) {
+    StopKeeping(*kept);
   }
-  kept->bytes.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+}
+
+void MakeRoom(KeptBytes* kept, uint64_t size) {
+  if (kept == nullptr) return;
+  if (size > kept->limit) return StopKeeping(*kept);
+  try {
+    kept->bytes.reserve(static_cast<size_t>(size));
+  } catch (const std::bad_alloc&) {
+    StopKeeping(*kept);
+  }
 }
 
 // The head is read in full, so the decoding it decides does not depend on how the system
@@ -34,9 +52,7 @@ ReadStatus ScanFile(const std::string& path, Stream& stream, FileCounts& counts,
   counts = FileCounts{};
   RegularFile file;
   if (!file.Open(path)) return ReadStatus::OpenFailed;
-  if (kept != nullptr && file.Size() <= kept->limit) {
-    kept->bytes.reserve(static_cast<size_t>(file.Size()));
-  }
+  MakeRoom(kept, file.Size());
   const auto feed = [&stream, kept](const uint8_t* data, long length) {
     const std::span<const uint8_t> piece(data, static_cast<size_t>(length));
     Keep(kept, piece);
