@@ -1,8 +1,11 @@
 #include "cli/OutputMerger.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "cli/FailureReason.h"
 #include "cli/JsonValue.h"
@@ -12,7 +15,8 @@ namespace {
 
 using Kind = JsonValue::Kind;
 
-constexpr const char* kTsvHeader = "path\twords\tchars_with_spaces\tchars\tcurrency\trate\tamount";
+constexpr std::array<std::string_view, 7> kTsvHeader = {
+    "path", "words", "chars_with_spaces", "chars", "currency", "rate", "amount"};
 constexpr const char* kNotCounted = "not counted";
 
 std::optional<int64_t> IntegerOf(const std::string& text) {
@@ -74,14 +78,33 @@ ResultRow RowOf(const std::vector<std::string>& cells) {
   return result;
 }
 
+// The unit columns a tsv header names after the fixed ones.
+std::optional<MergedUnitColumns> TsvUnitColumns(const std::vector<std::string>& header) {
+  if (header.size() < kTsvHeader.size() ||
+      !std::equal(kTsvHeader.begin(), kTsvHeader.end(), header.begin())) {
+    return std::nullopt;
+  }
+  return MergedUnitColumns::Named(
+      {header.begin() + static_cast<ptrdiff_t>(kTsvHeader.size()), header.end()});
+}
+
+std::vector<std::string> UnitCellsOf(const std::vector<std::string>& cells) {
+  return {cells.begin() + static_cast<ptrdiff_t>(kTsvHeader.size()), cells.end()};
+}
+
 std::string MergeTsv(const std::string& text, MergedOutputs& merged) {
   std::istringstream in(text);
   std::string line;
-  if (!std::getline(in, line) || line != kTsvHeader) return "no tallywright-count tsv header";
+  if (!std::getline(in, line)) return "no tallywright-count tsv header";
+  merged.units = TsvUnitColumns(SplitTabs(line));
+  if (!merged.units) return "no tallywright-count tsv header";
+  const size_t fields = kTsvHeader.size() + merged.units->Names().size();
   std::vector<std::vector<std::string>> lines;
   while (std::getline(in, line)) {
     lines.push_back(SplitTabs(line));
-    if (lines.back().size() != 7) return "a line without the 7 tsv fields";
+    if (lines.back().size() != fields) {
+      return "a line without the " + std::to_string(fields) + " tsv fields";
+    }
   }
   // The last line holds the totals; a file may be called TOTAL too, so only its place tells.
   if (lines.empty() || lines.back()[0] != "TOTAL") return "no TOTAL line at the end";
@@ -89,8 +112,13 @@ std::string MergeTsv(const std::string& text, MergedOutputs& merged) {
   lines.pop_back();
   const auto counts = CountsOf(total[1], total[2], total[3]);
   const auto amount = DecimalOf(total[6]);
-  if (!counts || !amount) return "a TOTAL line without numbers";
-  for (const auto& cells : lines) merged.rows.push_back(RowOf(cells));
+  if (!counts || !amount || !merged.units->AddTotals(UnitCellsOf(total))) {
+    return "a TOTAL line without numbers";
+  }
+  for (const auto& cells : lines) {
+    merged.rows.push_back(RowOf(cells));
+    merged.rows.back().unitCells = UnitCellsOf(cells);
+  }
   AddTotals(merged.totals, counts->words, counts->CharactersWithSpaces(), counts->characters,
             *amount);
   return "";
@@ -120,7 +148,19 @@ std::string MergeJson(const JsonValue& document, MergedOutputs& merged) {
       CountsOf(CellOf(totals->Member("words")), CellOf(totals->Member("chars_with_spaces")),
                CellOf(totals->Member("chars")));
   const auto amount = DecimalOf(CellOf(totals->Member("amount")));
-  if (!counts || !amount) return "totals without numbers";
+  std::vector<std::string> unitNames;
+  std::vector<std::string> unitTotals;
+  for (const std::string& name : MergedUnitColumns::AllNames()) {
+    if (!totals->Member(name)) continue;
+    unitNames.push_back(name);
+    unitTotals.push_back(CellOf(totals->Member(name)));
+  }
+  merged.units = MergedUnitColumns::Named(unitNames);
+  if (!counts || !amount || !merged.units->AddTotals(unitTotals)) return "totals without numbers";
+  // Only other profiles than classic are named.
+  const JsonValue* profile = document.Member("profile");
+  merged.profile = profile ? ParseProfile(TextOf(profile)) : CountProfile::Classic;
+  if (!merged.profile) return "an unknown profile";
   for (const JsonValue& file : files->items) {
     ResultRow result = RowOf({TextOf(file.Member("path")), CellOf(file.Member("words")),
                               CellOf(file.Member("chars_with_spaces")),
@@ -128,6 +168,7 @@ std::string MergeJson(const JsonValue& document, MergedOutputs& merged) {
                               TextOf(file.Member("rate")), CellOf(file.Member("amount"))});
     const std::string error = TextOf(file.Member("error"));
     if (!error.empty()) result.error = error;
+    for (const std::string& name : unitNames) result.unitCells.push_back(CellOf(file.Member(name)));
     merged.rows.push_back(std::move(result));
   }
   AddTotals(merged.totals, counts->words, counts->CharactersWithSpaces(), counts->characters,
@@ -135,14 +176,40 @@ std::string MergeJson(const JsonValue& document, MergedOutputs& merged) {
   return "";
 }
 
+// Unit columns and profiles must agree, or the sums would mix different things.
+std::string Combine(MergedOutputs& merged, const MergedOutputs& one) {
+  if (merged.units && merged.units->Names() != one.units->Names()) {
+    return "other unit columns than the outputs before it";
+  }
+  if (merged.profile && one.profile && *merged.profile != *one.profile) {
+    return "counted under another profile than the outputs before it";
+  }
+  if (merged.units) {
+    merged.units->AddTotals(one.units->TotalTexts());
+  } else {
+    merged.units = one.units;
+  }
+  if (!merged.profile) merged.profile = one.profile;
+  merged.rows.insert(merged.rows.end(), one.rows.begin(), one.rows.end());
+  AddTotals(merged.totals, one.totals.words, one.totals.charsWithSpaces, one.totals.chars,
+            one.totals.amount);
+  return "";
+}
+
 }  // namespace
 
 std::string MergeOutput(const std::string& text, MergedOutputs& merged) {
+  MergedOutputs one;
   const size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos || text[first] != '{') return MergeTsv(text, merged);
-  const JsonParse parsed = ParseJson(text);
-  if (!parsed.value) return "not valid JSON: " + parsed.error;
-  return MergeJson(*parsed.value, merged);
+  std::string error;
+  if (first == std::string::npos || text[first] != '{') {
+    error = MergeTsv(text, one);
+  } else {
+    const JsonParse parsed = ParseJson(text);
+    if (!parsed.value) return "not valid JSON: " + parsed.error;
+    error = MergeJson(*parsed.value, one);
+  }
+  return error.empty() ? Combine(merged, one) : error;
 }
 
 int RunMergeCommand(const CommandLine& line, std::ostream& out, std::ostream& allErrors) {
@@ -159,21 +226,19 @@ int RunMergeCommand(const CommandLine& line, std::ostream& out, std::ostream& al
     }
     std::ostringstream text;
     text << in.rdbuf();
-    // One output's rows go in whole or not at all.
-    MergedOutputs one;
-    const std::string error = MergeOutput(text.str(), one);
+    const std::string error = MergeOutput(text.str(), merged);
     if (!error.empty()) {
       errors << ErrorLine(path, error) << '\n';
       allRead = false;
-      continue;
     }
-    merged.rows.insert(merged.rows.end(), one.rows.begin(), one.rows.end());
-    AddTotals(merged.totals, one.totals.words, one.totals.charsWithSpaces, one.totals.chars,
-              one.totals.amount);
   }
   bool allCounted = true;
   for (const ResultRow& row : merged.rows) allCounted = allCounted && row.error.empty();
-  WriteResults(out, line.format, merged.rows, merged.totals);
+  const PrintedUnitColumns units =
+      merged.units ? PrintedUnitColumns{merged.units->Names(), merged.units->TotalTexts()}
+                   : PrintedUnitColumns{};
+  WriteResults(out, line.format, merged.rows, merged.totals,
+               merged.profile.value_or(CountProfile::Classic), units);
   return allRead && allCounted ? 0 : 1;
 }
 

@@ -14,6 +14,13 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
+// The unit columns' names, each row's cells and the totals line's cells.
+struct UnitCells {
+  Fields names;
+  std::vector<Fields> rows;
+  Fields totals;
+};
+
 bool IsCounted(const ResultRow& result) {
   return result.row.counts.has_value();
 }
@@ -93,7 +100,25 @@ std::vector<CountRow> CountRowsOf(const std::vector<ResultRow>& rows) {
   return countRows;
 }
 
-void WriteJsonRow(std::ostream& out, const ResultRow& result, const UnitColumnTexts& units) {
+UnitCells CellsOf(const std::vector<ResultRow>& rows, const UnitColumnTexts& units) {
+  UnitCells cells{units.Names(), {}, units.Totals(CountRowsOf(rows))};
+  for (const ResultRow& row : rows) cells.rows.push_back(units.Cells(row.row));
+  return cells;
+}
+
+// A merged row keeps the cells it was printed with; one without any has them empty.
+UnitCells CellsOf(const std::vector<ResultRow>& rows, const PrintedUnitColumns& columns) {
+  UnitCells cells{columns.names, {}, columns.totals};
+  for (const ResultRow& row : rows) {
+    Fields rowCells = row.unitCells;
+    rowCells.resize(columns.names.size());
+    cells.rows.push_back(std::move(rowCells));
+  }
+  return cells;
+}
+
+void WriteJsonRow(std::ostream& out, const ResultRow& result, const Fields& unitNames,
+                  const Fields& unitCells) {
   const Fields fields = FieldsOf(result);
   const bool counted = IsCounted(result);
   out << "{\"path\":" << JsonQuoted(fields[0])
@@ -102,7 +127,7 @@ void WriteJsonRow(std::ostream& out, const ResultRow& result, const UnitColumnTe
       << ",\"chars\":" << JsonNumberOrNull(counted, fields[3])
       << ",\"currency\":" << JsonQuoted(fields[4]) << ",\"rate\":" << JsonQuoted(fields[5])
       << ",\"amount\":" << JsonNumberOrNull(counted, fields[6])
-      << JsonUnitFields(units.Names(), units.Cells(result.row), counted)
+      << JsonUnitFields(unitNames, unitCells, counted)
       << ",\"error\":" << (result.error.empty() ? "null" : JsonQuoted(result.error)) << '}';
 }
 
@@ -120,17 +145,16 @@ std::string JsonIncluded(const ContentSwitches& included) {
 }
 
 void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const CountTotals& totals,
-               const ContentSwitches& included, CountProfile profile,
-               const UnitColumnTexts& units) {
+               const ContentSwitches& included, CountProfile profile, const UnitCells& units) {
   out << "{\"schema_version\":" << kJsonSchemaVersion << ",\"files\":[";
   for (size_t i = 0; i < rows.size(); ++i) {
     if (i > 0) out << ',';
-    WriteJsonRow(out, rows[i], units);
+    WriteJsonRow(out, rows[i], units.names, units.rows[i]);
   }
   out << "],\"totals\":{\"words\":" << totals.words
       << ",\"chars_with_spaces\":" << totals.charsWithSpaces << ",\"chars\":" << totals.chars
       << ",\"amount\":" << JsonNumberOrNull(true, FormatFixed(totals.amount, 2))
-      << (units.Any() ? JsonUnitFields(units.Names(), units.Totals(CountRowsOf(rows)), true) : "")
+      << JsonUnitFields(units.names, units.totals, true)
       << "},\"include\":" << JsonIncluded(included);
   // Classic output stays as it always was; other profiles say which they are.
   if (profile != CountProfile::Classic) {
@@ -141,10 +165,12 @@ void WriteJson(std::ostream& out, const std::vector<ResultRow>& rows, const Coun
 
 // The header, every row and the totals, each with its unit columns.
 std::vector<Fields> AllLines(const std::vector<ResultRow>& rows, const CountTotals& totals,
-                             const UnitColumnTexts& units) {
-  std::vector<Fields> lines = {Joined(kHeader, units.Names())};
-  for (const ResultRow& row : rows) lines.push_back(Joined(FieldsOf(row), units.Cells(row.row)));
-  lines.push_back(Joined(TotalFields(totals), units.Totals(CountRowsOf(rows))));
+                             const UnitCells& units) {
+  std::vector<Fields> lines = {Joined(kHeader, units.names)};
+  for (size_t i = 0; i < rows.size(); ++i) {
+    lines.push_back(Joined(FieldsOf(rows[i]), units.rows[i]));
+  }
+  lines.push_back(Joined(TotalFields(totals), units.totals));
   return lines;
 }
 
@@ -167,12 +193,9 @@ void WriteTable(std::ostream& out, const std::vector<Fields>& lines) {
   }
 }
 
-}  // namespace
-
-void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
-                  const CountTotals& totals, const ContentSwitches& included, CountProfile profile,
-                  const UnitColumns& columns, const UnitOptions& unitOptions) {
-  const UnitColumnTexts units(columns, unitOptions);
+void Write(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
+           const CountTotals& totals, const ContentSwitches& included, CountProfile profile,
+           const UnitCells& units) {
   switch (format) {
     case OutputFormat::Json:
       WriteJson(out, rows, totals, included, profile, units);
@@ -192,6 +215,21 @@ void WriteResults(std::ostream& out, OutputFormat format, const std::vector<Resu
       return;
     }
   }
+}
+
+}  // namespace
+
+void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
+                  const CountTotals& totals, const ContentSwitches& included, CountProfile profile,
+                  const UnitColumns& columns, const UnitOptions& unitOptions) {
+  const UnitColumnTexts units(columns, unitOptions);
+  Write(out, format, rows, totals, included, profile, CellsOf(rows, units));
+}
+
+void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
+                  const CountTotals& totals, CountProfile profile,
+                  const PrintedUnitColumns& columns) {
+  Write(out, format, rows, totals, {}, profile, CellsOf(rows, columns));
 }
 
 }  // namespace tw::cli

@@ -17,6 +17,14 @@ constexpr int kJsonSchemaVersion = 1;
 struct ResultRow {
   CountRow row;
   std::string error;  // empty when the row was counted
+  // The unit columns' cells as an earlier output printed them, for rows merged from outputs.
+  std::vector<std::string> unitCells;
+};
+
+// Unit columns as earlier outputs printed them: their names, and the cells of the totals line.
+struct PrintedUnitColumns {
+  std::vector<std::string> names;
+  std::vector<std::string> totals;
 };
 
 // The JSON output also names the content switches that were on ("include": [...]), and the
@@ -26,5 +34,10 @@ void WriteResults(std::ostream& out, OutputFormat format, const std::vector<Resu
                   const CountTotals& totals, const ContentSwitches& included = {},
                   CountProfile profile = CountProfile::Classic, const UnitColumns& columns = {},
                   const UnitOptions& units = {});
+
+// Rows read back from earlier outputs, written with their own unit cells (ResultRow::unitCells).
+void WriteResults(std::ostream& out, OutputFormat format, const std::vector<ResultRow>& rows,
+                  const CountTotals& totals, CountProfile profile,
+                  const PrintedUnitColumns& columns);
 
 }  // namespace tw::cli

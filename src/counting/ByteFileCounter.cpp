@@ -1,9 +1,12 @@
 #include "counting/ByteFileCounter.h"
 
+#include <utility>
+
 #include "counting/DocumentSegments.h"
 #include "counting/ProfileScanner.h"
 #include "counting/TextFileParts.h"
 #include "counting/TextFileScan.h"
+#include "formats/container/ContainerLimits.h"
 #include "formats/html/HtmlReader.h"
 #include "text/RegularFile.h"
 
@@ -42,21 +45,23 @@ FileCountResult CountHtmlAsShown(const std::string& path, CountProfile profile) 
   return FileCountResult::Counted(counts);
 }
 
+// A file whose bytes are kept for repetitions is read in one piece, in order.
 ReadStatus ScanClassicTextFile(const std::string& path, TextRules rules, int threads,
-                               FileCounts& counts) {
-  RegularFile file;
-  if (!file.Open(path)) return ReadStatus::OpenFailed;
-  const std::optional<ReadStatus> inParts = ScanTextFileInParts(file, rules, threads, counts);
-  return inParts ? *inParts : ScanTextFile(file, rules, counts);
-}
-
-ReadStatus ScanClassicHtmlFile(const std::string& path, bool legacyByteRules, int threads,
-                               FileCounts& counts) {
+                               FileCounts& counts, KeptBytes* keep) {
   RegularFile file;
   if (!file.Open(path)) return ReadStatus::OpenFailed;
   const std::optional<ReadStatus> inParts =
-      ScanHtmlFileInParts(file, legacyByteRules, threads, counts);
-  return inParts ? *inParts : ScanHtmlFile(file, legacyByteRules, counts);
+      keep ? std::nullopt : ScanTextFileInParts(file, rules, threads, counts);
+  return inParts ? *inParts : ScanTextFile(file, rules, counts, keep);
+}
+
+ReadStatus ScanClassicHtmlFile(const std::string& path, bool legacyByteRules, int threads,
+                               FileCounts& counts, KeptBytes* keep) {
+  RegularFile file;
+  if (!file.Open(path)) return ReadStatus::OpenFailed;
+  const std::optional<ReadStatus> inParts =
+      keep ? std::nullopt : ScanHtmlFileInParts(file, legacyByteRules, threads, counts);
+  return inParts ? *inParts : ScanHtmlFile(file, legacyByteRules, counts, keep);
 }
 
 }  // namespace
@@ -64,12 +69,15 @@ ReadStatus ScanClassicHtmlFile(const std::string& path, bool legacyByteRules, in
 FileCountResult CountTextFile(const std::string& path, const CountOptions& options, int threads) {
   FileCounts counts;
   const TextRules rules{options.extraSymbolsAsWords, options.legacyByteRules};
+  // Repetitions look at the text the count read, kept up to the size any text file is read to.
+  KeptBytes kept{ContainerLimits{}.maxEntryBytes};
+  KeptBytes* keep = options.units.repetitions ? &kept : nullptr;
   const ReadStatus status = options.profile == CountProfile::Classic
-                                ? ScanClassicTextFile(path, rules, threads, counts)
-                                : ScanTextFileByProfile(path, options.profile, counts);
+                                ? ScanClassicTextFile(path, rules, threads, counts, keep)
+                                : ScanTextFileByProfile(path, options.profile, counts, keep);
   FileCountResult result = ResultOf(status, path, counts);
-  if (options.units.repetitions && status == ReadStatus::Ok) {
-    result.segments = TextFileSegments(path, rules);
+  if (keep != nullptr && status == ReadStatus::Ok && kept.whole) {
+    result.segments = TextFileSegments(std::move(kept.bytes), rules);
   }
   return result;
 }
@@ -77,10 +85,13 @@ FileCountResult CountTextFile(const std::string& path, const CountOptions& optio
 FileCountResult CountHtmlFile(const std::string& path, const CountOptions& options, int threads) {
   if (options.profile != CountProfile::Classic) return CountHtmlAsShown(path, options.profile);
   FileCounts counts;
-  const ReadStatus status = ScanClassicHtmlFile(path, options.legacyByteRules, threads, counts);
+  KeptBytes kept{ContainerLimits{}.maxEntryBytes};
+  KeptBytes* keep = options.units.repetitions ? &kept : nullptr;
+  const ReadStatus status =
+      ScanClassicHtmlFile(path, options.legacyByteRules, threads, counts, keep);
   FileCountResult result = ResultOf(status, path, counts);
-  if (options.units.repetitions && status == ReadStatus::Ok) {
-    result.segments = HtmlFileSegments(path, {false, options.legacyByteRules});
+  if (keep != nullptr && status == ReadStatus::Ok && kept.whole) {
+    result.segments = HtmlFileSegments(std::move(kept.bytes), {false, options.legacyByteRules});
   }
   return result;
 }

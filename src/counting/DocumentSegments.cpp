@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <new>
 #include <string_view>
+#include <utility>
 
 #include "formats/common/MarkupText.h"
 #include "formats/common/TextFile.h"
@@ -87,18 +89,24 @@ WordsOfText PlainTextWords(TextRules rules) {
   return [rules](std::u16string_view text) { return ScanUtf16Text(text, rules).words; };
 }
 
-std::vector<SegmentWords> TextFileSegments(const std::string& path, TextRules rules) {
+// Repetitions are looked for on top of the count: a file whose segments do not fit in memory is
+// counted without them.
+std::vector<SegmentWords> TextFileSegments(std::string bytes, TextRules rules) {
   try {
-    return SegmentsOfText(Utf8ToUtf16(ReadTextFileUtf8(path)), rules);
-  } catch (...) {
+    const std::string text = DecodedText(std::move(bytes));
+    if (text.find('\0') != std::string::npos) return {};
+    return SegmentsOfText(Utf8ToUtf16(text), rules);
+  } catch (const std::bad_alloc&) {
     return {};
   }
 }
 
-std::vector<SegmentWords> HtmlFileSegments(const std::string& path, TextRules rules) {
+std::vector<SegmentWords> HtmlFileSegments(std::string bytes, TextRules rules) {
   try {
-    return SegmentsOfText(Utf8ToUtf16(ShownHtmlText(ReadTextFileUtf8(path))), rules);
-  } catch (...) {
+    const std::string text = DecodedText(std::move(bytes));
+    if (text.find('\0') != std::string::npos) return {};
+    return SegmentsOfText(Utf8ToUtf16(ShownHtmlText(text)), rules);
+  } catch (const std::bad_alloc&) {
     return {};
   }
 }

@@ -19,10 +19,13 @@ std::vector<SegmentWords> SegmentsOfPieces(const Document& document,
 // Words of a text by the plain-text rules of the presentation, PDF and text-document counters.
 WordsOfText PlainTextWords(TextRules rules);
 
-// The segments of a plain-text or HTML file (the HTML as shown: tags, scripts and styles left
-// out, block elements ending paragraphs, character references decoded). A file that cannot be
-// read has none; its counter has reported why.
-std::vector<SegmentWords> TextFileSegments(const std::string& path, TextRules rules);
-std::vector<SegmentWords> HtmlFileSegments(const std::string& path, TextRules rules);
+// The segments of a plain-text file, from the bytes its count read (decoded as text files are
+// read: by their byte-order mark, else as UTF-8, else as Windows Latin-1). A file holding a NUL
+// is no text and has none.
+std::vector<SegmentWords> TextFileSegments(std::string bytes, TextRules rules);
+// The segments of an HTML file as shown, from the bytes its count read (decoded the same way):
+// tags, scripts and styles left out, block elements ending paragraphs, character references
+// decoded.
+std::vector<SegmentWords> HtmlFileSegments(std::string bytes, TextRules rules);
 
 }  // namespace tw

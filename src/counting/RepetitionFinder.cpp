@@ -7,7 +7,7 @@ namespace tw {
 int64_t RepetitionFinder::RepeatedWords(const std::vector<SegmentWords>& segments) {
   int64_t repeated = 0;
   for (const SegmentWords& segment : segments) {
-    if (!seen_.insert(segment.hash).second) repeated = SaturatingAdd(repeated, segment.words);
+    if (!seen_.Insert(segment.hash)) repeated = SaturatingAdd(repeated, segment.words);
   }
   return repeated;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_set>
 #include <vector>
 
+#include "counting/SeenHashes.h"
 #include "counting/TextSegments.h"
 
 namespace tw {
@@ -17,7 +17,7 @@ class RepetitionFinder {
   int64_t RepeatedWords(const std::vector<SegmentWords>& segments);
 
  private:
-  std::unordered_set<uint64_t> seen_;
+  SeenHashes seen_;
 };
 
 }  // namespace tw

@@ -26,6 +26,9 @@ FileCounts ScanUtf16Text(std::u16string_view text, TextRules rules) {
     for (char16_t unit : text) scanner.Feed(ClassifyUnitLowByte(unit));
     return scanner.Finish();
   }
+  // The basic plane's classes looked up directly: this scan runs once per sentence when
+  // repetitions are looked for.
+  const CharClass* basicPlane = BasicPlaneClasses();
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t cp = text[i];
     if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -33,7 +36,7 @@ FileCounts ScanUtf16Text(std::u16string_view text, TextRules rules) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     }
-    scanner.Feed(ClassifyCodePoint(cp));
+    scanner.Feed(cp < 0x10000 ? basicPlane[cp] : ClassifyCodePoint(cp));
   }
   return scanner.Finish();
 }

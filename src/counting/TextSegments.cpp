@@ -4,15 +4,12 @@
 #include <string>
 
 #include <unicode/brkiter.h>
-#include <unicode/uchar.h>
 #include <unicode/utext.h>
+
+#include "counting/SimpleSentenceBreaks.h"
 
 namespace tw {
 namespace {
-
-bool EndsParagraph(char16_t unit) {
-  return unit == u'\r' || unit == u'\n' || unit == u'\u2029';
-}
 
 // A sentence iterator per thread: making one costs far more than using it, and counting may run
 // on several threads at once. Null when ICU cannot make one; paragraphs are then whole segments.
@@ -26,54 +23,72 @@ icu::BreakIterator* SentenceIterator() {
   return iterator.get();
 }
 
-struct UTextCloser {
-  void operator()(UText* text) const { utext_close(text); }
+// A UText over a paragraph's units, kept on the stack: opening one costs no allocation.
+class ParagraphText {
+ public:
+  ParagraphText(std::u16string_view paragraph, UErrorCode& status) {
+    utext_openUChars(&text_, paragraph.data(), static_cast<int64_t>(paragraph.size()), &status);
+  }
+  ~ParagraphText() { utext_close(&text_); }
+  ParagraphText(const ParagraphText&) = delete;
+  ParagraphText& operator=(const ParagraphText&) = delete;
+  UText* Get() { return &text_; }
+
+ private:
+  UText text_ = UTEXT_INITIALIZER;
 };
 
-// Text without a sentence terminator of any script is one sentence; plain ASCII says so cheaply.
-bool IsOneAsciiSentence(std::u16string_view paragraph) {
-  for (char16_t unit : paragraph) {
-    if (unit >= 0x80 || unit == u'.' || unit == u'!' || unit == u'?') return false;
-  }
-  return true;
+// The normalised text of a segment, kept per thread from piece to piece: a document may hand
+// over thousands of short pieces, and each would otherwise make its own.
+std::vector<char16_t>& NormalisedBuffer() {
+  thread_local std::vector<char16_t> buffer;
+  return buffer;
 }
 
-uint64_t HashOfNormalised(std::u16string_view text, std::u16string& buffer) {
-  buffer.clear();
-  bool pendingSpace = false;
-  for (char16_t unit : text) {
-    if (u_isUWhiteSpace(unit)) {
-      pendingSpace = !buffer.empty();
-      continue;
-    }
-    if (pendingSpace) buffer += u' ';
-    pendingSpace = false;
-    buffer += unit;
-  }
-  return buffer.empty() ? 0 : std::hash<std::u16string>{}(buffer);
+bool EndsParagraph(char16_t unit) {
+  return unit == u'\r' || unit == u'\n' || unit == u'\u2029';
 }
 
 class SegmentAppender {
  public:
   SegmentAppender(const WordsOfText& wordsOf, std::vector<SegmentWords>& segments)
-      : wordsOf_(wordsOf), segments_(segments) {}
+      : wordsOf_(wordsOf), segments_(segments), normalised_(NormalisedBuffer()) {}
 
-  void AddSentence(std::u16string_view sentence) {
-    const uint64_t hash = HashOfNormalised(sentence, normalised_);
-    if (normalised_.empty()) return;
-    segments_.push_back({hash, wordsOf_(sentence)});
+  // Splits the text into paragraphs, noting on the way whether the simple sentence rules cover
+  // each one.
+  void AddText(std::u16string_view text) {
+    size_t start = 0;
+    while (start < text.size()) {
+      size_t end = start;
+      bool simple = true;
+      for (; end < text.size(); ++end) {
+        if (breaks_.ClassOf(text[end]) != SimpleSentenceBreaks::Unsupported) continue;
+        if (EndsParagraph(text[end])) break;
+        simple = false;
+      }
+      if (end > start) AddParagraph(text.substr(start, end - start), simple);
+      start = end + 1;
+    }
   }
 
-  void AddParagraph(std::u16string_view paragraph) {
+ private:
+  void AddParagraph(std::u16string_view paragraph, bool simple) {
+    if (simple) {
+      for (size_t start = 0; start < paragraph.size();) {
+        const size_t end = breaks_.SentenceEnd(paragraph, start);
+        AddSentence(paragraph.substr(start, end - start));
+        start = end;
+      }
+      return;
+    }
     icu::BreakIterator* iterator = SentenceIterator();
-    if (iterator == nullptr || IsOneAsciiSentence(paragraph)) {
+    if (iterator == nullptr) {
       AddSentence(paragraph);
       return;
     }
     UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<UText, UTextCloser> text(utext_openUChars(
-        nullptr, paragraph.data(), static_cast<int64_t>(paragraph.size()), &status));
-    if (U_SUCCESS(status)) iterator->setText(text.get(), status);
+    ParagraphText text(paragraph, status);
+    if (U_SUCCESS(status)) iterator->setText(text.Get(), status);
     if (U_FAILURE(status)) {
       AddSentence(paragraph);
       return;
@@ -85,24 +100,63 @@ class SegmentAppender {
     }
   }
 
- private:
+  void AddSentence(std::u16string_view sentence) {
+    const std::u16string_view normalised = Normalised(Trimmed(sentence));
+    if (normalised.empty()) return;
+    segments_.push_back({std::hash<std::u16string_view>{}(normalised), wordsOf_(sentence)});
+  }
+
+  std::u16string_view Trimmed(std::u16string_view text) const {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && breaks_.IsWhiteSpace(text[begin])) ++begin;
+    while (end > begin && breaks_.IsWhiteSpace(text[end - 1])) --end;
+    return text.substr(begin, end - begin);
+  }
+
+  // Most sentences are normalised already, their words apart by single spaces: those are hashed
+  // as they stand. The rest have their white space runs made one space.
+  std::u16string_view Normalised(std::u16string_view trimmed) {
+    // Bit operations, not conditions, for the same reason as below.
+    unsigned irregular = 0;
+    unsigned previousBlank = 0;
+    for (const char16_t unit : trimmed) {
+      const unsigned blank = breaks_.IsWhiteSpace(unit) ? 1 : 0;
+      irregular |= blank & (previousBlank | static_cast<unsigned>(unit != u' '));
+      previousBlank = blank;
+    }
+    return irregular == 0 ? trimmed : SpacesCollapsed(trimmed);
+  }
+
+  // The buffer only ever grows, and the text never does, so it is written without checks and
+  // without branches: spaces and letters alternate too often for a branch to be predicted.
+  std::u16string_view SpacesCollapsed(std::u16string_view trimmed) {
+    if (normalised_.size() < trimmed.size() + 1) normalised_.resize(trimmed.size() + 1);
+    char16_t* const begin = normalised_.data();
+    char16_t* out = begin;
+    size_t pendingSpace = 0;
+    for (const char16_t unit : trimmed) {
+      const size_t kept = breaks_.IsWhiteSpace(unit) ? 0 : 1;
+      *out = u' ';
+      out += pendingSpace & kept;
+      *out = unit;
+      out += kept;
+      pendingSpace = kept ^ 1;
+    }
+    return {begin, static_cast<size_t>(out - begin)};
+  }
+
+  const SimpleSentenceBreaks breaks_;
   const WordsOfText& wordsOf_;
   std::vector<SegmentWords>& segments_;
-  std::u16string normalised_;
+  std::vector<char16_t>& normalised_;
 };
 
 }  // namespace
 
 void AppendTextSegments(std::u16string_view text, const WordsOfText& wordsOf,
                         std::vector<SegmentWords>& segments) {
-  SegmentAppender appender(wordsOf, segments);
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = start;
-    while (end < text.size() && !EndsParagraph(text[end])) ++end;
-    if (end > start) appender.AddParagraph(text.substr(start, end - start));
-    start = end + 1;
-  }
+  SegmentAppender(wordsOf, segments).AddText(text);
 }
 
 }  // namespace tw

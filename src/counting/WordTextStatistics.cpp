@@ -46,41 +46,35 @@ WordCharKind KindOfUnitLowByte(char16_t unit) {
   }
 }
 
+// Branch-free, like the plain-text word scanner: in running text the kind changes every few
+// characters, which a switch would mispredict.
 class StatisticsScanner {
  public:
   void Feed(WordCharKind kind) {
-    switch (kind) {
-      case WordCharKind::Separator:
-        inWord_ = false;
-        break;
-      case WordCharKind::WhiteSpace:
-        ++result_.charactersWithSpaces;
-        inWord_ = false;
-        break;
-      case WordCharKind::InWord:
-        CountCharacter();
-        if (!inWord_) ++result_.words;
-        inWord_ = true;
-        break;
-      case WordCharKind::OwnWord:
-        CountCharacter();
-        ++result_.words;
-        inWord_ = false;
-        break;
-      case WordCharKind::Invisible:
-        break;
-    }
+    const uint8_t e = kEffects[static_cast<size_t>(kind)];
+    const int64_t open = inWord_;
+    result_.characters += e & kCharacter;
+    result_.charactersWithSpaces += (e & (kCharacter | kSpace)) != 0 ? 1 : 0;
+    result_.words += ((e & kOpens) >> 3 & (open ^ 1)) | ((e & kAddsWord) >> 4);
+    inWord_ = (open & ((e & kKeeps) >> 2)) | ((e & kOpens) >> 3);
   }
   const WordTextStatistics& Result() const { return result_; }
 
  private:
-  void CountCharacter() {
-    ++result_.characters;
-    ++result_.charactersWithSpaces;
-  }
+  // What a kind does: counted as a character, as a space only; leaves the word state as it is,
+  // opens (or continues) a word, is a word of its own. Any kind that does not keep or open a
+  // word ends it.
+  static constexpr uint8_t kCharacter = 1, kSpace = 2, kKeeps = 4, kOpens = 8, kAddsWord = 16;
+  static constexpr std::array<uint8_t, 5> kEffects = {
+      0,                       // Separator
+      kSpace,                  // WhiteSpace
+      kCharacter | kOpens,     // InWord
+      kCharacter | kAddsWord,  // OwnWord
+      kKeeps,                  // Invisible
+  };
 
   WordTextStatistics result_;
-  bool inWord_ = false;
+  int64_t inWord_ = 0;
 };
 
 bool IsHighSurrogate(char16_t u) {

@@ -9,16 +9,6 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-    return;
-  }
-  cp -= 0x10000;
-  out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-  out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-}
-
 bool IsHighSurrogate(char16_t unit) {
   return unit >= 0xD800 && unit <= 0xDBFF;
 }
@@ -46,26 +36,33 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+// No byte makes more than one unit (a four-byte sequence makes two), so the text is written
+// into room made once: segmenting for repetitions converts every plain-text file it reads.
 std::u16string Utf8ToUtf16(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
+  std::u16string out(text.size(), u'\0');
+  char16_t* to = out.data();
   const auto* p = reinterpret_cast<const uint8_t*>(text.data());
   const auto* end = p + text.size();
   while (p < end) {
     if (*p < 0x80) {
-      out.push_back(static_cast<char16_t>(*p++));
+      *to++ = static_cast<char16_t>(*p++);
       continue;
     }
     char32_t cp = 0;
     const size_t length = DecodeUtf8Sequence(p, static_cast<size_t>(end - p), &cp);
     if (length == 0) {
-      out.push_back(kReplacement);
+      *to++ = kReplacement;
       ++p;
+    } else if (cp < 0x10000) {
+      *to++ = static_cast<char16_t>(cp);
+      p += length;
     } else {
-      AppendUtf16(out, cp);
+      *to++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      *to++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
       p += length;
     }
   }
+  out.resize(static_cast<size_t>(to - out.data()));
   return out;
 }
 

@@ -55,6 +55,73 @@ TEST(OutputMerger, ShardsAddUpToOneRun) {
               std::stod(wholeTotal.substr(amountAt + 1)), 0.011);
 }
 
+// The lines between the header and the TOTAL line.
+std::string RowLines(const std::string& tsv) {
+  const size_t start = tsv.find('\n') + 1;
+  return tsv.substr(start, tsv.rfind("\nTOTAL\t") + 1 - start);
+}
+
+// "One two three. Four five." is 5 words, 25 with spaces: 0.50 lines of 50, 0.01 pages; "One two
+// three. Four five. Six." 6 words, 30 with spaces: 0.60 lines, 0.02 pages; "Six." 4 with spaces,
+// 0.08 lines, and repeated after the second file in its shard: at half weight 0.50 words.
+TEST(OutputMerger, UnitColumnsAreCarriedAndAddedUp) {
+  TempDir dir;
+  const std::vector<std::string> units = {"--units", "lines,pages",   "--line-length",
+                                          "50",      "--repetitions", "--repetition-weight",
+                                          "50"};
+  const std::string first = dir.Write("a.txt", "One two three. Four five.");
+  const std::vector<std::string> second = {dir.Write("b.txt", "One two three. Four five. Six."),
+                                           dir.Write("c.txt", "Six.")};
+  const CliOutcome firstTsv = RunCli(With(With(units, {"--format", "tsv"}), {first}));
+  const CliOutcome secondTsv = RunCli(With(With(units, {"--format", "tsv"}), second));
+  const std::string firstPath = dir.Write("first.tsv", firstTsv.out);
+  const std::string secondPath =
+      dir.Write("second.json", RunCli(With(With(units, {"--format", "json"}), second)).out);
+
+  const CliOutcome merged = RunCli({"--format", "tsv", firstPath, secondPath}, true);
+  EXPECT_EQ(merged.status, 0) << merged.errors;
+  EXPECT_EQ(merged.out.substr(0, merged.out.find('\n')),
+            firstTsv.out.substr(0, firstTsv.out.find('\n')));
+  EXPECT_EQ(RowLines(merged.out), RowLines(firstTsv.out) + RowLines(secondTsv.out));
+  EXPECT_EQ(TotalLine(merged.out), "TOTAL\t12\t59\t50\t\t\t0.12\t1.18\t0.03\t11\t1\t11.50\n");
+
+  const CliOutcome json = RunCli({"--format", "json", secondPath, firstPath}, true);
+  EXPECT_NE(json.out.find("\"amount\":0.12,\"lines\":1.18,\"pages\":0.03,\"new_words\":11,"
+                          "\"repeated_words\":1,\"weighted_words\":11.50}"),
+            std::string::npos)
+      << json.out;
+}
+
+TEST(OutputMerger, OutputsOfOtherUnitsOrProfilesAreNotMixed) {
+  TempDir dir;
+  const std::string text = dir.Write("a.txt", "Some words here.");
+  const auto output = [&](const std::string& name, std::vector<std::string> arguments) {
+    arguments.push_back(text);
+    return dir.Write(name, RunCli(arguments).out);
+  };
+  const std::string plain = output("plain.tsv", {"--format", "tsv"});
+  const std::string lines = output("lines.tsv", {"--format", "tsv", "--units", "lines"});
+  const std::string word = output("word.json", {"--format", "json", "--profile", "word"});
+  const std::string classic = output("classic.json", {"--format", "json"});
+  const struct {
+    std::vector<std::string> outputs;
+    std::string error;
+  } cases[] = {
+      {{plain, lines}, "other unit columns than the outputs before it"},
+      {{word, classic}, "counted under another profile than the outputs before it"},
+  };
+  for (const auto& c : cases) {
+    const CliOutcome outcome = RunCli(With({"--format", "json"}, c.outputs), true);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.errors.find(c.outputs[1] + ": " + c.error), std::string::npos)
+        << outcome.errors;
+  }
+  // Outputs of one profile merge into an output that names it; a tsv output names none.
+  const CliOutcome words = RunCli({"--format", "json", word, plain, word}, true);
+  EXPECT_EQ(words.status, 0) << words.errors;
+  EXPECT_NE(words.out.find("\"profile\":\"word\""), std::string::npos) << words.out;
+}
+
 TEST(OutputMerger, FailedRowsAndBadOutputsFailTheMerge) {
   TempDir dir;
   const std::string failedRow = dir.Write(
