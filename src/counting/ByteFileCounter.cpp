@@ -45,23 +45,33 @@ FileCountResult CountHtmlAsShown(const std::string& path, CountProfile profile) 
   return FileCountResult::Counted(counts);
 }
 
-// A file whose bytes are kept for repetitions is read in one piece, in order.
-ReadStatus ScanClassicTextFile(const std::string& path, TextRules rules, int threads,
-                               FileCounts& counts, KeptBytes* keep) {
+// Opens the file once: a large one is counted in parts, unless its bytes are kept for
+// repetitions, which wants them in one piece, in order.
+template <class InParts, class OnePiece>
+ReadStatus ScanOpened(const std::string& path, bool keep, const InParts& inParts,
+                      const OnePiece& onePiece) {
   RegularFile file;
   if (!file.Open(path)) return ReadStatus::OpenFailed;
-  const std::optional<ReadStatus> inParts =
-      keep ? std::nullopt : ScanTextFileInParts(file, rules, threads, counts);
-  return inParts ? *inParts : ScanTextFile(file, rules, counts, keep);
+  const std::optional<ReadStatus> parted = keep ? std::nullopt : inParts(file);
+  return parted ? *parted : onePiece(file);
+}
+
+ReadStatus ScanClassicTextFile(const std::string& path, TextRules rules, int threads,
+                               FileCounts& counts, KeptBytes* keep) {
+  return ScanOpened(
+      path, keep != nullptr,
+      [&](RegularFile& file) { return ScanTextFileInParts(file, rules, threads, counts); },
+      [&](RegularFile& file) { return ScanTextFile(file, rules, counts, keep); });
 }
 
 ReadStatus ScanClassicHtmlFile(const std::string& path, bool legacyByteRules, int threads,
                                FileCounts& counts, KeptBytes* keep) {
-  RegularFile file;
-  if (!file.Open(path)) return ReadStatus::OpenFailed;
-  const std::optional<ReadStatus> inParts =
-      keep ? std::nullopt : ScanHtmlFileInParts(file, legacyByteRules, threads, counts);
-  return inParts ? *inParts : ScanHtmlFile(file, legacyByteRules, counts, keep);
+  return ScanOpened(
+      path, keep != nullptr,
+      [&](RegularFile& file) {
+        return ScanHtmlFileInParts(file, legacyByteRules, threads, counts);
+      },
+      [&](RegularFile& file) { return ScanHtmlFile(file, legacyByteRules, counts, keep); });
 }
 
 }  // namespace
