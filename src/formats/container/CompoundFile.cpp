@@ -1,127 +1,29 @@
 #include "formats/container/CompoundFile.h"
 
-#include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-infile.h>
-#include <gsf/gsf-input-stdio.h>
-#include <gsf/gsf-utils.h>
-
-#include <cstddef>
-#include <mutex>
-#include <string_view>
-
+#include "formats/common/LoadableModule.h"
 #include "formats/container/ContainerError.h"
 
 namespace tw {
 namespace {
 
-template <class T>
-struct GObjectUnref {
-  void operator()(T* object) const {
-    if (object != nullptr) g_object_unref(object);
-  }
-};
-template <class T>
-using GObjectPtr = std::unique_ptr<T, GObjectUnref<T>>;
-
-struct GErrorFree {
-  void operator()(GError* error) const { g_error_free(error); }
-};
-
-void IgnoreLogMessage(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
-
-void InitGsfOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    gsf_init();
-    // A damaged file makes libgsf log warnings and failed assertions to stderr; the reader reports
-    // the damage itself, as one clear error for that file.
-    const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK & ~G_LOG_LEVEL_ERROR);
-    // Some of its messages carry no domain at all.
-    for (const char* domain : {"libgsf", "libgsf:msole", static_cast<const char*>(nullptr)}) {
-      g_log_set_handler(domain, levels, IgnoreLogMessage, nullptr);
-    }
-  });
+const CompoundFileModule& Module() {
+  static const LoadableModule module("tallywright-compound");
+  static const CompoundFileModule& table =
+      module.EntryTable<CompoundFileModule>("tw_compound_file_module");
+  return table;
 }
 
-// Compound-file directories compare names by folding ASCII letters to upper case; other
-// characters must match exactly.
-bool SameEntryName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (g_ascii_toupper(a[i]) != g_ascii_toupper(b[i])) return false;
-  }
-  return true;
-}
-
-// Writers disagree on case (a "worddocument" stream opens in every word processor), so an exact
-// match is preferred and a case-folded one accepted.
-GObjectPtr<GsfInput> OpenChild(GsfInfile* root, const std::string& name) {
-  GObjectPtr<GsfInput> exact(gsf_infile_child_by_name(root, name.c_str()));
-  if (exact) return exact;
-  const int count = gsf_infile_num_children(root);
-  for (int i = 0; i < count; ++i) {
-    const char* childName = gsf_infile_name_by_index(root, i);
-    if (childName != nullptr && SameEntryName(childName, name)) {
-      return GObjectPtr<GsfInput>(gsf_infile_child_by_index(root, i));
-    }
-  }
-  return nullptr;
-}
-
-// "A/B" names stream B of storage A; each step compares names as OpenChild does.
-GObjectPtr<GsfInput> OpenPath(GsfInfile* root, const std::string& path) {
-  GObjectPtr<GsfInput> storage;
-  GsfInfile* folder = root;
-  for (size_t start = 0;;) {
-    const size_t slash = path.find('/', start);
-    GObjectPtr<GsfInput> child = OpenChild(folder, path.substr(start, slash - start));
-    if (!child || slash == std::string::npos) return child;
-    if (!GSF_IS_INFILE(child.get())) return nullptr;
-    storage = std::move(child);
-    folder = GSF_INFILE(storage.get());
-    start = slash + 1;
+const CompoundFileModule& LoadedModule() {
+  try {
+    return Module();
+  } catch (const ModuleMissing& missing) {
+    throw ContainerError(std::string("cannot read compound files: ") + missing.what());
   }
 }
 
 }  // namespace
 
-void CompoundFile::InfileUnref::operator()(_GsfInfile* infile) const {
-  if (infile != nullptr) g_object_unref(infile);
-}
-
-CompoundFile::CompoundFile(const std::string& path, ContainerLimits limits) : limits_(limits) {
-  InitGsfOnce();
-  GError* rawError = nullptr;
-  GObjectPtr<GsfInput> input(gsf_input_stdio_new(path.c_str(), &rawError));
-  std::unique_ptr<GError, GErrorFree> error(rawError);
-  if (!input) {
-    throw ContainerError("cannot open file" +
-                         (error ? std::string(" (") + error->message + ")" : std::string()));
-  }
-  rawError = nullptr;
-  root_.reset(gsf_infile_msole_new(input.get(), &rawError));
-  error.reset(rawError);
-  if (!root_) throw ContainerError("not a compound document file");
-}
-
-CompoundFile::~CompoundFile() = default;
-
-bool CompoundFile::HasStream(const std::string& name) const {
-  return OpenPath(root_.get(), name) != nullptr;
-}
-
-std::vector<uint8_t> CompoundFile::ReadStream(const std::string& name) const {
-  const GObjectPtr<GsfInput> stream = OpenPath(root_.get(), name);
-  if (!stream) throw ContainerError("the file has no stream " + name);
-  const gsf_off_t size = gsf_input_size(stream.get());
-  if (size < 0 || static_cast<uint64_t>(size) > limits_.maxEntryBytes) {
-    throw ContainerError("stream " + name + " is larger than allowed");
-  }
-  std::vector<uint8_t> data(static_cast<size_t>(size));
-  if (size > 0 && gsf_input_read(stream.get(), static_cast<size_t>(size), data.data()) == nullptr) {
-    throw ContainerError("stream " + name + " cannot be read (damaged file)");
-  }
-  return data;
-}
+CompoundFile::CompoundFile(const std::string& path, ContainerLimits limits)
+    : source_(LoadedModule().open(path)), limits_(limits) {}
 
 }  // namespace tw

@@ -5,32 +5,28 @@
 #include <string>
 #include <vector>
 
+#include "formats/container/CompoundFileSource.h"
 #include "formats/container/ContainerLimits.h"
-
-struct _GsfInfile;
 
 namespace tw {
 
-// A read-only OLE2 compound file (doc, ppt) over libgsf.
+// A read-only OLE2 compound file (doc, ppt, xls) over libgsf, through the compound-file module
+// (loaded on first use).
 class CompoundFile {
  public:
   // Throws ContainerError when the file is not a readable compound file.
   explicit CompoundFile(const std::string& path, ContainerLimits limits = {});
-  ~CompoundFile();
-  CompoundFile(const CompoundFile&) = delete;
-  CompoundFile& operator=(const CompoundFile&) = delete;
 
   // Stream names compare with ASCII letters case-folded, as the compound-file format does; a
   // name "Storage/Stream" reaches into a storage.
-  bool HasStream(const std::string& name) const;
+  bool HasStream(const std::string& name) const { return source_->HasStream(name); }
   // The whole stream; throws ContainerError when missing, unreadable or too large.
-  std::vector<uint8_t> ReadStream(const std::string& name) const;
+  std::vector<uint8_t> ReadStream(const std::string& name) const {
+    return source_->ReadStream(name, limits_.maxEntryBytes);
+  }
 
  private:
-  struct InfileUnref {
-    void operator()(_GsfInfile* infile) const;
-  };
-  std::unique_ptr<_GsfInfile, InfileUnref> root_;
+  std::unique_ptr<CompoundFileSource> source_;
   ContainerLimits limits_;
 };
 

@@ -8,6 +8,7 @@
 #include <new>
 #include <variant>
 
+#include "formats/common/LoadableModule.h"
 #include "formats/pdf/PdfTextExtractor.h"
 
 namespace tw {
@@ -76,6 +77,8 @@ ReadResult ReadPdfDocument(const std::string& path, const StopFlag* stop, const 
     return ReadPages(path, stop, sink);
   } catch (const ReaderError& error) {
     return error;
+  } catch (const ModuleMissing& missing) {
+    return ReaderError(std::string("cannot read PDF files: ") + missing.what());
   } catch (const std::bad_alloc&) {
     return ReaderError("not enough memory to read " + path);
   }
