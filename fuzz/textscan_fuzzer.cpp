@@ -1,12 +1,15 @@
 // Differential fuzzing of the text scans: every vector path of the byte scan against the scalar
-// one, and every decoder fed in pieces against the same decoder fed the whole input.
+// one, the UTF-8 window scan against the decoder's character-by-character scan, and every
+// decoder fed in pieces against the same decoder fed the whole input.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "counting/TextScanBytes.h"
+#include "counting/TextScanPolicies.h"
 #include "text/TextDecoder.h"
+#include "text/Utf8Decoder.h"
 
 namespace {
 
@@ -17,6 +20,37 @@ void CheckBytePaths(std::span<const uint8_t> bytes) {
       if (tw::ByteScanPathAvailable(path) && !(tw::ScanBytesOn(path, bytes, 0, extra) == scalar)) {
         __builtin_trap();
       }
+    }
+  }
+}
+
+// The plain word scan of the input as UTF-8, in pieces, with or without whole windows.
+template <bool kWindows>
+tw::FileCounts CountUtf8(std::span<const uint8_t> bytes, size_t pieceLength, bool extra) {
+  tw::PlainTextPolicy::Points points(tw::WordScanner(extra), extra);
+  auto oneByOne = [&points](char32_t cp) { points(cp); };
+  tw::Utf8Decoder decoder;
+  for (size_t from = 0; from < bytes.size(); from += pieceLength) {
+    const auto piece = bytes.subspan(from, std::min(pieceLength, bytes.size() - from));
+    if constexpr (kWindows) {
+      decoder.Feed(piece, points);
+    } else {
+      decoder.Feed(piece, oneByOne);
+    }
+  }
+  if constexpr (kWindows) {
+    decoder.Finish(points);
+  } else {
+    decoder.Finish(oneByOne);
+  }
+  return points.Finish();
+}
+
+void CheckUtf8Windows(std::span<const uint8_t> bytes, size_t pieceLength) {
+  for (bool extra : {false, true}) {
+    if (!(CountUtf8<true>(bytes, pieceLength, extra) ==
+          CountUtf8<false>(bytes, pieceLength, extra))) {
+      __builtin_trap();
     }
   }
 }
@@ -54,5 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data + 1, size - 1);
   CheckBytePaths(bytes);
   CheckDecoderPieces(bytes, 1 + data[0] % 8);
+  CheckUtf8Windows(bytes, 1 + data[0] * 3);
   return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "counting/CountTotals.h"
 #include "counting/HtmlScanner.h"
+#include "counting/Utf8BlockScan.h"
 #include "counting/WordScanner.h"
 #include "text/CharacterClass.h"
 
@@ -50,14 +51,25 @@ struct PlainTextPolicy {
 
   class Points {
    public:
-    explicit Points(WordScanner words) : words_(words) {}
+    Points(WordScanner words, bool extraSymbolsAsWords)
+        : words_(words), blocks_(extraSymbolsAsWords) {}
     void operator()(char32_t cp) {
       words_.Feed(cp < 0x10000 ? basicPlane_[cp] : ClassifyCodePoint(cp));
+    }
+    // For the UTF-8 decoder: counts whole windows of p[0, n) at once where the block scan can;
+    // how many bytes it counted.
+    size_t TakeUtf8Run(const uint8_t* p, size_t n, bool& sawMultiByte) {
+      Utf8BlockState state{words_.Counts(), words_.InWord(), false};
+      const size_t taken = blocks_.Scan(p, n, state);
+      words_.Resume(state.counts, state.inWord);
+      sawMultiByte |= state.sawMultiByte;
+      return taken;
     }
     FileCounts Finish() { return words_.Finish(); }
 
    private:
     WordScanner words_;
+    Utf8BlockScan blocks_;
     const CharClass* basicPlane_ = BasicPlaneClasses();
   };
 
@@ -67,9 +79,11 @@ struct PlainTextPolicy {
   static bool AtRest(const Reading&) {
     return true;
   }
-  Points MakePoints() const { return Points(WordScanner(extraSymbolsAsWords)); }
+  Points MakePoints() const {
+    return Points(WordScanner(extraSymbolsAsWords), extraSymbolsAsWords);
+  }
   Points ContinueByCodePoint(const Bytes& bytes) const {
-    return Points(bytes.ContinueByCodePoint());
+    return Points(bytes.ContinueByCodePoint(), extraSymbolsAsWords);
   }
 
   bool extraSymbolsAsWords = false;

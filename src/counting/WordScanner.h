@@ -29,6 +29,14 @@ class WordScanner {
     inWord_ = static_cast<uint8_t>((open & ((e & kKeeps) >> 4)) | ((e & kOpens) >> 5));
   }
 
+  // Where a block scan of the same rules stands: its counts so far and whether a word is open.
+  bool InWord() const { return inWord_ != 0; }
+  const FileCounts& Counts() const { return counts_; }
+  void Resume(const FileCounts& counts, bool inWord) {
+    counts_ = counts;
+    inWord_ = inWord;
+  }
+
   // Closes an open word and returns the counts so far.
   FileCounts Finish() {
     CloseWord();

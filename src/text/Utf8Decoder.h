@@ -57,10 +57,23 @@ class Utf8Decoder {
  private:
   // Decodes the sequences that start before `stop`; without `final`, stops at a sequence that
   // the bytes up to `end` do not finish, and returns where it stopped.
+  // A sink that counts runs of whole windows itself (TakeUtf8Run) is offered the bytes again
+  // a window after each time it declined them.
+  static constexpr size_t kRunRetryBytes = 32;
+
   template <class Sink>
   const uint8_t* Run(const uint8_t* p, const uint8_t* end, const uint8_t* stop, bool final,
                      Sink& sink) {
+    [[maybe_unused]] const uint8_t* offerAt = p;
     while (p < stop) {
+      if constexpr (requires { sink.TakeUtf8Run(p, size_t{}, multiByte_); }) {
+        if (p >= offerAt) {
+          const size_t taken = sink.TakeUtf8Run(p, static_cast<size_t>(stop - p), multiByte_);
+          p += taken;
+          offerAt = p + kRunRetryBytes;
+          if (p == stop) break;
+        }
+      }
       const uint8_t lead = *p;
       if (lead < 0x80) {
         sink(static_cast<char32_t>(lead));

@@ -1,0 +1,71 @@
+#include "counting/Utf8BlockScan.h"
+
+namespace tw {
+namespace {
+
+constexpr uint8_t kUniform = 0x80, kOpensWord = 0x40, kIdeograph = 0x20;
+
+// The code points a lead byte's sequences encode; none for the leads whose second byte is
+// restricted (0xE0, 0xED) or that are never valid (0xC0, 0xC1).
+bool LeadRange(uint8_t lead, char32_t& first, char32_t& last) {
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    first = static_cast<char32_t>(lead & 0x1F) << 6;
+    last = first + 0x3F;
+    return true;
+  }
+  if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED) {
+    first = static_cast<char32_t>(lead & 0x0F) << 12;
+    last = first + 0xFFF;
+    return true;
+  }
+  return false;
+}
+
+uint8_t LeadEntry(uint8_t lead, bool extraSymbolsAsWords) {
+  char32_t first = 0, last = 0;
+  if (!LeadRange(lead, first, last)) return 0;
+  const CharClass* classes = BasicPlaneClasses();
+  const CharClass shared = classes[first];
+  for (char32_t cp = first; cp <= last; ++cp) {
+    if (classes[cp] != shared) return 0;
+  }
+  switch (shared) {
+    case CharClass::WordForming:
+      return kUniform | kOpensWord;
+    case CharClass::ExtraSymbol:
+      return extraSymbolsAsWords ? kUniform | kOpensWord : kUniform;
+    case CharClass::Ideograph:
+      return kUniform | kIdeograph;
+    default:
+      return 0;  // spaces, blanks and ignored characters are left to the decoder
+  }
+}
+
+Utf8LeadTables BuildTables(bool extraSymbolsAsWords) {
+  Utf8LeadTables tables;
+  for (size_t i = 0; i < tables.leads.size(); ++i) {
+    tables.leads[i] = LeadEntry(static_cast<uint8_t>(0xC0 + i), extraSymbolsAsWords);
+  }
+  tables.classes = BasicPlaneClasses();
+  return tables;
+}
+
+}  // namespace
+
+Utf8BlockScan::Utf8BlockScan(bool extraSymbolsAsWords) : extra_(extraSymbolsAsWords) {
+  static const Utf8LeadTables plain = BuildTables(false);
+  static const Utf8LeadTables extra = BuildTables(true);
+  tables_ = extraSymbolsAsWords ? &extra : &plain;
+}
+
+bool Utf8BlockScan::Available() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+
+size_t Utf8BlockScan::Scan(const uint8_t* p, size_t n, Utf8BlockState& state) const {
+  if (!Available()) return 0;
+  return ScanUtf8BlocksAvx2(p, n, *tables_, extra_, state);
+}
+
+}  // namespace tw
