@@ -1,5 +1,5 @@
 // Differential fuzzing of the text scans: every vector path of the byte scan against the scalar
-// one, the UTF-8 window scan against the decoder's character-by-character scan, and every
+// one, the UTF-8 and HTML window scans against the scans a character or a run at a time, and every
 // decoder fed in pieces against the same decoder fed the whole input.
 #include <cstddef>
 #include <cstdint>
@@ -55,6 +55,15 @@ void CheckUtf8Windows(std::span<const uint8_t> bytes, size_t pieceLength) {
   }
 }
 
+void CheckHtmlWindows(std::span<const uint8_t> bytes) {
+  tw::HtmlScanner windows;
+  tw::HtmlScanner runs;
+  runs.AvoidWindows();
+  windows.FeedBytes(bytes.data(), bytes.data() + bytes.size(), tw::BasicPlaneClasses());
+  runs.FeedBytes(bytes.data(), bytes.data() + bytes.size(), tw::BasicPlaneClasses());
+  if (!(windows.Finish() == runs.Finish())) __builtin_trap();
+}
+
 std::vector<char32_t> Decode(const tw::DetectedEncoding& encoding, std::span<const uint8_t> bytes,
                              size_t pieceLength) {
   tw::TextDecoder decoder(encoding);
@@ -89,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckBytePaths(bytes);
   CheckDecoderPieces(bytes, 1 + data[0] % 8);
   CheckUtf8Windows(bytes, 1 + data[0] * 3);
+  CheckHtmlWindows(bytes);
   return 0;
 }

@@ -10,6 +10,8 @@
 
 #include "counting/ByteSearch.h"
 #include "counting/CountTotals.h"
+#include "counting/HtmlWindowScan.h"
+#include "counting/TextScanBytes.h"
 #include "text/CharacterClass.h"
 
 namespace tw {
@@ -35,12 +37,24 @@ class HtmlScanner {
     return counts_;
   }
 
+  // Makes FeedBytes go a run at a time even where it could take whole windows (to compare both).
+  void AvoidWindows() { windows_ = false; }
+
   // Whether the scan stands as a fresh one does: in text, outside an entity and a word.
   bool AtRest() const { return textMode_ && !entity_ && !inWord_ && !afterIdeograph_; }
 
   // Feeds bytes judged by the byte table. Nothing inside markup or an entity is judged, so those
   // are skipped to their end; text between them goes a run at a time.
   void FeedBytes(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {
+    // Bytes never make an ideograph, so windows of them count as the loop below does.
+    if (windows_ && !afterIdeograph_ && ByteScanPathAvailable(ByteScanPath::Avx2)) {
+      HtmlWindowState state{counts_, textMode_, entity_, inWord_};
+      p += ScanHtmlWindowsAvx2(p, static_cast<size_t>(end - p), state);
+      counts_ = state.counts;
+      textMode_ = state.textMode;
+      entity_ = state.entity;
+      inWord_ = state.inWord;
+    }
     while (p < end) {
       if (!textMode_) {
         p = FindEither(p, end, '>', '>');
@@ -155,6 +169,7 @@ class HtmlScanner {
   bool entity_ = false;
   bool inWord_ = false;
   bool afterIdeograph_ = false;
+  bool windows_ = true;
   FileCounts counts_;
 };
 
