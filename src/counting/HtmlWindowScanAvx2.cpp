@@ -107,13 +107,44 @@ void CountText(const WindowBytes& w, const WindowParts& parts, HtmlWindowState& 
   state.inWord = carriedOut != 0;
 }
 
+// Bit i of the result is the parity of bits 0 to i of x.
+uint64_t PrefixParity(uint64_t x) {
+  for (unsigned shift = 1; shift < 64; shift *= 2) x ^= x << shift;
+  return x;
+}
+
+// The window's parts without following the delimiters one by one, for the usual window in which
+// every "<" opens markup and every ">" closes it, and every "&" in text opens an entity that a
+// ";" closes before the next markup. False, with nothing changed, for any other window.
+bool SplitWellFormed(const WindowBytes& w, HtmlWindowState& state, WindowParts& parts) {
+  const uint64_t inMarkup = PrefixParity(w.lt | w.gt) ^ (state.textMode ? 0 : ~uint64_t{0});
+  if ((w.lt & ~inMarkup) != 0 || (w.gt & inMarkup) != 0) return false;
+  const uint64_t text = ~(inMarkup | w.gt);
+  const uint64_t entityEdges = (w.amp | w.semicolon) & text;
+  uint64_t transparent = 0;
+  bool entityAfter = false;
+  if (state.entity || entityEdges != 0) {
+    const uint64_t inEntity = PrefixParity(entityEdges) ^ (state.entity ? ~uint64_t{0} : 0);
+    const bool alternate = (w.amp & text & ~inEntity) == 0 && (w.semicolon & text & inEntity) == 0;
+    if (!alternate || (inEntity & ~text) != 0) return false;
+    transparent = (inEntity | (w.semicolon & text)) & text;
+    entityAfter = (inEntity >> 63) != 0;
+  }
+  parts.transparent = transparent;
+  parts.visible = text & ~transparent;
+  state.textMode = (inMarkup >> 63) == 0;
+  state.entity = entityAfter;
+  return true;
+}
+
 }  // namespace
 
 size_t ScanHtmlWindowsAvx2(const uint8_t* p, size_t n, HtmlWindowState& state) {
   size_t done = 0;
   for (; n - done >= 64; done += 64) {
     const WindowBytes w = Classify(p + done);
-    const WindowParts parts = FollowDelimiters(w, state);
+    WindowParts parts;
+    if (!SplitWellFormed(w, state, parts)) parts = FollowDelimiters(w, state);
     CountText(w, parts, state);
   }
   return done;
