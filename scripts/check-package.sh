@@ -17,7 +17,8 @@ fail() {
 version=$(dpkg-deb -f "$deb" Version)
 depends=$(dpkg-deb -f "$deb" Depends)
 # shlibdeps found the libraries the programs link.
-for library in libc6 libqt6widgets6 libpoppler-cpp libzip libgsf libpugixml libicu; do
+for library in libc6 libqt6widgets6 libpoppler-cpp libdeflate zlib1g libgsf libpugixml libicu \
+  libxlsxwriter; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
@@ -36,6 +37,9 @@ done
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/contents"
 for path in /usr/bin/tallywright /usr/bin/tallywright-count \
   /usr/libexec/tallywright/tallywright-reader \
+  /usr/lib/x86_64-linux-gnu/tallywright/libtallywright-pdf.so \
+  /usr/lib/x86_64-linux-gnu/tallywright/libtallywright-compound.so \
+  /usr/lib/x86_64-linux-gnu/tallywright/libtallywright-xlsx.so \
   /usr/share/applications/tallywright.desktop \
   /usr/share/icons/hicolor/scalable/apps/tallywright.svg \
   /usr/share/icons/hicolor/48x48/apps/tallywright.png \
@@ -95,6 +99,14 @@ count=$root/usr/bin/tallywright-count
   "$count" -0 --format tsv - >"$work/counted.tsv")
 grep -q '^pdf/columns.pdf	10	' "$work/counted.tsv" ||
   fail "the packaged program did not count columns.pdf: $(cat "$work/counted.tsv")"
+# The packaged modules, not the build tree's, are the ones loaded: a .doc read in-process and an
+# XLSX export.
+LD_DEBUG=files "$count" --no-isolation --export "$work/counted.xlsx" "$fixtures/word/plain.doc" \
+  >/dev/null 2>"$work/loaded"
+for module in compound xlsx; do
+  grep "file=.*libtallywright-$module.so" "$work/loaded" | grep -q "$root/usr/lib" ||
+    fail "libtallywright-$module.so was not loaded from the package"
+done
 # The json output parses even when a file fails.
 if "$count" --format json "$work/missing.txt" >"$work/out.json" 2>"$work/errors"; then
   fail "a missing file did not fail the run"

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  libzip-dev libpugixml-dev libgsf-1-dev libpoppler-cpp-dev libicu-dev libxlsxwriter-dev
+  libzip-dev libdeflate-dev zlib1g-dev libpugixml-dev libgsf-1-dev libpoppler-cpp-dev libicu-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   poppler-utils unzip zip xvfb xauth

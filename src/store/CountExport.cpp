@@ -9,9 +9,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "formats/common/LoadableModule.h"
 #include "store/AtomicFileWriter.h"
 #include "store/CsvText.h"
-#include "store/XlsxWorkbook.h"
+#include "store/XlsxModule.h"
 
 namespace tw {
 namespace {
@@ -50,80 +51,15 @@ class ScratchFile {
   std::string path_;
 };
 
-struct SheetFormats {
-  lxw_format* header = nullptr;
-  lxw_format* totals = nullptr;
-  lxw_format* integer = nullptr;
-  lxw_format* fixed = nullptr;
-  lxw_format* totalInteger = nullptr;
-  lxw_format* totalFixed = nullptr;
-};
-
-SheetFormats MakeFormats(XlsxWorkbook& workbook) {
-  SheetFormats formats;
-  formats.header = workbook.AddFormat();
-  format_set_bold(formats.header);
-  formats.totals = workbook.AddFormat();
-  format_set_bold(formats.totals);
-  formats.integer = workbook.AddFormat();
-  format_set_num_format(formats.integer, "0");
-  formats.fixed = workbook.AddFormat();
-  format_set_num_format(formats.fixed, "0.00");
-  formats.totalInteger = workbook.AddFormat();
-  format_set_num_format(formats.totalInteger, "0");
-  format_set_bold(formats.totalInteger);
-  formats.totalFixed = workbook.AddFormat();
-  format_set_num_format(formats.totalFixed, "0.00");
-  format_set_bold(formats.totalFixed);
-  return formats;
-}
-
-void WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const ExportCell& cell,
-               const SheetFormats& formats, bool total) {
-  lxw_format* textFormat = total ? formats.totals : nullptr;
-  switch (cell.kind) {
-    case ExportCell::Kind::Empty:
-      return;
-    case ExportCell::Kind::Text:
-      worksheet_write_string(sheet, row, column, cell.text.c_str(), textFormat);
-      return;
-    case ExportCell::Kind::Integer:
-    case ExportCell::Kind::Decimal:
-      break;
+// The workbook is written by the XLSX module, loaded on the first export.
+std::string WriteWorkbook(const std::string& path, const ExportTable& table) {
+  try {
+    static const LoadableModule module("tallywright-xlsx");
+    static const XlsxModule& xlsx = module.EntryTable<XlsxModule>("tw_xlsx_module");
+    return xlsx.writeWorkbook(path, table);
+  } catch (const ModuleMissing& missing) {
+    return missing.what();
   }
-  // A spreadsheet cannot hold an infinite amount; the text says what it is.
-  if (!std::isfinite(cell.number)) {
-    worksheet_write_string(sheet, row, column, cell.text.c_str(), textFormat);
-    return;
-  }
-  lxw_format* format = textFormat;
-  if (cell.kind == ExportCell::Kind::Integer) {
-    format = total ? formats.totalInteger : formats.integer;
-  } else if (cell.decimals == 2) {
-    format = total ? formats.totalFixed : formats.fixed;
-  }
-  worksheet_write_number(sheet, row, column, cell.number, format);
-}
-
-void WriteSheet(XlsxWorkbook& workbook, const ExportTable& table) {
-  const SheetFormats formats = MakeFormats(workbook);
-  lxw_worksheet* sheet = workbook.Sheet();
-  for (size_t column = 0; column < table.header.size(); ++column) {
-    worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(column), table.header[column].c_str(),
-                           formats.header);
-  }
-  lxw_row_t row = 1;
-  for (const std::vector<ExportCell>& line : table.lines) {
-    for (size_t column = 0; column < line.size(); ++column) {
-      WriteCell(sheet, row, static_cast<lxw_col_t>(column), line[column], formats, false);
-    }
-    ++row;
-  }
-  for (size_t column = 0; column < table.totals.size(); ++column) {
-    WriteCell(sheet, row, static_cast<lxw_col_t>(column), table.totals[column], formats, true);
-  }
-  worksheet_set_column(sheet, 0, 0, 60, nullptr);
-  worksheet_freeze_panes(sheet, 1, 0);
 }
 
 std::string ReadAll(const std::string& path) {
@@ -134,11 +70,8 @@ std::string ReadAll(const std::string& path) {
 std::string WriteXlsx(const std::string& path, const ExportTable& table) {
   ScratchFile scratch;
   if (scratch.Path().empty()) return "no temporary file could be created";
-  XlsxWorkbook workbook(scratch.Path(), "Count");
-  if (!workbook.IsOpen()) return "the workbook could not be created";
-  WriteSheet(workbook, table);
-  const std::string closeError = workbook.Close();
-  if (!closeError.empty()) return closeError;
+  const std::string writeError = WriteWorkbook(scratch.Path(), table);
+  if (!writeError.empty()) return writeError;
   const std::string bytes = ReadAll(scratch.Path());
   if (bytes.empty()) return "the workbook could not be written";
   std::string error;

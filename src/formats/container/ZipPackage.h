@@ -2,15 +2,19 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "formats/container/ContainerLimits.h"
+#include "formats/container/ZipDirectory.h"
+#include "text/RegularFile.h"
 
-struct zip;
+struct libdeflate_decompressor;
 
 namespace tw {
 
-// A read-only ZIP package (docx, pptx) with bounded inflation. Every entry is read to its end,
-// so its CRC is checked.
+// A read-only ZIP package (docx, pptx, xlsx, odt, epub) with bounded inflation. Every entry is
+// checked against its CRC.
 class ZipPackage {
  public:
   // Throws ContainerError when the file is not a readable ZIP archive.
@@ -25,12 +29,20 @@ class ZipPackage {
   std::string Read(const std::string& name);
 
  private:
-  struct ArchiveCloser {
-    void operator()(zip* archive) const;
+  const ZipEntry& Find(const std::string& name) const;
+  std::string Compressed(const ZipEntry& entry) const;
+  bool InflateWhole(const std::string& compressed, std::string& data);
+  std::string InflateBounded(const ZipEntry& entry, const std::string& compressed);
+
+  struct DecompressorFree {
+    void operator()(libdeflate_decompressor* decompressor) const;
   };
-  std::unique_ptr<zip, ArchiveCloser> archive_;
+  RegularFile file_;
+  std::vector<ZipEntry> entries_;
+  std::unordered_map<std::string, size_t> byFoldedName_;  // the first entry of each name
   ContainerLimits limits_;
   size_t inflatedSoFar_ = 0;
+  std::unique_ptr<libdeflate_decompressor, DecompressorFree> decompressor_;
 };
 
 }  // namespace tw

@@ -1,4 +1,4 @@
-#include "store/XlsxWorkbook.h"
+#include "store/modules/xlsx/XlsxWorkbook.h"
 
 namespace tw {
 
