@@ -101,6 +101,51 @@ TEST(ZipPackage, DetectsDamagedDataByItsChecksum) {
   }
 }
 
+// The same parts found through ZIP64 records, and behind an archive comment.
+TEST(ZipPackage, FindsTheDirectoryThroughZip64RecordsAndComments) {
+  const std::string plain =
+      ZipPackage(test::FixturePath("word/plain.docx")).Read("word/document.xml");
+  EXPECT_EQ(ZipPackage(test::FixturePath("word/zip64.docx")).Read("word/document.xml"), plain);
+  TempDir dir;
+  std::string bytes = test::ReadFileBytes(test::FixturePath("word/plain.docx"));
+  const std::string comment = "a comment that holds PK\5\6 itself";
+  bytes[bytes.size() - 2] = static_cast<char>(comment.size());
+  EXPECT_EQ(ZipPackage(dir.Write("commented.docx", bytes + comment)).Read("word/document.xml"),
+            plain);
+}
+
+TEST(ZipPackage, RefusesADamagedDirectory) {
+  const std::string whole = test::ReadFileBytes(test::FixturePath("word/zip64.docx"));
+  const size_t directory = whole.find("PK\1\2");
+  const size_t zip64End = whole.find("PK\6\6");
+  ASSERT_NE(directory, std::string::npos);
+  ASSERT_NE(zip64End, std::string::npos);
+  std::string badEntry = whole;
+  badEntry[directory + 2] = 'X';
+  std::string badZip64 = whole;
+  badZip64[zip64End + 3] = 'X';
+  std::string pastTheEnd = whole;
+  pastTheEnd[zip64End + 48 + 7] = '\x7f';  // the directory's offset, far beyond the file
+  const std::pair<const char*, std::string> cases[] = {
+      {"no end record", whole.substr(0, whole.size() - 10)},
+      {"entry signature", badEntry},
+      {"ZIP64 end record", badZip64},
+      {"directory offset", pastTheEnd},
+      {"cut in the directory", whole.substr(0, directory + 20) + whole.substr(whole.size() - 98)},
+  };
+  for (const auto& [name, bytes] : cases) {
+    TempDir dir;
+    try {
+      ZipPackage package(dir.Write("damaged.docx", bytes));
+      (void)package.Read("word/document.xml");
+      ADD_FAILURE() << name << ": read";
+    } catch (const ContainerError& error) {
+      EXPECT_NE(std::string(error.what()).find("ZIP"), std::string::npos)
+          << name << ": " << error.what();
+    }
+  }
+}
+
 TEST(CompoundFile, RefusesWhatIsNoCompoundFile) {
   TempDir dir;
   EXPECT_THROW(CompoundFile(dir.Write("a.doc", "not a compound file at all")), ContainerError);
