@@ -243,8 +243,9 @@ Document ReadDoc(const CompoundFile& file) {
   // Word 6.0/95 files keep their tables in the WordDocument stream itself.
   if (fib.word6) return ReadDocStreams(documentStream, documentStream);
   const std::string tableName = fib.tableStreamOne ? "1Table" : "0Table";
+  // A stream whose sector chain is broken cannot even be opened, so it looks missing.
   if (!file.HasStream(tableName)) {
-    throw DocError("The document is damaged (its table stream is missing)");
+    throw DocError("The document is damaged (its table stream is missing or cannot be read)");
   }
   const std::vector<uint8_t> tableStream = file.ReadStream(tableName);
   return ReadDocStreams(documentStream, tableStream);
