@@ -6,14 +6,17 @@
 #include <functional>
 
 #include "cli/CliRun.h"
-#include "cli/HostileFiles.h"
 #include "cli/JsonValue.h"
+#include "formats/isolation/ReaderPool.h"
+#include "support/HostileFiles.h"
+#include "support/LoopingDoc.h"
 #include "support/TempDir.h"
 
 namespace tw::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using test::DocLoop;
 using test::TempDir;
 
 constexpr uint64_t kGiB = uint64_t{1} << 30;
@@ -22,11 +25,15 @@ struct HostileCase {
   const char* what;
   std::function<std::string(const TempDir&)> make;  // returns the path to count
   const char* reason;  // a part of the row's error; nullptr when the file counts
-  double words = 0;    // when it counts; kUnexpanded: any count, as long as nothing was expanded
+  double words = 0;    // when it counts, or kUnexpanded or kReadOnce
 };
 
 // Entities are never expanded: the text counts as written, a few words at most.
 constexpr double kUnexpanded = -1;
+// Any count, as long as no text was read twice: fewer words than the document's text read twice
+// would give (its text has at most one word in two bytes).
+constexpr double kReadOnce = -2;
+constexpr double kOnceAtMost = test::kLoopingDocBytes / 2.0;
 
 std::string In(const TempDir& dir, const std::string& name) {
   return (dir.Path() / name).string();
@@ -41,6 +48,13 @@ std::string LinkTo(const TempDir& dir, const std::string& name, const std::strin
   fs::create_symlink(target, In(dir, name));
   return In(dir, name);
 }
+
+std::string Looping(const TempDir& dir, const std::string& name, DocLoop loop) {
+  return dir.Write(name, test::LoopingDoc(loop));
+}
+
+// The table fixture's own count, worked out by hand.
+constexpr double kTableDocWords = 11;
 
 std::string Sparse(const TempDir& dir, const std::string& name) {
   test::MakeSparseFile(In(dir, name), 10 * kGiB);
@@ -122,6 +136,39 @@ const HostileCase kCases[] = {
        return d.Write("deep.json", std::string(100000, '[') + std::string(100000, ']'));
      },
      "The JSON file cannot be read (its content is nested too deeply)"},
+    // Word files whose structures lead back into themselves: the compound file's chains and
+    // directory tree, then Word's own tables, which would read one text thousands of times.
+    {"Word sector chain to itself",
+     [](auto& d) { return Looping(d, "chain-self.doc", DocLoop::SectorChainToItself); },
+     "stream WordDocument cannot be read (damaged file)"},
+    {"Word sector chain back to its start",
+     [](auto& d) { return Looping(d, "chain-start.doc", DocLoop::SectorChainToItsStart); }, nullptr,
+     kTableDocWords},
+    {"Word mini chain to itself",
+     [](auto& d) { return Looping(d, "mini-self.doc", DocLoop::MiniChainToItself); },
+     "its table stream is missing or cannot be read"},
+    {"Word directory chain back to its start",
+     [](auto& d) { return Looping(d, "directory.doc", DocLoop::DirectoryChainToItsStart); },
+     nullptr, kTableDocWords},
+    {"Word entry its own sibling",
+     [](auto& d) { return Looping(d, "sibling.doc", DocLoop::EntryIsItsOwnSibling); }, nullptr,
+     kTableDocWords},
+    {"Word sibling back up the tree",
+     [](auto& d) { return Looping(d, "tree.doc", DocLoop::SiblingBackUpTheTree); }, nullptr,
+     kTableDocWords},
+    {"Word root its own child",
+     [](auto& d) { return Looping(d, "root.doc", DocLoop::RootIsItsOwnChild); },
+     "The file is not a Word document"},
+    {"Word FAT list to itself",
+     [](auto& d) { return Looping(d, "fat-list.doc", DocLoop::FatListToItself); },
+     "not a compound document file"},
+    {"Word pieces sharing their text",
+     [](auto& d) { return Looping(d, "pieces.doc", DocLoop::PiecesShareTheirText); },
+     "its piece table reads the same text more than once"},
+    {"Word headers going back",
+     [](auto& d) { return Looping(d, "headers.doc", DocLoop::HeadersGoBack); }, nullptr, kReadOnce},
+    {"Word text boxes going back",
+     [](auto& d) { return Looping(d, "boxes.doc", DocLoop::TextBoxesGoBack); }, nullptr, kReadOnce},
     {"Markdown nested 100 000 deep",
      [](auto& d) { return d.Write("deep.md", std::string(100000, '>') + " deep\n"); }, nullptr, 1},
 };
@@ -154,6 +201,8 @@ TEST(HostileInputs, EachEndsInItsOwnRowAndTheBatchGoesOn) {
       EXPECT_TRUE(error->Is(JsonValue::Kind::Null)) << error->text;
       if (c.words == kUnexpanded) {
         EXPECT_LT(row.Member("words")->number, 10);
+      } else if (c.words == kReadOnce) {
+        EXPECT_LT(row.Member("words")->number, 1.5 * kOnceAtMost);
       } else {
         EXPECT_EQ(row.Member("words")->number, c.words);
       }
@@ -162,6 +211,30 @@ TEST(HostileInputs, EachEndsInItsOwnRowAndTheBatchGoesOn) {
     ASSERT_TRUE(error->Is(JsonValue::Kind::String));
     EXPECT_NE(error->text.find(c.reason), std::string::npos) << error->text;
     EXPECT_NE(outcome.errors.find(": " + error->text + "\n"), std::string::npos);
+  }
+}
+
+// Word tables that would read one text thousands of times: a reader held to a quarter of its
+// usual memory reads each text once at most, or refuses the file for its own reason rather than
+// being stopped.
+TEST(HostileInputs, LoopingWordTablesReadEachTextOnceWithinTightLimits) {
+  TempDir dir;
+  ReaderPool pool(1, {.idleTimeoutMs = 10000, .cpuSeconds = 10, .addressSpaceBytes = 512ul << 20});
+  const ReadResult pieces = pool.Read(
+      DocumentFormat::Word, Looping(dir, "pieces.doc", DocLoop::PiecesShareTheirText), nullptr);
+  ASSERT_FALSE(pieces.Ok());
+  EXPECT_NE(pieces.Error().Reason().find("reads the same text more than once"), std::string::npos)
+      << pieces.Error().Reason();
+  for (DocLoop loop : {DocLoop::HeadersGoBack, DocLoop::TextBoxesGoBack}) {
+    const ReadResult result =
+        pool.Read(DocumentFormat::Word, Looping(dir, "loop.doc", loop), nullptr);
+    ASSERT_TRUE(result.Ok()) << result.Error().Reason();
+    size_t units = 0;
+    for (const TextPiece& piece : result.Doc().pieces) units += piece.text.size();
+    // Read once (one 8-bit character a byte, the two-byte words "A " being most of it), not left
+    // out.
+    EXPECT_LE(units, test::kLoopingDocBytes + 1);
+    EXPECT_GT(units, test::kLoopingDocBytes / 2);
   }
 }
 

@@ -11,8 +11,8 @@
 #include <thread>
 
 #include "cli/CliRun.h"
-#include "cli/PermissionChecksEnforced.h"
 #include "counting/CountJob.h"
+#include "support/PermissionChecksEnforced.h"
 #include "support/TempDir.h"
 
 namespace tw::cli {

@@ -244,6 +244,27 @@ TEST(DocStreams, HostileTablesAreErrorsNotHangs) {
   EXPECT_THROW(old.Read(), DocError);
 }
 
+// Positions that go back would read one stretch again for each section or text box (a small file
+// could claim gigabytes so); each stretch is read once, what goes back is empty.
+TEST(DocStreams, StoryPlexesThatGoBackReadNoStretchTwice) {
+  SyntheticDoc headers;
+  headers.text = "Body\rHead\r";
+  headers.storyLengths = {5, 0, 5, 0, 0, 0, 0, 0};
+  // Section 1's header is [0, 5); its footer and both stories of sections 2 and 3 go back to 0.
+  headers.tables[11] =
+      Plex({0, 0, 0, 0, 0, 0, 0, 0, 5, 0, 5, 5, 5, 0, 5, 0, 5, 5, 5, 0, 5, 0, 5, 5, 5}, 0);
+  headers.tables[6] = Plex({0, 1, 2, 5}, 12);  // three sections
+  const std::vector<PieceSummary> once = {{PieceKind::Header, 0, 0, u"Head\r"}};
+  EXPECT_EQ(HeadersAndFooters(headers.Read()), once);
+
+  SyntheticDoc boxes;
+  boxes.text = "Body\rBox A\r\r";
+  boxes.storyLengths = {5, 0, 0, 0, 0, 0, 7, 0};
+  boxes.tables[56] = Plex({0, 6, 0, 6, 0, 6, 7}, 22);
+  const std::vector<PieceSummary> frames = {{PieceKind::TextBox, 0, 0, u"Box A\r"}};
+  EXPECT_EQ(Frames(boxes.Read()), frames);
+}
+
 // A Word 6.0/95 WordDocument stream, which holds its own tables: 8-bit text at kTextAt, read
 // straight through (no piece table) unless `pieceProperties` asks for a fast-saved one.
 struct SyntheticWord6 {

@@ -132,6 +132,14 @@ std::u16string DocPieceTable::Text(uint64_t start, uint64_t end, const DocBytes&
   return out;
 }
 
+uint64_t DocPieceTable::TextBytes() const {
+  uint64_t bytes = 0;
+  for (const Piece& piece : pieces_) {
+    bytes += uint64_t{piece.cpEnd - piece.cpStart} * (piece.compressed ? 1 : 2);
+  }
+  return bytes;
+}
+
 void DocPieceTable::AppendPiece(const Piece& piece, uint32_t from, uint32_t to,
                                 const DocBytes& document, const DocCharacterRuns& runs,
                                 DocTextPart part, std::u16string& out) const {

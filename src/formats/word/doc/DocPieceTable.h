@@ -35,6 +35,8 @@ class DocPieceTable {
   // there and give nothing.
   std::u16string Text(uint64_t start, uint64_t end, const DocBytes& document,
                       const DocCharacterRuns& runs, DocTextPart part = DocTextPart::Shown) const;
+  // The bytes of the WordDocument stream that the pieces take, all together.
+  uint64_t TextBytes() const;
 
  private:
   struct Piece {

@@ -105,6 +105,19 @@ std::vector<uint32_t> PlexPositions(std::span<const uint8_t> plex, uint64_t desc
   return positions;
 }
 
+// The positions of a plex of stories (headers and footers, text boxes), made to only go forward:
+// a position before the one in front of it is taken as that one, so its stretch is empty and no
+// stretch of a story is read twice. Real files have such positions (a header plex ending in
+// 0xFFFFFFFF, 0, 3); a damaged one could otherwise read one long story again for each of
+// thousands of sections or text boxes.
+std::vector<uint32_t> StoryPositions(std::span<const uint8_t> plex, uint64_t descriptorSize) {
+  std::vector<uint32_t> positions = PlexPositions(plex, descriptorSize);
+  for (size_t i = 1; i < positions.size(); ++i) {
+    positions[i] = std::max(positions[i], positions[i - 1]);
+  }
+  return positions;
+}
+
 size_t SectionCount(const DocSources& sources) {
   const std::span<const uint8_t> plex = sources.Table(DocFib::SectionTable);
   const size_t count = plex.size() < 4 ? 0 : (plex.size() - 4) / (4 + kSectionDescriptorSize);
@@ -127,7 +140,7 @@ void AddHeaderStory(Document& document, PieceKind kind, const DocSources& source
 template <typename Each>
 void ForEachTextBox(const DocSources& sources, DocFib::Table table, Each each) {
   const std::span<const uint8_t> plex = sources.Table(table);
-  const std::vector<uint32_t> positions = PlexPositions(plex, kTextBoxDescriptorSize);
+  const std::vector<uint32_t> positions = StoryPositions(plex, kTextBoxDescriptorSize);
   const DocBytes bytes(plex);
   const uint64_t descriptorsAt = 4 * uint64_t{positions.size()};
   if (positions.size() > kMaxTextBoxes) {
@@ -190,7 +203,7 @@ void AddHeaderTextBoxes(Document& document, const DocSources& sources,
 void AddSections(Document& document, const DocSources& sources) {
   const size_t count = SectionCount(sources);
   document.sectionCount = static_cast<int>(count);
-  const std::vector<uint32_t> positions = PlexPositions(sources.Table(DocFib::HeaderTable), 0);
+  const std::vector<uint32_t> positions = StoryPositions(sources.Table(DocFib::HeaderTable), 0);
   for (size_t s = 0; s < count; ++s) {
     const size_t base = kSeparatorStories + kStoriesPerSection * s;
     AddHeaderStory(document, PieceKind::Header, sources, positions, base + kPrimaryHeader, s);
@@ -230,18 +243,31 @@ Document ReadDoc(const CompoundFile& file) {
   // Word 6.0/95 files keep their tables in the WordDocument stream itself.
   if (fib.word6) return ReadDocStreams(documentStream, documentStream);
   const std::string tableName = fib.tableStreamOne ? "1Table" : "0Table";
+  // A stream whose sector chain is broken cannot even be opened, so it looks missing.
   if (!file.HasStream(tableName)) {
-    throw DocError("The document is damaged (its table stream is missing)");
+    throw DocError("The document is damaged (its table stream is missing or cannot be read)");
   }
   const std::vector<uint8_t> tableStream = file.ReadStream(tableName);
   return ReadDocStreams(documentStream, tableStream);
 }
 
-DocPieceTable PieceTableOf(const DocFib& fib, const DocBytes& tables) {
+// Word gives each byte of text to one piece only, so all pieces together fit in the stream. Pieces
+// that share their bytes would read the same text again and again: a file of a megabyte could
+// claim gigabytes of text.
+DocPieceTable CheckedPieces(DocPieceTable pieces, const DocBytes& document) {
+  if (pieces.TextBytes() > document.Size()) {
+    throw DocError("The document is damaged (its piece table reads the same text more than once)");
+  }
+  return pieces;
+}
+
+DocPieceTable PieceTableOf(const DocFib& fib, const DocBytes& tables, const DocBytes& document) {
   const std::span<const uint8_t> clx = TableSlice(fib, tables, DocFib::PieceTable);
-  if (!fib.word6) return DocPieceTable(clx);
+  if (!fib.word6) return CheckedPieces(DocPieceTable(clx), document);
   const int codePage = fib.wideText ? kUtf16CodePage : CodePageOfLanguage(fib.language);
-  if (fib.complex && !clx.empty()) return DocPieceTable(clx, DocSprmForm::Word6, codePage);
+  if (fib.complex && !clx.empty()) {
+    return CheckedPieces(DocPieceTable(clx, DocSprmForm::Word6, codePage), document);
+  }
   if (fib.textEnd < fib.textStart) {
     throw DocError("The document is damaged (its text lies outside the file)");
   }
@@ -259,7 +285,7 @@ Document ReadDocStreams(std::span<const uint8_t> wordDocument, std::span<const u
   const DocStyleSheet styles =
       fib.word6 ? DocStyleSheet() : DocStyleSheet(TableSlice(fib, tables, DocFib::StyleSheet));
   const DocSources sources{
-      document, tables, fib, PieceTableOf(fib, tables),
+      document, tables, fib, PieceTableOf(fib, tables, document),
       DocCharacterRuns(document, TableSlice(fib, tables, DocFib::CharacterRuns), styles, form)};
   return ReadFromSources(sources);
 }

@@ -1,4 +1,4 @@
-#include "cli/PermissionChecksEnforced.h"
+#include "support/PermissionChecksEnforced.h"
 
 #include <linux/capability.h>
 #include <sys/syscall.h>

@@ -1,4 +1,4 @@
-#include "cli/HostileFiles.h"
+#include "support/HostileFiles.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>
