@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Prints the performance table: every row times tallywright-count and its peer in this run (a
 # run under half a second three times, keeping the fastest), on data made in a temporary folder,
-# with peak RSS from /usr/bin/time. Ratios are the peer's time over ours (bigger is better); "cpu" is the same ratio of user+system time, which
-# stays meaningful on a busy machine.
+# with peak RSS from /usr/bin/time. Ratios are the peer's time over ours (bigger is better);
+# "cpu" is the same ratio of user+system time, which stays meaningful on a busy machine.
 # Usage: bench/compare.sh [build-dir]   SCALE=N divides the data sizes; BEFORE=binary adds the
 # figures of another build of tallywright-count, measured in the same run.
 set -euo pipefail
