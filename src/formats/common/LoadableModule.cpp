@@ -48,7 +48,9 @@ LoadableModule::LoadableModule(const std::string& name) {
       continue;
     }
     // Symbols are bound as the module loads, so a broken module fails here and not mid-document.
-    handle_.reset(dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL));
+    // A module stays mapped to the end of the process: the libraries behind it keep state (GLib's
+    // type system) that outlives any handle, and the leak checker must still name their frames.
+    handle_.reset(dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE));
     if (!handle_)
       throw ModuleMissing("the module " + candidate.string() + " cannot be loaded (" + dlerror() +
                           ")");
