@@ -56,12 +56,28 @@ void CheckUtf8Windows(std::span<const uint8_t> bytes, size_t pieceLength) {
 }
 
 void CheckHtmlWindows(std::span<const uint8_t> bytes) {
-  tw::HtmlScanner windows;
-  tw::HtmlScanner runs;
-  runs.AvoidWindows();
-  windows.FeedBytes(bytes.data(), bytes.data() + bytes.size(), tw::BasicPlaneClasses());
-  runs.FeedBytes(bytes.data(), bytes.data() + bytes.size(), tw::BasicPlaneClasses());
-  if (!(windows.Finish() == runs.Finish())) __builtin_trap();
+  const auto count = [bytes](tw::ByteScanPath path) {
+    tw::HtmlScanner scanner;
+    scanner.UseWindows(path);
+    scanner.FeedBytes(bytes.data(), bytes.data() + bytes.size(), tw::BasicPlaneClasses());
+    return scanner.Finish();
+  };
+  const tw::FileCounts runs = count(tw::ByteScanPath::Scalar);
+  for (tw::ByteScanPath path : {tw::ByteScanPath::Sse2, tw::ByteScanPath::Avx2}) {
+    if (tw::ByteScanPathAvailable(path) && !(count(path) == runs)) __builtin_trap();
+  }
+}
+
+void CheckUtf8WindowPaths(std::span<const uint8_t> bytes, bool extra) {
+  const tw::Utf8BlockScan scan(extra);
+  tw::Utf8BlockState sse2;
+  tw::Utf8BlockState avx2;
+  const size_t taken = scan.ScanOn(tw::ByteScanPath::Sse2, bytes.data(), bytes.size(), sse2);
+  if (!tw::ByteScanPathAvailable(tw::ByteScanPath::Avx2)) return;
+  if (scan.ScanOn(tw::ByteScanPath::Avx2, bytes.data(), bytes.size(), avx2) != taken ||
+      !(avx2.counts == sse2.counts) || avx2.inWord != sse2.inWord) {
+    __builtin_trap();
+  }
 }
 
 std::vector<char32_t> Decode(const tw::DetectedEncoding& encoding, std::span<const uint8_t> bytes,
@@ -99,5 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckDecoderPieces(bytes, 1 + data[0] % 8);
   CheckUtf8Windows(bytes, 1 + data[0] * 3);
   CheckHtmlWindows(bytes);
+  CheckUtf8WindowPaths(bytes, (data[0] & 1) != 0);
   return 0;
 }

@@ -37,8 +37,9 @@ class HtmlScanner {
     return counts_;
   }
 
-  // Makes FeedBytes go a run at a time even where it could take whole windows (to compare both).
-  void AvoidWindows() { windows_ = false; }
+  // The vector unit FeedBytes takes whole windows on (the widest there is unless told), or
+  // Scalar to go a run at a time (to compare them).
+  void UseWindows(ByteScanPath path) { windows_ = path; }
 
   // Whether the scan stands as a fresh one does: in text, outside an entity and a word.
   bool AtRest() const { return textMode_ && !entity_ && !inWord_ && !afterIdeograph_; }
@@ -47,9 +48,11 @@ class HtmlScanner {
   // are skipped to their end; text between them goes a run at a time.
   void FeedBytes(const uint8_t* p, const uint8_t* end, const CharClass* byteClasses) {
     // Bytes never make an ideograph, so windows of them count as the loop below does.
-    if (windows_ && !afterIdeograph_ && ByteScanPathAvailable(ByteScanPath::Avx2)) {
+    if (windows_ != ByteScanPath::Scalar && !afterIdeograph_) {
       HtmlWindowState state{counts_, textMode_, entity_, inWord_};
-      p += ScanHtmlWindowsAvx2(p, static_cast<size_t>(end - p), state);
+      const size_t n = static_cast<size_t>(end - p);
+      p += windows_ == ByteScanPath::Avx2 ? ScanHtmlWindowsAvx2(p, n, state)
+                                          : ScanHtmlWindowsSse2(p, n, state);
       counts_ = state.counts;
       textMode_ = state.textMode;
       entity_ = state.entity;
@@ -160,6 +163,12 @@ class HtmlScanner {
   }
 #endif
 
+  static ByteScanPath WidestWindows() {
+    static const ByteScanPath widest =
+        ByteScanPathAvailable(ByteScanPath::Avx2) ? ByteScanPath::Avx2 : ByteScanPath::Sse2;
+    return widest;
+  }
+
   void CloseWord() {
     if (inWord_) ++counts_.words;
     inWord_ = false;
@@ -169,7 +178,7 @@ class HtmlScanner {
   bool entity_ = false;
   bool inWord_ = false;
   bool afterIdeograph_ = false;
-  bool windows_ = true;
+  ByteScanPath windows_ = WidestWindows();
   FileCounts counts_;
 };
 

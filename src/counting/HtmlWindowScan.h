@@ -18,7 +18,8 @@ struct HtmlWindowState {
 // The HTML scan of bytes judged by the byte table, 64 bytes at a time: the window's delimiters
 // are followed one by one to mark its text, markup and entity bytes, and the text is counted
 // from bit masks. Counts p[0, n) in whole windows and returns how many bytes that was; the
-// caller scans the rest. Needs AVX2 (ByteScanPathAvailable(ByteScanPath::Avx2)).
+// caller scans the rest. On SSE2, or AVX2 where ByteScanPathAvailable says so.
+size_t ScanHtmlWindowsSse2(const uint8_t* p, size_t n, HtmlWindowState& state);
 size_t ScanHtmlWindowsAvx2(const uint8_t* p, size_t n, HtmlWindowState& state);
 
 }  // namespace tw

@@ -58,14 +58,23 @@ Utf8BlockScan::Utf8BlockScan(bool extraSymbolsAsWords) : extra_(extraSymbolsAsWo
   tables_ = extraSymbolsAsWords ? &extra : &plain;
 }
 
-bool Utf8BlockScan::Available() {
-  static const bool has = __builtin_cpu_supports("avx2");
-  return has;
+size_t Utf8BlockScan::Scan(const uint8_t* p, size_t n, Utf8BlockState& state) const {
+  static const ByteScanPath widest =
+      ByteScanPathAvailable(ByteScanPath::Avx2) ? ByteScanPath::Avx2 : ByteScanPath::Sse2;
+  return ScanOn(widest, p, n, state);
 }
 
-size_t Utf8BlockScan::Scan(const uint8_t* p, size_t n, Utf8BlockState& state) const {
-  if (!Available()) return 0;
-  return ScanUtf8BlocksAvx2(p, n, *tables_, extra_, state);
+size_t Utf8BlockScan::ScanOn(ByteScanPath path, const uint8_t* p, size_t n,
+                             Utf8BlockState& state) const {
+  switch (path) {
+    case ByteScanPath::Avx2:
+      return ScanUtf8BlocksAvx2(p, n, *tables_, extra_, state);
+    case ByteScanPath::Sse2:
+      return ScanUtf8BlocksSse2(p, n, *tables_, extra_, state);
+    case ByteScanPath::Scalar:
+      break;
+  }
+  return 0;
 }
 
 }  // namespace tw

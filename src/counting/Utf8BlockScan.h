@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "counting/CountTotals.h"
+#include "counting/TextScanBytes.h"
 #include "text/CharacterClass.h"
 
 namespace tw {
@@ -35,16 +36,20 @@ struct Utf8BlockState {
 class Utf8BlockScan {
  public:
   explicit Utf8BlockScan(bool extraSymbolsAsWords);
+  // On the widest vector unit the processor has.
   size_t Scan(const uint8_t* p, size_t n, Utf8BlockState& state) const;
-  // Whether the processor can run the block scan; without it Scan counts nothing.
-  static bool Available();
+  // On the given one, which must be available (ByteScanPathAvailable); the scalar path counts
+  // nothing, leaving every character to the decoder.
+  size_t ScanOn(ByteScanPath path, const uint8_t* p, size_t n, Utf8BlockState& state) const;
 
  private:
   bool extra_;
   const Utf8LeadTables* tables_;
 };
 
-// The AVX2 kernel of Utf8BlockScan::Scan.
+// The kernels of Utf8BlockScan::ScanOn.
+size_t ScanUtf8BlocksSse2(const uint8_t* p, size_t n, const Utf8LeadTables& tables, bool extra,
+                          Utf8BlockState& state);
 size_t ScanUtf8BlocksAvx2(const uint8_t* p, size_t n, const Utf8LeadTables& tables, bool extra,
                           Utf8BlockState& state);
 
