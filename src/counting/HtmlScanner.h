@@ -163,12 +163,6 @@ class HtmlScanner {
   }
 #endif
 
-  static ByteScanPath WidestWindows() {
-    static const ByteScanPath widest =
-        ByteScanPathAvailable(ByteScanPath::Avx2) ? ByteScanPath::Avx2 : ByteScanPath::Sse2;
-    return widest;
-  }
-
   void CloseWord() {
     if (inWord_) ++counts_.words;
     inWord_ = false;
@@ -178,7 +172,7 @@ class HtmlScanner {
   bool entity_ = false;
   bool inWord_ = false;
   bool afterIdeograph_ = false;
-  ByteScanPath windows_ = WidestWindows();
+  ByteScanPath windows_ = WidestByteScanPath();
   FileCounts counts_;
 };
 

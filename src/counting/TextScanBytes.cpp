@@ -69,6 +69,10 @@ bool ByteScanPathAvailable(ByteScanPath path) {
   return path != ByteScanPath::Avx2 || HasAvx2();
 }
 
+ByteScanPath WidestByteScanPath() {
+  return HasAvx2() ? ByteScanPath::Avx2 : ByteScanPath::Sse2;
+}
+
 FileCounts ScanBytesOn(ByteScanPath path, std::span<const uint8_t> bytes, uint8_t next,
                        bool extraSymbolsAsWords) {
   FileCounts counts;
@@ -84,8 +88,7 @@ FileCounts ScanBytesOn(ByteScanPath path, std::span<const uint8_t> bytes, uint8_
 
 FileCounts ScanBytesFollowedBy(std::span<const uint8_t> bytes, uint8_t next,
                                bool extraSymbolsAsWords) {
-  return ScanBytesOn(HasAvx2() ? ByteScanPath::Avx2 : ByteScanPath::Sse2, bytes, next,
-                     extraSymbolsAsWords);
+  return ScanBytesOn(WidestByteScanPath(), bytes, next, extraSymbolsAsWords);
 }
 
 }  // namespace tw

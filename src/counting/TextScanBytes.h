@@ -13,6 +13,8 @@ namespace tw {
 enum class ByteScanPath { Scalar, Sse2, Avx2 };
 
 bool ByteScanPathAvailable(ByteScanPath path);
+// The widest path the processor has (SSE2 on every x86-64 processor, AVX2 where it is there).
+ByteScanPath WidestByteScanPath();
 
 // The scan of `bytes` that continue with `next`, on the given path (which must be available).
 FileCounts ScanBytesOn(ByteScanPath path, std::span<const uint8_t> bytes, uint8_t next,

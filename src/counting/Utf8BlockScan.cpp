@@ -59,9 +59,7 @@ Utf8BlockScan::Utf8BlockScan(bool extraSymbolsAsWords) : extra_(extraSymbolsAsWo
 }
 
 size_t Utf8BlockScan::Scan(const uint8_t* p, size_t n, Utf8BlockState& state) const {
-  static const ByteScanPath widest =
-      ByteScanPathAvailable(ByteScanPath::Avx2) ? ByteScanPath::Avx2 : ByteScanPath::Sse2;
-  return ScanOn(widest, p, n, state);
+  return ScanOn(WidestByteScanPath(), p, n, state);
 }
 
 size_t Utf8BlockScan::ScanOn(ByteScanPath path, const uint8_t* p, size_t n,

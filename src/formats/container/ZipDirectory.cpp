@@ -33,9 +33,7 @@ class Fields {
   }
   uint64_t Get(size_t at, size_t width) const {
     Require(at, width);
-    uint64_t value = 0;
-    for (size_t i = width; i-- > 0;) value = (value << 8) | data_[at + i];
-    return value;
+    return LittleEndianField(data_, at, width);
   }
 
  private:

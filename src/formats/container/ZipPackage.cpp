@@ -68,9 +68,7 @@ std::string ZipPackage::Compressed(const ZipEntry& entry) const {
     throw ContainerError(damaged);
   }
   const auto field = [&header](size_t at, size_t width) {
-    uint32_t value = 0;
-    for (size_t i = width; i-- > 0;) value = (value << 8) | header[at + i];
-    return value;
+    return LittleEndianField(header, at, width);
   };
   if (field(0, 4) != kLocalSignature) throw ContainerError(damaged);
   const uint64_t dataOffset =
