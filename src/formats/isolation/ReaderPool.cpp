@@ -72,7 +72,9 @@ class Exchange {
 ReaderPool::ReaderPool(int kept, ReaderLimits limits)
     : kept_(static_cast<size_t>(std::max(kept, 1))), limits_(limits) {}
 
-ReaderPool::~ReaderPool() = default;
+ReaderPool::~ReaderPool() {
+  for (const std::unique_ptr<ReaderProcess>& helper : idle_) helper->End();
+}
 
 std::unique_ptr<ReaderProcess> ReaderPool::Take(bool fresh) {
   std::string program;

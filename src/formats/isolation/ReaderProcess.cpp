@@ -132,11 +132,14 @@ ReaderProcess::ReaderProcess(const std::string& program, const std::vector<std::
 }
 
 ReaderProcess::~ReaderProcess() {
-  close(socket_);
-  if (!reaped_) {
-    kill(pid_, SIGKILL);  // harmless when it has already ended: it is not reaped yet
-    Reap();
-  }
+  End();
+  if (!reaped_) Reap();
+}
+
+void ReaderProcess::End() {
+  if (socket_ >= 0) close(socket_);
+  socket_ = -1;
+  if (!reaped_) kill(pid_, SIGKILL);  // harmless when it has already ended: it is not reaped yet
 }
 
 void ReaderProcess::Reap() {

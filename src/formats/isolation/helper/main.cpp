@@ -2,6 +2,7 @@
 // does with a damaged or hostile file. It takes one request at a time on its standard input (a
 // socket) and answers on its standard output in the reader wire format; it limits itself before
 // it reads anything, and gives each document its own processor time.
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -36,6 +37,16 @@ namespace {
 // reading side less often, while slow pages still reach it well within its idle limit.
 constexpr size_t kBatchBytes = 128 * 1024;
 constexpr auto kBatchTime = std::chrono::milliseconds(200);
+
+// A helper reads document after document of much the same size. Memory freed by one is kept for
+// the next instead of going back to the system and being faulted in again page by page, which
+// costs more than parsing a small document.
+void KeepFreedMemory() {
+  constexpr int kKeptBytes = 64 << 20;
+  constexpr int kLargestFromHeap = 32 << 20;
+  mallopt(M_TRIM_THRESHOLD, kKeptBytes);
+  mallopt(M_MMAP_THRESHOLD, kLargestFromHeap);
+}
 
 void SetLimit(int resource, rlim_t soft, rlim_t hard) {
   const rlimit limit{soft, hard};
@@ -200,6 +211,7 @@ int main(int argc, char** argv) {
     return tw::ReaderCommand::kUsage;
   }
   tw::ApplyLimits(*command);
+  tw::KeepFreedMemory();
   try {
     tw::Serve(*command);
   } catch (const std::bad_alloc&) {
