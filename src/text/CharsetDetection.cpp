@@ -1,10 +1,10 @@
 #include "text/CharsetDetection.h"
 
-#include <unicode/ucsdet.h>
-
 #include <array>
 #include <memory>
 #include <string_view>
+
+#include "text/IcuConversion.h"
 
 namespace tw {
 namespace {
@@ -18,21 +18,25 @@ constexpr std::array<std::string_view, 8> kMultiByteCharsets = {
 };
 
 struct DetectorCloser {
-  void operator()(UCharsetDetector* detector) const { ucsdet_close(detector); }
+  void operator()(UCharsetDetector* detector) const {
+    BoundIcuConversion()->closeDetector(detector);
+  }
 };
 
 }  // namespace
 
 std::string DetectMultiByteCharset(std::span<const uint8_t> sample) {
+  const IcuConversion* icu = BoundIcuConversion();
+  if (icu == nullptr) return {};
   UErrorCode error = U_ZERO_ERROR;
-  std::unique_ptr<UCharsetDetector, DetectorCloser> detector(ucsdet_open(&error));
+  std::unique_ptr<UCharsetDetector, DetectorCloser> detector(icu->openDetector(&error));
   if (U_FAILURE(error)) return {};
-  ucsdet_setText(detector.get(), reinterpret_cast<const char*>(sample.data()),
-                 static_cast<int32_t>(sample.size()), &error);
-  const UCharsetMatch* match = ucsdet_detect(detector.get(), &error);
+  icu->setDetectorText(detector.get(), reinterpret_cast<const char*>(sample.data()),
+                       static_cast<int32_t>(sample.size()), &error);
+  const UCharsetMatch* match = icu->detect(detector.get(), &error);
   if (U_FAILURE(error) || match == nullptr) return {};
-  const int32_t confidence = ucsdet_getConfidence(match, &error);
-  const char* name = ucsdet_getName(match, &error);
+  const int32_t confidence = icu->matchConfidence(match, &error);
+  const char* name = icu->matchName(match, &error);
   if (U_FAILURE(error) || name == nullptr || confidence < kMinimumConfidence) return {};
   for (std::string_view known : kMultiByteCharsets) {
     if (known == name) return std::string(known);

@@ -1,7 +1,6 @@
 #include "text/LegacyDecoder.h"
 
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_cb.h>
+#include "text/IcuConversion.h"
 
 namespace tw {
 namespace {
@@ -18,23 +17,25 @@ void EachByteAsItself(const void*, UConverterToUnicodeArgs* args, const char* co
     units[count++] = static_cast<UChar>(static_cast<uint8_t>(codeUnits[i]));
   }
   *error = U_ZERO_ERROR;
-  ucnv_cbToUWriteUChars(args, units, count, 0, error);
+  BoundIcuConversion()->writeUnitsFromCallback(args, units, count, 0, error);
 }
 
 }  // namespace
 
 void LegacyDecoder::ConverterCloser::operator()(UConverter* converter) const {
-  ucnv_close(converter);
+  BoundIcuConversion()->close(converter);
 }
 
 LegacyDecoder::LegacyDecoder(const std::string& charset) {
+  const IcuConversion* icu = BoundIcuConversion();
+  if (icu == nullptr) return;
   UErrorCode error = U_ZERO_ERROR;
-  converter_.reset(ucnv_open(charset.c_str(), &error));
+  converter_.reset(icu->open(charset.c_str(), &error));
   if (U_FAILURE(error)) {
     converter_.reset();
     return;
   }
-  ucnv_setToUCallBack(converter_.get(), EachByteAsItself, nullptr, nullptr, nullptr, &error);
+  icu->setToUCallBack(converter_.get(), EachByteAsItself, nullptr, nullptr, nullptr, &error);
   if (U_FAILURE(error)) converter_.reset();
 }
 
@@ -47,8 +48,8 @@ size_t LegacyDecoder::Convert(const uint8_t** source, const uint8_t* end, bool f
   UChar* const targetStart = target;
   const char* from = reinterpret_cast<const char*>(*source);
   UErrorCode error = U_ZERO_ERROR;
-  ucnv_toUnicode(converter_.get(), &target, targetStart + units_.size(), &from,
-                 reinterpret_cast<const char*>(end), nullptr, flush, &error);
+  BoundIcuConversion()->toUnicode(converter_.get(), &target, targetStart + units_.size(), &from,
+                                  reinterpret_cast<const char*>(end), nullptr, flush, &error);
   *source = reinterpret_cast<const uint8_t*>(from);
   *more = error == U_BUFFER_OVERFLOW_ERROR;
   return static_cast<size_t>(target - targetStart);

@@ -1,8 +1,8 @@
 #include "formats/word/rtf/CodePageDecoder.h"
 
-#include <unicode/ucnv.h>
-
 #include <algorithm>
+
+#include "text/IcuConversion.h"
 
 namespace tw {
 namespace {
@@ -28,7 +28,7 @@ std::string IcuName(int codePage) {
 }  // namespace
 
 void CodePageDecoder::ConverterClose::operator()(UConverter* converter) const {
-  if (converter != nullptr) ucnv_close(converter);
+  if (converter != nullptr) BoundIcuConversion()->close(converter);
 }
 
 CodePageDecoder::CodePageDecoder() = default;
@@ -37,12 +37,14 @@ CodePageDecoder::~CodePageDecoder() = default;
 UConverter* CodePageDecoder::Converter(int codePage) {
   auto found = converters_.find(codePage);
   if (found != converters_.end()) return found->second.get();
+  const IcuConversion* icu = BoundIcuConversion();
+  if (icu == nullptr) return nullptr;
   UErrorCode status = U_ZERO_ERROR;
-  ConverterPtr converter(ucnv_open(IcuName(codePage).c_str(), &status));
+  ConverterPtr converter(icu->open(IcuName(codePage).c_str(), &status));
   if (U_FAILURE(status)) converter.reset();
   if (!converter) {
     status = U_ZERO_ERROR;
-    converter.reset(ucnv_open("windows-1252", &status));
+    converter.reset(icu->open("windows-1252", &status));
   }
   UConverter* raw = converter.get();
   converters_.emplace(codePage, std::move(converter));
@@ -56,7 +58,8 @@ void CodePageDecoder::Decode(int codePage, std::span<const uint8_t> bytes, std::
     out.append(bytes.begin(), bytes.end());
     return;
   }
-  ucnv_reset(converter);
+  const IcuConversion* icu = BoundIcuConversion();
+  icu->reset(converter);
   // Converted a slice at a time, the converter carrying a double-byte character across slices,
   // so a long run never needs more than one slice of spare room.
   constexpr size_t kSlice = size_t{1} << 16;
@@ -69,7 +72,7 @@ void CodePageDecoder::Decode(int codePage, std::span<const uint8_t> bytes, std::
     out.resize(start + 2 * static_cast<size_t>(sliceEnd - source) + 2);
     UChar* target = out.data() + start;
     UErrorCode status = U_ZERO_ERROR;
-    ucnv_toUnicode(converter, &target, out.data() + out.size(), &source, sliceEnd, nullptr,
+    icu->toUnicode(converter, &target, out.data() + out.size(), &source, sliceEnd, nullptr,
                    sliceEnd == sourceEnd, &status);
     out.resize(static_cast<size_t>(target - out.data()));
     if (U_FAILURE(status)) return;
