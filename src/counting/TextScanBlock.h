@@ -6,8 +6,9 @@
 #include "counting/CountTotals.h"
 
 // The block scan of the byte table, written once over the intrinsics of a vector width (a
-// struct I with V, kWidth and the byte operations). Included by the translation unit of each
-// width only, which is compiled for that instruction set.
+// struct I with V, kWidth, the byte operations and Following, which shifts a block down by one
+// byte, the next block's first byte coming in at the top). Included by the translation unit of
+// each width only, which is compiled for that instruction set.
 namespace tw {
 
 template <class I>
@@ -20,6 +21,10 @@ struct BlockScanner {
   static V AtMost(V x, uint8_t limit) { return I::Eq(I::Min(x, I::Splat(limit)), x); }
   static V WordForming(V bytes, bool extra) {
     if (extra) return AboveBlank(bytes);
+    // A width with a byte shuffle looks the classes up by the two halves of each byte.
+    if constexpr (requires { I::WordFormingByNibbles(bytes); }) {
+      return I::WordFormingByNibbles(bytes);
+    }
     const V digit = AtMost(I::Sub(bytes, I::Splat('0')), 9);
     const V letter = AtMost(I::Sub(I::Or(bytes, I::Splat(0x20)), I::Splat('a')), 25);
     const V dash = I::Eq(bytes, I::Splat('-'));
@@ -27,22 +32,29 @@ struct BlockScanner {
     return I::Or(I::Or(digit, letter), I::Or(dash, high));
   }
 
-  // Scans p[0, n) where p[n] is readable; returns how many bytes were done (whole blocks).
+  // Scans whole blocks of p[0, n), each while the next one is there too: a block's word ends
+  // are found from its own classes and the next block's, so every byte is classed once. Returns
+  // how many bytes were done.
   static size_t Scan(const uint8_t* p, size_t n, bool extra, FileCounts& counts) {
+    if (n < 2 * I::kWidth) return 0;
     size_t done = 0;
-    while (n - done > I::kWidth) {
-      const size_t whole = (n - done - 1) / I::kWidth;
+    V bytes = I::Load(p);
+    V wordForming = WordForming(bytes, extra);
+    while (n - done >= 2 * I::kWidth) {
+      const size_t whole = (n - done) / I::kWidth - 1;
       const size_t blocks = whole < 255 ? whole : 255;
       V characters = I::Zero();
       V spaces = I::Zero();
       V wordEnds = I::Zero();
       for (size_t k = 0; k < blocks; ++k, done += I::kWidth) {
-        const V bytes = I::Load(p + done);
-        const V following = I::Load(p + done + 1);
+        const V nextBytes = I::Load(p + done + I::kWidth);
+        const V nextWordForming = WordForming(nextBytes, extra);
         characters = I::Sub(characters, AboveBlank(bytes));
         spaces = I::Sub(spaces, I::Or(I::Eq(bytes, I::Splat(0x20)), I::Eq(bytes, I::Splat(0x09))));
-        wordEnds =
-            I::Sub(wordEnds, I::AndNot(WordForming(following, extra), WordForming(bytes, extra)));
+        wordEnds = I::Sub(wordEnds,
+                          I::AndNot(I::Following(wordForming, nextWordForming), wordForming));
+        bytes = nextBytes;
+        wordForming = nextWordForming;
       }
       counts.characters += I::LaneSum(characters);
       counts.spaces += I::LaneSum(spaces);

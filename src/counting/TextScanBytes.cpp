@@ -48,6 +48,9 @@ struct Sse2 {
   static V Xor(V a, V b) { return _mm_xor_si128(a, b); }
   static V AndNot(V a, V b) { return _mm_andnot_si128(a, b); }
   static V Sub(V a, V b) { return _mm_sub_epi8(a, b); }
+  static V Following(V block, V next) {
+    return _mm_or_si128(_mm_srli_si128(block, 1), _mm_slli_si128(next, 15));
+  }
   static int64_t LaneSum(V lanes) {
     const V sums = _mm_sad_epu8(lanes, Zero());
     return _mm_cvtsi128_si64(sums) + _mm_cvtsi128_si64(_mm_srli_si128(sums, 8));

@@ -20,7 +20,7 @@ ByteScanPath WidestByteScanPath();
 FileCounts ScanBytesOn(ByteScanPath path, std::span<const uint8_t> bytes, uint8_t next,
                        bool extraSymbolsAsWords);
 
-// The AVX2 block scan of p[0, n) where p[n] is readable; returns how many bytes it did.
+// The AVX2 block scan of p[0, n); returns how many bytes it did.
 size_t ScanBytesAvx2(const uint8_t* p, size_t n, bool extraSymbolsAsWords, FileCounts& counts);
 
 }  // namespace tw

@@ -22,6 +22,28 @@ struct Avx2 {
   static V Xor(V a, V b) { return _mm256_xor_si256(a, b); }
   static V AndNot(V a, V b) { return _mm256_andnot_si256(a, b); }
   static V Sub(V a, V b) { return _mm256_sub_epi8(a, b); }
+  // The upper half of `block` and the lower half of `next`, shifted in below `block`'s lanes.
+  static V Following(V block, V next) {
+    return _mm256_alignr_epi8(_mm256_permute2x128_si256(block, next, 0x21), block, 1);
+  }
+  // A byte forms words where the classes of its high and low half share a bit: digits (high 3,
+  // low 0-9), letters (high 4 and 6, low 1-F; high 5 and 7, low 0-A), the hyphen (high 2, low D)
+  // and bytes from 0xC0 (high C-F, any low half).
+  static V WordFormingByNibbles(V bytes) {
+    const V highClasses = _mm256_setr_epi8(0, 0, 0x08, 0x01, 0x02, 0x04, 0x02, 0x04, 0, 0, 0, 0,
+                                           0x10, 0x10, 0x10, 0x10, 0, 0, 0x08, 0x01, 0x02, 0x04,
+                                           0x02, 0x04, 0, 0, 0, 0, 0x10, 0x10, 0x10, 0x10);
+    const V lowClasses = _mm256_setr_epi8(0x15, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17,
+                                          0x17, 0x16, 0x12, 0x12, 0x1A, 0x12, 0x12, 0x15, 0x17,
+                                          0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x16,
+                                          0x12, 0x12, 0x1A, 0x12, 0x12);
+    const V nibble = Splat(0x0F);
+    const V high = _mm256_and_si256(_mm256_srli_epi16(bytes, 4), nibble);
+    const V low = _mm256_and_si256(bytes, nibble);
+    const V shared = _mm256_and_si256(_mm256_shuffle_epi8(highClasses, high),
+                                      _mm256_shuffle_epi8(lowClasses, low));
+    return _mm256_cmpgt_epi8(shared, Zero());
+  }
   static int64_t LaneSum(V lanes) {
     const V sums = _mm256_sad_epu8(lanes, Zero());
     return _mm256_extract_epi64(sums, 0) + _mm256_extract_epi64(sums, 1) +
