@@ -51,8 +51,8 @@ struct BlockScanner {
         const V nextWordForming = WordForming(nextBytes, extra);
         characters = I::Sub(characters, AboveBlank(bytes));
         spaces = I::Sub(spaces, I::Or(I::Eq(bytes, I::Splat(0x20)), I::Eq(bytes, I::Splat(0x09))));
-        wordEnds = I::Sub(wordEnds,
-                          I::AndNot(I::Following(wordForming, nextWordForming), wordForming));
+        wordEnds =
+            I::Sub(wordEnds, I::AndNot(I::Following(wordForming, nextWordForming), wordForming));
         bytes = nextBytes;
         wordForming = nextWordForming;
       }
