@@ -2,7 +2,7 @@
 
 #include <cstring>
 #include <iterator>
-#include <unordered_map>
+#include <string_view>
 
 #include "formats/ReadResult.h"
 #include "formats/word/WordText.h"
@@ -30,50 +30,62 @@ enum class Element {
   SectionProperties,
 };
 
+struct NamedElement {
+  std::string_view name;
+  Element element;
+};
+
+// Runs, their properties and text, and paragraphs make up nearly every element of a document, so
+// they come first; the rest are rare enough that a look through the list costs less than hashing
+// every name.
+constexpr NamedElement kElements[] = {
+    {"w:r", Element::Run},
+    {"w:rPr", Element::Skip},
+    {"w:t", Element::Text},
+    {"w:p", Element::Paragraph},
+    {"w:pPr", Element::Skip},
+    {"w:tc", Element::TableCell},
+    {"m:t", Element::Text},
+    {"w:tab", Element::Tab},
+    {"w:ptab", Element::Tab},
+    {"w:br", Element::Break},
+    {"w:cr", Element::Break},
+    {"w:noBreakHyphen", Element::NoBreakHyphen},
+    {"w:sym", Element::Symbol},
+    {"w:fldChar", Element::FieldChar},
+    {"mc:AlternateContent", Element::AlternateContent},
+    {"w:drawing", Element::Drawing},
+    {"w:pict", Element::Vml},
+    {"w:object", Element::Vml},
+    {"w:sectPr", Element::SectionProperties},
+    {"w:tblPr", Element::Skip},
+    {"w:trPr", Element::Skip},
+    {"w:tcPr", Element::Skip},
+    {"w:tblGrid", Element::Skip},
+    {"w:tblPrEx", Element::Skip},
+    {"w:sdtPr", Element::Skip},
+    {"w:sdtEndPr", Element::Skip},
+    {"w:customXmlPr", Element::Skip},
+    {"w:del", Element::Skip},
+    {"w:moveFrom", Element::Skip},
+    {"w:delText", Element::Skip},
+    {"w:instrText", Element::Skip},
+    {"w:delInstrText", Element::Skip},
+    {"w:txbxContent", Element::Skip},
+    {"w:rt", Element::Skip},  // a ruby's phonetic guide sits above its base text
+    {"w:softHyphen", Element::Skip},
+    {"w:fldData", Element::Skip},
+    {"w:ffData", Element::Skip},
+    {"m:rPr", Element::Skip},
+    {"m:ctrlPr", Element::Skip},
+};
+
 Element ElementOf(const char* name) {
-  static const std::unordered_map<std::string_view, Element> elements = {
-      {"w:p", Element::Paragraph},
-      {"w:r", Element::Run},
-      {"w:tc", Element::TableCell},
-      {"w:t", Element::Text},
-      {"m:t", Element::Text},
-      {"w:tab", Element::Tab},
-      {"w:ptab", Element::Tab},
-      {"w:br", Element::Break},
-      {"w:cr", Element::Break},
-      {"w:noBreakHyphen", Element::NoBreakHyphen},
-      {"w:sym", Element::Symbol},
-      {"w:fldChar", Element::FieldChar},
-      {"mc:AlternateContent", Element::AlternateContent},
-      {"w:drawing", Element::Drawing},
-      {"w:pict", Element::Vml},
-      {"w:object", Element::Vml},
-      {"w:sectPr", Element::SectionProperties},
-      {"w:pPr", Element::Skip},
-      {"w:rPr", Element::Skip},
-      {"w:tblPr", Element::Skip},
-      {"w:trPr", Element::Skip},
-      {"w:tcPr", Element::Skip},
-      {"w:tblGrid", Element::Skip},
-      {"w:tblPrEx", Element::Skip},
-      {"w:sdtPr", Element::Skip},
-      {"w:sdtEndPr", Element::Skip},
-      {"w:customXmlPr", Element::Skip},
-      {"w:del", Element::Skip},
-      {"w:moveFrom", Element::Skip},
-      {"w:delText", Element::Skip},
-      {"w:instrText", Element::Skip},
-      {"w:delInstrText", Element::Skip},
-      {"w:txbxContent", Element::Skip},
-      {"w:rt", Element::Skip},  // a ruby's phonetic guide sits above its base text
-      {"w:softHyphen", Element::Skip},
-      {"w:fldData", Element::Skip},
-      {"w:ffData", Element::Skip},
-      {"m:rPr", Element::Skip},
-      {"m:ctrlPr", Element::Skip},
-  };
-  const auto it = elements.find(name);
-  return it == elements.end() ? Element::Other : it->second;
+  const std::string_view wanted(name);
+  for (const NamedElement& known : kElements) {
+    if (known.name.size() == wanted.size() && known.name == wanted) return known.element;
+  }
+  return Element::Other;
 }
 
 bool IsOn(pugi::xml_node toggle) {
