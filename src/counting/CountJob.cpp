@@ -78,11 +78,14 @@ void CountJob::RunBatch(CounterKind kind, const std::vector<const JobFile*>& bat
     return CountFileOfBatch(kind, batch[index]->path, input_.options, stopBatch_, reader,
                             input_.jobs);
   };
-  // Other threads count the files ahead; this one reports them in batch order.
+  // Other threads count the files ahead; this one reports them in batch order. Documents read by
+  // helper processes may have a thread more than the cores, to send a helper its next document
+  // while the previous one is counted.
+  const bool readInThisProcess = kind == CounterKind::Text || kind == CounterKind::Html;
+  const int threads = input_.jobs + (readInThisProcess ? 0 : reader.SpareReadingThreads());
   std::optional<OrderedBatch> ahead;
   if (input_.jobs > 1 && batch.size() > 1)
-    ahead.emplace(batch.size(), input_.jobs, countOne, stopBatch_,
-                  kind == CounterKind::Text || kind == CounterKind::Html);
+    ahead.emplace(batch.size(), threads, countOne, stopBatch_, readInThisProcess);
   int number = run.filesBefore;
   for (size_t index = 0; index < batch.size(); ++index) {
     const JobFile* file = batch[index];

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "formats/isolation/ReaderCommand.h"
 #include "support/TempDir.h"
@@ -140,6 +142,46 @@ TEST(ReaderPool, AStopEndsTheWaitAndTheHelper) {
     ReaderPool pool(1);
     const StopFlag stop{true};
     EXPECT_TRUE(pool.Read(DocumentFormat::Pdf, path, &stop).WasStopped());
+  }
+  EXPECT_TRUE(NoChildLeft());
+}
+
+// More threads than kept helpers never start more helpers: a thread waits for one to come back,
+// one that failed frees its place for a new one, and a stop ends the wait.
+TEST(ReaderPool, ThreadsBeyondTheKeptHelpersWaitForOne) {
+  test::TempDir dir;
+  const std::string good = (dir.Path() / "good.docx").string();
+  const std::string bad = (dir.Path() / "bad.docx").string();
+  std::filesystem::copy_file(test::FixturePath("word/headers.docx"), good);
+  std::filesystem::copy_file(test::FixturePath("word/headers.docx"), bad);
+  const ScopedVariable failure(ReaderCommand::kFailureVariable, "crash:bad.docx");
+  {
+    ReaderPool pool(2);
+    std::vector<int> read(5, 0);
+    std::vector<std::jthread> threads;
+    for (size_t t = 0; t < read.size(); ++t) {
+      threads.emplace_back([&pool, &read, &good, &bad, t] {
+        for (int i = 0; i < 4; ++i) {
+          const bool crashing = t == 0 && i == 1;
+          read[t] += pool.Read(DocumentFormat::Word, crashing ? bad : good, nullptr).Ok();
+        }
+      });
+    }
+    threads.clear();
+    EXPECT_EQ(read, std::vector<int>({3, 4, 4, 4, 4}));
+    // Two helpers at a time: at most the two first and one in place of the one that crashed
+    // (without the bound, each of the five threads would start its own for its first document).
+    EXPECT_LE(pool.HelpersStarted(), 3);
+  }
+  {
+    const ScopedVariable hang(ReaderCommand::kFailureVariable, "hang:bad.docx");
+    ReaderPool pool(1);
+    StopFlag holdStop{false};
+    std::jthread holder([&] { pool.Read(DocumentFormat::Word, bad, &holdStop); });
+    const StopFlag stop{true};
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_TRUE(pool.Read(DocumentFormat::Word, good, &stop).WasStopped());
+    holdStop.store(true);
   }
   EXPECT_TRUE(NoChildLeft());
 }

@@ -15,6 +15,9 @@ class DocumentReader {
   virtual ReadResult Read(DocumentFormat format, const std::string& path, const StopFlag* stop) {
     return ReadInThisProcess(format, path, stop);
   }
+  // How many threads beyond one per core may call Read at once with profit: a reader whose work
+  // is done by other processes lets a thread count one document while another is being read.
+  virtual int SpareReadingThreads() const { return 0; }
 };
 
 }  // namespace tw

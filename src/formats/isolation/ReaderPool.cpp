@@ -1,6 +1,7 @@
 #include "formats/isolation/ReaderPool.h"
 
 #include <algorithm>
+#include <chrono>
 #include <new>
 
 #include "formats/isolation/ReaderCommand.h"
@@ -20,6 +21,9 @@ ReaderError Stopped(const std::string& path, const std::string& how) {
   return ReaderError("the reader stopped: " + how + ": " + path, ReaderError::Cause::Other,
                      "the reader stopped: " + how);
 }
+
+// How often a thread waiting for a helper looks at the stop request.
+constexpr auto kStopTest = std::chrono::milliseconds(50);
 
 // One document's exchange with a helper. `reusable` tells whether the helper may read the next.
 class Exchange {
@@ -69,6 +73,27 @@ class Exchange {
 
 }  // namespace
 
+// A helper taken from the pool for one document, given back (or ended) however the document ends.
+class ReaderPool::Lease {
+ public:
+  Lease(ReaderPool& pool, std::unique_ptr<ReaderProcess> helper)
+      : pool_(pool), helper_(std::move(helper)) {}
+  ~Lease() {
+    if (helper_) pool_.GiveBack(std::move(helper_), reusable);
+  }
+  Lease(const Lease&) = delete;
+  Lease& operator=(const Lease&) = delete;
+  ReaderProcess* operator->() const { return helper_.get(); }
+  ReaderProcess& operator*() const { return *helper_; }
+  explicit operator bool() const { return helper_ != nullptr; }
+
+  bool reusable = false;
+
+ private:
+  ReaderPool& pool_;
+  std::unique_ptr<ReaderProcess> helper_;
+};
+
 ReaderPool::ReaderPool(int kept, ReaderLimits limits)
     : kept_(static_cast<size_t>(std::max(kept, 1))), limits_(limits) {}
 
@@ -76,10 +101,14 @@ ReaderPool::~ReaderPool() {
   for (const std::unique_ptr<ReaderProcess>& helper : idle_) helper->End();
 }
 
-std::unique_ptr<ReaderProcess> ReaderPool::Take(bool fresh) {
+std::unique_ptr<ReaderProcess> ReaderPool::Take(bool fresh, const StopFlag* stop) {
   std::string program;
   {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    while (!fresh && idle_.empty() && running_ >= kept_) {
+      if (stop != nullptr && stop->load()) return nullptr;
+      helperFree_.wait_for(lock, kStopTest);
+    }
     if (!fresh && !idle_.empty()) {
       std::unique_ptr<ReaderProcess> helper = std::move(idle_.back());
       idle_.pop_back();
@@ -87,31 +116,51 @@ std::unique_ptr<ReaderProcess> ReaderPool::Take(bool fresh) {
     }
     if (program_.empty()) program_ = FindReaderProgram();
     program = program_;
+    ++running_;
   }
   started_.fetch_add(1);
-  return std::make_unique<ReaderProcess>(program, ReaderCommand::For(limits_).Arguments(),
-                                         limits_.idleTimeoutMs);
+  try {
+    return std::make_unique<ReaderProcess>(program, ReaderCommand::For(limits_).Arguments(),
+                                           limits_.idleTimeoutMs);
+  } catch (...) {
+    GiveBack(nullptr, false);
+    throw;
+  }
 }
 
-void ReaderPool::GiveBack(std::unique_ptr<ReaderProcess> helper) {
-  const std::lock_guard lock(mutex_);
-  if (idle_.size() < kept_) idle_.push_back(std::move(helper));
+void ReaderPool::GiveBack(std::unique_ptr<ReaderProcess> helper, bool reusable) {
+  {
+    const std::lock_guard lock(mutex_);
+    if (reusable && idle_.size() < kept_) {
+      idle_.push_back(std::move(helper));
+    } else {
+      --running_;
+    }
+  }
+  helperFree_.notify_one();
+  // An ended helper is waited for outside the lock.
+}
+
+ReadResult ReaderPool::Receive(Lease& helper, const std::string& path, const StopFlag* stop) {
+  Exchange exchange(*helper, path, stop);
+  ReadResult result = exchange.Receive();
+  helper.reusable = exchange.reusable;
+  return result;
 }
 
 ReadResult ReaderPool::Read(DocumentFormat format, const std::string& path, const StopFlag* stop) {
   if (path.size() > ReaderWire::kMaxTextBytes) return ReaderError("the path is too long: " + path);
   try {
     const std::string request = ReaderWire::EncodeRequest({format, path});
-    std::unique_ptr<ReaderProcess> helper = Take(false);
+    Lease helper(*this, Take(false, stop));
+    if (!helper) return ReadResult::Stopped{};
     // A kept helper that has died since its last document is no fault of this one.
     if (!helper->Write(request)) {
-      helper = Take(true);
-      if (!helper->Write(request)) return Stopped(path, helper->Failure());
+      Lease fresh(*this, Take(true, stop));
+      if (!fresh->Write(request)) return Stopped(path, fresh->Failure());
+      return Receive(fresh, path, stop);
     }
-    Exchange exchange(*helper, path, stop);
-    ReadResult result = exchange.Receive();
-    if (exchange.reusable) GiveBack(std::move(helper));
-    return result;
+    return Receive(helper, path, stop);
   } catch (const ReaderError& error) {
     return error;
   } catch (const std::bad_alloc&) {
