@@ -44,6 +44,15 @@ struct Avx2 {
                                       _mm256_shuffle_epi8(lowClasses, low));
     return _mm256_cmpgt_epi8(shared, Zero());
   }
+  // A space or tab is the byte its low half looks up: 0x20 under 0, 0x09 under 9, and under
+  // every other half 0x80, whose own low half is 0 (and a byte from 0x80 looks up 0).
+  static V SpaceOrTabByLowHalf(V bytes) {
+    const V blanks =
+        _mm256_setr_epi8(0x20, -128, -128, -128, -128, -128, -128, -128, -128, 0x09, -128, -128,
+                         -128, -128, -128, -128, 0x20, -128, -128, -128, -128, -128, -128, -128,
+                         -128, 0x09, -128, -128, -128, -128, -128, -128);
+    return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(blanks, bytes), bytes);
+  }
   static int64_t LaneSum(V lanes) {
     const V sums = _mm256_sad_epu8(lanes, Zero());
     return _mm256_extract_epi64(sums, 0) + _mm256_extract_epi64(sums, 1) +
