@@ -1,5 +1,7 @@
 #include "text/Utf16Text.h"
 
+#include <emmintrin.h>
+
 #include <cstdint>
 
 #include "text/TextDecoding.h"
@@ -14,6 +16,22 @@ bool IsHighSurrogate(char16_t unit) {
 }
 bool IsLowSurrogate(char16_t unit) {
   return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// Widens the ASCII bytes that open [p, end) into `to`, sixteen at a time while there are as many;
+// returns where they end.
+const uint8_t* WidenAscii(const uint8_t* p, const uint8_t* end, char16_t*& to) {
+  const __m128i zero = _mm_setzero_si128();
+  while (end - p >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    if (_mm_movemask_epi8(bytes) != 0) break;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(bytes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(bytes, zero));
+    p += 16;
+    to += 16;
+  }
+  while (p < end && *p < 0x80) *to++ = static_cast<char16_t>(*p++);
+  return p;
 }
 
 }  // namespace
@@ -39,13 +57,20 @@ void AppendUtf8(std::string& out, char32_t cp) {
 // No byte makes more than one unit (a four-byte sequence makes two), so the text is written
 // into room made once: segmenting for repetitions converts every plain-text file it reads.
 std::u16string Utf8ToUtf16(std::string_view text) {
-  std::u16string out(text.size(), u'\0');
-  char16_t* to = out.data();
+  std::u16string out;
+  AppendUtf8AsUtf16(out, text);
+  return out;
+}
+
+void AppendUtf8AsUtf16(std::u16string& out, std::string_view text) {
+  const size_t start = out.size();
+  out.resize(start + text.size());
+  char16_t* to = out.data() + start;
   const auto* p = reinterpret_cast<const uint8_t*>(text.data());
   const auto* end = p + text.size();
   while (p < end) {
     if (*p < 0x80) {
-      *to++ = static_cast<char16_t>(*p++);
+      p = WidenAscii(p, end, to);
       continue;
     }
     char32_t cp = 0;
@@ -63,7 +88,6 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     }
   }
   out.resize(static_cast<size_t>(to - out.data()));
-  return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {

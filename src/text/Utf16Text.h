@@ -8,6 +8,8 @@ namespace tw {
 // The kept files hold UTF-16 while the core speaks UTF-8. Ill-formed input (a stray byte, a lone
 // surrogate) becomes U+FFFD instead of being dropped, so a conversion never loses the rest.
 std::u16string Utf8ToUtf16(std::string_view text);
+// The same, appended to `out`.
+void AppendUtf8AsUtf16(std::u16string& out, std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
 // Appends one code point (U+0000..U+10FFFF) as UTF-8.

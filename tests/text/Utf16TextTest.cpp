@@ -25,9 +25,22 @@ TEST(Utf16Text, Utf8BecomesUtf16UnitForUnit) {
       {"\xC3", u"\ufffd"},              // cut short at the end
       {"\xE2\x82z", u"\ufffd\ufffdz"},  // cut short before a letter
       {"\xC0\xAF", u"\ufffd\ufffd"},    // an overlong "/"
+      // ASCII is widened sixteen bytes at a time: runs of 15, 16 and 17 and more, then a
+      // character of two bytes right at or past the sixteenth byte.
+      {"0123456789abcde", u"0123456789abcde"},
+      {"0123456789abcdef\xC3\xA9", u"0123456789abcdef\u00e9"},
+      {"0123456789abcdefg\xC3\xA9"
+       "0123456789abcdefghijklmno",
+       u"0123456789abcdefg\u00e90123456789abcdefghijklmno"},
+      {"0123456789abcde\xFF"
+       "0123456789abcdef",
+       u"0123456789abcde\ufffd0123456789abcdef"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
+    std::u16string appended = u"kept ";
+    AppendUtf8AsUtf16(appended, c.utf8);
+    EXPECT_EQ(appended, u"kept " + c.utf16) << c.utf8;
   }
 }
 

@@ -6,7 +6,6 @@
 
 #include "formats/ReadResult.h"
 #include "formats/word/WordText.h"
-#include "text/TextDecoding.h"
 #include "text/Utf16Text.h"
 
 namespace tw {
@@ -94,9 +93,21 @@ bool IsOn(pugi::xml_node toggle) {
   return value != "0" && value != "false" && value != "off";
 }
 
+// Whether the first w:vanish or the first w:specVanish of the run's properties is on, found in
+// one pass: every run asks.
 bool IsHiddenRun(pugi::xml_node run) {
-  const pugi::xml_node properties = run.child("w:rPr");
-  return IsOn(properties.child("w:vanish")) || IsOn(properties.child("w:specVanish"));
+  bool vanishSeen = false;
+  bool specVanishSeen = false;
+  for (const pugi::xml_node property : run.child("w:rPr").children()) {
+    const std::string_view name = property.name();
+    bool* seen = name == "w:vanish"       ? &vanishSeen
+                 : name == "w:specVanish" ? &specVanishSeen
+                                          : nullptr;
+    if (seen == nullptr || *seen) continue;
+    *seen = true;
+    if (IsOn(property)) return true;
+  }
+  return false;
 }
 
 // Extensions this reader reads through; a Choice needing anything else gives way to the
@@ -297,37 +308,7 @@ void DocxStoryReader::Append(char16_t c) {
 }
 
 void DocxStoryReader::AppendUtf8(const char* text) {
-  if (InFieldCode()) return;
-  if (inHiddenRun_) {
-    story_.hidden += Utf8ToUtf16(text);
-    return;
-  }
-  const auto* p = reinterpret_cast<const uint8_t*>(text);
-  size_t available = std::strlen(text);
-  while (available > 0) {
-    if (*p < 0x80) {  // most text is ASCII: take the whole stretch at once
-      const uint8_t* end = p;
-      while (end < p + available && *end < 0x80) ++end;
-      story_.text.append(p, end);
-      available -= static_cast<size_t>(end - p);
-      p = end;
-      continue;
-    }
-    char32_t c = 0;
-    size_t length = DecodeUtf8Sequence(p, available, &c);
-    if (length == 0) {
-      c = 0xFFFD;
-      length = 1;
-    }
-    if (c >= 0x10000) {
-      story_.text.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      story_.text.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
-    } else {
-      story_.text.push_back(static_cast<char16_t>(c));
-    }
-    p += length;
-    available -= length;
-  }
+  if (!InFieldCode()) AppendUtf8AsUtf16(inHiddenRun_ ? story_.hidden : story_.text, text);
 }
 
 std::u16string DocxStoryReader::FrameText(pugi::xml_node txbxContent) const {
