@@ -16,7 +16,8 @@ namespace {
 void CheckBytePaths(std::span<const uint8_t> bytes) {
   for (bool extra : {false, true}) {
     const tw::FileCounts scalar = tw::ScanBytesOn(tw::ByteScanPath::Scalar, bytes, 0, extra);
-    for (tw::ByteScanPath path : {tw::ByteScanPath::Sse2, tw::ByteScanPath::Avx2}) {
+    for (tw::ByteScanPath path :
+         {tw::ByteScanPath::Sse2, tw::ByteScanPath::Avx2, tw::ByteScanPath::Avx512}) {
       if (tw::ByteScanPathAvailable(path) && !(tw::ScanBytesOn(path, bytes, 0, extra) == scalar)) {
         __builtin_trap();
       }

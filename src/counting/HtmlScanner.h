@@ -51,7 +51,7 @@ class HtmlScanner {
     if (windows_ != ByteScanPath::Scalar && !afterIdeograph_) {
       HtmlWindowState state{counts_, textMode_, entity_, inWord_};
       const size_t n = static_cast<size_t>(end - p);
-      p += windows_ == ByteScanPath::Avx2 ? ScanHtmlWindowsAvx2(p, n, state)
+      p += windows_ >= ByteScanPath::Avx2 ? ScanHtmlWindowsAvx2(p, n, state)
                                           : ScanHtmlWindowsSse2(p, n, state);
       counts_ = state.counts;
       textMode_ = state.textMode;

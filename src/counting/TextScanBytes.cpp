@@ -66,13 +66,27 @@ bool HasAvx2() {
   return has;
 }
 
+bool HasAvx512() {
+  static const bool has = HasAvx2() && __builtin_cpu_supports("avx512f") &&
+                          __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("popcnt");
+  return has;
+}
+
 }  // namespace
 
 bool ByteScanPathAvailable(ByteScanPath path) {
-  return path != ByteScanPath::Avx2 || HasAvx2();
+  switch (path) {
+    case ByteScanPath::Avx2:
+      return HasAvx2();
+    case ByteScanPath::Avx512:
+      return HasAvx512();
+    default:
+      return true;
+  }
 }
 
 ByteScanPath WidestByteScanPath() {
+  if (HasAvx512()) return ByteScanPath::Avx512;
   return HasAvx2() ? ByteScanPath::Avx2 : ByteScanPath::Sse2;
 }
 
@@ -80,7 +94,9 @@ FileCounts ScanBytesOn(ByteScanPath path, std::span<const uint8_t> bytes, uint8_
                        bool extraSymbolsAsWords) {
   FileCounts counts;
   size_t done = 0;
-  if (path == ByteScanPath::Avx2) {
+  if (path == ByteScanPath::Avx512) {
+    done = ScanBytesAvx512(bytes.data(), bytes.size(), extraSymbolsAsWords, counts);
+  } else if (path == ByteScanPath::Avx2) {
     done = ScanBytesAvx2(bytes.data(), bytes.size(), extraSymbolsAsWords, counts);
   } else if (path == ByteScanPath::Sse2) {
     done = ScanSse2(bytes.data(), bytes.size(), extraSymbolsAsWords, counts);

@@ -65,6 +65,7 @@ size_t Utf8BlockScan::Scan(const uint8_t* p, size_t n, Utf8BlockState& state) co
 size_t Utf8BlockScan::ScanOn(ByteScanPath path, const uint8_t* p, size_t n,
                              Utf8BlockState& state) const {
   switch (path) {
+    case ByteScanPath::Avx512:
     case ByteScanPath::Avx2:
       return ScanUtf8BlocksAvx2(p, n, *tables_, extra_, state);
     case ByteScanPath::Sse2:

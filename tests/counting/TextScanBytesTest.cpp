@@ -22,7 +22,7 @@ FileCounts ByWordScanner(const std::vector<uint8_t>& bytes, bool extra) {
 
 void ExpectAllPathsAgree(const std::vector<uint8_t>& bytes, uint8_t next, bool extra) {
   const FileCounts scalar = ScanBytesOn(ByteScanPath::Scalar, bytes, next, extra);
-  for (ByteScanPath path : {ByteScanPath::Sse2, ByteScanPath::Avx2}) {
+  for (ByteScanPath path : {ByteScanPath::Sse2, ByteScanPath::Avx2, ByteScanPath::Avx512}) {
     if (!ByteScanPathAvailable(path)) continue;
     ASSERT_EQ(ScanBytesOn(path, bytes, next, extra), scalar)
         << "path " << static_cast<int>(path) << ", " << bytes.size() << " bytes, next " << +next
