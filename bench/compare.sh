@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Prints the performance table: every row times tallywright-count and its peer in this run (a
-# run under half a second three times, keeping the fastest), on data made in a temporary folder,
-# with peak RSS from /usr/bin/time. Ratios are the peer's time over ours (bigger is better);
+# run under half a second three times more on its own, keeping the fastest), on data made in a
+# temporary folder, with peak RSS from /usr/bin/time. Ratios are the peer's time over ours (bigger is better);
 # "cpu" is the same ratio of user+system time, which stays meaningful on a busy machine.
 # Usage: bench/compare.sh [build-dir]   SCALE=N divides the data sizes; BEFORE=binary adds the
 # figures of another build of tallywright-count, measured in the same run.
@@ -20,21 +20,28 @@ cat "$work"/*.txt "$work"/*.html "$work"/docx300/* >/dev/null  # everything from
 for _ in 1 2 3 4; do cat "$work/russian.txt"; done >"$work/large.txt"
 
 # measure COMMAND...: sets wall (seconds, to the microsecond), cpu (user+system seconds, to the
-# hundredth) and rss (MB) of one run; a run shorter than half a second is taken twice more and
-# the fastest kept, as the clock's and the scheduler's noise is then as large as the run.
+# hundredth) and rss (MB). One run under /usr/bin/time gives all three; a run shorter than half a
+# second is then taken three times more on its own and the fastest kept as its wall time, as the
+# clock's and the scheduler's noise is then as large as the run, and so is the millisecond that
+# starting /usr/bin/time itself takes. The clock is read as soon as the command ends.
 measure() {
-  local best_wall="" runs=1
-  for ((run = 0; run < runs; run++)); do
-    local start=$EPOCHREALTIME
-    /usr/bin/time -o "$work/time" -f "%U %S %M" "$@" >/dev/null 2>&1 || true
-    local took
-    took=$(echo "$EPOCHREALTIME - $start" | bc -l)
-    if [ -z "$best_wall" ] || (($(echo "$took < $best_wall" | bc -l))); then
-      best_wall=$took
-      read -r user system kb < <(tail -1 "$work/time")
-    fi
-    if ((run == 0)) && (($(echo "$took < 0.5" | bc -l))); then runs=3; fi
-  done
+  local start end
+  start=$EPOCHREALTIME
+  /usr/bin/time -o "$work/time" -f "%U %S %M" "$@" >/dev/null 2>&1 || true
+  end=$EPOCHREALTIME
+  local best_wall
+  best_wall=$(echo "$end - $start" | bc -l)
+  read -r user system kb < <(tail -1 "$work/time")
+  if (($(echo "$best_wall < 0.5" | bc -l))); then
+    for _ in 1 2 3; do
+      start=$EPOCHREALTIME
+      "$@" >/dev/null 2>&1 || true
+      end=$EPOCHREALTIME
+      local took
+      took=$(echo "$end - $start" | bc -l)
+      if (($(echo "$took < $best_wall" | bc -l))); then best_wall=$took; fi
+    done
+  fi
   wall=$(printf '%.3f' "$best_wall")
   cpu=$(echo "$user + $system" | bc -l)
   rss=$((kb / 1024))
