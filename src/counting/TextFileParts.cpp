@@ -112,7 +112,8 @@ std::optional<ReadStatus> ScanInParts(const RegularFile& file, const MakeStream&
   const uint64_t partCount =
       std::min<uint64_t>(threads, file.Size() / std::max<uint64_t>(smallestPart, 1));
   if (partCount < 2) return std::nullopt;
-  std::vector<uint8_t> head(kTextHeadBytes);
+  // The byte rules judge every text byte by byte, whatever its head says.
+  std::vector<uint8_t> head(legacyByteRules ? 0 : kTextHeadBytes);
   const long got = file.ReadAt(head.data(), head.size(), 0);
   if (got < 0) return std::nullopt;
   // Only text judged byte by byte (UTF-8 without a mark is among it) has nothing that runs
