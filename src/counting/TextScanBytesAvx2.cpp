@@ -1,5 +1,6 @@
 #include <immintrin.h>
 
+#include "counting/ByteHalfTables.h"
 #include "counting/TextScanBlock.h"
 #include "counting/TextScanBytes.h"
 
@@ -26,32 +27,21 @@ struct Avx2 {
   static V Following(V block, V next) {
     return _mm256_alignr_epi8(_mm256_permute2x128_si256(block, next, 0x21), block, 1);
   }
-  // A byte forms words where the classes of its high and low half share a bit: digits (high 3,
-  // low 0-9), letters (high 4 and 6, low 1-F; high 5 and 7, low 0-A), the hyphen (high 2, low D)
-  // and bytes from 0xC0 (high C-F, any low half).
+  // A table of sixteen bytes in both lanes.
+  static V InBothLanes(const int8_t (&table)[16]) {
+    return _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table)));
+  }
   static V WordFormingByNibbles(V bytes) {
-    const V highClasses = _mm256_setr_epi8(0, 0, 0x08, 0x01, 0x02, 0x04, 0x02, 0x04, 0, 0, 0, 0,
-                                           0x10, 0x10, 0x10, 0x10, 0, 0, 0x08, 0x01, 0x02, 0x04,
-                                           0x02, 0x04, 0, 0, 0, 0, 0x10, 0x10, 0x10, 0x10);
-    const V lowClasses =
-        _mm256_setr_epi8(0x15, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x16, 0x12,
-                         0x12, 0x1A, 0x12, 0x12, 0x15, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17,
-                         0x17, 0x17, 0x16, 0x12, 0x12, 0x1A, 0x12, 0x12);
     const V nibble = Splat(0x0F);
     const V high = _mm256_and_si256(_mm256_srli_epi16(bytes, 4), nibble);
     const V low = _mm256_and_si256(bytes, nibble);
-    const V shared = _mm256_and_si256(_mm256_shuffle_epi8(highClasses, high),
-                                      _mm256_shuffle_epi8(lowClasses, low));
+    const V shared =
+        _mm256_and_si256(_mm256_shuffle_epi8(InBothLanes(kWordFormingByHighHalf), high),
+                         _mm256_shuffle_epi8(InBothLanes(kWordFormingByLowHalf), low));
     return _mm256_cmpgt_epi8(shared, Zero());
   }
-  // A space or tab is the byte its low half looks up: 0x20 under 0, 0x09 under 9, and under
-  // every other half 0x80, whose own low half is 0 (and a byte from 0x80 looks up 0).
   static V SpaceOrTabByLowHalf(V bytes) {
-    const V blanks =
-        _mm256_setr_epi8(0x20, -128, -128, -128, -128, -128, -128, -128, -128, 0x09, -128, -128,
-                         -128, -128, -128, -128, 0x20, -128, -128, -128, -128, -128, -128, -128,
-                         -128, 0x09, -128, -128, -128, -128, -128, -128);
-    return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(blanks, bytes), bytes);
+    return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(InBothLanes(kBlankByLowHalf), bytes), bytes);
   }
   static int64_t LaneSum(V lanes) {
     const V sums = _mm256_sad_epu8(lanes, Zero());

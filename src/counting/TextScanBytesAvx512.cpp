@@ -1,5 +1,6 @@
 #include <immintrin.h>
 
+#include "counting/ByteHalfTables.h"
 #include "counting/TextScanBytes.h"
 
 // Compiled with AVX-512BW and called only where the processor has it; nothing here may be an
@@ -17,22 +18,10 @@ __m512i InEveryLane(const int8_t (&table)[16]) {
   return _mm512_load_si512(lanes);
 }
 
-// A byte forms words where the classes of its high and low half share a bit: digits (high 3,
-// low 0-9), letters (high 4 and 6, low 1-F; high 5 and 7, low 0-A), the hyphen (high 2, low D)
-// and bytes from 0xC0 (high C-F, any low half).
-constexpr int8_t kHighClasses[16] = {0, 0, 0x08, 0x01, 0x02, 0x04, 0x02, 0x04,
-                                     0, 0, 0,    0,    0x10, 0x10, 0x10, 0x10};
-constexpr int8_t kLowClasses[16] = {0x15, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17, 0x17,
-                                    0x17, 0x17, 0x16, 0x12, 0x12, 0x1A, 0x12, 0x12};
-// A space or tab is the byte its low half looks up: 0x20 under 0, 0x09 under 9, and under every
-// other half 0x80, whose own low half is 0 (and a byte from 0x80 looks up 0).
-constexpr int8_t kBlanks[16] = {0x20, -128, -128, -128, -128, -128, -128, -128,
-                                -128, 0x09, -128, -128, -128, -128, -128, -128};
-
 struct ByteTables {
-  __m512i highClasses = InEveryLane(kHighClasses);
-  __m512i lowClasses = InEveryLane(kLowClasses);
-  __m512i blanks = InEveryLane(kBlanks);
+  __m512i highClasses = InEveryLane(kWordFormingByHighHalf);
+  __m512i lowClasses = InEveryLane(kWordFormingByLowHalf);
+  __m512i blanks = InEveryLane(kBlankByLowHalf);
   __m512i nibble = _mm512_set1_epi8(0x0F);
   __m512i blank = _mm512_set1_epi8(0x20);
 };
