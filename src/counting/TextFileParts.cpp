@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "text/MappedFileWindow.h"
 #include "text/TextDecoding.h"
 
 namespace tw {
@@ -15,16 +16,42 @@ namespace {
 // a window at a time.
 constexpr uint64_t kCutSearchBytes = uint64_t{4} << 20;
 constexpr size_t kCutWindowBytes = size_t{64} << 10;
-// Small enough to stay in the processor's cache from the copy to the scan.
+// Small enough to stay in the processor's cache while every reading of the text goes over it.
 constexpr size_t kPartBufferBytes = size_t{128} << 10;
 // The last part reads on to the file's end, however far it grew by now.
 constexpr uint64_t kFileEnd = UINT64_MAX;
 
+// Mapped a window at a time, so that a part's memory stays that of one window.
+constexpr size_t kWindowBytes = size_t{8} << 20;
+
+// Feeds `stream` the bytes from `from` up to `to` that the file had when it was opened, mapped
+// and handed over in cache-sized pieces; returns where it stopped, or nothing when a window lost
+// pages to a file that shrank meanwhile. A file that cannot be mapped stops it at `from`.
+template <class Stream>
+std::optional<uint64_t> FeedMapped(const RegularFile& file, uint64_t from, uint64_t to,
+                                   Stream& stream) {
+  const uint64_t end = std::min(to, file.Size());
+  MappedFileWindow window;
+  while (from < end) {
+    const size_t length = static_cast<size_t>(std::min<uint64_t>(kWindowBytes, end - from));
+    if (!window.Map(file, from, length)) break;
+    const std::span<const uint8_t> bytes = window.Bytes();
+    for (size_t done = 0; done < bytes.size(); done += kPartBufferBytes) {
+      stream.Feed(bytes.subspan(done, std::min(kPartBufferBytes, bytes.size() - done)));
+    }
+    if (window.Lost()) return std::nullopt;
+    from += length;
+  }
+  return from;
+}
+
 // Feeds `stream` the bytes from `from` up to `to`; false on a read error.
 template <class Stream>
 bool FeedPart(const RegularFile& file, uint64_t from, uint64_t to, Stream& stream) {
+  const std::optional<uint64_t> mappedTo = FeedMapped(file, from, to, stream);
+  if (!mappedTo) return false;
   std::vector<uint8_t> buffer(kPartBufferBytes);
-  for (uint64_t offset = from;;) {
+  for (uint64_t offset = *mappedTo;;) {
     const size_t wanted = static_cast<size_t>(std::min<uint64_t>(buffer.size(), to - offset));
     if (wanted == 0) return true;
     const long got = file.ReadAt(buffer.data(), wanted, offset);

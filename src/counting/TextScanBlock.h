@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "counting/CountTotals.h"
+#include "counting/ScanPrefetch.h"
 
 // The block scan of the byte table, written once over the intrinsics of a vector width (a
 // struct I with V, kWidth, the byte operations and Following, which shifts a block down by one
@@ -79,6 +80,7 @@ struct BlockScanner {
       const size_t blocks = whole < 254 ? whole : 254;
       Tally tally;
       for (size_t k = 0; k + 2 <= blocks; k += 2, done += 2 * I::kWidth) {
+        PrefetchAhead(p + done);
         const V second = I::Load(p + done + I::kWidth);
         const V secondWordForming = WordForming(second, kExtra);
         tally.Add(bytes, wordForming, secondWordForming);

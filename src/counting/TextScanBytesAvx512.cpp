@@ -1,6 +1,7 @@
 #include <immintrin.h>
 
 #include "counting/ByteHalfTables.h"
+#include "counting/ScanPrefetch.h"
 #include "counting/TextScanBytes.h"
 
 // Compiled with AVX-512BW and called only where the processor has it; nothing here may be an
@@ -48,6 +49,7 @@ size_t ScanBytesAvx512(const uint8_t* p, size_t n, bool extra, FileCounts& count
   uint64_t spaces = 0;
   uint64_t wordEnds = 0;
   for (; n - done >= 2 * kWidth; done += kWidth) {
+    PrefetchAhead(p + done);
     const __m512i next = _mm512_loadu_si512(p + done + kWidth);
     const uint64_t nextWordForming = WordForming(next, extra, tables);
     characters += _mm_popcnt_u64(_mm512_cmpgt_epu8_mask(bytes, tables.blank));

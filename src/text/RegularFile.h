@@ -28,6 +28,8 @@ class RegularFile {
   // threads may call it at once. Returns the count or -1 on an error.
   long ReadAt(uint8_t* target, size_t length, uint64_t offset) const;
   bool Rewind();
+  // For mapping the file; the file keeps it.
+  int Descriptor() const { return fd_; }
 
  private:
   int fd_ = -1;

@@ -133,6 +133,33 @@ TEST(TextFileParts, ALateByteDecidesTheWholeFile) {
   }
 }
 
+// The parts are mapped as far as the file went when it was opened; the last reads on to wherever
+// its end is by then.
+TEST(TextFileParts, TheLastPartReadsWhatWasWrittenAfterTheOpen) {
+  TempDir dir;
+  const std::string lines = std::string(3000, 'w') + "\n" + std::string(3000, 'w') + "\n";
+  const std::string path = dir.Write("growing.txt", lines + lines);
+  RegularFile file;
+  ASSERT_TRUE(file.Open(path));
+  dir.Write("growing.txt", lines + lines + "three more words\n");
+  FileCounts inParts;
+  ASSERT_EQ(ScanTextFileInParts(file, {}, 2, inParts, 1), ReadStatus::Ok);
+  EXPECT_EQ(inParts, OnePiece(path, {}));
+  EXPECT_EQ(inParts.words, 7);
+}
+
+// Pages that vanish under the mapping do not end the program; the count is no longer the file's.
+TEST(TextFileParts, AFileCutShortAfterTheOpenIsAReadError) {
+  TempDir dir;
+  const std::string line = std::string(6000, 'w') + "\n";
+  const std::string path = dir.Write("shrinking.txt", line + line + line + line);
+  RegularFile file;
+  ASSERT_TRUE(file.Open(path));
+  dir.Write("shrinking.txt", line + line + line + "w");  // the last part's second page is gone
+  FileCounts inParts;
+  EXPECT_EQ(ScanTextFileInParts(file, {}, 2, inParts, 1), ReadStatus::ReadFailed);
+}
+
 TEST(TextFileParts, LeavesUncuttableFilesToTheOnePieceScan) {
   TempDir dir;
   FileCounts counts;
