@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
 #include <string>
 
 #include "support/TempDir.h"
@@ -79,9 +78,11 @@ TEST(MappedFileWindowDeathTest, ABusErrorElsewhereStillEndsTheProgram) {
     const auto* mapped =
         static_cast<const volatile uint8_t*>(mmap(nullptr, 8192, PROT_READ, MAP_SHARED, fd, 0));
     if (truncate(path.c_str(), 0) != 0) return;
-    std::exit(mapped[4096]);
+    static_cast<void>(mapped[4096]);
+    std::exit(0);
   };
-  EXPECT_EXIT(readPastTheEnd(), testing::KilledBySignal(SIGBUS), "");
+  // Killed by the signal; under the sanitizers, whose handler comes first, ended by theirs.
+  EXPECT_DEATH(readPastTheEnd(), "");
 }
 
 }  // namespace
