@@ -30,8 +30,8 @@ class TextScanStream {
       utf8_.emplace(Utf8Decoder(), policy_.ContinueByCodePoint(*bytes_));
       utf8Waits_ = false;
     }
-    if (bytes_) bytes_->Feed(piece);
-    if (decoded_) decoded_->Feed(piece);
+    // The UTF-8 reading goes first: it takes longest, so the piece comes in from memory while
+    // it works, and the readings after it find the piece in cache.
     if (utf8_) {
       utf8_->Feed(piece);
       if (utf8_->decoder.SawInvalid()) {
@@ -39,6 +39,8 @@ class TextScanStream {
         utf8Dropped_ = true;
       }
     }
+    if (bytes_) bytes_->Feed(piece);
+    if (decoded_) decoded_->Feed(piece);
   }
 
   // A text cut into parts, each counted by a stream of its own, sums up to the whole text's

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "counting/ScanPrefetch.h"
 #include "counting/Utf8BlockScan.h"
 
 namespace tw {
@@ -72,6 +73,7 @@ size_t ScanWindows(const uint8_t* p, size_t n, const Utf8LeadTables& tables, boo
   uint32_t inWord = state.inWord;
   while (n - done > 32) {
     const uint8_t* window = p + done;
+    PrefetchAhead(window);
     WindowMasks m = classify(window);
     const uint32_t valid = WholeCharacters(m, (window[32] & 0xC0) == 0x80);
     if (valid == 0 ||
