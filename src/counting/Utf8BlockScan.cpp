@@ -1,5 +1,8 @@
 #include "counting/Utf8BlockScan.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace tw {
 namespace {
 
@@ -21,14 +24,15 @@ bool LeadRange(uint8_t lead, char32_t& first, char32_t& last) {
   return false;
 }
 
-uint8_t LeadEntry(uint8_t lead, bool extraSymbolsAsWords) {
-  char32_t first = 0, last = 0;
-  if (!LeadRange(lead, first, last)) return 0;
-  const CharClass* classes = BasicPlaneClasses();
-  const CharClass shared = classes[first];
+// The class all of first..last share, or nothing.
+std::optional<CharClass> SharedClass(const CharClass* classes, char32_t first, char32_t last) {
   for (char32_t cp = first; cp <= last; ++cp) {
-    if (classes[cp] != shared) return 0;
+    if (classes[cp] != classes[first]) return std::nullopt;
   }
+  return classes[first];
+}
+
+uint8_t EntryOf(CharClass shared, bool extraSymbolsAsWords) {
   switch (shared) {
     case CharClass::WordForming:
       return kUniform | kOpensWord;
@@ -41,10 +45,47 @@ uint8_t LeadEntry(uint8_t lead, bool extraSymbolsAsWords) {
   }
 }
 
+// For the 64 stretches of 64 characters a three-byte lead spans: the one whose classes differ
+// where all the others share `shared`, as its second byte; 0 when there is no such one.
+uint8_t SoleException(const CharClass* classes, char32_t first, CharClass& shared) {
+  std::array<std::optional<CharClass>, 64> stretches;
+  for (char32_t s = 0; s < 64; ++s) {
+    stretches[s] = SharedClass(classes, first + (s << 6), first + (s << 6) + 63);
+  }
+  for (size_t exception = 0; exception < stretches.size(); ++exception) {
+    const std::optional<CharClass> rest = stretches[exception == 0 ? 1 : 0];
+    const bool othersShare =
+        rest && std::all_of(stretches.begin(), stretches.end(), [&](const auto& stretch) {
+          return &stretch == &stretches[exception] || stretch == rest;
+        });
+    if (othersShare) {
+      shared = *rest;
+      return static_cast<uint8_t>(0x80 | exception);
+    }
+  }
+  return 0;
+}
+
+void FillEntry(Utf8LeadTables& tables, uint8_t lead, bool extraSymbolsAsWords) {
+  char32_t first = 0, last = 0;
+  if (!LeadRange(lead, first, last)) return;
+  const CharClass* classes = BasicPlaneClasses();
+  uint8_t& entry = tables.leads[lead - 0xC0];
+  if (const std::optional<CharClass> shared = SharedClass(classes, first, last)) {
+    entry = EntryOf(*shared, extraSymbolsAsWords);
+    return;
+  }
+  CharClass shared{};
+  const uint8_t exception = lead >= 0xE0 ? SoleException(classes, first, shared) : 0;
+  if (exception == 0) return;
+  entry = EntryOf(shared, extraSymbolsAsWords);
+  if (entry != 0) tables.exceptions[lead & 0x0F] = exception;
+}
+
 Utf8LeadTables BuildTables(bool extraSymbolsAsWords) {
   Utf8LeadTables tables;
   for (size_t i = 0; i < tables.leads.size(); ++i) {
-    tables.leads[i] = LeadEntry(static_cast<uint8_t>(0xC0 + i), extraSymbolsAsWords);
+    FillEntry(tables, static_cast<uint8_t>(0xC0 + i), extraSymbolsAsWords);
   }
   tables.classes = BasicPlaneClasses();
   return tables;

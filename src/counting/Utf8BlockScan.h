@@ -13,9 +13,13 @@ namespace tw {
 // What the block scan knows of lead bytes 0xC0-0xEF, in that order: for a lead whose sequences
 // all encode characters of one class the word scan counts (a word-forming character, an extra
 // symbol or an ideograph), bit 0x80, with 0x40 when that class opens a word and 0x20 when it is
-// an ideograph. The other leads' characters are looked up one by one in `classes`.
+// an ideograph. The other leads' characters are looked up one by one in `classes`. A three-byte
+// lead whose characters all share a class but those of one second byte (0xE4: Han, but for the
+// hexagram symbols under 0xB7) has that class's entry and the second byte in `exceptions`, by
+// its low half; the characters under that byte are looked up.
 struct Utf8LeadTables {
   std::array<uint8_t, 48> leads{};
+  std::array<uint8_t, 16> exceptions{};
   const CharClass* classes = nullptr;
 };
 

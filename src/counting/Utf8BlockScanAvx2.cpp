@@ -39,7 +39,8 @@ void ClassifyAscii(V bytes, bool extra, WindowMasks& m) {
                                   _mm256_cmpeq_epi8(bytes, Splat(0x09))));
 }
 
-void ClassifyLeads(V bytes, const Utf8LeadTables& tables, WindowMasks& m) {
+// `following` is the window one byte on: each byte's follower.
+void ClassifyLeads(V bytes, V following, const Utf8LeadTables& tables, WindowMasks& m) {
   m.continuation = Mask(InRange(bytes, 0x80, 0xBF));
   // Leads of the sequences the scalar decoder would take without a closer look at the second
   // byte; 0xE0 and 0xED restrict it, four-byte sequences are left to the decoder.
@@ -57,7 +58,10 @@ void ClassifyLeads(V bytes, const Utf8LeadTables& tables, WindowMasks& m) {
                                        _mm256_shuffle_epi8(Broadcast16(&tables.leads[16]), low))),
       _mm256_and_si256(InRange(bytes, 0xE0, 0xEF),
                        _mm256_shuffle_epi8(Broadcast16(&tables.leads[32]), low)));
-  m.uniform = m.lead & Mask(entry);
+  // A three-byte lead whose second byte is its table's exception is looked up after all.
+  const V exception =
+      _mm256_cmpeq_epi8(following, _mm256_shuffle_epi8(Broadcast16(tables.exceptions.data()), low));
+  m.uniform = m.lead & Mask(entry) & ~(m.lead3 & Mask(exception));
   m.counted |= m.uniform;
   m.opens |= m.uniform & Mask(_mm256_slli_epi16(entry, 1));
   m.ideographs = m.uniform & Mask(_mm256_slli_epi16(entry, 2));
@@ -71,7 +75,7 @@ size_t ScanUtf8BlocksAvx2(const uint8_t* p, size_t n, const Utf8LeadTables& tabl
     const V bytes = _mm256_loadu_si256(reinterpret_cast<const V*>(window));
     WindowMasks m;
     ClassifyAscii(bytes, extra, m);
-    ClassifyLeads(bytes, tables, m);
+    ClassifyLeads(bytes, _mm256_loadu_si256(reinterpret_cast<const V*>(window + 1)), tables, m);
     return m;
   });
 }

@@ -48,7 +48,9 @@ WindowMasks Classify(const uint8_t* window, const Utf8LeadTables& tables, bool e
   m.lead = m.lead3 | Mask(low, high, [](V b) { return InRange(b, 0xC2, 0xDF); });
   for (uint32_t leads = m.lead; leads != 0; leads &= leads - 1) {
     const int i = __builtin_ctz(leads);
-    const uint32_t entry = tables.leads[window[i] - 0xC0];
+    const uint8_t lead = window[i];
+    const bool exception = lead >= 0xE0 && tables.exceptions[lead & 0x0F] == window[i + 1];
+    const uint32_t entry = exception ? 0 : tables.leads[lead - 0xC0];
     const uint32_t uniform = entry >> 7;
     m.uniform |= uniform << i;
     m.counted |= uniform << i;
