@@ -3,7 +3,7 @@
 # configuration folder, a translator's job folder (copies of samples/) selected in the tree, its
 # files in the count list, counted and priced by words at 0.01. One picture in English
 # (docs/screenshot.png) and one in German (docs/screenshot-de.png).
-# Where user namespaces are allowed the clean home is mounted at /home/ann, so no path of the
+# Where mount namespaces are allowed the clean home is mounted at /home/ann, so no path of the
 # machine it ran on appears; elsewhere it lies in a temporary folder.
 # Usage: scripts/screenshot.sh [path to the tallywright binary]   (default build/src/app/tallywright)
 set -euo pipefail
@@ -29,9 +29,26 @@ mkdir -p "$work/home/ann/Jobs/Brochure 2024" "$work/home/ann/Jobs/Website" "$wor
 cp "$root"/samples/* "$work/home/ann/Jobs/Brochure 2024/"
 
 # Each start runs in the clean home; the commands exec one another, so $! is the program itself.
-if unshare -rm true 2>/dev/null; then
+# Run as root, the namespace also drops the machine's own mounts under /mnt and /media, which the
+# folder tree would show (a user namespace keeps its parent's mounts and cannot drop them).
+cat > "$work/enter-home.sh" <<'ENTER'
+#!/bin/sh
+work=$1 drop_mounts=$2
+shift 2
+if [ "$drop_mounts" = yes ]; then
+  mount --make-rprivate /
+  awk '$2 ~ "^/(mnt|media)/" {print $2}' /proc/self/mounts | sort -r | while read -r point; do
+    umount -l "$point" 2>/dev/null || true
+  done
+fi
+mount --bind "$work/home" /home && cd /home/ann && exec "$@"
+ENTER
+if [ "$(id -u)" = 0 ] && unshare -m true 2>/dev/null; then
   home=/home/ann
-  in_home=(unshare -rm sh -c 'mount --bind "$0/home" /home && cd /home/ann && exec "$@"' "$work")
+  in_home=(unshare -m sh "$work/enter-home.sh" "$work" yes)
+elif unshare -rm true 2>/dev/null; then
+  home=/home/ann
+  in_home=(unshare -rm sh "$work/enter-home.sh" "$work" no)
 else
   home="$work/home/ann"
   in_home=(sh -c 'cd "$0/home/ann" && exec "$@"' "$work")
