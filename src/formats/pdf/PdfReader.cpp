@@ -78,7 +78,9 @@ ReadResult ReadPdfDocument(const std::string& path, const StopFlag* stop, const 
   } catch (const ReaderError& error) {
     return error;
   } catch (const ModuleMissing& missing) {
-    return ReaderError(std::string("cannot read PDF files: ") + missing.what());
+    // Only a broken installation gets here; the message says what is broken.
+    const std::string why = std::string("cannot read PDF files: ") + missing.what();
+    return ReaderError(why, ReaderError::Cause::Other, why);
   } catch (const std::bad_alloc&) {
     return ReaderError("not enough memory to read " + path);
   }
