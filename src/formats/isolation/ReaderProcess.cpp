@@ -170,7 +170,7 @@ std::string ReaderProcess::Failure() {
     Reap();
     return "no answer within " + Duration(idleTimeoutMs_);
   }
-  if (stopped_ || !closed_) {
+  if (stopped_ || !closed_ || SentUnasked()) {
     kill(pid_, SIGKILL);
     Reap();
     return stopped_ ? "stopped on request" : "it sent data that makes no sense";
@@ -190,6 +190,14 @@ std::string ReaderProcess::Failure() {
   kill(pid_, SIGKILL);
   Reap();
   return "it closed its output but did not end";
+}
+
+// Whether bytes wait that were never asked for: a program that writes before it has read its
+// request and ends (not a reader at all) makes the request's write fail, and its output, not its
+// exit, says what is wrong.
+bool ReaderProcess::SentUnasked() const {
+  char byte = 0;
+  return position_ == end_ && recv(socket_, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0;
 }
 
 // Waits in short slices so that a stop request ends the wait at once.

@@ -45,6 +45,7 @@ class ReaderProcess {
  private:
   bool Refill(const StopFlag* stop);
   void Reap();
+  bool SentUnasked() const;
 
   pid_t pid_ = -1;
   int socket_ = -1;
