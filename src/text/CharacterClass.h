@@ -16,12 +16,18 @@ enum class CharClass : uint8_t {
 
 // The byte table: 0x00-0x20 blanks (0x20 and 0x09 spaces), digits, ASCII letters, "-" and
 // 0xC0-0xFF word-forming, every other byte an extra symbol.
-CharClass ClassifyByte(uint8_t byte);
+constexpr CharClass ClassifyByte(uint8_t byte) {
+  if (byte <= 0x20) return (byte == 0x20 || byte == 0x09) ? CharClass::Space : CharClass::Blank;
+  const bool wordForming = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') ||
+                           (byte >= 'a' && byte <= 'z') || byte == '-' || byte >= 0xC0;
+  return wordForming ? CharClass::WordForming : CharClass::ExtraSymbol;
+}
 
 // Code points up to U+00FF by the byte table, above it by their Unicode class.
 CharClass ClassifyCodePoint(char32_t codePoint);
 
-// The classes of U+0000-U+FFFF, one per code point, for scanners that look them up directly.
+// The classes of U+0000-U+FFFF, one per code point, for scanners that look them up directly; a
+// table the build made.
 const CharClass* BasicPlaneClasses();
 
 // A UTF-16 unit judged by its low byte alone, as the legacy rules do.
