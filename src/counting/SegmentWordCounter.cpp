@@ -1,12 +1,7 @@
 #include "counting/SegmentWordCounter.h"
 
-#include <unicode/brkiter.h>
-#include <unicode/uchar.h>
-#include <unicode/unistr.h>
-
-#include <memory>
-
 #include "counting/CountTotals.h"
+#include "text/IcuUnicode.h"
 
 namespace tw {
 namespace {
@@ -19,14 +14,9 @@ bool EndsLine(char32_t c) {
          c == 0x2029;
 }
 
-// One word break iterator per thread: building one loads ICU's rules.
-icu::BreakIterator* WordBreaks() {
-  thread_local const std::unique_ptr<icu::BreakIterator> breaks = [] {
-    UErrorCode error = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> made(
-        icu::BreakIterator::createWordInstance(icu::Locale::getRoot(), error));
-    return U_SUCCESS(error) ? std::move(made) : nullptr;
-  }();
+// One word break iterator per thread: making one loads ICU's rules.
+UBreakIterator* WordBreaks() {
+  thread_local const UniqueBreaks breaks = OpenRootBreaks(UBRK_WORD);
   return breaks.get();
 }
 
@@ -50,7 +40,7 @@ void SegmentWordCounter::Feed(char32_t codePoint) {
   if (codePoint > 0x10FFFF) codePoint = 0xFFFD;
   AppendUtf16(line_, codePoint);
   const bool longLine = line_.size() >= kLongLine;
-  if ((longLine && u_isUWhiteSpace(static_cast<UChar32>(codePoint))) ||
+  if ((longLine && Icu().isWhiteSpace(static_cast<UChar32>(codePoint))) ||
       line_.size() >= 2 * kLongLine) {
     CountLine();
   }
@@ -63,16 +53,20 @@ int64_t SegmentWordCounter::Finish() {
 
 void SegmentWordCounter::CountLine() {
   if (line_.empty()) return;
-  icu::BreakIterator* breaks = WordBreaks();
+  UBreakIterator* breaks = WordBreaks();
   if (breaks == nullptr) return;
-  const icu::UnicodeString text(false, line_.data(), static_cast<int32_t>(line_.size()));
-  breaks->setText(text);
-  for (int32_t end = breaks->next(); end != icu::BreakIterator::DONE; end = breaks->next()) {
-    if (breaks->getRuleStatus() != UBRK_WORD_NONE) words_ = SaturatingAdd(words_, 1);
+  const IcuUnicode& icu = Icu();
+  UErrorCode error = U_ZERO_ERROR;
+  icu.setBreaksText(breaks, line_.data(), static_cast<int32_t>(line_.size()), &error);
+  if (U_SUCCESS(error)) {
+    for (int32_t end = icu.nextBreak(breaks); end != UBRK_DONE; end = icu.nextBreak(breaks)) {
+      if (icu.breakRuleStatus(breaks) != UBRK_WORD_NONE) words_ = SaturatingAdd(words_, 1);
+    }
   }
   // The iterator keeps a pointer to the text: leave it none before the text changes.
-  static const icu::UnicodeString kNoText;
-  breaks->setText(kNoText);
+  static const UChar kNoText[1] = {};
+  error = U_ZERO_ERROR;
+  icu.setBreaksText(breaks, kNoText, 0, &error);
   line_.clear();
 }
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include <unicode/uchar.h>
+#include "text/IcuUnicode.h"
 
 namespace tw {
 namespace {
@@ -13,7 +13,7 @@ SimpleSentenceBreaks::Class ClassOfCodePoint(UChar32 c) {
   using Breaks = SimpleSentenceBreaks;
   // A surrogate stands for a character of the other planes, whose class the table cannot hold.
   if (c >= 0xD800 && c <= 0xDFFF) return Breaks::Unsupported;
-  switch (u_getIntPropertyValue(c, UCHAR_SENTENCE_BREAK)) {
+  switch (Icu().intPropertyValue(c, UCHAR_SENTENCE_BREAK)) {
     case U_SB_OTHER:
       return Breaks::Other;
     case U_SB_SP:
@@ -46,7 +46,7 @@ const Classes& ClassTable() {
     Classes made{};
     for (UChar32 c = 0; c < 0x10000; ++c) {
       uint8_t entry = ClassOfCodePoint(c);
-      if (u_isUWhiteSpace(c)) entry |= 0x10;
+      if (Icu().isWhiteSpace(c)) entry |= 0x10;
       made[static_cast<size_t>(c)] = entry;
     }
     return made;

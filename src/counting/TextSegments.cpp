@@ -3,23 +3,16 @@
 #include <memory>
 #include <string>
 
-#include <unicode/brkiter.h>
-#include <unicode/utext.h>
-
 #include "counting/SimpleSentenceBreaks.h"
+#include "text/IcuUnicode.h"
 
 namespace tw {
 namespace {
 
 // A sentence iterator per thread: making one costs far more than using it, and counting may run
 // on several threads at once. Null when ICU cannot make one; paragraphs are then whole segments.
-icu::BreakIterator* SentenceIterator() {
-  thread_local std::unique_ptr<icu::BreakIterator> iterator = [] {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::BreakIterator> made(
-        icu::BreakIterator::createSentenceInstance(icu::Locale::getRoot(), status));
-    return U_SUCCESS(status) ? std::move(made) : nullptr;
-  }();
+UBreakIterator* SentenceIterator() {
+  thread_local const UniqueBreaks iterator = OpenRootBreaks(UBRK_SENTENCE);
   return iterator.get();
 }
 
@@ -27,9 +20,9 @@ icu::BreakIterator* SentenceIterator() {
 class ParagraphText {
  public:
   ParagraphText(std::u16string_view paragraph, UErrorCode& status) {
-    utext_openUChars(&text_, paragraph.data(), static_cast<int64_t>(paragraph.size()), &status);
+    Icu().openUnitsText(&text_, paragraph.data(), static_cast<int64_t>(paragraph.size()), &status);
   }
-  ~ParagraphText() { utext_close(&text_); }
+  ~ParagraphText() { Icu().closeText(&text_); }
   ParagraphText(const ParagraphText&) = delete;
   ParagraphText& operator=(const ParagraphText&) = delete;
   UText* Get() { return &text_; }
@@ -81,21 +74,22 @@ class SegmentAppender {
       }
       return;
     }
-    icu::BreakIterator* iterator = SentenceIterator();
+    UBreakIterator* iterator = SentenceIterator();
     if (iterator == nullptr) {
       AddSentence(paragraph);
       return;
     }
     UErrorCode status = U_ZERO_ERROR;
     ParagraphText text(paragraph, status);
-    if (U_SUCCESS(status)) iterator->setText(text.Get(), status);
+    const IcuUnicode& icu = Icu();
+    if (U_SUCCESS(status)) icu.setBreaksUText(iterator, text.Get(), &status);
     if (U_FAILURE(status)) {
       AddSentence(paragraph);
       return;
     }
-    int32_t start = iterator->first();
-    for (int32_t end = iterator->next(); end != icu::BreakIterator::DONE;
-         start = end, end = iterator->next()) {
+    int32_t start = icu.firstBreak(iterator);
+    for (int32_t end = icu.nextBreak(iterator); end != UBRK_DONE;
+         start = end, end = icu.nextBreak(iterator)) {
       AddSentence(paragraph.substr(static_cast<size_t>(start), static_cast<size_t>(end - start)));
     }
   }

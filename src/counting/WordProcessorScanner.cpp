@@ -1,11 +1,10 @@
 #include "counting/WordProcessorScanner.h"
 
-#include <unicode/uchar.h>
-
 #include <array>
 #include <memory>
 
 #include "text/CharacterClass.h"
+#include "text/IcuUnicode.h"
 
 namespace tw {
 namespace {
@@ -21,13 +20,14 @@ bool IsKanaBlock(char32_t c) {
 
 Kind KindOfCodePoint(char32_t c) {
   const UChar32 u = static_cast<UChar32>(c);
+  const IcuUnicode& icu = Icu();
   if (c == u'\t') return Kind::Space;
-  if (u_charType(u) == U_CONTROL_CHAR || c == 0x2028 || c == 0x2029) return Kind::Break;
-  if (u_isUWhiteSpace(u)) return Kind::Space;
-  if (u_charType(u) == U_FORMAT_CHAR) return Kind::Invisible;
+  if (icu.charType(u) == U_CONTROL_CHAR || c == 0x2028 || c == 0x2029) return Kind::Break;
+  if (icu.isWhiteSpace(u)) return Kind::Space;
+  if (icu.charType(u) == U_FORMAT_CHAR) return Kind::Invisible;
   if (c > 0xFF && ClassifyCodePoint(c) == CharClass::Ideograph) return Kind::Ideograph;
-  if (IsKanaBlock(c) && u_isgraph(u)) return Kind::Ideograph;
-  if (u_ispunct(u)) return Kind::Punctuation;
+  if (IsKanaBlock(c) && icu.isGraphic(u)) return Kind::Ideograph;
+  if (icu.isPunctuation(u)) return Kind::Punctuation;
   return Kind::Other;
 }
 

@@ -1,14 +1,13 @@
 #include "text/UnicodeClasses.h"
 
-#include <unicode/uchar.h>
-#include <unicode/uscript.h>
+#include "text/IcuUnicode.h"
 
 namespace tw {
 namespace {
 
 bool IsIdeographScript(char32_t codePoint) {
   UErrorCode error = U_ZERO_ERROR;
-  const UScriptCode script = uscript_getScript(static_cast<UChar32>(codePoint), &error);
+  const UScriptCode script = Icu().script(static_cast<UChar32>(codePoint), &error);
   return U_SUCCESS(error) &&
          (script == USCRIPT_HAN || script == USCRIPT_HIRAGANA || script == USCRIPT_KATAKANA);
 }
@@ -17,7 +16,8 @@ bool IsIdeographScript(char32_t codePoint) {
 
 CharClass UnicodeClassOf(char32_t codePoint) {
   const UChar32 c = static_cast<UChar32>(codePoint);
-  switch (u_charType(c)) {
+  const IcuUnicode& icu = Icu();
+  switch (icu.charType(c)) {
     case U_UPPERCASE_LETTER:
     case U_LOWERCASE_LETTER:
     case U_TITLECASE_LETTER:
@@ -38,7 +38,7 @@ CharClass UnicodeClassOf(char32_t codePoint) {
     default:
       break;
   }
-  if (u_isUWhiteSpace(c)) return CharClass::Blank;
+  if (icu.isWhiteSpace(c)) return CharClass::Blank;
   return CharClass::ExtraSymbol;
 }
 
