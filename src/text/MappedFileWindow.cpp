@@ -62,7 +62,9 @@ bool GuardBusErrors() {
     action.sa_sigaction = OnBusError;
     action.sa_flags = SA_SIGINFO;
     sigemptyset(&action.sa_mask);
-    return sigaction(SIGBUS, &action, &earlierBusAction) == 0;
+    // The earlier action is read before ours is in place, which may be called at once.
+    return sigaction(SIGBUS, nullptr, &earlierBusAction) == 0 &&
+           sigaction(SIGBUS, &action, nullptr) == 0;
   }();
   return guarded;
 }
